@@ -1,0 +1,87 @@
+#include "app/flow/command_line.h"
+
+#include <algorithm>
+#include <string>
+
+namespace vaeloric {
+
+TStartMode DecideStartMode(int argumentCount, const char* const* arguments) {
+    if (argumentCount != 1) return TStartMode::Demonstration;
+    if (arguments[0][0] == '*') return TStartMode::Reload;
+    return TStartMode::Launcher;
+}
+
+namespace {
+
+// Walks the argument; every read is bounds-checked.
+class TFieldReader {
+public:
+    explicit TFieldReader(std::string_view text) : text_(text) {}
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    bool AtSeparator() const {
+        return pos_ + 1 < text_.size() && text_[pos_] == '^' && text_[pos_ + 1] == '@';
+    }
+    char Take() { return AtEnd() ? '\0' : text_[pos_++]; }
+    void Skip(std::size_t count) { pos_ = std::min(text_.size(), pos_ + count); }
+
+    // Copies up to `limit` characters up to the next separator, skips the rest
+    // of the field and steps over the separator.
+    std::string Field(std::size_t limit) {
+        std::string out;
+        while (!AtEnd() && !AtSeparator() && out.size() < limit) out += text_[pos_++];
+        while (!AtEnd() && !AtSeparator()) ++pos_;
+        if (AtSeparator()) pos_ += 2;
+        return out;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+void ParseLauncherArgument(std::string_view argument, char boardLetter, TSetUpRecord& record) {
+    TFieldReader reader(argument);
+    record.status[0] = reader.Take();
+    record.status[1] = reader.Take();
+    record.status[2] = boardLetter;
+    reader.Skip(1);
+
+    record.caption = kCaptionPrefix + reader.Field(kMaxQuestionLength);
+
+    record.questionerName = reader.Field(kMaxNameLength);
+    FoldNameCase(record.questionerName);
+
+    for (int seat = 2; seat <= 4; ++seat) {
+        if (reader.AtEnd()) break;
+        const std::int32_t code = PlayerCodeOfLetter(reader.Take());
+        if (code != 0) record.seatCode[seat] = code;
+        if (record.seatCode[seat] == Human) {
+            record.seatName[seat] = reader.Field(kMaxNameLength);
+            FoldNameCase(record.seatName[seat]);
+        }
+    }
+}
+
+std::string CheckLauncherRecord(const TSetUpRecord& record) {
+    const auto digit = [](char c) { return c >= '1' && c <= '8'; };
+    if (!digit(record.status[0]) || !digit(record.status[1]))
+        return "The Ptah square must be given as two digits from 1 to 8 (rank, then file).";
+    for (int seat = 2; seat <= 4; ++seat) {
+        if (record.seatCode[seat] < 1 || record.seatCode[seat] > 8)
+            return "Seat " + std::to_string(seat) +
+                   " has no player: its letter must be one of h, f, o, r, c, i, a, q.";
+    }
+    return {};
+}
+
+void FoldNameCase(std::string& name) {
+    for (std::size_t i = 1; i < name.size() && i < kMaxNameLength; ++i) {
+        const char c = name[i];
+        if (c >= 'A' && c <= 'Z' && name[i - 1] != ' ') name[i] = static_cast<char>(c - 'A' + 'a');
+    }
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/flow/setup_record.h"
+#include "game/board.h"
+
+namespace vaeloric {
+
+// The army of each seat 1..4 for the Ptah square in the status (seat 1 is
+// the Questioner); index 0 unused.
+struct TSeatArmies {
+    std::int32_t army[5];
+};
+TSeatArmies SeatArmies(const TSetUpRecord& record);
+
+// Gives every army its player code: the Questioner's army 1 (human), the
+// others the codes of seats 2..4 in playing order from the Questioner's.
+void AssignSeats(const TSetUpRecord& record, TBoard& board);
+
+}  // namespace vaeloric

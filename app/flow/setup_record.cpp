@@ -1,0 +1,54 @@
+#include "app/flow/setup_record.h"
+
+#include <cstring>
+
+namespace vaeloric {
+
+std::string TSetUpRecord::Question() const {
+    const std::size_t prefix = std::strlen(kCaptionPrefix);
+    return caption.size() > prefix ? caption.substr(prefix) : std::string();
+}
+
+namespace {
+constexpr char kSeatLetters[] = "hforciaq";  // codes 1..8
+constexpr const char* kOpponentNames[9] = {
+    "",           "",          "Dr Aldous Fenn",  "Osric Vane",     "AR Morrow",
+    "Lachlan Corvey", "Imelda Morrow", "H. Tarrant Bell", "Varro Quillane",
+};
+}  // namespace
+
+std::int32_t PlayerCodeOfLetter(char letter) {
+    for (int i = 0; i < 8; ++i)
+        if (kSeatLetters[i] == letter) return i + 1;
+    return 0;
+}
+
+char LetterOfPlayerCode(std::int32_t code) {
+    return (code >= 1 && code <= 8) ? kSeatLetters[code - 1] : '\0';
+}
+
+const char* OpponentName(std::int32_t code) {
+    return (code >= 2 && code <= 8) ? kOpponentNames[code] : "";
+}
+
+const char* BoardName(char boardLetter) {
+    switch (boardLetter) {
+        case 'W': return "Water ";
+        case 'A': return "Air ";
+        case 'E': return "Earth ";
+        case 'F': return "Fire ";
+        default: return "";
+    }
+}
+
+const char* BoardNameLong(char boardLetter) {
+    switch (boardLetter) {
+        case 'W': return "Water board.";
+        case 'A': return "Air board.";
+        case 'E': return "Earth board.";
+        case 'F': return "Fire board.";
+        default: return "";
+    }
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "game/square_record.h"
+
+namespace vaeloric {
+
+// Everything about the game in progress that is not on the board. The army to
+// move is kept in the board.
+struct TTurnState {
+    std::int16_t throwValue = 0;  // 0 while no throw is pending, else the face 1..6
+
+    // Picture buttons: pointer inside the hot rectangle, and pressed on it.
+    bool overThrow = false, overEnter = false, overMove = false;
+    bool throwPressed = false, enterPressed = false, movePressed = false;
+    bool pressActive = false;  // a button or a piece is held
+
+    std::array<std::int32_t, 5> checkmated{0, 0, 0, 0, 0};  // armies 1..4
+
+    // The square the information panel describes: after a move, its
+    // destination with the capture.
+    SquareRecord lastMove;
+
+    // The Questioner's King has reached the Ptah square.
+    bool ptahReached = false;
+
+    // Cleared state of a new game.
+    void Reset() { *this = TTurnState{}; }
+};
+
+}  // namespace vaeloric

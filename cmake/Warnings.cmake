@@ -1,0 +1,2 @@
+# Warnings for every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/piece.h"
+#include "game/square.h"
+
+namespace vaeloric {
+
+// The eight order strings. Each letter names the kind that every army puts on
+// one of its home squares, from the corner outwards.
+inline constexpr const char* kOrderStrings[8] = {"REHS", "SHER", "HSRE", "ERSH",
+                                                 "RSHE", "SREH", "HERS", "EHSR"};
+
+// The order string for a board element code (1 Air, 2 Water, 3 Fire, 4 Earth)
+// and the Questioner's army.
+const char* OrderStringFor(std::int32_t elementCode, std::int32_t questionerArmy);
+
+// The army whose home quarter holds the square.
+constexpr std::int32_t QuadrantArmy(int rank, int file) {
+    if (rank >= 5) return file >= 5 ? 4 : 3;
+    return file >= 5 ? 1 : 2;
+}
+
+// Element code of a board letter: 'A' 1, 'W' 2, 'F' 3, 'E' 4; 0 for others.
+std::int32_t ElementCodeOfLetter(char boardLetter);
+
+// The square an army's King starts on (H1, A1, A8, H8).
+TSquare KingHomeSquare(std::int32_t army);
+
+class TBoard {
+public:
+    // Empty squares, every army human, then SetUp("21A").
+    TBoard();
+
+    // status: Ptah rank digit, Ptah file digit, board letter. Player codes
+    // must be set before, since every piece takes its army's code.
+    void SetUp(const char status[3]);
+
+    void SetPlayerCode(std::int32_t army, std::int32_t code);
+    std::int32_t GetPlayerCode(std::int32_t army) const;
+
+    // rank and file must be 1..8.
+    TPiece GetPiece(int rank, int file) const { return squares[9 - rank][file]; }
+    void PutPiece(int rank, int file, const TPiece& piece) { squares[9 - rank][file] = piece; }
+    const TPiece& At(int rank, int file) const { return squares[9 - rank][file]; }
+    TPiece& At(int rank, int file) { return squares[9 - rank][file]; }
+
+    // Kind named by the first letter of the order string; 0 for another letter.
+    std::int32_t CompanionKind() const;
+
+    std::int32_t armyToMove = 1;
+    std::int32_t questionerArmy = 1;
+    TSquare pointerSquare{8, 1};
+    // Row 9 - rank, column file; row 0 and column 0 are unused.
+    TPiece squares[9][9];
+    const char* orderString = kOrderStrings[0];
+    std::int32_t playerCode[4] = {1, 1, 1, 1};
+    std::int32_t queenBonus[4] = {0, 0, 0, 0};
+    std::int32_t bishopBonus[4] = {0, 0, 0, 0};
+    std::int16_t ptahRank = 0;
+    std::int32_t ptahFile = 0;
+    std::int32_t elementCode = 1;
+
+private:
+    void SetBonuses();
+};
+
+// Value of a freshly made piece of the kind for the army, with the army's
+// Queen or Bishop bonus of 20. Pawns and Horses/Rooks have no bonus.
+std::int32_t InitialValue(const TBoard& board, std::int32_t kind, std::int32_t army);
+
+}  // namespace vaeloric

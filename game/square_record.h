@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/piece.h"
+#include "game/square.h"
+
+namespace vaeloric {
+
+// One entry of a move list, and the description of a move for making and
+// taking it back.
+struct SquareRecord {
+    std::int16_t rank = 0;
+    std::int32_t file = 0;
+    std::int32_t capture = 0;   // 1 when the move captures the piece on the square
+    TPiece captured;            // the captured piece; empty when capture is 0
+    std::int32_t promotes = 0;  // 1 when a pawn move ends on its promotion line
+
+    TSquare Square() const { return TSquare{rank, file}; }
+    static SquareRecord At(TSquare square) { return SquareRecord{square.rank, square.file}; }
+};
+
+}  // namespace vaeloric

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs every Debian package needed to build, test and run the programs.
+# Safe to run again; needs root (or sudo) and never prompts.
+set -eu
+
+PACKAGES="
+  build-essential cmake ninja-build pkg-config clang
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libfluidsynth-dev fluidsynth timgm6mb-soundfont
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2
+  desktop-file-utils
+  python3
+"
+
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+
+if [ -n "$missing" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  # shellcheck disable=SC2086
+  $SUDO apt-get install -y -q --no-install-recommends $missing
+fi

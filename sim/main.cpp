@@ -1,0 +1,5 @@
+#include <iostream>
+
+#include "sim/sim.h"
+
+int main(int argc, char** argv) { return vaeloric::sim::Run(argc, argv, std::cout, std::cerr); }
