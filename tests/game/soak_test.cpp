@@ -87,6 +87,36 @@ std::vector<TSquare> ReferenceKingMoves(TBoard& board, TSquare origin, std::int3
     return moves;
 }
 
+// Check status step by step, with the board changed in place.
+std::int32_t ReferenceCheckStatus(TBoard& board, TSquare king, std::int32_t army) {
+    const std::size_t attackers = ReferenceAttackers(board, king, army).size();
+    if (attackers == 0) return 0;
+    const TPiece kingPiece = board.At(king.rank, king.file);
+    board.At(king.rank, king.file) = TPiece{};
+    const bool canStep = !ReferenceKingMoves(board, king, army).empty();
+    board.At(king.rank, king.file) = kingPiece;
+    if (canStep) return 1;
+    if (attackers >= 2) return 2;
+    std::vector<TSquare> candidates;
+    for (int rank = 1; rank <= 8; ++rank)
+        for (int file = 1; file <= 8; ++file) {
+            const TPiece& piece = board.At(rank, file);
+            if (piece.army != army || piece.kind == King) continue;
+            TPieceMoveList list;
+            PieceMoves(board, SquareRecord::At(At(rank, file)),
+                       piece.kind == CombinedKing ? board.CompanionKind() : piece.kind, list);
+            for (const SquareRecord& record : list) candidates.push_back(record.Square());
+        }
+    for (const TSquare& square : candidates) {
+        const TPiece previous = board.At(square.rank, square.file);
+        board.At(square.rank, square.file) = TPiece{HorsePawn, army, AllyOf(army), 1, kEmptyValue};
+        const bool free = ReferenceAttackers(board, king, army).empty();
+        board.At(square.rank, square.file) = previous;
+        if (free) return 1;
+    }
+    return 2;
+}
+
 void CheckOperations(TBoard& board, std::mt19937& rng, TStats& stats) {
     const TBoard before = board;
     const std::int32_t army = static_cast<std::int32_t>(rng() % 4) + 1;
@@ -107,6 +137,7 @@ void CheckOperations(TBoard& board, std::mt19937& rng, TStats& stats) {
         ASSERT_EQ(moves.Size(), static_cast<int>(expected.size()));
         for (int i = 0; i < moves.Size(); ++i) ASSERT_TRUE(SquaresEqual(moves[i].Square(), expected[i]));
         const std::int32_t status = CheckStatus(board, king, a);
+        ASSERT_EQ(status, ReferenceCheckStatus(board, king, a));
         stats.checks += status == kInCheck;
         stats.checkmates += status == kCheckmated;
         ASSERT_EQ(status == kNotInCheck, CountAttackers(board, king, a) == 0);
