@@ -1,0 +1,101 @@
+#include "app/flow/end_of_game.h"
+
+#include "game/check.h"
+
+namespace vaeloric {
+
+namespace {
+
+constexpr std::int32_t kCheckmated = 2;
+
+// The army's King is attacked (an army without a King is not).
+bool KingAttacked(TBoard& board, std::int32_t army) {
+    TSquare king{0, 0};
+    FindKing(board, army, king);
+    if (king.rank == 0) return false;
+    return CountAttackers(board, king, army) > 0;
+}
+
+std::int32_t ArmyCheckStatus(TBoard& board, std::int32_t army) {
+    TSquare king{0, 0};
+    FindKing(board, army, king);
+    if (king.rank == 0) return 0;
+    return CheckStatus(board, king, army);
+}
+
+// Distance of the army's King from the Ptah square; a missing King is far.
+int PtahDistance(const TBoard& board, std::int32_t army) {
+    TSquare king{0, 0};
+    FindKing(board, army, king);
+    if (king.rank == 0) return 99;
+    return KingDistanceToPtah(board, army);
+}
+
+}  // namespace
+
+const char* TEndOfGameDecision::Message() const {
+    switch (outcome) {
+        case TEndOfGame::PtahWin: return kYouWinText;
+        case TEndOfGame::PtahLoss: return kYouLoseText;
+        case TEndOfGame::DoubleCheckmateWin: return kDoubleCheckmateWinText;
+        case TEndOfGame::DoubleCheckmateLoss: return kDoubleCheckmateLoseText;
+        case TEndOfGame::OfferResign: return kResignQuestionText;
+        case TEndOfGame::GoesOn: break;
+    }
+    return nullptr;
+}
+
+const char* TEndOfGameDecision::Title() const {
+    if (outcome == TEndOfGame::GoesOn) return nullptr;
+    return outcome == TEndOfGame::OfferResign ? kResignQuestionTitle : kGameOverTitle;
+}
+
+TEndOfGameDecision DecideEndOfGame(const TBoard& original, const TTurnState& state) {
+    // The rules test by trial changes that they take back; work on a copy so
+    // that the caller's board is never touched.
+    TBoard board = original;
+    const std::int32_t questioner = board.questionerArmy;
+    TEndOfGameDecision decision;
+    decision.checkmated = state.checkmated;
+
+    if (state.ptahReached) {
+        if (KingAttacked(board, questioner)) {
+            decision.outcome = TEndOfGame::PtahLoss;
+            return decision;
+        }
+        if (board.armyToMove == questioner) {
+            decision.outcome = TEndOfGame::PtahWin;
+            return decision;
+        }
+    }
+
+    decision.flagsRefreshed = true;
+    for (std::int32_t army = 1; army <= 4; ++army) {
+        decision.checkmated[army] = ArmyCheckStatus(board, army) == kCheckmated ? 1 : 0;
+    }
+    const bool questionerOnEvenSide = questioner == 2 || questioner == 4;
+    if (decision.checkmated[1] && decision.checkmated[3]) {
+        decision.outcome = questionerOnEvenSide ? TEndOfGame::DoubleCheckmateWin
+                                                : TEndOfGame::DoubleCheckmateLoss;
+        return decision;
+    }
+    if (decision.checkmated[2] && decision.checkmated[4]) {
+        decision.outcome = questionerOnEvenSide ? TEndOfGame::DoubleCheckmateLoss
+                                                : TEndOfGame::DoubleCheckmateWin;
+        return decision;
+    }
+
+    const std::int32_t after = NextArmy(questioner);
+    const std::int32_t before = PreviousArmy(questioner);
+    if (board.armyToMove == after &&
+        (PtahDistance(board, after) <= 1 || PtahDistance(board, before) <= 1)) {
+        decision.outcome = TEndOfGame::OfferResign;
+    }
+    return decision;
+}
+
+void ApplyEndOfGame(const TEndOfGameDecision& decision, TTurnState& state) {
+    if (decision.flagsRefreshed) state.checkmated = decision.checkmated;
+}
+
+}  // namespace vaeloric
