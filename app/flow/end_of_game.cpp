@@ -1,34 +1,22 @@
 #include "app/flow/end_of_game.h"
 
 #include "game/check.h"
+#include "game/dice_rule.h"
 
 namespace vaeloric {
 
 namespace {
 
-constexpr std::int32_t kCheckmated = 2;
-
-// The army's King is attacked (an army without a King is not).
-bool KingAttacked(TBoard& board, std::int32_t army) {
-    TSquare king{0, 0};
-    FindKing(board, army, king);
-    if (king.rank == 0) return false;
-    return CountAttackers(board, king, army) > 0;
-}
-
 std::int32_t ArmyCheckStatus(TBoard& board, std::int32_t army) {
     TSquare king{0, 0};
-    FindKing(board, army, king);
-    if (king.rank == 0) return 0;
+    if (!FindKing(board, army, king)) return kNotInCheck;
     return CheckStatus(board, king, army);
 }
 
-// Distance of the army's King from the Ptah square; a missing King is far.
-int PtahDistance(const TBoard& board, std::int32_t army) {
-    TSquare king{0, 0};
-    FindKing(board, army, king);
-    if (king.rank == 0) return 99;
-    return KingDistanceToPtah(board, army);
+// Within one step of the Ptah square; an army without a King is not.
+bool NearPtah(const TBoard& board, std::int32_t army) {
+    const int distance = KingDistanceToPtah(board, army);
+    return distance >= 0 && distance <= 1;
 }
 
 }  // namespace
@@ -88,7 +76,7 @@ TEndOfGameDecision DecideEndOfGame(const TBoard& original, const TTurnState& sta
     const std::int32_t after = NextArmy(questioner);
     const std::int32_t before = PreviousArmy(questioner);
     if (board.armyToMove == after &&
-        (PtahDistance(board, after) <= 1 || PtahDistance(board, before) <= 1)) {
+        (NearPtah(board, after) || NearPtah(board, before))) {
         decision.outcome = TEndOfGame::OfferResign;
     }
     return decision;
