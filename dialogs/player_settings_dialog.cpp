@@ -59,6 +59,10 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
         if (seat > 1) {
             radioGrids[seat] = new QGridLayout;
             radioGrids[seat]->setHorizontalSpacing(18);
+            // Same columns in every seat, packed to the left.
+            for (int column = 0; column < 3; ++column)
+                radioGrids[seat]->setColumnMinimumWidth(column, 140);
+            radioGrids[seat]->setColumnStretch(3, 1);
             frameLayout->addLayout(radioGrids[seat]);
             groups[seat] = new QButtonGroup(frames[seat]);
         }
@@ -84,12 +88,9 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
         auto* button = new QRadioButton(spec.label, frames[spec.seat]);
         button->setObjectName(ControlName(spec.controlId));
         groups[spec.seat]->addButton(button, spec.code);
-        // Human alone in the first row, the opponents in two columns below.
+        // Three to a row, in the order of the seat's buttons.
         const int n = placed[spec.seat]++;
-        if (n == 0)
-            radioGrids[spec.seat]->addWidget(button, 0, 0);
-        else
-            radioGrids[spec.seat]->addWidget(button, 1 + (n - 1) / 2, (n - 1) % 2);
+        radioGrids[spec.seat]->addWidget(button, n / 3, n % 3);
         button->setChecked(choice.seatCode[spec.seat] == spec.code);
         connect(button, &QRadioButton::clicked, this, [this] { UpdateNameEdits(); });
         seatButtons_[i] = button;

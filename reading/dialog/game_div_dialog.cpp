@@ -60,7 +60,7 @@ TGameDivDialog::TGameDivDialog(QWidget* parent, const std::string& text,
     textArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     textArea_->setWordWrap(true);
     textArea_->setTextFormat(Qt::PlainText);
-    textArea_->setContentsMargins(4, 2, 4, 2);
+    textArea_->setContentsMargins(4, 2, 8, 2);
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName("1760");
