@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/flow/game_session.h"
+#include "app/flow/window_layer.h"
+#include "game/square_record.h"
+
+namespace vaeloric {
+
+// The game flow's view of the rules, the computer players, the readings and
+// the files: one call per step of a turn, so that the controller reads like
+// the turn it runs.
+
+// Whether a throw lets the piece move (no throw pending allows nothing).
+bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, std::int32_t face);
+
+// A human drop from `source` onto the square of `move` with the face thrown.
+// Refused: not a legal destination (nothing changed). KingAttacked: the move
+// was made, left the mover's King attacked and was taken back. Moved: made,
+// with promotion; `move` holds the capture and `ptahReached` is set when the
+// Questioner's King reached the Ptah square.
+enum class TDropResult { Refused, KingAttacked, Moved };
+TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std::int32_t face,
+                          bool& ptahReached);
+
+// The Miss Go test's question and the computer's move.
+bool NoLegalMove(TBoard& board, std::int32_t face, std::int32_t army);
+void MakeComputerMove(TBoard& board, std::int32_t face, std::int32_t army, SquareRecord& lastMove);
+
+// The end-of-game test: refreshes the checkmate flags and says what follows.
+struct TEndVerdict {
+    enum TKind { Continue, GameOver, OfferResign } kind = Continue;
+    std::string notice;  // the "GAME OVER" text
+    bool won = false;
+};
+TEndVerdict DecideEndOfGame(TGameSession& game);
+
+// The readings after a move to `destination`, shown as the switches ask.
+void RunReadings(TGameSession& game, TSquare destination, bool moveSwitch, bool wholeSwitch,
+                 TWindowLayer& layer);
+
+// The analysis file; false when it could not be written.
+bool WriteAnswerFile(const TGameSession& game, bool won);
+bool WriteUnfinishedFile(const TGameSession& game);
+bool WriteCancelledFile();
+
+// Saved games.
+bool WriteGameFile(const std::string& path, const TGameSession& game);
+struct TLoadResult {
+    enum TKind { Loaded, CannotOpen, Refused } kind = Loaded;
+    std::string message;  // for a refusal, shown titled "Incorrect File"
+};
+TLoadResult LoadGameFile(const std::string& path, TGameSession& game);
+
+}  // namespace vaeloric
