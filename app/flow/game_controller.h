@@ -54,6 +54,7 @@ public:
     // The paint handler's question: false on the first paint, which runs the
     // game set-up instead of drawing.
     bool ReadyToDraw();
+    bool SetupDone() const { return setupDone_; }
     // The size handler: centres the board for the new client width.
     void PlaceBoard(int clientWidth);
 
