@@ -1,38 +1,44 @@
-// Stand-ins until the rules, players, readings and files are wired in.
+// The flow's calls into the rules and the computer players, and stand-ins
+// for the readings and files until they are wired in.
 #include "app/flow/flow_services.h"
+
+#include "game/dice_rule.h"
+#include "players/computer_move.h"
+#include "players/legal_moves.h"
 
 namespace vaeloric {
 
 bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, std::int32_t face) {
-    if (IsPawnKind(piece.kind)) return face == 1 || face == 6;
-    switch (piece.kind) {
-        case Queen: return face == 4;
-        case Horse: return face == 2;
-        case Rook: return face == 5;
-        case King: return face == 1;
-        case Bishop: return face == 3;
-        case CombinedKing: {
-            if (face == 1) return true;
-            const std::int32_t companion = board.CompanionKind();
-            return (companion == Horse && face == 2) || (companion == Bishop && face == 3) ||
-                   (companion == Queen && face == 4) || (companion == Rook && face == 5);
-        }
-        default: return false;
-    }
+    if (face < 1 || face > 6 || piece.kind == Empty) return false;
+    return FaceAllowsKind(board, face, piece.kind);
 }
 
-TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std::int32_t,
-                          bool&) {
-    board.PutPiece(move.rank, move.file, board.GetPiece(source.rank, source.file));
-    board.PutPiece(source.rank, source.file, TPiece{});
+TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std::int32_t face,
+                          bool& ptahReached) {
+    const std::int32_t army = board.armyToMove;
+    const TMoveAttempt attempt = TryMove(board, army, face, source, move.Square());
+    switch (attempt.refusal) {
+        case TMoveRefusal::None: break;
+        case TMoveRefusal::KingAttacked: return TDropResult::KingAttacked;
+        default: return TDropResult::Refused;
+    }
+    move = attempt.target;
+    if (attempt.movedAsKind == King && army == board.questionerArmy &&
+        move.rank == board.ptahRank && move.file == board.ptahFile)
+        ptahReached = true;
     return TDropResult::Moved;
 }
 
-bool NoLegalMove(TBoard&, std::int32_t face, std::int32_t) { return face == 0; }
+bool NoLegalMove(TBoard& board, std::int32_t face, std::int32_t army) {
+    return HasNoLegalMove(board, static_cast<std::int16_t>(face), army) != 0;
+}
 
-void MakeComputerMove(TBoard&, std::int32_t, std::int32_t, SquareRecord&) {}
-
-TEndVerdict DecideEndOfGame(TGameSession&) { return {}; }
+void MakeComputerMove(TBoard& board, std::int32_t face, std::int32_t army, SquareRecord& lastMove) {
+    SquareRecord origin;
+    SquareRecord destination;
+    if (ChooseComputerMove(board, static_cast<std::int16_t>(face), army, destination, origin))
+        lastMove = destination;
+}
 
 void RunReadings(TGameSession& game, TSquare, bool moveSwitch, bool wholeSwitch, TWindowLayer& layer) {
     if (wholeSwitch) layer.RunReadingDialog(game.reading.gameText, "Whole game analysis");

@@ -16,11 +16,11 @@ namespace vaeloric {
 // Whether a throw lets the piece move (no throw pending allows nothing).
 bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, std::int32_t face);
 
-// A human drop from `source` onto the square of `move` with the face thrown.
-// Refused: not a legal destination (nothing changed). KingAttacked: the move
-// was made, left the mover's King attacked and was taken back. Moved: made,
-// with promotion; `move` holds the capture and `ptahReached` is set when the
-// Questioner's King reached the Ptah square.
+// A human drop from `source` onto the square of `move` with the face thrown,
+// for the army to move. Refused: not a legal destination (nothing changed).
+// KingAttacked: the move would leave the mover's King attacked (taken back).
+// Moved: made, with promotion; `move` holds the capture, and `ptahReached`
+// is set when the Questioner's King reached the Ptah square.
 enum class TDropResult { Refused, KingAttacked, Moved };
 TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std::int32_t face,
                           bool& ptahReached);
@@ -28,14 +28,6 @@ TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std
 // The Miss Go test's question and the computer's move.
 bool NoLegalMove(TBoard& board, std::int32_t face, std::int32_t army);
 void MakeComputerMove(TBoard& board, std::int32_t face, std::int32_t army, SquareRecord& lastMove);
-
-// The end-of-game test: refreshes the checkmate flags and says what follows.
-struct TEndVerdict {
-    enum TKind { Continue, GameOver, OfferResign } kind = Continue;
-    std::string notice;  // the "GAME OVER" text
-    bool won = false;
-};
-TEndVerdict DecideEndOfGame(TGameSession& game);
 
 // The readings after a move to `destination`, shown as the switches ask.
 void RunReadings(TGameSession& game, TSquare destination, bool moveSwitch, bool wholeSwitch,

@@ -11,10 +11,6 @@ inline constexpr const char* kDicePreventsMoving = "Dice roll prevents moving";
 inline constexpr const char* kCheckmateNotice[5] = {"", "FIRE is in CHECKMATE", "EARTH is in CHECKMATE",
                                                     "AIR is in CHECKMATE", "WATER is in CHECKMATE"};
 
-inline constexpr const char* kGameOverTitle = "GAME OVER";
-inline constexpr const char* kResignOffer =
-    "It is unlikely that you will win from this position.\n\nDo you want to resign?";
-
 inline constexpr const char* kAnalysisError = "Error saving game analysis!";
 // Our own question after the analysis file could not be written on an early
 // close, so that an unwritable folder never traps the user.

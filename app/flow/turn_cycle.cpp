@@ -1,5 +1,6 @@
 // The turn cycle: the three picture buttons, the dice, the Miss Go test, the
 // computer's move and the end-of-game test.
+#include "app/flow/end_of_game.h"
 #include "app/flow/flow_services.h"
 #include "app/flow/flow_texts.h"
 #include "app/flow/game_controller.h"
@@ -156,16 +157,14 @@ void TGameController::AfterMove(TSquare destination) {
 }
 
 void TGameController::EndOfGameTest() {
-    const TEndVerdict verdict = DecideEndOfGame(game_);
-    switch (verdict.kind) {
-        case TEndVerdict::GameOver:
-            Box(verdict.notice, texts::kGameOverTitle);
-            EndGame(verdict.won);
-            break;
-        case TEndVerdict::OfferResign:
-            if (Box(texts::kResignOffer, "", TBoxButtons::YesNo) == TBoxAnswer::Yes) EndGame(false);
-            break;
-        case TEndVerdict::Continue: break;
+    const TEndOfGameDecision decision = DecideEndOfGame(game_.board, game_.turn);
+    ApplyEndOfGame(decision, game_.turn);
+    if (decision.GameOver()) {
+        Box(decision.Message(), decision.Title());
+        EndGame(decision.QuestionerWon());
+    } else if (decision.outcome == TEndOfGame::OfferResign) {
+        if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes)
+            EndGame(false);
     }
 }
 
