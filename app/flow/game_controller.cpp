@@ -38,7 +38,7 @@ bool TGameController::ReadyToDraw() {
 }
 
 void TGameController::PlaceBoard(int clientWidth) {
-    originX_ = (clientWidth - kBoardSize) / 2 - (options_.simpleBoard ? 35 : 40);
+    originX_ = (clientWidth - kBoardSide) / 2 - (options_.simpleBoard ? 35 : 40);
     originY_ = 20;
     layer_.Invalidate();
 }
@@ -98,7 +98,7 @@ void TGameController::AskPlayers() {
 }
 
 void TGameController::RunOption(TOptionDialog which) {
-    const TDisplayOptions before = options_;
+    const TOptionSettings before = options_;
     if (layer_.RunOptionDialog(which, options_)) {
         if (which == TOptionDialog::BoardStyle && before.simpleBoard != options_.simpleBoard)
             originX_ += options_.simpleBoard ? 5 : -5;

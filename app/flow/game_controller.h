@@ -35,8 +35,8 @@ inline constexpr THotRect kThrowRect{7, 101, 67, 131};
 inline constexpr THotRect kEnterRect{7, 132, 67, 162};
 inline constexpr THotRect kMoveRect{7, 111, 67, 161};
 
-inline constexpr int kBoardSize = 400;
-inline constexpr int kSquareSize = 50;
+inline constexpr int kBoardSide = 400;
+inline constexpr int kSquareSide = 50;
 
 // Owns the flow of one game: set-up, the turn cycle, move entry, the end of
 // the game, saving, loading and closing. The window reports what the user did
@@ -71,7 +71,7 @@ public:
 
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
-    const TDisplayOptions& Options() const { return options_; }
+    const TOptionSettings& Options() const { return options_; }
     int OriginX() const { return originX_; }
     int OriginY() const { return originY_; }
     bool Ended() const { return ended_; }
@@ -130,7 +130,7 @@ private:
 
     int originX_ = 0;
     int originY_ = 20;
-    TDisplayOptions options_;
+    TOptionSettings options_;
 
     // Dialog selections, kept so that a dialog reopens with the last choice.
     TPtahSquareChoice ptahChoice_;

@@ -12,13 +12,13 @@ bool TGameController::ArmyToMoveIsHuman() const {
 }
 
 bool TGameController::OverBoard(int x, int y) const {
-    return x >= originX_ && x <= originX_ + kBoardSize && y >= originY_ &&
-           y <= originY_ + kBoardSize;
+    return x >= originX_ && x <= originX_ + kBoardSide && y >= originY_ &&
+           y <= originY_ + kBoardSide;
 }
 
 TSquare TGameController::SquareAt(int x, int y) const {
-    int rank = 8 - (y - originY_) / kSquareSize;
-    int file = (x - originX_) / kSquareSize + 1;
+    int rank = 8 - (y - originY_) / kSquareSide;
+    int file = (x - originX_) / kSquareSide + 1;
     rank = rank < 1 ? 1 : (rank > 8 ? 8 : rank);
     file = file < 1 ? 1 : (file > 8 ? 8 : file);
     return TSquare{static_cast<std::int16_t>(rank), file};

@@ -50,14 +50,14 @@ struct TDiceChoice {
 enum class TBackground : std::int32_t { LightGreen, DarkGreen, White, Orange, Purple, Black };
 
 // The display options that the option dialogs set.
-struct TDisplayOptions {
+struct TOptionSettings {
     TBackground background = TBackground::LightGreen;
     bool vaeloricSquares = true;  // square pictures +1000; false is "English"
     bool musicOn = false;
     bool simpleBoard = false;     // outlined squares with coordinates
     bool symbolicPieces = false;  // false is the program's gods set
 
-    friend bool operator==(const TDisplayOptions&, const TDisplayOptions&) = default;
+    friend bool operator==(const TOptionSettings&, const TOptionSettings&) = default;
 };
 
 enum class TOptionDialog { BackgroundColour, SquareStyle, BoardStyle, PieceStyle, Music };
@@ -84,7 +84,7 @@ public:
     virtual bool RunPtahSquareDialog(TPtahSquareChoice& choice) = 0;
     virtual bool RunPlayerSettingsDialog(TPlayerChoice& choice) = 0;
     virtual bool RunDiceDialog(TDiceChoice& choice) = 0;
-    virtual bool RunOptionDialog(TOptionDialog which, TDisplayOptions& options) = 0;
+    virtual bool RunOptionDialog(TOptionDialog which, TOptionSettings& options) = 0;
     virtual void RunPieceInfoDialog() = 0;
     virtual void RunReadingDialog(const std::string& text, const std::string& caption) = 0;
 

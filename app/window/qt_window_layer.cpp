@@ -7,6 +7,10 @@
 #include "app/window/koravin_window.h"
 #include "app/window/music.h"
 #include "app/window/stand_in_dialogs.h"
+#include "dialogs/dice_dialog.h"
+#include "dialogs/player_settings_dialog.h"
+#include "dialogs/ptah_square_dialog.h"
+#include "reading/dialog/game_div_dialog.h"
 
 namespace vaeloric {
 
@@ -63,25 +67,36 @@ TBoxAnswer TQtWindowLayer::ShowMessage(const TMessageBox& box) {
 }
 
 bool TQtWindowLayer::RunPtahSquareDialog(TPtahSquareChoice& choice) {
-    return RunStandInPtahSquareDialog(&window_, choice, window_.Pictures().BoardLetter());
+    TPtahSquareData data{choice.file, choice.rank, choice.question};
+    if (!TPtahSquareDialog::Run(&window_, window_.Pictures().BoardLetter(), data)) return false;
+    choice = TPtahSquareChoice{data.question, data.file, data.rank};
+    return true;
 }
 
 bool TQtWindowLayer::RunPlayerSettingsDialog(TPlayerChoice& choice) {
-    return RunStandInPlayerSettingsDialog(&window_, choice);
+    TPlayerSettingsData data{choice.seatCode, choice.names};
+    if (!TPlayerSettingsDialog::Run(&window_, data)) return false;
+    choice.seatCode = data.seatCode;
+    choice.names = data.names;
+    return true;
 }
 
 bool TQtWindowLayer::RunDiceDialog(TDiceChoice& choice) {
-    return RunStandInDiceDialog(&window_, choice);
+    TDiceData data{choice.face};
+    if (TDiceDialog::Run(&window_, data) == 0) return false;
+    choice.face = data.face;
+    return true;
 }
 
-bool TQtWindowLayer::RunOptionDialog(TOptionDialog which, TDisplayOptions& options) {
+bool TQtWindowLayer::RunOptionDialog(TOptionDialog which, TOptionSettings& options) {
     return RunStandInOptionDialog(&window_, which, options);
 }
 
 void TQtWindowLayer::RunPieceInfoDialog() { RunStandInPieceInfoDialog(&window_); }
 
 void TQtWindowLayer::RunReadingDialog(const std::string& text, const std::string& caption) {
-    RunStandInReadingDialog(&window_, text, caption);
+    TGameDivDialog dialog(&window_, text, caption);
+    dialog.exec();
 }
 
 bool TQtWindowLayer::RunOpenDialog(std::string& fileName) {

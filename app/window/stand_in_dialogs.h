@@ -7,13 +7,8 @@
 
 namespace vaeloric {
 
-// Plain dialogs used until the drawn set-up, option and reading dialogs are
-// wired in.
-bool RunStandInPtahSquareDialog(QWidget* parent, TPtahSquareChoice& choice, char boardLetter);
-bool RunStandInPlayerSettingsDialog(QWidget* parent, TPlayerChoice& choice);
-bool RunStandInDiceDialog(QWidget* parent, TDiceChoice& choice);
-bool RunStandInOptionDialog(QWidget* parent, TOptionDialog which, TDisplayOptions& options);
+// Plain option and piece dialogs used until the drawn ones are wired in.
+bool RunStandInOptionDialog(QWidget* parent, TOptionDialog which, TOptionSettings& options);
 void RunStandInPieceInfoDialog(QWidget* parent);
-void RunStandInReadingDialog(QWidget* parent, const std::string& text, const std::string& caption);
 
 }  // namespace vaeloric

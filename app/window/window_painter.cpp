@@ -1,5 +1,8 @@
 #include "app/window/window_painter.h"
 
+#include "render/panel_drawing.h"
+#include "render/scene.h"
+
 namespace vaeloric {
 
 QColor BackgroundColour(TBackground background) {
@@ -14,30 +17,34 @@ QColor BackgroundColour(TBackground background) {
     return QColor(0, 255, 0);
 }
 
+TDisplayOptions DisplayOptionsOf(const TOptionSettings& settings) {
+    TDisplayOptions options;
+    options.boardStyle = settings.simpleBoard ? TBoardStyle::Simple : TBoardStyle::Coloured;
+    options.pieceStyle = settings.symbolicPieces ? TPieceStyle::Symbolic : TPieceStyle::Gods;
+    options.squareStyle = settings.vaeloricSquares ? TSquareStyle::Vaeloric : TSquareStyle::English;
+    options.backgroundColour = BackgroundColour(settings.background);
+    return options;
+}
+
 void PaintGameWindow(QPainter& painter, const QRect& client, const TGameController& controller,
-                     const TPictureCatalogue& pictures, bool) {
-    painter.fillRect(client, BackgroundColour(controller.Options().background));
+                     const TPictureCatalogue& pictures, bool rulerShown) {
     const TGameSession& game = controller.Game();
-    const int x0 = controller.OriginX(), y0 = controller.OriginY();
-    for (int row = 0; row < 8; ++row)
-        for (int column = 0; column < 8; ++column) {
-            const QRect square(x0 + 50 * column, y0 + 50 * row, 50, 50);
-            painter.fillRect(square, (row + column) % 2 ? QColor(90, 120, 160) : QColor(220, 220, 200));
-            const TPiece piece = game.board.GetPiece(8 - row, column + 1);
-            if (piece.kind != Empty)
-                painter.drawText(square, Qt::AlignCenter,
-                                 QString("%1%2").arg(piece.army).arg(piece.kind));
-        }
+    TScene scene;
+    scene.board = &game.board;
+    scene.setUp = &game.setup;
+    scene.turn = &game.turn;
+    scene.origin = TBoardOrigin{controller.OriginX(), controller.OriginY()};
+    scene.options = DisplayOptionsOf(controller.Options());
+    PaintScene(painter, pictures, scene, client);
+
+    // A held picture button shows its pressed image while the pointer is on it.
     const TTurnState& turn = game.turn;
-    if (turn.throwValue == 0) {
-        painter.drawPixmap(7, 101, pictures.Picture(turn.throwPressed && turn.overThrow ? 1901 : 1900));
-        painter.drawPixmap(7, 132, pictures.Picture(turn.enterPressed && turn.overEnter ? 1906 : 1905));
-    } else {
-        painter.drawText(QRect(4, 60, 68, 30), Qt::AlignCenter, QString::number(turn.throwValue));
-        painter.drawPixmap(7, 111, pictures.Picture(turn.movePressed && turn.overMove ? 1911 : 1910));
-    }
-    painter.drawText(QRect(4, 4, 68, 50), Qt::AlignCenter,
-                     QString("army %1").arg(game.board.armyToMove));
+    if (turn.throwPressed && turn.overThrow) painter.drawPixmap(7, 101, pictures.Picture(kThrowDown));
+    if (turn.enterPressed && turn.overEnter) painter.drawPixmap(7, 132, pictures.Picture(kEnterDown));
+    if (turn.movePressed && turn.overMove) painter.drawPixmap(7, 111, pictures.Picture(kMoveDown));
+
+    if (rulerShown && turn.lastMove.file != 0)
+        DrawPyramidRulerPanel(painter, pictures, turn.lastMove.Square(), scene.origin);
 }
 
 }  // namespace vaeloric
