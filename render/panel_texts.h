@@ -23,8 +23,8 @@ std::pair<std::string, std::string> SplitTurnName(const std::string& name);
 // What the die allows, in two lines ("your" / "Horse" ...); empty for 0.
 std::pair<const char*, const char*> DieHint(int face);
 
-// "FIRE QUEEN", "WATER HORSE/KING" ... for the information panel; at most
-// 16 characters. Throws TInternalError for an impossible army or kind.
+// "FIRE QUEEN", "WATER HORSE/KING" ... for the information panel, up to 17
+// characters ("WATER BISHOP/KING"). Throws TInternalError for an impossible army or kind.
 std::string PieceNameText(std::int32_t army, std::int32_t kind, std::int32_t companionKind);
 
 }  // namespace vaeloric
