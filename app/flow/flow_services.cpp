@@ -1,10 +1,13 @@
-// The flow's calls into the rules and the computer players, and stand-ins
-// for the readings and files until they are wired in.
+// The flow's calls into the rules, the computer players, the readings and
+// the files.
 #include "app/flow/flow_services.h"
 
+#include "app/flow/analysis_file.h"
 #include "game/dice_rule.h"
 #include "players/computer_move.h"
 #include "players/legal_moves.h"
+#include "reading/network.h"
+#include "reading/show_readings.h"
 
 namespace vaeloric {
 
@@ -40,16 +43,57 @@ void MakeComputerMove(TBoard& board, std::int32_t face, std::int32_t army, Squar
         lastMove = destination;
 }
 
-void RunReadings(TGameSession& game, TSquare, bool moveSwitch, bool wholeSwitch, TWindowLayer& layer) {
-    if (wholeSwitch) layer.RunReadingDialog(game.reading.gameText, "Whole game analysis");
-    if (moveSwitch) layer.RunReadingDialog(game.reading.moveText, "Last move analysis");
+namespace {
+
+// The readings go to the window's reading dialog.
+class TLayerReadingDisplay : public TReadingDisplay {
+public:
+    explicit TLayerReadingDisplay(TWindowLayer& layer) : layer_(layer) {}
+    void ShowReading(const std::string& caption, const std::string& text) override {
+        layer_.RunReadingDialog(text, caption);
+    }
+    void BeginWait() override { layer_.SetWaitCursor(true); }
+    void EndWait() override {
+        layer_.SetWaitCursor(false);
+        layer_.SetCursor(kArrowCursor);
+    }
+
+private:
+    TWindowLayer& layer_;
+};
+
+bool Demonstration(const TGameSession& game) { return game.mode == TStartMode::Demonstration; }
+
+}  // namespace
+
+void RunReadings(TGameSession& game, TSquare destination, bool moveSwitch, bool wholeSwitch,
+                 TWindowLayer& layer) {
+    TLayerReadingDisplay display(layer);
+    ShowReadings(game.reading, game.board, destination.rank, destination.file,
+                 TReadingSwitches{moveSwitch, wholeSwitch}, display);
 }
 
-bool WriteAnswerFile(const TGameSession&, bool) { return true; }
-bool WriteUnfinishedFile(const TGameSession&) { return true; }
-bool WriteCancelledFile() { return true; }
+bool WriteAnswerFile(const TGameSession& game, bool won) {
+    return WriteGameAnswer(game.setup, game.reading, won, Demonstration(game)) !=
+           TAnalysisWrite::Failed;
+}
 
-bool WriteGameFile(const std::string&, const TGameSession&) { return true; }
-TLoadResult LoadGameFile(const std::string&, TGameSession&) { return {TLoadResult::CannotOpen, {}}; }
+bool WriteUnfinishedFile(const TGameSession& game) {
+    return WriteUnfinishedGame(game.reading, Demonstration(game)) != TAnalysisWrite::Failed;
+}
+
+bool WriteCancelledFile() { return WriteCancelledAnalysis() != TAnalysisWrite::Failed; }
+
+bool WriteGameFile(const std::string& path, const TGameSession& game) {
+    return WriteSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading)
+        .saved;
+}
+
+TLoadResult LoadGameFile(const std::string& path, TGameSession& game) {
+    TLoadResult result =
+        LoadSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading);
+    if (result.Loaded() && result.activationsRestored) ComposeGameText(game.reading);
+    return result;
+}
 
 }  // namespace vaeloric

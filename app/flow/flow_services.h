@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/flow/game_session.h"
+#include "app/flow/saved_game.h"
 #include "app/flow/window_layer.h"
 #include "game/square_record.h"
 
@@ -38,12 +39,9 @@ bool WriteAnswerFile(const TGameSession& game, bool won);
 bool WriteUnfinishedFile(const TGameSession& game);
 bool WriteCancelledFile();
 
-// Saved games.
+// Saved games: written safely; loaded only when the whole file is sound
+// (then the whole-game text is composed from the activations read).
 bool WriteGameFile(const std::string& path, const TGameSession& game);
-struct TLoadResult {
-    enum TKind { Loaded, CannotOpen, Refused } kind = Loaded;
-    std::string message;  // for a refusal, shown titled "Incorrect File"
-};
 TLoadResult LoadGameFile(const std::string& path, TGameSession& game);
 
 }  // namespace vaeloric

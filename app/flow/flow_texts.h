@@ -11,7 +11,6 @@ inline constexpr const char* kDicePreventsMoving = "Dice roll prevents moving";
 inline constexpr const char* kCheckmateNotice[5] = {"", "FIRE is in CHECKMATE", "EARTH is in CHECKMATE",
                                                     "AIR is in CHECKMATE", "WATER is in CHECKMATE"};
 
-inline constexpr const char* kAnalysisError = "Error saving game analysis!";
 // Our own question after the analysis file could not be written on an early
 // close, so that an unwritable folder never traps the user.
 inline constexpr const char* kCloseWithoutAnalysis =
@@ -19,16 +18,6 @@ inline constexpr const char* kCloseWithoutAnalysis =
 
 inline constexpr const char* kSaveBeforeExit = "Save game before exit?";
 inline constexpr const char* kTooManyTimers = "There are too many timers on your system!";
-
-inline constexpr const char* kDemonstrationSaveNote =
-    "A saved game can only be reloaded by first launching the \"Vaeloric Chess\" program.\n\n"
-    "It is not possible to reload saved games from the individual board programs.";
-inline constexpr const char* kInformationTitle = "Information";
-inline constexpr const char* kGameFilenameTitle = "Game filename";
-inline constexpr const char* kCouldNotSave = "File could not be saved";
-inline constexpr const char* kCouldNotOpen = "File could not be opened";
-inline constexpr const char* kWrongFileType = "Wrong file type";
-inline constexpr const char* kIncorrectFileTitle = "Incorrect File";
 
 inline constexpr const char* kDefaultFileName = "vaeloric.vae";
 

@@ -1,5 +1,6 @@
 #include "app/flow/game_controller.h"
 
+#include "app/flow/analysis_file.h"
 #include "app/flow/flow_services.h"
 #include "app/flow/flow_texts.h"
 #include "app/flow/seats.h"
@@ -151,7 +152,7 @@ bool TGameController::CanClose() {
         }
     }
     if (game_.mode != TStartMode::Demonstration && !WriteUnfinishedFile(game_)) {
-        Box(texts::kAnalysisError, game_.setup.caption);
+        Box(kAnalysisSaveError, game_.setup.caption);
         if (Box(texts::kCloseWithoutAnalysis, game_.setup.caption, TBoxButtons::YesNo,
                 TBoxIcon::Question) != TBoxAnswer::Yes)
             return false;

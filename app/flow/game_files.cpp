@@ -1,18 +1,18 @@
 // Saving under a chosen name, and the reload-mode set-up that asks for a
 // saved game until one loads or the user gives up.
 #include "app/flow/flow_services.h"
-#include "app/flow/flow_texts.h"
+#include "app/flow/saved_game_texts.h"
 #include "app/flow/game_controller.h"
 #include "app/flow/seats.h"
 
 namespace vaeloric {
 
 bool TGameController::WriteGame(const std::string& path) {
-    if (Box(path, texts::kGameFilenameTitle, TBoxButtons::OkCancel, TBoxIcon::Question) !=
+    if (Box(path, kSaveConfirmTitle, TBoxButtons::OkCancel, TBoxIcon::Question) !=
         TBoxAnswer::Ok)
         return false;
     if (!WriteGameFile(path, game_)) {
-        Box(texts::kCouldNotSave, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
+        Box(kCannotSaveText, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
         return false;
     }
     modified_ = false;
@@ -22,7 +22,7 @@ bool TGameController::WriteGame(const std::string& path) {
 
 bool TGameController::SaveAs() {
     if (game_.mode == TStartMode::Demonstration)
-        Box(texts::kDemonstrationSaveNote, texts::kInformationTitle);
+        Box(kDemonstrationSaveText, kDemonstrationSaveTitle);
     std::string chosen = fileName_;
     for (;;) {
         if (!layer_.RunSaveDialog(chosen)) return false;
@@ -46,12 +46,13 @@ void TGameController::OpenAndLoad() {
         // The reader starts from a reset window, whatever it finds.
         ResetPlay();
         const TLoadResult result = LoadGameFile(chosen, game_);
-        if (result.kind == TLoadResult::CannotOpen) {
-            Box(texts::kCouldNotOpen, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
+        if (result.outcome == TLoadOutcome::CannotOpen) {
+            // Nothing to play from: ask again rather than start an unset game.
+            Box(kCannotOpenText, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
             continue;
         }
-        if (result.kind == TLoadResult::Refused) {
-            Box(result.message, texts::kIncorrectFileTitle);
+        if (!result.Loaded()) {
+            Box(result.message, kIncorrectFileTitle);
             continue;
         }
         break;

@@ -1,5 +1,6 @@
 // The turn cycle: the three picture buttons, the dice, the Miss Go test, the
 // computer's move and the end-of-game test.
+#include "app/flow/analysis_file.h"
 #include "app/flow/end_of_game.h"
 #include "app/flow/flow_services.h"
 #include "app/flow/flow_texts.h"
@@ -170,7 +171,7 @@ void TGameController::EndOfGameTest() {
 
 void TGameController::EndGame(bool won) {
     if (game_.mode != TStartMode::Demonstration && !WriteAnswerFile(game_, won))
-        Box(texts::kAnalysisError, game_.setup.caption);
+        Box(kAnalysisSaveError, game_.setup.caption);
     ended_ = true;
     layer_.DestroyWindow();
 }

@@ -21,7 +21,7 @@ TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pict
     setMinimumSize(720, 520);
     timerId_ = startTimer(10);
     if (timerId_ == 0) controller_.ReportTimerRefused();
-    music_ = std::make_unique<TMusic>(this);
+    music_ = new TMusic(this);
 }
 
 TKoravinWindow::~TKoravinWindow() {

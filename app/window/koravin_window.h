@@ -46,7 +46,7 @@ private:
     const TPictureCatalogue& pictures_;
     TQtWindowLayer layer_;
     TGameController controller_;
-    std::unique_ptr<TMusic> music_;
+    TMusic* music_ = nullptr;  // a child of the window
     TControlPanel* controlPanel_ = nullptr;
     int timerId_ = 0;
     bool rulerShown_ = false;

@@ -39,8 +39,8 @@ QMessageBox::StandardButtons QtButtons(TBoxButtons buttons) {
 
 bool RunFileDialog(QWidget* parent, std::string& fileName, bool save) {
     QFileDialog dialog(parent);
-    dialog.setNameFilter(kSavedGameFilter);
-    dialog.setDefaultSuffix(kSavedGameExtension);
+    dialog.setNameFilter(kQtSavedGameFilter);
+    dialog.setDefaultSuffix(kQtSavedGameExtension);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The read-only check box of other systems does not exist here; overwrite

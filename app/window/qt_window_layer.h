@@ -39,8 +39,8 @@ private:
     TKoravinWindow& window_;
 };
 
-// The file dialogs' filter and default extension.
-inline constexpr const char* kSavedGameFilter = "Vaeloric files (*.VAE *.vae)";
-inline constexpr const char* kSavedGameExtension = "VAE";
+// The saved-game filter and default extension in Qt's form.
+inline constexpr const char* kQtSavedGameFilter = "Vaeloric files (*.vae *.VAE)";
+inline constexpr const char* kQtSavedGameExtension = "VAE";
 
 }  // namespace vaeloric
