@@ -366,6 +366,11 @@ void DrawCrown(QPainter& painter, TCrown crown) {
 
 TInks InksOf(int army) {
     if (army == 0) return {ink::kGold, ink::kLapisDeep, ink::kLapis};
+    // Painted faience for the pyramid rulers.
+    if (army == kLapisFaience) return {QColor(0x2d, 0x55, 0xa3), ink::kGoldPale, QColor(0x1a, 0x2f, 0x60)};
+    if (army == kTurquoiseFaience) return {QColor(0x2a, 0x9d, 0x8f), QColor(0xff, 0xf0, 0xb0), QColor(0x17, 0x5e, 0x56)};
+    if (army == kCarnelianFaience) return {QColor(0xb8, 0x45, 0x2a), ink::kGoldPale, QColor(0x6e, 0x24, 0x14)};
+    if (army == kMalachiteFaience) return {QColor(0x3f, 0x8a, 0x4a), ink::kGoldPale, QColor(0x24, 0x52, 0x2b)};
     const QColor main = ArmyColour(army);
     return {main, ArmyDetail(army), army == 2 ? QColor(0x3a, 0x33, 0x2c) : Shade(main, 0.62)};
 }

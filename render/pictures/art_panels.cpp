@@ -42,10 +42,11 @@ void DrawGildedChessman(QPainter& painter, const QRectF& box, int kind) {
 }
 
 // A standing Ptah, mummiform with his blue cap and composite sceptre, in a
-// 100 x 180 design box.
-void DrawPtahFigure(QPainter& painter, const QRectF& area) {
+// 100 x 180 design box; `shownHeight` below 180 shows only his upper part.
+void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 180) {
     painter.save();
-    MapDesignBox(painter, area, 100, 180);
+    painter.setClipRect(area);
+    MapDesignBox(painter, area, 100, shownHeight);
     const QColor skin(0x4f, 0x93, 0x5c);
     auto fill = [&](const QPainterPath& path, const QColor& colour, double width = 2.0) {
         painter.setPen(QPen(ink::kKohl, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -230,7 +231,7 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     painter.restore();
     PaintWithHalo(painter, QRectF(inner.left() + 4, h * 0.2, inner.width() - 8, h * 0.52), 2.0,
                   [&](QPainter& layer, const QRectF& box) {
-                      PaintDeity(layer, box, deity, 0);
+                      PaintDeity(layer, box, deity, kLapisFaience + ruler % 4);
                   });
     DrawFrieze(painter, QRectF(inner.left(), h * 0.73, inner.width(), 7));
     DrawCartouche(painter, QRectF(inner.left() + 8, h * 0.78, inner.width() - 16, 28),
@@ -269,7 +270,7 @@ void PaintPtahOverlay(QPainter& painter, const QRectF& area) {
     DrawShrine(painter, area, ink::kLimestone);
     const QRectF sky(area.left() + 6, area.top() + 16, area.width() - 12, area.height() - 40);
     DrawNightSky(painter, sky);
-    DrawPtahFigure(painter, sky.adjusted(2, 3, -2, -2));
+    DrawPtahFigure(painter, sky.adjusted(0, 3, 0, 0), 104);
     DrawFittedText(painter, QRectF(area.left() + 4, area.bottom() - 22, area.width() - 8, 18),
                    QStringLiteral("PTAH"), SerifFont(16), ink::kKohl);
 }
