@@ -248,14 +248,10 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     DrawCartouche(painter, QRectF(inner.left() + 8, h * 0.78, inner.width() - 16, 28),
                   QString::fromLatin1(deity.name), 16);
     const double emblem = 20;
-    const QRectF left(inner.left() + 10, inner.bottom() - emblem - 6, emblem * 0.8, emblem);
-    const QRectF right(inner.right() - 10 - emblem * 0.8, inner.bottom() - emblem - 6, emblem * 0.8,
-                       emblem);
-    switch (ruler % 3) {
-        case 0: DrawAnkh(painter, left, ink::kGold); DrawAnkh(painter, right, ink::kGold); break;
-        case 1: DrawDjed(painter, left, ink::kTurquoise); DrawDjed(painter, right, ink::kTurquoise); break;
-        default: DrawWas(painter, left, ink::kLapis); DrawWas(painter, right, ink::kLapis); break;
-    }
+    const QRectF left(inner.left() + 10, inner.bottom() - emblem - 5, emblem, emblem);
+    const QRectF right(inner.right() - 10 - emblem, inner.bottom() - emblem - 5, emblem, emblem);
+    DrawRulerEmblem(painter, ruler, left);
+    DrawRulerEmblem(painter, ruler, right);
     DrawFittedText(painter, QRectF(left.right() + 4, left.top(), right.left() - left.right() - 8, emblem),
                    QStringLiteral("RULER %1").arg(ruler), SansFont(10), ink::kKohl);
     (void)w;
