@@ -13,7 +13,7 @@ namespace {
 using namespace saved_game;
 
 class TLineWriter {
-public:
+  public:
     void Line(std::string_view text) {
         // A line break inside a name or the question would shift every
         // later line of the file; NUL would cut it short when read back.
@@ -25,14 +25,14 @@ public:
     // to_chars keeps it independent of the C locale a GUI may have set.
     static std::string FloatText(float value) {
         char buffer[32];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                          std::chars_format::general, 6);
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
         return std::string(buffer, result.ptr);
     }
 
     std::string Take() { return std::move(out_); }
 
-private:
+  private:
     std::string out_;
 };
 
