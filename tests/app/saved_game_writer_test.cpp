@@ -89,6 +89,22 @@ TEST(SavedGameWriter, WritesTheFixedLinesInOrderWithCrLfEnds) {
     }
 }
 
+TEST(SavedGameWriter, ActivationsInTheStreamsDefaultFloatFormat) {
+    const std::pair<float, const char*> rows[] = {
+        {0.5f, "0.5"},
+        {-0.125f, "-0.125"},
+        {1e-07f, "1e-07"},
+        {0.0001f, "0.0001"},
+        {0.00001f, "1e-05"},
+        {123456.0f, "123456"},
+        {1234567.0f, "1.23457e+06"},
+        {-0.0f, "-0"},
+        {0.1f, "0.1"},
+        {-0.0649317f, "-0.0649317"},
+    };
+    for (const auto& [value, text] : rows) EXPECT_EQ(ActivationText(value), text);
+}
+
 TEST(SavedGameWriter, SeatLinesByPlayerCode) {
     // code, name, the line after [USER2] (the next header when there is none)
     const struct {
