@@ -7,7 +7,7 @@
 #include "game/square.h"
 #include "players/computer_move.h"
 #include "players/legal_moves.h"
-#include "reading/move_reading.h"
+#include "reading/show_readings.h"
 #include "sim/sim_support.h"
 
 namespace vaeloric::sim {
@@ -66,8 +66,7 @@ void PlayGame(const TGameOptions& options, TGame& game, const std::function<void
             if (army == questioner && moved.kind == King && SquaresEqual(destination.Square(), ptah)) {
                 game.turn.ptahReached = true;
             }
-            ReadMove(game.reading, board.elementCode, destination.rank, destination.file, moved,
-                     army == questioner, false);
+            RunWholeGamePass(game.reading, board, destination.rank, destination.file);
         }
         sink(line);
         board.armyToMove = NextArmy(army);

@@ -88,6 +88,39 @@ TEST(SimPlay, SameSeedSameGame) {
     EXPECT_NE(RunSim(other).out, first.out);
 }
 
+TEST(SimPlay, FinishedGamesWriteTheAnswer) {
+    struct TRow {
+        const char* seed;
+        const char* turns;
+        const char* result;
+        const char* answer;
+    };
+    // Seed 5 is won on its 12th turn: a game decided on the last turn
+    // allowed is still won.
+    const TRow rows[] = {
+        {"5", "12", "result: win", "Because you won the game it is a FAVOURABLE ANSWER to the question."},
+        {"6", "2000", "result: lose", "Because you lost the game it is an UNFAVOURABLE ANSWER to the question."},
+        {"5", "11", "result: unfinished", "The game was ended prematurely, so there is no win or lose."},
+    };
+    for (const TRow& row : rows) {
+        const fs::path analysis = TempPath("analysis.txt");
+        const TSimRun run = RunSim({"play", "--seed", row.seed, "--turns", row.turns, "--analysis", analysis.string()});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Lines(run.out).back(), row.result);
+        const std::string text = ReadFile(analysis);
+        EXPECT_NE(text.find(row.answer), std::string::npos) << text;
+        EXPECT_NE(text.find("Neural net analysis of the game:"), std::string::npos);
+        fs::remove(analysis);
+    }
+    // A file where the folder should be: the analysis cannot be written.
+    const fs::path blocker = TempPath("blocker");
+    std::ofstream(blocker) << "x";
+    const TSimRun blocked = RunSim({"play", "--turns", "3", "--analysis", (blocker / "analysis.txt").string()});
+    EXPECT_EQ(blocked.status, 2);
+    EXPECT_EQ(blocked.out, "");
+    fs::remove(blocker);
+}
+
 TEST(SimPlay, SavedGameGivesTheSameAnswersReadBack) {
     sim::TGameOptions options;
     options.boardLetter = 'E';
