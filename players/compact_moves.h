@@ -32,7 +32,8 @@ struct TCompactList {
     std::uint8_t blockLength[64];
     TCompactMove moves[kMaxLegalMoves];
 
-    void Build(TBoard& board, std::int32_t army, std::int16_t die) {
+    // attacks: the attack map of the board as it stands, or nullptr.
+    void Build(TBoard& board, std::int32_t army, std::int16_t die, const TAttackMap* attacks) {
         count = 0;
         std::memset(blockLength, 0, sizeof blockLength);
         ForEachLegalMove(board, army, die, [&](const SquareRecord& from, const SquareRecord& to) {
@@ -44,7 +45,7 @@ struct TCompactList {
                                           static_cast<std::int8_t>(to.capture), static_cast<std::int8_t>(to.promotes),
                                           0};
             return count < kMaxLegalMoves;
-        });
+        }, attacks);
     }
 
     // The move from one square to another, or nullptr.

@@ -46,6 +46,8 @@ private:
     // Legal lists of the board as it stands after the trial move, by army
     // and die face: built by the dice survey, reused by the attacker scan.
     TCompactList lists[5][7];
+    // The attacks on the board as it stands after the trial move.
+    TAttackMap attackMap;
     // Lists made while an examined square is emptied for the defender scan.
     TCompactList defenderLists[5][7];
     bool defenderListMade[5][7];
@@ -64,9 +66,8 @@ bool TEvaluation::HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t
         TCompactMove& m = list.moves[i];
         const TSquare from = Sq(m.fromRank, m.fromFile);
         const TSquare to = Sq(m.toRank, m.toFile);
-        TPiece& origin = board.At(m.fromRank, m.fromFile);
         bool attacked;
-        if (m.promotes == 1 || origin.kind == CombinedKing) {
+        if (m.promotes == 1 || board.At(m.fromRank, m.fromFile).kind == CombinedKing) {
             // These trials change values (promotion) or leave a piece behind.
             const SquareRecord target = TargetRecord(board, m);
             MakeAnyMove(board, from, target, die == 1);
@@ -76,10 +77,7 @@ bool TEvaluation::HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t
             // Any other trial comes back exactly, and the count of attackers
             // of the destination ignores what stands on it: only the emptied
             // origin matters.
-            const TPiece moving = origin;
-            origin = TPiece{};
-            attacked = AttackerCount(board, to, hostileTo) > 0;
-            board.At(m.fromRank, m.fromFile) = moving;
+            attacked = attackMap.AttackedWithoutOrigin(board, hostileTo, to, from);
         }
         m.attacked = attacked ? 1 : 0;
         if (!attacked) safe = true;
@@ -92,13 +90,13 @@ void TEvaluation::DiceSurvey() {
     const std::int32_t next = NextArmy(a);
     const std::int32_t previous = PreviousArmy(a);
     for (std::int16_t die = 1; die <= 6; ++die) {
-        lists[a][die].Build(board, a, die);
+        lists[a][die].Build(board, a, die, &attackMap);
         if (!HasSafeMove(lists[a][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
-        lists[ally][die].Build(board, ally, die);
+        lists[ally][die].Build(board, ally, die, &attackMap);
         if (!HasSafeMove(lists[ally][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
-        lists[next][die].Build(board, next, die);
+        lists[next][die].Build(board, next, die, &attackMap);
         if (!HasSafeMove(lists[next][die], die, next)) diceBlock = Add32(diceBlock, 1);
-        lists[previous][die].Build(board, previous, die);
+        lists[previous][die].Build(board, previous, die, &attackMap);
         if (!HasSafeMove(lists[previous][die], die, next)) diceBlock = Add32(diceBlock, 1);
     }
 }
@@ -180,7 +178,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         if (emptied) {
             list = &defenderLists[defender.army][die];
             if (!defenderListMade[defender.army][die]) {
-                list->Build(board, defender.army, die);
+                list->Build(board, defender.army, die, nullptr);
                 defenderListMade[defender.army][die] = true;
             }
         }
@@ -329,6 +327,7 @@ std::int32_t TEvaluation::Run() {
     if (status[NextArmy(a)] == kCheckmated) checkmatedEnemies += 1;
     if (status[PreviousArmy(a)] == kCheckmated) checkmatedEnemies += 1;
 
+    attackMap.Build(board);
     DiceSurvey();
     PtahTerm();
 

@@ -7,6 +7,7 @@
 
 #include "game/board.h"
 #include "game/dice_rule.h"
+#include "players/attack_map.h"
 #include "players/legal_moves.h"
 #include "players/rules_bridge.h"
 
@@ -37,9 +38,12 @@ inline bool ExposesKing(TBoard& board, TSquare from, const SquareRecord& to, TSq
 }
 
 // Calls fn(from, to) for every legal move in list order; fn returns false to
-// stop the scan early. Returns false when stopped.
+// stop the scan early. Returns false when stopped. With the attack map of the
+// board, most exposure tests are answered without a search: a move can only
+// expose its King by opening a line through its origin.
 template <typename Fn>
-bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int16_t die, Fn&& fn) {
+bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int16_t die, Fn&& fn,
+                      const TAttackMap* attacks = nullptr) {
     if (die < 1 || die > 6) return true;
     SquareRecord moves[kPieceListRoom];
     bool kingFound = false;
@@ -68,7 +72,12 @@ bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int16_t die, Fn&& f
                     king = KingSquare(board, army);
                     kingFound = true;
                 }
-                if (ExposesKing(board, origin, moves[i], king)) continue;
+                if (attacks != nullptr && piece.kind != CombinedKing && king.rank != 0 &&
+                    !attacks->AttackedWithoutOrigin(board, army, king, origin)) {
+                    // Safe whatever the destination: the mover can only block.
+                } else if (ExposesKing(board, origin, moves[i], king)) {
+                    continue;
+                }
                 if (!fn(from, moves[i])) return false;
             }
         }
