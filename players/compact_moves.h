@@ -33,7 +33,8 @@ struct TCompactList {
     TCompactMove moves[kMaxLegalMoves];
 
     // attacks: the attack map of the board as it stands, or nullptr.
-    void Build(TBoard& board, std::int32_t army, std::int16_t die, const TAttackMap* attacks) {
+    void Build(TBoard& board, std::int32_t army, std::int16_t die, const TAttackMap* attacks,
+               const TArmySquares* pieces) {
         count = 0;
         std::memset(blockLength, 0, sizeof blockLength);
         ForEachLegalMove(board, army, die, [&](const SquareRecord& from, const SquareRecord& to) {
@@ -45,7 +46,7 @@ struct TCompactList {
                                           static_cast<std::int8_t>(to.capture), static_cast<std::int8_t>(to.promotes),
                                           0};
             return count < kMaxLegalMoves;
-        }, attacks);
+        }, attacks, pieces);
     }
 
     // The move from one square to another, or nullptr.

@@ -48,6 +48,7 @@ private:
     TCompactList lists[5][7];
     // The attacks on the board as it stands after the trial move.
     TAttackMap attackMap;
+    TArmySquares armySquares[5];
     // Lists made while an examined square is emptied for the defender scan.
     TCompactList defenderLists[5][7];
     bool defenderListMade[5][7];
@@ -90,13 +91,13 @@ void TEvaluation::DiceSurvey() {
     const std::int32_t next = NextArmy(a);
     const std::int32_t previous = PreviousArmy(a);
     for (std::int16_t die = 1; die <= 6; ++die) {
-        lists[a][die].Build(board, a, die, &attackMap);
+        lists[a][die].Build(board, a, die, &attackMap, &armySquares[a]);
         if (!HasSafeMove(lists[a][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
-        lists[ally][die].Build(board, ally, die, &attackMap);
+        lists[ally][die].Build(board, ally, die, &attackMap, &armySquares[ally]);
         if (!HasSafeMove(lists[ally][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
-        lists[next][die].Build(board, next, die, &attackMap);
+        lists[next][die].Build(board, next, die, &attackMap, &armySquares[next]);
         if (!HasSafeMove(lists[next][die], die, next)) diceBlock = Add32(diceBlock, 1);
-        lists[previous][die].Build(board, previous, die, &attackMap);
+        lists[previous][die].Build(board, previous, die, &attackMap, &armySquares[previous]);
         if (!HasSafeMove(lists[previous][die], die, next)) diceBlock = Add32(diceBlock, 1);
     }
 }
@@ -124,9 +125,11 @@ void TEvaluation::PtahTerm() {
 
 void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
     const std::int32_t v = x.value;
+    const bool hostileKing = HostileKingNextTo(board, s, x.army);
+    // Most pieces stand unattacked: the map says so without a search.
+    if (!hostileKing && !attackMap.Attacked(x.army, s.rank, s.file)) return;
     TSquare attackers[kAttackerRoom];
     const int attackerCount = Attackers(board, s, x.army, attackers);
-    const bool hostileKing = HostileKingNextTo(board, s, x.army);
     if (attackerCount == 0 && !hostileKing) return;
 
     std::int32_t attackWeight = 0, realThreats = 0, minAttacker = kBestScore;
@@ -178,7 +181,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         if (emptied) {
             list = &defenderLists[defender.army][die];
             if (!defenderListMade[defender.army][die]) {
-                list->Build(board, defender.army, die, nullptr);
+                list->Build(board, defender.army, die, nullptr, nullptr);
                 defenderListMade[defender.army][die] = true;
             }
         }
@@ -328,6 +331,7 @@ std::int32_t TEvaluation::Run() {
     if (status[PreviousArmy(a)] == kCheckmated) checkmatedEnemies += 1;
 
     attackMap.Build(board);
+    for (std::int32_t army = 1; army <= 4; ++army) armySquares[army].Build(board, army);
     DiceSurvey();
     PtahTerm();
 

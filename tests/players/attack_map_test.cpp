@@ -2,6 +2,7 @@
 
 #include "game/check.h"
 #include "players/attack_map.h"
+#include "players/move_scan.h"
 #include "players_support.h"
 
 namespace vaeloric {
@@ -40,6 +41,25 @@ TEST(AttackMap, AgreesWithTheAttackerSearch) {
         }
     }
     EXPECT_GT(openedLines, 0);
+}
+
+TEST(AttackMap, KingStepsAsTheRulesGiveThem) {
+    for (TBoard& position : SelfPlayPositions(8, 80, 4)) {
+        players::TAttackMap map;
+        map.Build(position);
+        for (std::int32_t army = 1; army <= 4; ++army) {
+            TSquare king{0, 0};
+            if (!FindKing(position, army, king)) continue;
+            SquareRecord fromMap[16], fromRules[16];
+            const int n = players::KingMovesFromMap(position, king, army, map, fromMap);
+            ASSERT_EQ(n, players::GenerateKingMoves(position, king, army, fromRules));
+            for (int i = 0; i < n; ++i) {
+                EXPECT_TRUE(SquaresEqual(fromMap[i].Square(), fromRules[i].Square()));
+                EXPECT_EQ(fromMap[i].capture, fromRules[i].capture);
+                EXPECT_EQ(fromMap[i].captured, fromRules[i].captured);
+            }
+        }
+    }
 }
 
 }  // namespace
