@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "game/internal_error.h"
 #include "game/dice_rule.h"
-#include "players/int32_math.h"
+#include "game/internal_error.h"
 #include "players/compact_moves.h"
+#include "players/int32_math.h"
 #include "players/opponent_profiles.h"
 
 namespace vaeloric {
@@ -16,18 +16,22 @@ namespace {
 
 constexpr int kCheckmated = 2;
 
-TSquare Sq(int rank, int file) { return TSquare{static_cast<std::int16_t>(rank), file}; }
+TSquare Sq(int rank, int file) {
+    return TSquare{static_cast<std::int16_t>(rank), file};
+}
 
-bool OnSameSide(std::int32_t army, std::int32_t other) { return army == other || AllyOf(army) == other; }
+bool OnSameSide(std::int32_t army, std::int32_t other) {
+    return army == other || AllyOf(army) == other;
+}
 
 class TEvaluation {
-public:
+  public:
     TEvaluation(TBoard& board_, std::int32_t army_, std::int32_t ptahFactor_)
         : board(board_), a(army_), ptahFactor(ptahFactor_) {}
 
     std::int32_t Run();
 
-private:
+  private:
     bool HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t hostileTo);
     void DiceSurvey();
     void PtahTerm();
@@ -315,7 +319,8 @@ std::int32_t TEvaluation::Decided(std::int32_t score) {
     } else if (questionerOnPtah) {
         score = AttackerCount(board, p, q) > 0 ? kWorstScore : kPtahHeldScore;
     }
-    if (status[NextArmy(a)] == kCheckmated && status[PreviousArmy(a)] == kCheckmated) score = kBestScore;
+    if (status[NextArmy(a)] == kCheckmated && status[PreviousArmy(a)] == kCheckmated)
+        score = kBestScore;
     if (status[a] == kCheckmated && status[AllyOf(a)] == kCheckmated) score = kWorstScore;
     return score;
 }

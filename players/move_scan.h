@@ -26,7 +26,8 @@ inline bool ExposesKing(TBoard& board, TSquare from, const SquareRecord& to, TSq
     if (moving.kind == CombinedKing) {
         return MoveExposesKing(board, SquareRecord::At(from), to) != 0;
     }
-    if (moving.kind < HorsePawn || moving.kind > Bishop || moving.kind == King || king.rank == 0) return false;
+    if (moving.kind < HorsePawn || moving.kind > Bishop || moving.kind == King || king.rank == 0)
+        return false;
     TPiece& target = board.At(to.rank, to.file);
     const TPiece standing = target;
     origin = TPiece{};
@@ -46,16 +47,18 @@ struct TArmySquares {
         count = 0;
         for (int rank = 1; rank <= 8; ++rank)
             for (int file = 1; file <= 8; ++file)
-                if (board.At(rank, file).army == army) squares[count++] = TSquare{static_cast<std::int16_t>(rank), file};
+                if (board.At(rank, file).army == army)
+                    squares[count++] = TSquare{static_cast<std::int16_t>(rank), file};
     }
 };
 
 // KingMoves answered from the attack map of the board: the same steps in the
 // same order, refused next to a hostile King or where the army's enemies
 // would attack with the King's square emptied.
-inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army, const TAttackMap& attacks,
-                            SquareRecord* list) {
-    static constexpr int kSteps[8][2] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army,
+                            const TAttackMap& attacks, SquareRecord* list) {
+    static constexpr int kSteps[8][2] = {{1, 0},  {1, 1},   {0, 1},  {-1, 1},
+                                         {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
     const std::int32_t ally = AllyOf(army);
     int n = 0;
     for (const auto& step : kSteps) {
@@ -64,7 +67,9 @@ inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army, co
         const TPiece& standing = board.At(rank, file);
         if (standing.kind != Empty && (standing.army == army || standing.army == ally)) continue;
         const TSquare to{static_cast<std::int16_t>(rank), file};
-        if (HostileKingNextTo(board, to, army) || attacks.AttackedWithoutOrigin(board, army, to, origin)) continue;
+        if (HostileKingNextTo(board, to, army) ||
+            attacks.AttackedWithoutOrigin(board, army, to, origin))
+            continue;
         SquareRecord& record = list[n++];
         record = SquareRecord::At(to);
         if (standing.kind != Empty) {
@@ -78,15 +83,23 @@ inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army, co
 // The kind a piece moves as on the face (MoveKindForFace), inline for the
 // scans.
 inline std::int32_t MovingKind(std::int32_t companion, std::int16_t die, std::int32_t kind) {
-    if (kind == CombinedKing) return die == 1 ? King : (MovingKind(companion, die, companion) != 0 ? companion : 0);
+    if (kind == CombinedKing)
+        return die == 1 ? King : (MovingKind(companion, die, companion) != 0 ? companion : 0);
     switch (die) {
-        case 1: return IsPawnKind(kind) || kind == King ? kind : 0;
-        case 6: return IsPawnKind(kind) ? kind : 0;
-        case 2: return kind == Horse ? kind : 0;
-        case 3: return kind == Bishop ? kind : 0;
-        case 4: return kind == Queen ? kind : 0;
-        case 5: return kind == Rook ? kind : 0;
-        default: return 0;
+        case 1:
+            return IsPawnKind(kind) || kind == King ? kind : 0;
+        case 6:
+            return IsPawnKind(kind) ? kind : 0;
+        case 2:
+            return kind == Horse ? kind : 0;
+        case 3:
+            return kind == Bishop ? kind : 0;
+        case 4:
+            return kind == Queen ? kind : 0;
+        case 5:
+            return kind == Rook ? kind : 0;
+        default:
+            return 0;
     }
 }
 
@@ -119,8 +132,9 @@ bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int16_t die, Fn&& f
             if (kind == King) {
                 // King steps are tested for attack already; only a King
                 // capture (possible only on a board read from a file) is left out.
-                const int n = attacks != nullptr ? KingMovesFromMap(board, origin, army, *attacks, moves)
-                                                 : GenerateKingMoves(board, origin, army, moves);
+                const int n = attacks != nullptr
+                                  ? KingMovesFromMap(board, origin, army, *attacks, moves)
+                                  : GenerateKingMoves(board, origin, army, moves);
                 for (int i = 0; i < n; ++i) {
                     if (!CapturesKing(moves[i]) && !fn(from, moves[i])) return false;
                 }
