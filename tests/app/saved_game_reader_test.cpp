@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/flow/saved_game.h"
+#include "reading/network.h"
 #include "saved_game_support.h"
 
 namespace vaeloric {
@@ -64,6 +65,12 @@ TEST(SavedGameReader, WritingThenReadingReproducesTheGameOnEveryBoard) {
         ASSERT_TRUE(loaded.result.Loaded()) << loaded.result.message;
         EXPECT_TRUE(loaded.result.activationsRestored);
         ExpectSameGame(saved, loaded.game);
+        // The whole-game text is composed from the restored state.
+        TReadingRecord composed = loaded.game.reading;
+        composed.gameText.clear();
+        ComposeGameText(composed);
+        EXPECT_EQ(loaded.game.reading.gameText, composed.gameText);
+        EXPECT_NE(loaded.game.reading.gameText, kNoMovesText);
         // And the same bytes come out again.
         EXPECT_EQ(Format(loaded.game, letter), Format(saved, letter));
     }
@@ -211,6 +218,7 @@ TEST(SavedGameReader, SectionsMayComeInAnyOrderOrBeMissing) {
     EXPECT_TRUE(loaded.game.turn.ptahReached);
     EXPECT_EQ(loaded.game.board.At(6, 2), saved.board.At(6, 2));
     EXPECT_EQ(loaded.game.reading.gameActivation[0], kRestingActivation);
+    EXPECT_EQ(loaded.game.reading.gameText, kNoMovesText);
 }
 
 TEST(SavedGameReader, LoadFromFileCommitsOnlyAValidGame) {
