@@ -11,6 +11,7 @@ namespace vaeloric {
 namespace {
 
 constexpr int kPanelCentre = 37;
+constexpr int kNameWidth = 62;  // inside the panel's border, with a margin
 
 struct TTurnColours {
     QColor panel;
@@ -58,11 +59,11 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
 
     const auto [first, second] = SplitTurnName(input.name);
     if (!second.empty()) {
-        DrawCentredText(painter, kPanelCentre, 3, Trimmed(first));
-        DrawCentredText(painter, kPanelCentre, 18, Trimmed(second));
+        DrawFittedText(painter, kPanelCentre, 3, Trimmed(first), kNameWidth);
+        DrawFittedText(painter, kPanelCentre, 18, Trimmed(second), kNameWidth);
         DrawCentredText(painter, kPanelCentre, 33, "to move");
     } else {
-        DrawCentredText(painter, kPanelCentre, 10, Trimmed(first));
+        DrawFittedText(painter, kPanelCentre, 10, Trimmed(first), kNameWidth);
         DrawCentredText(painter, kPanelCentre, 27, "to move");
     }
     painter.setFont(SerifFont(18, true));
@@ -110,7 +111,7 @@ void DrawSquareInfoPanel(QPainter& painter, const TPictureCatalogue& pictures, c
         FillEdges(painter, x + 410, 0, x + 560, y, BandColourOf(piece.army));
         painter.setPen(piece.army == 1 || piece.army == 3 ? Qt::black : Qt::white);
         painter.setFont(SansFont(16, true));
-        DrawCentredText(painter, x + 485, y - 20, QString::fromStdString(name));
+        DrawFittedText(painter, x + 485, y - 20, QString::fromStdString(name), 146);
     } else if (onPtah) {
         painter.drawPixmap(x + 410, 0, pictures.Picture(kEmptyPtahSquareId));
     } else {

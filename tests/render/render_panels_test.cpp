@@ -75,6 +75,14 @@ TEST_F(Panels, NameOnOneOrTwoLines) {
     EXPECT_TRUE(InkInRows(two, 48, 64, red));
 }
 
+TEST_F(Panels, WideNamesStayInsideThePanel) {
+    const QColor red(255, 0, 0);
+    const QImage image = Turn({1, 1, "WWWWWWWWW MMMMMMMMM", 0});
+    EXPECT_TRUE(InkInRows(image, 4, 30, red));
+    EXPECT_EQ(test::CountOther(image, QRect(4, 4, 2, 44), red), 0);
+    EXPECT_EQ(test::CountOther(image, QRect(70, 4, 2, 44), red), 0);
+}
+
 TEST_F(Panels, ThrowAndEnterButtonsBeforeTheThrow) {
     const QColor panel(255, 255, 0);
     const QImage image = Turn({3, 1, "Anna", 0});
