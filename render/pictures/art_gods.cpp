@@ -255,24 +255,35 @@ void DrawScarab(QPainter& painter, const TInks& inks) {
 }
 
 void DrawCobra(QPainter& painter, const TInks& inks) {
-    // A rearing cobra on its coils in place of a bust.
-    QPainterPath coils = Ellipse(50, 88, 30, 9).united(Ellipse(50, 78, 22, 7));
+    // A rearing cobra on its coils in place of a bust, its hood spread.
+    QPainterPath coils = Ellipse(50, 89, 32, 8).united(Ellipse(50, 80, 24, 7));
     Fill(painter, coils.simplified(), inks.main);
     QPainterPath hood;
     hood.moveTo(50, 26);
-    hood.cubicTo(66, 30, 70, 50, 62, 76);
-    hood.lineTo(38, 76);
-    hood.cubicTo(30, 50, 34, 30, 50, 26);
+    hood.cubicTo(66, 26, 74, 36, 70, 48);
+    hood.cubicTo(66, 58, 58, 64, 58, 78);
+    hood.lineTo(42, 78);
+    hood.cubicTo(42, 64, 34, 58, 30, 48);
+    hood.cubicTo(26, 36, 34, 26, 50, 26);
     hood.closeSubpath();
     Fill(painter, hood, inks.main);
-    Fill(painter, Ellipse(50, 26, 8, 6.5), inks.main);
-    Line(painter, inks.detail, 2.0);
-    painter.drawLine(QPointF(50, 36), QPointF(50, 72));
-    for (double y = 42; y < 72; y += 7) {
-        painter.drawLine(QPointF(44, y), QPointF(56, y));
-    }
-    painter.drawLine(QPointF(30, 88), QPointF(70, 88));
-    Eye(painter, QPointF(46, 25), inks, false);
+    // The throat plate and the markings of the hood.
+    QPainterPath plate;
+    plate.moveTo(50, 36);
+    plate.cubicTo(58, 40, 56, 60, 52, 76);
+    plate.lineTo(48, 76);
+    plate.cubicTo(44, 60, 42, 40, 50, 36);
+    plate.closeSubpath();
+    Fill(painter, plate, inks.dark, 1.6);
+    Line(painter, inks.detail, 1.8);
+    for (double y = 44; y < 74; y += 6) painter.drawLine(QPointF(47, y), QPointF(53, y));
+    painter.drawArc(QRectF(33, 34, 12, 14), 100 * 16, 120 * 16);
+    painter.drawArc(QRectF(55, 34, 12, 14), -40 * 16, 120 * 16);
+    Fill(painter, Ellipse(50, 27, 8, 6.5), inks.main);
+    Eye(painter, QPointF(46, 26), inks, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(ink::kKohl, 1.5));
+    painter.drawLine(QPointF(30, 89), QPointF(70, 89));
 }
 
 // ---- Crowns ----
@@ -366,6 +377,11 @@ void DrawCrown(QPainter& painter, TCrown crown) {
 
 TInks InksOf(int army) {
     if (army == 0) return {ink::kGold, ink::kLapisDeep, ink::kLapis};
+    // Painted faience for the pyramid rulers.
+    if (army == kLapisFaience) return {QColor(0x2d, 0x55, 0xa3), ink::kGoldPale, QColor(0x1a, 0x2f, 0x60)};
+    if (army == kTurquoiseFaience) return {QColor(0x2a, 0x9d, 0x8f), QColor(0xff, 0xf0, 0xb0), QColor(0x17, 0x5e, 0x56)};
+    if (army == kCarnelianFaience) return {QColor(0xb8, 0x45, 0x2a), ink::kGoldPale, QColor(0x6e, 0x24, 0x14)};
+    if (army == kMalachiteFaience) return {QColor(0x3f, 0x8a, 0x4a), ink::kGoldPale, QColor(0x24, 0x52, 0x2b)};
     const QColor main = ArmyColour(army);
     return {main, ArmyDetail(army), army == 2 ? QColor(0x3a, 0x33, 0x2c) : Shade(main, 0.62)};
 }
@@ -383,9 +399,11 @@ void PaintDeity(QPainter& painter, const QRectF& area, const TDeity& deity, int 
     // Heads are drawn a little larger than the bust, and the crowns a little
     // smaller, so that the face carries the figure at 50 pixels.
     painter.save();
-    painter.translate(50, 78);
-    painter.scale(1.12, 1.12);
-    painter.translate(-50, -78);
+    if (deity.head != THead::Cobra) {
+        painter.translate(50, 78);
+        painter.scale(1.12, 1.12);
+        painter.translate(-50, -78);
+    }
     switch (deity.head) {
         case THead::Human: DrawHuman(painter, inks, false); break;
         case THead::Woman: DrawHuman(painter, inks, true); break;
@@ -401,6 +419,7 @@ void PaintDeity(QPainter& painter, const QRectF& area, const TDeity& deity, int 
     }
     painter.restore();
     painter.save();
+    if (deity.head == THead::Cobra) painter.translate(-3, 5);  // the cobra's head sits lower
     painter.translate(54, 23);
     painter.scale(0.86, 0.86);
     painter.translate(-54, -26);

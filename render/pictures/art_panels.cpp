@@ -42,10 +42,11 @@ void DrawGildedChessman(QPainter& painter, const QRectF& box, int kind) {
 }
 
 // A standing Ptah, mummiform with his blue cap and composite sceptre, in a
-// 100 x 180 design box.
-void DrawPtahFigure(QPainter& painter, const QRectF& area) {
+// 100 x 180 design box; `shownHeight` below 180 shows only his upper part.
+void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 180) {
     painter.save();
-    MapDesignBox(painter, area, 100, 180);
+    painter.setClipRect(area);
+    MapDesignBox(painter, area, 100, shownHeight);
     const QColor skin(0x4f, 0x93, 0x5c);
     auto fill = [&](const QPainterPath& path, const QColor& colour, double width = 2.0) {
         painter.setPen(QPen(ink::kKohl, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -143,50 +144,54 @@ void DrawNightSky(QPainter& painter, const QRectF& sky) {
     painter.restore();
 }
 
+// The lower part of a large picture may lie under the joined King or the
+// Ptah picture, so it carries nothing that is not also said above: an
+// offering table with the gilded chessman of the kind.
+void DrawAltar(QPainter& painter, const QRectF& area, int kind, const QString& caption) {
+    const double w = area.width();
+    DrawFrieze(painter, QRectF(area.left() + 2, area.top() + 152, w - 4, 7));
+    DrawGildedChessman(painter, QRectF(area.center().x() - 30, area.top() + 164, 60, 60), kind);
+    DrawFittedText(painter, QRectF(area.left() + 10, area.bottom() - 24, w - 20, 18), caption,
+                   SansFont(15), ink::kKohl);
+}
+
+QRectF DrawNiche(QPainter& painter, const QRectF& area) {
+    const QRectF niche(area.left() + 10, area.top() + 48, area.width() - 20, 100);
+    painter.save();
+    painter.setPen(QPen(ink::kKohl, 1.4));
+    QLinearGradient glow(niche.topLeft(), niche.bottomLeft());
+    glow.setColorAt(0, ink::kTurquoise.darker(150));
+    glow.setColorAt(1, ink::kLapisDeep);
+    painter.setBrush(glow);
+    painter.drawRoundedRect(niche, 6, 6);
+    painter.restore();
+    return niche;
+}
+
 }  // namespace
 
 void PaintLargePiece(QPainter& painter, const QRectF& area, char letter, int kind) {
     DrawShrine(painter, area, ink::kLimestone);
     const TDeity& deity = DeityOf(letter, kind);
-    const double w = area.width();
-    const QRectF niche(area.left() + 12, area.top() + 26, w - 24, 150);
+    DrawCartouche(painter, QRectF(area.left() + 12, area.top() + 19, area.width() - 24, 26),
+                  QString::fromLatin1(deity.name), 16);
+    const QRectF niche = DrawNiche(painter, area);
     painter.save();
-    painter.setPen(QPen(ink::kKohl, 1.4));
-    QLinearGradient glow(niche.topLeft(), niche.bottomLeft());
-    glow.setColorAt(0, ink::kTurquoise.darker(150));
-    glow.setColorAt(1, ink::kLapisDeep);
-    painter.setBrush(glow);
-    painter.drawRoundedRect(niche, 6, 6);
+    painter.setClipRect(niche.adjusted(1, 1, -1, -1));
+    PaintDeity(painter, niche.adjusted(4, 3, -4, 2), deity, 0);
     painter.restore();
-    PaintDeity(painter, niche.adjusted(4, 6, -4, 0), deity, 0);
-    DrawCartouche(painter, QRectF(area.left() + 14, niche.bottom() + 8, w - 28, 28),
-                  QString::fromLatin1(deity.name), 17);
-    DrawGildedChessman(painter, QRectF(area.left() + 16, area.bottom() - 40, 30, 30), kind);
-    DrawFittedText(painter, QRectF(area.left() + 46, area.bottom() - 40, w - 62, 30),
-                   QString::fromLatin1(KindName(kind)), SansFont(15), ink::kKohl);
+    DrawAltar(painter, area, kind, QString::fromLatin1(KindName(kind)));
 }
 
 void PaintLargePawn(QPainter& painter, const QRectF& area, int pawnKind) {
     static constexpr int kPromotesTo[5] = {0, 6, 5, 7, 9};
     DrawShrine(painter, area, ink::kLimestone);
-    const double w = area.width();
-    const QRectF niche(area.left() + 12, area.top() + 26, w - 24, 150);
-    painter.save();
-    painter.setPen(QPen(ink::kKohl, 1.4));
-    QLinearGradient glow(niche.topLeft(), niche.bottomLeft());
-    glow.setColorAt(0, ink::kTurquoise.darker(150));
-    glow.setColorAt(1, ink::kLapisDeep);
-    painter.setBrush(glow);
-    painter.drawRoundedRect(niche, 6, 6);
-    painter.restore();
-    PaintPawn(painter, niche.adjusted(6, 10, -6, -4), pawnKind, 0);
-    DrawCartouche(painter, QRectF(area.left() + 14, niche.bottom() + 8, w - 28, 28),
-                  QStringLiteral("PAWN"), 17);
     const int target = kPromotesTo[std::clamp(pawnKind, 1, 4)];
-    DrawFittedText(painter, QRectF(area.left() + 10, area.bottom() - 42, w - 20, 16),
-                   QStringLiteral("becomes the"), SerifFont(12, false), ink::kKohl);
-    DrawFittedText(painter, QRectF(area.left() + 10, area.bottom() - 26, w - 20, 18),
-                   QString::fromLatin1(KindName(target)), SansFont(15), ink::kKohl);
+    DrawCartouche(painter, QRectF(area.left() + 12, area.top() + 19, area.width() - 24, 26),
+                  QStringLiteral("PAWN"), 16);
+    const QRectF niche = DrawNiche(painter, area);
+    PaintPawn(painter, niche.adjusted(20, 6, -20, -4), pawnKind, 0);
+    DrawAltar(painter, area, target, QStringLiteral("becomes ") + QString::fromLatin1(KindName(target)));
 }
 
 void PaintKingOverlay(QPainter& painter, const QRectF& area, char letter) {
@@ -230,7 +235,7 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     painter.restore();
     PaintWithHalo(painter, QRectF(inner.left() + 4, h * 0.2, inner.width() - 8, h * 0.52), 2.0,
                   [&](QPainter& layer, const QRectF& box) {
-                      PaintDeity(layer, box, deity, 0);
+                      PaintDeity(layer, box, deity, kLapisFaience + ruler % 4);
                   });
     DrawFrieze(painter, QRectF(inner.left(), h * 0.73, inner.width(), 7));
     DrawCartouche(painter, QRectF(inner.left() + 8, h * 0.78, inner.width() - 16, 28),
@@ -269,7 +274,7 @@ void PaintPtahOverlay(QPainter& painter, const QRectF& area) {
     DrawShrine(painter, area, ink::kLimestone);
     const QRectF sky(area.left() + 6, area.top() + 16, area.width() - 12, area.height() - 40);
     DrawNightSky(painter, sky);
-    DrawPtahFigure(painter, sky.adjusted(2, 3, -2, -2));
+    DrawPtahFigure(painter, sky.adjusted(0, 3, 0, 0), 104);
     DrawFittedText(painter, QRectF(area.left() + 4, area.bottom() - 22, area.width() - 8, 18),
                    QStringLiteral("PTAH"), SerifFont(16), ink::kKohl);
 }

@@ -161,7 +161,7 @@ void PaintEnglishSquare(QPainter& painter, const QRectF& area, char letter, int 
     const QColor text = ink::kKohl;
     const double left = page.left() + 6, width = page.width() - 12;
     DrawFittedText(painter, QRectF(left, heading.bottom() + 3, width, 17), QString::fromLatin1(lore.signName),
-                   SansFont(14), signTone.darker(170));
+                   SansFont(14), lore.element == TElement::Air ? QColor(0x7a, 0x5a, 0x0c) : signTone.darker(170));
     DrawFittedText(painter, QRectF(left, heading.bottom() + 21, width, 17),
                    QString::fromLatin1(lore.trumpNumeral) + QStringLiteral("  ") +
                        QString::fromLatin1(lore.trumpName),

@@ -16,7 +16,7 @@ bool IsCursorId(int id) { return (id >= 1001 && id <= 1006) || id == 1009; }
 // Pictures laid over the board or over another picture keep a transparent
 // ground; all others cover their whole rectangle.
 bool IsTransparent(int id, char letter) {
-    return id == ids::kIcon || id == ids::kPtahMarker || IsCursorId(id) || (id >= 2001 && id <= 2285) ||
+    return id == ids::kIcon || id == ids::kPtahMarker || (id > ids::kDieFaceBase && id <= ids::kDieFaceBase + 6) || IsCursorId(id) || (id >= 2001 && id <= 2285) ||
            id == ids::LargeKingOverlayId(letter);
 }
 
