@@ -20,16 +20,12 @@ TEST(OptionChoices, BackgroundColourOfEachButton) {
     EXPECT_EQ(BackgroundColourOf(none), (TRgb{0, 255, 0}));
 }
 
-TEST(OptionChoices, StartUpMeanings) {
-    const TOptionTransfer options;
+TEST(OptionChoices, StartUpMeaningsAndTheOtherButtons) {
+    TOptionTransfer options;
     EXPECT_EQ(SquarePictureOffset(options.squareType), 1000);  // "Vaeloric"
     EXPECT_FALSE(SimpleBoardChosen(options.boards));          // "Coloured"
     EXPECT_EQ(PieceSetOffset(options.pieces), 0);              // "gods"
     EXPECT_FALSE(MusicChosenOn(options.music));                // "OFF"
-}
-
-TEST(OptionChoices, OtherButtons) {
-    TOptionTransfer options;
     SelectButton(options.squareType.state, 0);
     SelectButton(options.pieces.state, 1);
     SelectButton(options.music.state, 0);
