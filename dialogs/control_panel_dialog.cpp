@@ -28,6 +28,8 @@ TControlPanelDialog::TControlPanelDialog(QWidget* parent) : QFrame(parent) {
     colours.setColor(QPalette::Window, kPanelColour);
     setPalette(colours);
     setAutoFillBackground(true);
+    // A click on the panel is the panel's, never a click on the board below.
+    setAttribute(Qt::WA_NoMousePropagation);
 
     const TDialogUnits units(font());
     for (const TPanelControl& control : kPanelControls) {

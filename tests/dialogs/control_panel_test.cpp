@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
 #include <memory>
@@ -99,6 +100,35 @@ TEST_F(ControlPanel, ColourAndPlaceInTheWindow) {
     EXPECT_LT(panel->x(), 5);
     EXPECT_GT(panel->y(), 100);
     EXPECT_GT(panel->height(), 3 * panel->width());
+}
+
+}  // namespace
+}  // namespace vaeloric
+
+namespace vaeloric {
+namespace {
+
+// The window underneath sees no click that lands on the panel.
+class TClickCounter : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+};
+
+TEST(ControlPanelClicks, StayOnThePanel) {
+    testing::EnsureWidgetApplication();
+    TClickCounter window;
+    window.resize(400, 600);
+    auto* panel = new TControlPanelDialog(&window);
+    window.show();
+    const QPointF gap(panel->width() / 2.0,
+                      (panel->Control(1716)->geometry().bottom() + panel->Control(1712)->y()) / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, gap, panel->mapToGlobal(gap), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(panel, &press);
+    EXPECT_EQ(window.presses, 0);
 }
 
 }  // namespace
