@@ -1,5 +1,5 @@
-#include "app/flow/start_up.h"
+#include "app/window/program_entry.h"
 
 int main(int argc, char** argv) {
-    return vaeloric::RunBoardProgram(argc - 1, argv + 1, VAELORIC_BOARD_LETTER);
+    return vaeloric::RunBoardProgram(argc, argv, VAELORIC_BOARD_LETTER);
 }

@@ -17,7 +17,12 @@ struct SquareRecord {
     std::int32_t promotes = 0;  // 1 when a pawn move ends on its promotion line
 
     TSquare Square() const { return TSquare{rank, file}; }
-    static SquareRecord At(TSquare square) { return SquareRecord{square.rank, square.file}; }
+    static SquareRecord At(TSquare square) {
+        SquareRecord record;
+        record.rank = square.rank;
+        record.file = square.file;
+        return record;
+    }
 };
 
 }  // namespace vaeloric

@@ -1,0 +1,99 @@
+// The flow's calls into the rules, the computer players, the readings and
+// the files.
+#include "app/flow/flow_services.h"
+
+#include "app/flow/analysis_file.h"
+#include "game/dice_rule.h"
+#include "players/computer_move.h"
+#include "players/legal_moves.h"
+#include "reading/network.h"
+#include "reading/show_readings.h"
+
+namespace vaeloric {
+
+bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, std::int32_t face) {
+    if (face < 1 || face > 6 || piece.kind == Empty) return false;
+    return FaceAllowsKind(board, face, piece.kind);
+}
+
+TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std::int32_t face,
+                          bool& ptahReached) {
+    const std::int32_t army = board.armyToMove;
+    const TMoveAttempt attempt = TryMove(board, army, face, source, move.Square());
+    switch (attempt.refusal) {
+        case TMoveRefusal::None: break;
+        case TMoveRefusal::KingAttacked: return TDropResult::KingAttacked;
+        default: return TDropResult::Refused;
+    }
+    move = attempt.target;
+    if (attempt.movedAsKind == King && army == board.questionerArmy &&
+        move.rank == board.ptahRank && move.file == board.ptahFile)
+        ptahReached = true;
+    return TDropResult::Moved;
+}
+
+bool NoLegalMove(TBoard& board, std::int32_t face, std::int32_t army) {
+    return HasNoLegalMove(board, static_cast<std::int16_t>(face), army) != 0;
+}
+
+void MakeComputerMove(TBoard& board, std::int32_t face, std::int32_t army, SquareRecord& lastMove) {
+    SquareRecord origin;
+    SquareRecord destination;
+    if (ChooseComputerMove(board, static_cast<std::int16_t>(face), army, destination, origin))
+        lastMove = destination;
+}
+
+namespace {
+
+// The readings go to the window's reading dialog.
+class TLayerReadingDisplay : public TReadingDisplay {
+public:
+    explicit TLayerReadingDisplay(TWindowLayer& layer) : layer_(layer) {}
+    void ShowReading(const std::string& caption, const std::string& text) override {
+        layer_.RunReadingDialog(text, caption);
+    }
+    void BeginWait() override { layer_.SetWaitCursor(true); }
+    void EndWait() override {
+        layer_.SetWaitCursor(false);
+        layer_.SetCursor(kArrowCursor);
+    }
+
+private:
+    TWindowLayer& layer_;
+};
+
+bool Demonstration(const TGameSession& game) { return game.mode == TStartMode::Demonstration; }
+
+}  // namespace
+
+void RunReadings(TGameSession& game, TSquare destination, bool moveSwitch, bool wholeSwitch,
+                 TWindowLayer& layer) {
+    TLayerReadingDisplay display(layer);
+    ShowReadings(game.reading, game.board, destination.rank, destination.file,
+                 TReadingSwitches{moveSwitch, wholeSwitch}, display);
+}
+
+bool WriteAnswerFile(const TGameSession& game, bool won) {
+    return WriteGameAnswer(game.setup, game.reading, won, Demonstration(game)) !=
+           TAnalysisWrite::Failed;
+}
+
+bool WriteUnfinishedFile(const TGameSession& game) {
+    return WriteUnfinishedGame(game.reading, Demonstration(game)) != TAnalysisWrite::Failed;
+}
+
+bool WriteCancelledFile() { return WriteCancelledAnalysis() != TAnalysisWrite::Failed; }
+
+bool WriteGameFile(const std::string& path, const TGameSession& game) {
+    return WriteSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading)
+        .saved;
+}
+
+TLoadResult LoadGameFile(const std::string& path, TGameSession& game) {
+    TLoadResult result =
+        LoadSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading);
+    if (result.Loaded() && result.activationsRestored) ComposeGameText(game.reading);
+    return result;
+}
+
+}  // namespace vaeloric

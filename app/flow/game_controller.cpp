@@ -1,0 +1,164 @@
+#include "app/flow/game_controller.h"
+
+#include "app/flow/analysis_file.h"
+#include "app/flow/flow_services.h"
+#include "app/flow/flow_texts.h"
+#include "app/flow/seats.h"
+
+namespace vaeloric {
+
+TGameController::TGameController(TWindowLayer& layer, TGameSession& game)
+    : layer_(layer), game_(game), dice_(1) {
+    if (game_.mode == TStartMode::Demonstration) {
+        // Defaults of the set-up dialogs: Ptah square A2, seat 2 the first
+        // opponent, seat 3 human, seat 4 the second opponent.
+        ptahChoice_ = TPtahSquareChoice{};
+        playerChoice_ = TPlayerChoice{};
+        game_.setup.caption = kDemonstrationCaption;
+        game_.setup.status[2] = game_.boardLetter;
+    } else {
+        // In reload mode the digits are still empty; the load assigns again.
+        AssignSeats(game_.setup, game_.board);
+    }
+}
+
+void TGameController::ReportTimerRefused() {
+    Box(texts::kTooManyTimers, game_.setup.caption);
+}
+
+TBoxAnswer TGameController::Box(const std::string& text, const std::string& title,
+                                TBoxButtons buttons, TBoxIcon icon) {
+    return layer_.ShowMessage(TMessageBox{text, title, buttons, icon});
+}
+
+bool TGameController::ReadyToDraw() {
+    if (setupDone_) return !ended_;
+    setupDone_ = true;
+    SetUpGame();
+    return false;
+}
+
+void TGameController::PlaceBoard(int clientWidth) {
+    originX_ = (clientWidth - kBoardSide) / 2 - (options_.simpleBoard ? 35 : 40);
+    originY_ = 20;
+    layer_.Invalidate();
+}
+
+void TGameController::ResetPlay() {
+    musicOn_ = false;
+    coordinatesShown_ = false;
+    modified_ = false;
+    game_.turn.Reset();
+    pickUpAllowed_ = true;
+    pieceSelected_ = false;
+}
+
+void TGameController::SetUpGame() {
+    if (game_.mode == TStartMode::Reload) {
+        layer_.ShowControlPanel();
+        OpenAndLoad();
+        return;
+    }
+    fileName_ = texts::kDefaultFileName;
+    ResetPlay();
+    game_.reading.Reset();
+    if (game_.mode == TStartMode::Demonstration) {
+        AskQuestionAndPtahSquare();
+        AskPlayers();
+        AssignSeats(game_.setup, game_.board);
+    }
+    game_.board.SetUp(game_.setup.status.data());
+    layer_.ShowControlPanel();
+    game_.turn.throwValue = 0;
+    layer_.Invalidate();
+}
+
+void TGameController::AskQuestionAndPtahSquare() {
+    while (!layer_.RunPtahSquareDialog(ptahChoice_)) {
+    }
+    std::string caption = std::string(kCaptionPrefix) + ptahChoice_.question;
+    if (caption.size() > kMaxCaptionLength) caption.resize(kMaxCaptionLength);
+    game_.setup.caption = caption;
+    layer_.SetTitle(caption);
+    game_.setup.status[0] = static_cast<char>('0' + ptahChoice_.rank);
+    game_.setup.status[1] = static_cast<char>('0' + ptahChoice_.file);
+    game_.setup.status[2] = game_.boardLetter;
+}
+
+void TGameController::AskPlayers() {
+    while (!layer_.RunPlayerSettingsDialog(playerChoice_)) {
+    }
+    TSetUpRecord& setup = game_.setup;
+    setup.questionerName = playerChoice_.names[1];
+    for (int seat = 2; seat <= 4; ++seat) {
+        setup.seatName[seat] = playerChoice_.names[seat];
+        setup.seatCode[seat] = playerChoice_.seatCode[seat];
+    }
+    FoldNameCase(setup.questionerName);
+    for (int seat = 2; seat <= 4; ++seat) FoldNameCase(setup.seatName[seat]);
+}
+
+void TGameController::RunOption(TOptionDialog which) {
+    const TOptionSettings before = options_;
+    if (layer_.RunOptionDialog(which, options_)) {
+        if (which == TOptionDialog::BoardStyle && before.simpleBoard != options_.simpleBoard)
+            originX_ += options_.simpleBoard ? 5 : -5;
+        coordinatesShown_ = options_.simpleBoard;
+        if (which == TOptionDialog::Music) {
+            musicOn_ = options_.musicOn;
+            if (musicOn_)
+                layer_.StartMusic();
+            else
+                layer_.StopMusic();
+        }
+    } else {
+        options_ = before;
+    }
+    layer_.Invalidate();
+}
+
+void TGameController::Command(int command) {
+    if (ended_) return;
+    switch (command) {
+        case CmBackgroundColour: RunOption(TOptionDialog::BackgroundColour); break;
+        case CmMusic: RunOption(TOptionDialog::Music); break;
+        case CmBoardStyle: RunOption(TOptionDialog::BoardStyle); break;
+        case CmPieceStyle: RunOption(TOptionDialog::PieceStyle); break;
+        case CmSquareStyle: RunOption(TOptionDialog::SquareStyle); break;
+        case CmPieceInfo: layer_.RunPieceInfoDialog(); break;
+        case CmResign:
+            layer_.CloseMusic();
+            musicOn_ = false;
+            layer_.RequestClose();
+            break;
+        case CmSave: SaveAs(); break;
+        case CmMoveReading: moveReading_ = !moveReading_; break;
+        case CmWholeReading: wholeReading_ = !wholeReading_; break;
+        case CmShowGod: layer_.DrawRulerPanel(); break;
+        default: break;
+    }
+}
+
+bool TGameController::CanClose() {
+    if (ended_) return true;
+    if (modified_) {
+        switch (Box(texts::kSaveBeforeExit, game_.setup.caption, TBoxButtons::YesNoCancel,
+                    TBoxIcon::Question)) {
+            case TBoxAnswer::Cancel: return false;
+            case TBoxAnswer::Yes:
+                if (!SaveAs()) return false;
+                break;
+            default: break;
+        }
+    }
+    if (game_.mode != TStartMode::Demonstration && !WriteUnfinishedFile(game_)) {
+        Box(kAnalysisSaveError, game_.setup.caption);
+        if (Box(texts::kCloseWithoutAnalysis, game_.setup.caption, TBoxButtons::YesNo,
+                TBoxIcon::Question) != TBoxAnswer::Yes)
+            return false;
+    }
+    ended_ = true;
+    return true;
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,67 @@
+// Saving under a chosen name, and the reload-mode set-up that asks for a
+// saved game until one loads or the user gives up.
+#include "app/flow/flow_services.h"
+#include "app/flow/saved_game_texts.h"
+#include "app/flow/game_controller.h"
+#include "app/flow/seats.h"
+
+namespace vaeloric {
+
+bool TGameController::WriteGame(const std::string& path) {
+    if (Box(path, kSaveConfirmTitle, TBoxButtons::OkCancel, TBoxIcon::Question) !=
+        TBoxAnswer::Ok)
+        return false;
+    if (!WriteGameFile(path, game_)) {
+        Box(kCannotSaveText, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
+        return false;
+    }
+    modified_ = false;
+    layer_.Invalidate();
+    return true;
+}
+
+bool TGameController::SaveAs() {
+    if (game_.mode == TStartMode::Demonstration)
+        Box(kDemonstrationSaveText, kDemonstrationSaveTitle);
+    std::string chosen = fileName_;
+    for (;;) {
+        if (!layer_.RunSaveDialog(chosen)) return false;
+        if (WriteGame(chosen)) break;
+    }
+    // The next save proposes the name just used.
+    fileName_ = chosen;
+    layer_.Invalidate();
+    return true;
+}
+
+void TGameController::OpenAndLoad() {
+    std::string chosen = fileName_;
+    for (;;) {
+        if (!layer_.RunOpenDialog(chosen)) {
+            WriteCancelledFile();
+            ended_ = true;
+            layer_.DestroyWindow();
+            return;
+        }
+        // The reader starts from a reset window, whatever it finds.
+        ResetPlay();
+        const TLoadResult result = LoadGameFile(chosen, game_);
+        if (result.outcome == TLoadOutcome::CannotOpen) {
+            // Nothing to play from: ask again rather than start an unset game.
+            Box(kCannotOpenText, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
+            continue;
+        }
+        if (!result.Loaded()) {
+            Box(result.message, kIncorrectFileTitle);
+            continue;
+        }
+        break;
+    }
+    AssignSeats(game_.setup, game_.board);
+    layer_.SetTitle(game_.setup.caption);
+    modified_ = false;
+    fileName_ = chosen;
+    layer_.Invalidate();
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/flow/command_line.h"
+#include "app/flow/setup_record.h"
+#include "app/flow/turn_state.h"
+#include "game/board.h"
+#include "reading/reading_record.h"
+
+namespace vaeloric {
+
+// The one game of a board program: the board, who plays and what was asked,
+// the turn, and the readings. Lives as long as the process; a set-up or a
+// load reinitialises it in place.
+struct TGameSession {
+    TBoard board;
+    TSetUpRecord setup;
+    TTurnState turn;
+    TReadingRecord reading;
+    TStartMode mode = TStartMode::Demonstration;
+    char boardLetter = 'W';
+};
+
+}  // namespace vaeloric

@@ -1,0 +1,123 @@
+#include <charconv>
+#include <string>
+
+#include "app/flow/safe_file.h"
+#include "app/flow/saved_game.h"
+#include "app/flow/saved_game_format.h"
+#include "app/flow/saved_game_texts.h"
+
+namespace vaeloric {
+
+namespace {
+
+using namespace saved_game;
+
+class TLineWriter {
+public:
+    void Line(std::string_view text) {
+        // A line break inside a name or the question would shift every
+        // later line of the file; NUL would cut it short when read back.
+        for (char c : text) out_ += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
+        out_ += "\r\n";
+    }
+
+    // As a stream prints a float by default: 6 significant digits, %g style.
+    // to_chars keeps it independent of the C locale a GUI may have set.
+    static std::string FloatText(float value) {
+        char buffer[32];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::general, 6);
+        return std::string(buffer, result.ptr);
+    }
+
+    std::string Take() { return std::move(out_); }
+
+private:
+    std::string out_;
+};
+
+void WriteSeatLine(TLineWriter& writer, const TSetUpRecord& setUp, int seat) {
+    const std::int32_t code = setUp.seatCode[seat];
+    if (code == Human)
+        writer.Line("h" + setUp.seatName[seat]);
+    else if (code >= 2 && code <= 8)
+        writer.Line(std::string(1, LetterOfPlayerCode(code)));
+    // Any other code has no line at all.
+}
+
+std::string CellLine(const TPiece& piece) {
+    std::string line = std::to_string(piece.value);
+    if (piece.kind == Empty) return line + kEmptyCell;
+    if (piece.army < 1 || piece.army > 4) return line;
+    line += '|';
+    line += kArmyLetters[piece.army];
+    if (piece.kind >= 1 && piece.kind <= 10) line += kKindLetters[piece.kind];
+    return line;
+}
+
+}  // namespace
+
+std::string FormatSavedGame(char boardLetter, const TBoard& board, const TSetUpRecord& setUp,
+                            const TTurnState& turn, const TReadingRecord& reading) {
+    TLineWriter writer;
+    writer.Line(kSavedGameFirstLine);
+    writer.Line(std::string(1, boardLetter));
+
+    // The status runs straight into the Questioner's name, as the record
+    // lays them out; an unset status ends the text early.
+    std::string statusLine;
+    bool statusComplete = true;
+    for (char c : setUp.status) {
+        if (c == '\0') {
+            statusComplete = false;
+            break;
+        }
+        statusLine += c;
+    }
+    if (statusComplete) statusLine += setUp.questionerName;
+    writer.Line(statusLine);
+
+    writer.Line(setUp.caption);
+    writer.Line(kSavedGameNoEditLine);
+    writer.Line(kSavedGameVersionLine);
+    writer.Line("[STATUS]");
+    writer.Line("");
+    writer.Line("[USER]");
+    writer.Line(setUp.questionerName);
+    writer.Line("[USER2]");
+    WriteSeatLine(writer, setUp, 2);
+    writer.Line("[USER3]");
+    WriteSeatLine(writer, setUp, 3);
+    writer.Line("[USER4]");
+    WriteSeatLine(writer, setUp, 4);
+
+    writer.Line("[ANALYSIS]");
+    for (float activation : reading.gameActivation) writer.Line(TLineWriter::FloatText(activation));
+
+    writer.Line("[NEXTPLAYER]");
+    const std::int32_t army = board.armyToMove;
+    writer.Line(army >= 1 && army <= 4 ? kColourWords[army] : "");
+
+    writer.Line("[CHECKMATE]");
+    for (int a = 1; a <= 4; ++a)
+        writer.Line(std::string(kColourWords[a]) + (turn.checkmated[a] == 1 ? "=true" : "=false"));
+
+    writer.Line("[ONPTAH]");
+    writer.Line(turn.ptahReached ? "YES" : "NO");
+
+    writer.Line("[BOARDSTATE]");
+    for (int rank = 8; rank >= 1; --rank)
+        for (int file = 1; file <= 8; ++file) writer.Line(CellLine(board.At(rank, file)));
+    return writer.Take();
+}
+
+TSaveResult WriteSavedGame(const std::string& path, char boardLetter, const TBoard& board,
+                           const TSetUpRecord& setUp, const TTurnState& turn,
+                           const TReadingRecord& reading) {
+    TSaveResult result;
+    result.saved = SafeWriteFile(path, FormatSavedGame(boardLetter, board, setUp, turn, reading));
+    if (!result.saved) result.message = kCannotSaveText;
+    return result;
+}
+
+}  // namespace vaeloric

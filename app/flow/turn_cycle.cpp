@@ -1,0 +1,179 @@
+// The turn cycle: the three picture buttons, the dice, the Miss Go test, the
+// computer's move and the end-of-game test.
+#include "app/flow/analysis_file.h"
+#include "app/flow/end_of_game.h"
+#include "app/flow/flow_services.h"
+#include "app/flow/flow_texts.h"
+#include "app/flow/game_controller.h"
+
+namespace vaeloric {
+
+bool TGameController::ArmyToMoveIsHuman() const {
+    return game_.board.GetPlayerCode(game_.board.armyToMove) == Human;
+}
+
+bool TGameController::OverBoard(int x, int y) const {
+    return x >= originX_ && x <= originX_ + kBoardSide && y >= originY_ &&
+           y <= originY_ + kBoardSide;
+}
+
+TSquare TGameController::SquareAt(int x, int y) const {
+    int rank = 8 - (y - originY_) / kSquareSide;
+    int file = (x - originX_) / kSquareSide + 1;
+    rank = rank < 1 ? 1 : (rank > 8 ? 8 : rank);
+    file = file < 1 ? 1 : (file > 8 ? 8 : file);
+    return TSquare{static_cast<std::int16_t>(rank), file};
+}
+
+void TGameController::UpdateButton(const THotRect& rect, bool pressed, bool& over, int upImage,
+                                   int downImage, int x, int y) {
+    if (rect.Contains(x, y)) {
+        if (pressed && !over) layer_.DrawButton(downImage);
+        over = true;
+    } else {
+        if (pressed && over) layer_.DrawButton(upImage);
+        over = false;
+    }
+}
+
+void TGameController::MouseMove(int x, int y) {
+    if (ended_ || !setupDone_) return;
+    TTurnState& turn = game_.turn;
+    if (OverBoard(x, y)) {
+        overBoard_ = true;
+        turn.overThrow = turn.overEnter = turn.overMove = false;
+        if (!turn.pressActive) layer_.SetCursor(kBoardCursor);
+        game_.board.pointerSquare = SquareAt(x, y);
+        return;
+    }
+    overBoard_ = false;
+    UpdateButton(kThrowRect, turn.throwPressed, turn.overThrow, kThrowUp, kThrowDown, x, y);
+    UpdateButton(kEnterRect, turn.enterPressed, turn.overEnter, kEnterUp, kEnterDown, x, y);
+    UpdateButton(kMoveRect, turn.movePressed, turn.overMove, kMoveUp, kMoveDown, x, y);
+    if (!turn.pressActive) layer_.SetCursor(kArrowCursor);
+}
+
+void TGameController::LeftDown(int x, int y) {
+    if (ended_ || !setupDone_) return;
+    MouseMove(x, y);
+    TTurnState& turn = game_.turn;
+    const bool noThrow = turn.throwValue == 0;
+    if (turn.overThrow && noThrow) {
+        turn.pressActive = turn.throwPressed = true;
+        layer_.DrawButton(kThrowDown);
+    } else if (turn.overEnter && noThrow) {
+        turn.pressActive = turn.enterPressed = true;
+        layer_.DrawButton(kEnterDown);
+    } else if (turn.overMove && !noThrow && !ArmyToMoveIsHuman()) {
+        turn.pressActive = true;
+        layer_.DrawButton(kMoveDown);
+        turn.movePressed = true;
+    } else if (overBoard_) {
+        BoardPress();
+    }
+}
+
+void TGameController::LeftUp(int x, int y) {
+    if (ended_ || !setupDone_) return;
+    MouseMove(x, y);
+    game_.turn.pressActive = false;
+    if (ButtonRelease()) return;
+    if (ArmyToMoveIsHuman()) BoardRelease();
+}
+
+// The button cases of a release; false when the release is a drop instead.
+bool TGameController::ButtonRelease() {
+    TTurnState& turn = game_.turn;
+    const bool noThrow = turn.throwValue == 0;
+    if (turn.throwPressed && turn.overThrow && noThrow) {
+        turn.throwPressed = false;
+        modified_ = true;
+        turn.throwValue = static_cast<std::int16_t>(dice_() % 6 + 1);
+        layer_.Invalidate();
+        MissGoTest();
+        return true;
+    }
+    if (turn.enterPressed && turn.overEnter && noThrow) {
+        turn.enterPressed = false;
+        modified_ = true;
+        if (layer_.RunDiceDialog(diceChoice_)) {
+            const std::int32_t face = diceChoice_.face;
+            turn.throwValue = static_cast<std::int16_t>(face >= 1 && face <= 5 ? face : 6);
+        }
+        layer_.Invalidate();
+        MissGoTest();
+        return true;
+    }
+    if (turn.movePressed && !ArmyToMoveIsHuman() && !noThrow && turn.overMove) {
+        turn.movePressed = false;
+        ComputerMove();
+        return true;
+    }
+    // Released away from the pressed button: the press is cancelled.
+    if (turn.throwPressed) layer_.DrawButton(kThrowUp);
+    if (turn.enterPressed) layer_.DrawButton(kEnterUp);
+    if (turn.movePressed) layer_.DrawButton(kMoveUp);
+    turn.throwPressed = turn.enterPressed = turn.movePressed = false;
+    return false;
+}
+
+void TGameController::MissGoTest() {
+    const std::int32_t army = game_.board.armyToMove;
+    if (game_.turn.checkmated[army]) {
+        Box(texts::kCheckmateNotice[army], texts::kMissGoTitle);
+        LoseTurn();
+    } else if (game_.turn.throwValue == 0 || NoLegalMove(game_.board, game_.turn.throwValue, army)) {
+        Box(texts::kDicePreventsMoving, texts::kMissGoTitle);
+        LoseTurn();
+    }
+}
+
+void TGameController::LoseTurn() {
+    game_.turn.throwValue = 0;
+    layer_.Invalidate();
+    AdvanceArmy();
+    EndOfGameTest();
+}
+
+void TGameController::AdvanceArmy() {
+    game_.board.armyToMove = NextArmy(game_.board.armyToMove);
+}
+
+void TGameController::ComputerMove() {
+    layer_.SetWaitCursor(true);
+    MakeComputerMove(game_.board, game_.turn.throwValue, game_.board.armyToMove, game_.turn.lastMove);
+    layer_.SetWaitCursor(false);
+    layer_.SetCursor(kArrowCursor);
+    AfterMove(game_.turn.lastMove.Square());
+}
+
+void TGameController::AfterMove(TSquare destination) {
+    modified_ = true;
+    layer_.DrawInformationPanel();
+    RunReadings(game_, destination, moveReading_, wholeReading_, layer_);
+    game_.turn.throwValue = 0;
+    layer_.Invalidate();
+    AdvanceArmy();
+    EndOfGameTest();
+}
+
+void TGameController::EndOfGameTest() {
+    const TEndOfGameDecision decision = DecideEndOfGame(game_.board, game_.turn);
+    ApplyEndOfGame(decision, game_.turn);
+    if (decision.GameOver()) {
+        Box(decision.Message(), decision.Title());
+        EndGame(decision.QuestionerWon());
+    } else if (decision.outcome == TEndOfGame::OfferResign) {
+        if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes)
+            EndGame(false);
+    }
+}
+
+void TGameController::EndGame(bool won) {
+    if (game_.mode != TStartMode::Demonstration && !WriteAnswerFile(game_, won))
+        Box(kAnalysisSaveError, game_.setup.caption);
+    ended_ = true;
+    layer_.DestroyWindow();
+}
+
+}  // namespace vaeloric

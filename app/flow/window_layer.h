@@ -1,0 +1,126 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vaeloric {
+
+// What the game flow needs of the window system, and nothing more. The Qt main
+// window implements it in one thin class; tests implement it with a scripted
+// fake. Dialogs exchange plain data, never window-system types, so that every
+// message, title and branch of the flow can be checked without a display.
+
+enum class TBoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class TBoxIcon { None, Question, Exclamation, Information, Stop };
+enum class TBoxAnswer { Ok, Cancel, Yes, No };
+
+struct TMessageBox {
+    std::string text;
+    std::string title;
+    TBoxButtons buttons = TBoxButtons::Ok;
+    TBoxIcon icon = TBoxIcon::None;
+
+    friend bool operator==(const TMessageBox&, const TMessageBox&) = default;
+};
+
+// The question and Ptah square dialog: the question typed and the selected
+// file (1..8 for A..H) and rank (1..8) buttons. The dialog itself refuses an
+// empty question and a corner square.
+struct TPtahSquareChoice {
+    std::string question;
+    std::int32_t file = 1;
+    std::int32_t rank = 2;
+};
+
+// The players dialog: the four names (index 1 the Questioner, 2..4 the other
+// seats; 0 unused) and the player codes of seats 2..4 (1 human, 2..8 the
+// computer opponents). The dialog refuses a human seat without a name.
+struct TPlayerChoice {
+    std::array<std::string, 5> names;
+    std::array<std::int32_t, 5> seatCode{0, 0, 2, 1, 3};
+};
+
+// The dice dialog: the selected face button 1..6.
+struct TDiceChoice {
+    std::int32_t face = 1;
+};
+
+// Background colours in the order of the colour dialog's buttons.
+enum class TBackground : std::int32_t { LightGreen, DarkGreen, White, Orange, Purple, Black };
+
+// The display options that the option dialogs set.
+struct TOptionSettings {
+    TBackground background = TBackground::LightGreen;
+    bool vaeloricSquares = true;  // square pictures +1000; false is "English"
+    bool musicOn = false;
+    bool simpleBoard = false;     // outlined squares with coordinates
+    bool symbolicPieces = false;  // false is the program's gods set
+
+    friend bool operator==(const TOptionSettings&, const TOptionSettings&) = default;
+};
+
+enum class TOptionDialog { BackgroundColour, SquareStyle, BoardStyle, PieceStyle, Music };
+
+// Cursor resources; 0 is the system arrow.
+inline constexpr int kArrowCursor = 0;
+inline constexpr int kBoardCursor = 1001;
+
+// Picture-button images drawn by the mouse handlers.
+inline constexpr int kThrowUp = 1900, kThrowDown = 1901;
+inline constexpr int kEnterUp = 1905, kEnterDown = 1906;
+inline constexpr int kMoveUp = 1910, kMoveDown = 1911;
+
+class TWindowLayer {
+public:
+    virtual ~TWindowLayer() = default;
+
+    // A modal message box; the answer is the button pressed (Ok for a
+    // one-button box).
+    virtual TBoxAnswer ShowMessage(const TMessageBox& box) = 0;
+
+    // Modal dialogs, each run once; true when closed with OK. The values are
+    // read when the dialog opens and written back on OK only.
+    virtual bool RunPtahSquareDialog(TPtahSquareChoice& choice) = 0;
+    virtual bool RunPlayerSettingsDialog(TPlayerChoice& choice) = 0;
+    virtual bool RunDiceDialog(TDiceChoice& choice) = 0;
+    virtual bool RunOptionDialog(TOptionDialog which, TOptionSettings& options) = 0;
+    virtual void RunPieceInfoDialog() = 0;
+    virtual void RunReadingDialog(const std::string& text, const std::string& caption) = 0;
+
+    // Open and save dialogs over the saved-game filter; `fileName` carries the
+    // name in and the chosen name out. True when closed with OK.
+    virtual bool RunOpenDialog(std::string& fileName) = 0;
+    virtual bool RunSaveDialog(std::string& fileName) = 0;
+
+    // Cursor by resource number (kArrowCursor for the system arrow); the wait
+    // cursor goes on and off around long work.
+    virtual void SetCursor(int resourceId) = 0;
+    virtual void SetWaitCursor(bool on) = 0;
+
+    // Redraw the whole window soon (board, pieces, panels).
+    virtual void Invalidate() = 0;
+    // Draw a picture button's image now (the pressed and released images).
+    virtual void DrawButton(int pictureId) = 0;
+    // Draw the square information panel now, or the pyramid ruler panel over
+    // it, for the square the flow last selected.
+    virtual void DrawInformationPanel() = 0;
+    virtual void DrawRulerPanel() = 0;
+
+    virtual void SetTitle(const std::string& title) = 0;
+    // The control panel, created once at set-up.
+    virtual void ShowControlPanel() = 0;
+
+    // Background music: start it if it is not playing, stop it, close the
+    // device. Failures are silent.
+    virtual void StartMusic() = 0;
+    virtual void StopMusic() = 0;
+    virtual void CloseMusic() = 0;
+
+    // Send the window the ordinary close request (which asks CanClose).
+    virtual void RequestClose() = 0;
+    // Destroy the window without asking; the program ends.
+    virtual void DestroyWindow() = 0;
+};
+
+}  // namespace vaeloric

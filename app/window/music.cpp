@@ -1,0 +1,29 @@
+#include "app/window/music.h"
+
+#include "media/mm_player.h"
+#include "media/music_rules.h"
+
+namespace vaeloric {
+
+TMusic::TMusic(QObject* window) : QObject(window), player_(new TMMPlayer(window)) {
+    // The end of the piece (the media notification) starts it again.
+    connect(player_, &TMMPlayer::MciNotify, this, [this](quint32, quint32) {
+        RestartMusic(*player_);
+    });
+}
+
+TMusic::~TMusic() = default;
+
+void TMusic::Start() {
+    bool on = false;
+    ApplyMusicChoice(true, on, *player_);
+}
+
+void TMusic::Stop() {
+    bool on = true;
+    ApplyMusicChoice(false, on, *player_);
+}
+
+void TMusic::Close() { CloseMusicForResign(*player_); }
+
+}  // namespace vaeloric

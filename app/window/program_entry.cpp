@@ -1,0 +1,54 @@
+#include "app/window/program_entry.h"
+
+#include <QMessageBox>
+#include <exception>
+#include <iostream>
+
+#include "app/flow/command_line.h"
+#include "app/flow/game_session.h"
+#include "app/window/koravin_app.h"
+
+namespace vaeloric {
+
+namespace {
+
+void ShowException(const std::string& text) {
+    QMessageBox::critical(nullptr, "EXCEPTION", QString::fromStdString(text));
+}
+
+}  // namespace
+
+int RunBoardProgram(int argc, char** argv, char boardLetter) {
+    // The game lives for the whole process.
+    static TGameSession game;
+    game.boardLetter = boardLetter;
+    game.mode = DecideStartMode(argc - 1, argv + 1);
+    switch (game.mode) {
+        case TStartMode::Demonstration: game.setup.status[2] = boardLetter; break;
+        case TStartMode::Reload: break;
+        case TStartMode::Launcher:
+            ParseLauncherArgument(argv[1], boardLetter, game.setup);
+            // Refused before any window opens, so a launcher without a display
+            // still learns why.
+            if (const std::string problem = CheckLauncherRecord(game.setup); !problem.empty()) {
+                std::cerr << problem << "\n";
+                return 2;
+            }
+            break;
+    }
+
+    TKoravinApp app(argc, argv, game);
+    try {
+        const int result = app.Run();
+        if (!app.Failure().empty()) {
+            ShowException(app.Failure());
+            return -1;
+        }
+        return result;
+    } catch (const std::exception& error) {
+        ShowException(error.what());
+        return -1;
+    }
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace vaeloric {
+
+// The board program's entry: decides the start mode from the arguments
+// (argv[0] is the program), fills the set-up record and runs the game.
+// Returns the process exit status: 2 for a launcher argument that cannot
+// start a game, -1 after an internal error.
+int RunBoardProgram(int argc, char** argv, char boardLetter);
+
+}  // namespace vaeloric

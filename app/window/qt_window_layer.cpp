@@ -1,0 +1,146 @@
+#include "app/window/qt_window_layer.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/window/koravin_window.h"
+#include "app/window/music.h"
+#include "app/window/stand_in_dialogs.h"
+#include "dialogs/dice_dialog.h"
+#include "dialogs/player_settings_dialog.h"
+#include "dialogs/ptah_square_dialog.h"
+#include "reading/dialog/game_div_dialog.h"
+
+namespace vaeloric {
+
+namespace {
+
+QMessageBox::Icon QtIcon(TBoxIcon icon) {
+    switch (icon) {
+        case TBoxIcon::Question: return QMessageBox::Question;
+        case TBoxIcon::Exclamation: return QMessageBox::Warning;
+        case TBoxIcon::Information: return QMessageBox::Information;
+        case TBoxIcon::Stop: return QMessageBox::Critical;
+        case TBoxIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons QtButtons(TBoxButtons buttons) {
+    switch (buttons) {
+        case TBoxButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case TBoxButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case TBoxButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case TBoxButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+bool RunFileDialog(QWidget* parent, std::string& fileName, bool save) {
+    QFileDialog dialog(parent);
+    dialog.setNameFilter(kQtSavedGameFilter);
+    dialog.setDefaultSuffix(kQtSavedGameExtension);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The read-only check box of other systems does not exist here; overwrite
+    // is confirmed by the game's own "Game filename" question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!fileName.empty()) dialog.selectFile(QString::fromStdString(fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    fileName = dialog.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+}  // namespace
+
+TBoxAnswer TQtWindowLayer::ShowMessage(const TMessageBox& box) {
+    QMessageBox message(QtIcon(box.icon), QString::fromStdString(box.title),
+                        QString::fromStdString(box.text), QtButtons(box.buttons), &window_);
+    switch (message.exec()) {
+        case QMessageBox::Cancel: return TBoxAnswer::Cancel;
+        case QMessageBox::Yes: return TBoxAnswer::Yes;
+        case QMessageBox::No: return TBoxAnswer::No;
+        default: break;
+    }
+    return TBoxAnswer::Ok;
+}
+
+bool TQtWindowLayer::RunPtahSquareDialog(TPtahSquareChoice& choice) {
+    TPtahSquareData data{choice.file, choice.rank, choice.question};
+    if (!TPtahSquareDialog::Run(&window_, window_.Pictures().BoardLetter(), data)) return false;
+    choice = TPtahSquareChoice{data.question, data.file, data.rank};
+    return true;
+}
+
+bool TQtWindowLayer::RunPlayerSettingsDialog(TPlayerChoice& choice) {
+    TPlayerSettingsData data{choice.seatCode, choice.names};
+    if (!TPlayerSettingsDialog::Run(&window_, data)) return false;
+    choice.seatCode = data.seatCode;
+    choice.names = data.names;
+    return true;
+}
+
+bool TQtWindowLayer::RunDiceDialog(TDiceChoice& choice) {
+    TDiceData data{choice.face};
+    if (TDiceDialog::Run(&window_, data) == 0) return false;
+    choice.face = data.face;
+    return true;
+}
+
+bool TQtWindowLayer::RunOptionDialog(TOptionDialog which, TOptionSettings& options) {
+    return RunStandInOptionDialog(&window_, which, options);
+}
+
+void TQtWindowLayer::RunPieceInfoDialog() { RunStandInPieceInfoDialog(&window_); }
+
+void TQtWindowLayer::RunReadingDialog(const std::string& text, const std::string& caption) {
+    TGameDivDialog dialog(&window_, text, caption);
+    dialog.exec();
+}
+
+bool TQtWindowLayer::RunOpenDialog(std::string& fileName) {
+    return RunFileDialog(&window_, fileName, false);
+}
+
+bool TQtWindowLayer::RunSaveDialog(std::string& fileName) {
+    return RunFileDialog(&window_, fileName, true);
+}
+
+void TQtWindowLayer::SetCursor(int resourceId) {
+    if (resourceId == kArrowCursor)
+        window_.setCursor(Qt::ArrowCursor);
+    else
+        window_.setCursor(window_.Pictures().Cursor(resourceId));
+}
+
+void TQtWindowLayer::SetWaitCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TQtWindowLayer::Invalidate() { window_.ShowRuler(false); }
+
+void TQtWindowLayer::DrawButton(int) { window_.update(); }
+
+void TQtWindowLayer::DrawInformationPanel() { window_.ShowRuler(false); }
+
+void TQtWindowLayer::DrawRulerPanel() { window_.ShowRuler(true); }
+
+void TQtWindowLayer::SetTitle(const std::string& title) {
+    window_.setWindowTitle(QString::fromStdString(title));
+}
+
+void TQtWindowLayer::ShowControlPanel() { window_.ShowControlPanel(); }
+
+void TQtWindowLayer::StartMusic() { window_.Music().Start(); }
+void TQtWindowLayer::StopMusic() { window_.Music().Stop(); }
+void TQtWindowLayer::CloseMusic() { window_.Music().Close(); }
+
+void TQtWindowLayer::RequestClose() { window_.close(); }
+
+void TQtWindowLayer::DestroyWindow() { window_.DestroyWithoutAsking(); }
+
+}  // namespace vaeloric

@@ -1,0 +1,54 @@
+#include "dialogs/dice_dialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "dialogs/setup_dialog_style.h"
+#include "render/fonts.h"
+
+namespace vaeloric {
+
+namespace {
+constexpr int kFirstFaceButtonId = 1201;
+}
+
+TDiceDialog::TDiceDialog(QWidget* parent, const TDiceData& choice) : QDialog(parent) {
+    setWindowTitle(kDiceTitle);
+    setFont(SansFont(14));
+    auto* layout = new QVBoxLayout(this);
+    QGroupBox* group = MakeSetupGroup("", this);
+    auto* column = new QVBoxLayout(group);
+    auto* exclusive = new QButtonGroup(group);
+    for (int i = 0; i < 6; ++i) {
+        faceButtons_[i] = new QRadioButton(QString::number(i + 1), group);
+        faceButtons_[i]->setObjectName(ControlName(kFirstFaceButtonId + i));
+        faceButtons_[i]->setChecked(choice.face == i + 1);
+        exclusive->addButton(faceButtons_[i], i + 1);
+        column->addWidget(faceButtons_[i]);
+    }
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(group);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addWidget(MakeSetupOkButton(this), 0, Qt::AlignHCenter);
+}
+
+TDiceData TDiceDialog::Data() const {
+    std::array<std::uint16_t, 6> words{};
+    for (int i = 0; i < 6; ++i) words[i] = faceButtons_[i]->isChecked() ? 1 : 0;
+    return TDiceData{ThrowOfDiceWords(words)};
+}
+
+int TDiceDialog::Run(QWidget* parent, TDiceData& choice) {
+    TDiceDialog dialog(parent, choice);
+    if (dialog.exec() != QDialog::Accepted) return 0;
+    choice = dialog.Data();
+    return choice.face;
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+#include "dialogs/setup_dialog_data.h"
+
+class QRadioButton;
+
+namespace vaeloric {
+
+// Lets the user enter the face of a real die.
+class TDiceDialog : public QDialog {
+    Q_OBJECT
+public:
+    TDiceDialog(QWidget* parent, const TDiceData& choice);
+
+    TDiceData Data() const;
+
+    // Runs the dialog; on OK `choice` takes the choice and the face is
+    // returned, else 0 (no throw).
+    static int Run(QWidget* parent, TDiceData& choice);
+
+private:
+    QRadioButton* faceButtons_[6] = {};
+};
+
+}  // namespace vaeloric

@@ -1,0 +1,59 @@
+#include "dialogs/setup_dialog_data.h"
+
+#include "app/flow/setup_record.h"
+
+namespace vaeloric {
+
+const char* PtahSquareDialogTitle(char boardLetter) {
+    return boardLetter == 'W' ? kPtahTitleWater : kPtahTitleOther;
+}
+
+TPtahVerdict CheckPtahSquare(TPtahSquareData& data) {
+    // The caption holds the prefix and the question in 255 characters; a
+    // longer question would not fit, so it is cut where the launcher cuts it.
+    if (data.question.size() > kMaxQuestionLength) data.question.resize(kMaxQuestionLength);
+    if (data.question.empty()) return TPtahVerdict::NoQuestion;
+    const bool edgeFile = data.file == 1 || data.file == 8;
+    const bool edgeRank = data.rank == 1 || data.rank == 8;
+    if (edgeFile && edgeRank) return TPtahVerdict::Corner;
+    return TPtahVerdict::Accepted;
+}
+
+std::array<char, 2> PtahStatusDigits(const TPtahSquareData& data) {
+    return {static_cast<char>('0' + data.rank), static_cast<char>('0' + data.file)};
+}
+
+bool CheckPlayerNames(TPlayerSettingsData& data) {
+    for (int seat = 1; seat <= 4; ++seat) {
+        std::string& name = data.names[seat];
+        if (name.size() > kDialogNameLength) name.resize(kDialogNameLength);
+        const bool needed = seat == 1 || data.seatCode[seat] == Human;
+        if (needed && name.empty()) return false;
+    }
+    return true;
+}
+
+std::array<std::uint16_t, 16> PlayerTransferWords(const TPlayerSettingsData& data) {
+    std::array<std::uint16_t, 16> words{};
+    for (int i = 0; i < 16; ++i)
+        words[i] = data.seatCode[kSeatButtons[i].seat] == kSeatButtons[i].code ? 1 : 0;
+    return words;
+}
+
+void ApplyPlayerTransferWords(const std::array<std::uint16_t, 16>& words,
+                              TPlayerSettingsData& data) {
+    for (int seat = 2; seat <= 4; ++seat)
+        for (int i = 0; i < 16; ++i)
+            if (kSeatButtons[i].seat == seat && words[i]) {
+                data.seatCode[seat] = kSeatButtons[i].code;
+                break;
+            }
+}
+
+int ThrowOfDiceWords(const std::array<std::uint16_t, 6>& words) {
+    for (int i = 0; i < 5; ++i)
+        if (words[i]) return i + 1;
+    return 6;
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+namespace vaeloric {
+
+// The picture OK button (a green tick and "OK") of the set-up dialogs; its
+// object name is the control identifier "1". Clicking it asks to accept.
+QPushButton* MakeSetupOkButton(QDialog* dialog);
+
+// A shaded group frame with a title.
+QGroupBox* MakeSetupGroup(const QString& title, QWidget* parent);
+
+// A message box without an icon and with a single OK button.
+void ShowPlainMessage(QWidget* parent, const char* title, const char* text);
+
+// The control identifier as an object name, "326" for 326.
+QString ControlName(int id);
+
+}  // namespace vaeloric

@@ -1,0 +1,199 @@
+#include "game/moves.h"
+
+#include <string>
+
+#include "game/check.h"
+#include "game/internal_error.h"
+#include "game/rules_common.h"
+
+namespace vaeloric {
+
+namespace rules {
+
+void ThrowBadArmy(std::int32_t army) {
+    throw TInternalError("Impossible army code " + std::to_string(army));
+}
+
+void ThrowBadKind(std::int32_t kind) {
+    throw TInternalError("Impossible piece kind " + std::to_string(kind));
+}
+
+}  // namespace rules
+
+using namespace rules;
+
+namespace {
+
+struct TStep {
+    int rank;
+    int file;
+};
+
+constexpr TStep kQueenSteps[8] = {{2, 0}, {2, 2}, {0, 2}, {-2, 2}, {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
+constexpr TStep kHorseSteps[8] = {{2, 1}, {1, 2}, {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
+constexpr TStep kRookRays[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+constexpr TStep kBishopRays[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+
+// Per army: the two diagonal steps around the straight one, in order.
+struct TPawnSteps {
+    TStep step[3];
+    int straight;  // index of the straight step
+};
+
+constexpr TPawnSteps kPawnSteps[5] = {
+    {},
+    {{{1, -1}, {1, 0}, {1, 1}}, 1},
+    {{{1, 1}, {0, 1}, {-1, 1}}, 1},
+    {{{-1, -1}, {-1, 0}, {-1, 1}}, 1},
+    {{{1, -1}, {0, -1}, {-1, -1}}, 1},
+};
+
+int JumpMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, const TStep (&steps)[8],
+              TMoveListBase& list) {
+    const std::int32_t ally = CheckedAlly(army);
+    list.Clear();
+    for (const TStep& step : steps) {
+        const int rank = origin.rank + step.rank;
+        const int file = origin.file + step.file;
+        if (!OnBoard(rank, file)) continue;
+        const TPiece& piece = board.At(rank, file);
+        if (IsFriend(piece, army, ally)) continue;
+        list.Push(MakeRecord(rank, file, piece, 0));
+    }
+    list.Close(origin);
+    return list.Size();
+}
+
+int RayMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, const TStep (&rays)[4],
+             TMoveListBase& list) {
+    const std::int32_t ally = CheckedAlly(army);
+    list.Clear();
+    for (const TStep& ray : rays) {
+        int rank = origin.rank + ray.rank;
+        int file = origin.file + ray.file;
+        while (OnBoard(rank, file)) {
+            const TPiece& piece = board.At(rank, file);
+            if (piece.kind != Empty) {
+                if (!IsFriend(piece, army, ally)) list.Push(MakeRecord(rank, file, piece, 0));
+                break;
+            }
+            list.Push(MakeRecord(rank, file, piece, 0));
+            rank += ray.rank;
+            file += ray.file;
+        }
+    }
+    list.Close(origin);
+    return list.Size();
+}
+
+// The pawn generator of one army; army and ally come from the pawn itself.
+int ArmyPawnMoves(const TBoard& board, const SquareRecord& origin, std::int32_t generatorArmy,
+                  TMoveListBase& list) {
+    const TPiece& pawn = board.At(origin.rank, origin.file);
+    const TPawnSteps& steps = kPawnSteps[generatorArmy];
+    list.Clear();
+    for (int i = 0; i < 3; ++i) {
+        const int rank = origin.rank + steps.step[i].rank;
+        const int file = origin.file + steps.step[i].file;
+        if (!OnBoard(rank, file)) continue;
+        const TPiece& piece = board.At(rank, file);
+        const bool listed = i == steps.straight
+                                ? piece.kind == Empty
+                                : piece.kind != Empty && piece.army != pawn.army && piece.army != pawn.ally;
+        if (listed)
+            list.Push(MakeRecord(rank, file, piece, OnPromotionLine(generatorArmy, rank, file) ? 1 : 0));
+    }
+    list.Close(origin);
+    return list.Size();
+}
+
+}  // namespace
+
+int QueenMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+    return JumpMoves(board, origin, army, kQueenSteps, list);
+}
+
+int HorseMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+    return JumpMoves(board, origin, army, kHorseSteps, list);
+}
+
+int RookMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+    return RayMoves(board, origin, army, kRookRays, list);
+}
+
+int BishopMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+    return RayMoves(board, origin, army, kBishopRays, list);
+}
+
+int FirePawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
+    return ArmyPawnMoves(board, origin, Fire, list);
+}
+
+int EarthPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
+    return ArmyPawnMoves(board, origin, Earth, list);
+}
+
+int AirPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
+    return ArmyPawnMoves(board, origin, Air, list);
+}
+
+int WaterPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
+    return ArmyPawnMoves(board, origin, Water, list);
+}
+
+int PawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
+    const std::int32_t army = board.At(origin.rank, origin.file).army;
+    if (!ValidArmy(army)) [[unlikely]]
+        ThrowBadArmy(army);
+    return ArmyPawnMoves(board, origin, army, list);
+}
+
+int PieceMoves(const TBoard& board, const SquareRecord& origin, std::int32_t kind, TMoveListBase& list) {
+    const std::int32_t army = board.At(origin.rank, origin.file).army;
+    switch (kind) {
+        case HorsePawn:
+        case QueenPawn:
+        case RookPawn:
+        case BishopPawn: return PawnMoves(board, origin, list);
+        case Queen: return QueenMoves(board, origin, army, list);
+        case Horse: return HorseMoves(board, origin, army, list);
+        case Rook: return RookMoves(board, origin, army, list);
+        case King: return KingMoves(board, origin, army, list);
+        case Bishop: return BishopMoves(board, origin, army, list);
+        default: ThrowBadKind(kind);
+    }
+}
+
+bool ListContains(const SquareRecord& origin, const SquareRecord& target, const TMoveListBase& list) {
+    const int examined = list.Size() < 15 ? list.Size() : 15;
+    for (int i = 0; i < examined; ++i) {
+        const SquareRecord& record = list[i];
+        if (record.rank == origin.rank && record.file == origin.file) return false;
+        if (record.rank == target.rank && record.file == target.file) return true;
+    }
+    return false;
+}
+
+std::int32_t AdvanceBonus(std::int32_t army, int rank, int file) {
+    int line;  // the destination's line counted along the army's direction of travel
+    switch (army) {
+        case Fire: line = rank; break;
+        case Earth: line = file; break;
+        case Air: line = 9 - rank; break;
+        case Water: line = 9 - file; break;
+        default: ThrowBadArmy(army);
+    }
+    return line == 6 ? 5 : line == 7 ? 10 : 0;
+}
+
+bool OnPromotionLine(std::int32_t army, int rank, int file) {
+    switch (army) {
+        case Fire: return rank == 8;
+        case Earth: return file == 8;
+        case Air: return rank == 1;
+        case Water: return file == 1;
+        default: ThrowBadArmy(army);
+    }
+}
+
+}  // namespace vaeloric

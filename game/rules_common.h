@@ -1,0 +1,70 @@
+#pragma once
+
+// Small inline helpers shared by the move and check code. Internal to game/.
+
+#include <cstdint>
+
+#include "game/board.h"
+#include "game/piece.h"
+#include "game/square_record.h"
+
+namespace vaeloric::rules {
+
+constexpr bool ValidArmy(std::int32_t army) { return army >= 1 && army <= 4; }
+
+// AllyOf for an army already known to be 1..4 (1-3, 2-4).
+constexpr std::int32_t AllyOfValid(std::int32_t army) { return ((army + 1) & 3) + 1; }
+
+// Kept out of line so that the checks cost the hot paths one branch.
+[[noreturn]] void ThrowBadArmy(std::int32_t army);
+[[noreturn]] void ThrowBadKind(std::int32_t kind);
+
+inline std::int32_t CheckedAlly(std::int32_t army) {
+    if (!ValidArmy(army)) [[unlikely]]
+        ThrowBadArmy(army);
+    return AllyOfValid(army);
+}
+
+// True for a piece of the army or of its ally; never for the empty piece.
+constexpr bool IsFriend(const TPiece& piece, std::int32_t army, std::int32_t ally) {
+    return piece.army == army || piece.army == ally;
+}
+
+constexpr bool IsKingKind(std::int32_t kind) { return kind == King || kind == CombinedKing; }
+
+// The pawn kind whose pawns gain 5 when a piece of this kind is captured;
+// Empty for pawns, Kings and CombinedKings.
+constexpr std::int32_t PawnKindOrEmpty(std::int32_t kind) {
+    switch (kind) {
+        case Queen: return QueenPawn;
+        case Horse: return HorsePawn;
+        case Rook: return RookPawn;
+        case Bishop: return BishopPawn;
+        default: return Empty;
+    }
+}
+
+// The board's companion kind, inline for the attack scans.
+inline std::int32_t Companion(const TBoard& board) {
+    switch (board.orderString[0]) {
+        case 'E': return Rook;
+        case 'H': return Horse;
+        case 'R': return Bishop;
+        case 'S': return Queen;
+        default: return Empty;
+    }
+}
+
+inline SquareRecord MakeRecord(int rank, int file, const TPiece& onSquare, std::int32_t promotes) {
+    SquareRecord record;
+    record.rank = static_cast<std::int16_t>(rank);
+    record.file = file;
+    if (onSquare.kind != Empty) {
+        record.capture = 1;
+        record.captured = onSquare;
+    }
+    record.promotes = promotes;
+    return record;
+}
+
+}  // namespace vaeloric::rules

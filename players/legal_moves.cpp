@@ -1,0 +1,57 @@
+#include "players/legal_moves.h"
+
+#include "players/move_scan.h"
+
+namespace vaeloric {
+
+using namespace players;
+
+bool TLegalMoveList::Push(const SquareRecord& from, const SquareRecord& to) {
+    if (count >= kMaxLegalMoves) return false;
+    moves[count].from = from;
+    moves[count].to = to;
+    ++count;
+    return true;
+}
+
+void ListLegalMoves(TBoard& board, std::int32_t army, std::int16_t die, TLegalMoveList& list) {
+    list.Clear();
+    ForEachLegalMove(board, army, die,
+                     [&](const SquareRecord& from, const SquareRecord& to) { list.Push(from, to); });
+}
+
+int HasNoLegalMove(TBoard& board, std::int16_t die, std::int32_t army) {
+    TLegalMoveList list;
+    ListLegalMoves(board, army, die, list);
+    return list.Empty() ? 1 : 0;
+}
+
+int MoveExposesKing(TBoard& board, const SquareRecord& from, const SquareRecord& to) {
+    TPiece& origin = board.At(from.rank, from.file);
+    TPiece& target = board.At(to.rank, to.file);
+    const TPiece moving = origin;
+    const TPiece standing = target;
+    int count = 0;
+    if (moving.kind == CombinedKing) {
+        // The King half stays; the companion steps away from it.
+        TPiece king = moving;
+        king.kind = King;
+        TPiece companion = moving;
+        companion.kind = board.CompanionKind();
+        origin = king;
+        target = companion;
+        count = AttackerCount(board, from.Square(), moving.army);
+    } else if (moving.kind >= HorsePawn && moving.kind <= Bishop && moving.kind != King) {
+        origin = TPiece{};
+        target = moving;
+        const TSquare king = KingSquare(board, moving.army);
+        if (king.rank != 0) count = AttackerCount(board, king, moving.army);
+    } else {
+        return 0;
+    }
+    board.At(from.rank, from.file) = moving;
+    board.At(to.rank, to.file) = standing;
+    return count != 0 ? 1 : 0;
+}
+
+}  // namespace vaeloric

@@ -1,1 +1,0 @@
-// Computer move selection.

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+
+#include <QPainter>
+
+#include "game/board.h"
+#include "render/board_geometry.h"
+#include "render/display_options.h"
+#include "render/pictures/picture_catalogue.h"
+
+namespace vaeloric {
+
+// Letters A..H above and digits 1..8 left of the board (simple style).
+void DrawCoordinateLabels(QPainter& painter, TBoardOrigin origin);
+
+// The board picture (coloured) or 64 outlined squares (simple).
+void DrawBoard(QPainter& painter, const TPictureCatalogue& pictures, TBoardOrigin origin,
+               TBoardStyle style);
+
+// Every piece (with the King badge on a CombinedKing) and the Ptah marker on
+// the square named by status[0] (rank digit) and status[1] (file digit).
+// Throws TInternalError for a piece with an impossible army.
+void DrawPieces(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
+                const std::array<char, 3>& status, TBoardOrigin origin, TPieceStyle style);
+
+// All of the above in paint order: labels (simple only), board, pieces.
+void DrawBoardArea(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
+                   const std::array<char, 3>& status, TBoardOrigin origin,
+                   const TDisplayOptions& options);
+
+}  // namespace vaeloric

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+
+namespace vaeloric {
+
+// "Times New Roman" and "MS Sans Serif" of the layout, by their metric
+// equivalents where those are installed. Heights in pixels.
+QFont SerifFont(int pixelHeight, bool bold = false);
+QFont SansFont(int pixelHeight, bool bold = false);
+
+}  // namespace vaeloric

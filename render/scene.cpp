@@ -1,0 +1,27 @@
+#include "render/scene.h"
+
+#include "render/board_drawing.h"
+#include "render/panel_texts.h"
+
+namespace vaeloric {
+
+TTurnPanelInput TurnPanelInputOf(const TScene& scene) {
+    TTurnPanelInput input;
+    input.army = scene.board->armyToMove;
+    input.playerCode = scene.board->GetPlayerCode(input.army);
+    input.name = TurnPanelName(*scene.board, *scene.setUp);
+    input.throwValue = scene.turn->throwValue;
+    return input;
+}
+
+void PaintScene(QPainter& painter, const TPictureCatalogue& pictures, const TScene& scene,
+                QRect clientRect) {
+    painter.fillRect(clientRect, scene.options.backgroundColour);
+    DrawBoardArea(painter, pictures, *scene.board, scene.setUp->status, scene.origin,
+                  scene.options);
+    DrawTurnPanel(painter, pictures, TurnPanelInputOf(scene));
+    DrawSquareInfoPanel(painter, pictures, *scene.board, scene.setUp->status,
+                        scene.turn->lastMove.Square(), scene.origin, scene.options);
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPainter>
+
+#include "app/flow/setup_record.h"
+#include "app/flow/turn_state.h"
+#include "game/board.h"
+#include "render/board_geometry.h"
+#include "render/display_options.h"
+#include "render/panel_drawing.h"
+#include "render/pictures/picture_catalogue.h"
+
+namespace vaeloric {
+
+// Everything one paint of the main window needs. The window owns the game
+// state; the scene only points at it.
+struct TScene {
+    const TBoard* board = nullptr;
+    const TSetUpRecord* setUp = nullptr;
+    const TTurnState* turn = nullptr;  // turn->lastMove is the panel's square
+    TBoardOrigin origin;
+    TDisplayOptions options;
+};
+
+// The turn panel input for the board's army to move.
+TTurnPanelInput TurnPanelInputOf(const TScene& scene);
+
+// One full paint, background included: labels, board, pieces, Ptah marker,
+// turn panel and square information panel.
+void PaintScene(QPainter& painter, const TPictureCatalogue& pictures, const TScene& scene,
+                QRect clientRect);
+
+}  // namespace vaeloric

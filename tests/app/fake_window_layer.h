@@ -1,0 +1,142 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/flow/window_layer.h"
+
+namespace vaeloric::testing {
+
+// A window layer that records what the game flow shows and answers from a
+// script. A box without a scripted answer gets its first button (Ok or Yes);
+// a dialog without a script is closed with OK unchanged; a file dialog
+// without a script is cancelled.
+class TFakeWindowLayer : public TWindowLayer {
+public:
+    std::vector<TMessageBox> boxes;
+    std::deque<TBoxAnswer> boxAnswers;
+
+    std::deque<std::function<bool(TPtahSquareChoice&)>> ptahScript;
+    std::deque<std::function<bool(TPlayerChoice&)>> playerScript;
+    std::deque<std::optional<std::int32_t>> diceScript;  // nullopt: closed without OK
+    std::deque<std::function<bool(TOptionSettings&)>> optionScript;
+    std::deque<std::optional<std::string>> openScript, saveScript;
+
+    std::vector<std::string> events;  // dialogs, panels, cursors, buttons, ...
+    std::vector<std::pair<std::string, std::string>> readings;  // caption, text
+    int cursor = -1;
+    int waitDepth = 0;
+    int invalidations = 0;
+    std::string title;
+    bool controlPanelShown = false;
+    bool destroyed = false;
+    int closeRequests = 0;
+
+    TBoxAnswer ShowMessage(const TMessageBox& box) override {
+        boxes.push_back(box);
+        events.push_back("box:" + box.text);
+        if (!boxAnswers.empty()) {
+            const TBoxAnswer answer = boxAnswers.front();
+            boxAnswers.pop_front();
+            return answer;
+        }
+        return (box.buttons == TBoxButtons::YesNo || box.buttons == TBoxButtons::YesNoCancel)
+                   ? TBoxAnswer::Yes
+                   : TBoxAnswer::Ok;
+    }
+    bool RunPtahSquareDialog(TPtahSquareChoice& choice) override {
+        events.push_back("ptah dialog");
+        return Next(ptahScript, choice);
+    }
+    bool RunPlayerSettingsDialog(TPlayerChoice& choice) override {
+        events.push_back("players dialog");
+        return Next(playerScript, choice);
+    }
+    bool RunDiceDialog(TDiceChoice& choice) override {
+        events.push_back("dice dialog");
+        if (diceScript.empty()) return true;
+        const auto face = diceScript.front();
+        diceScript.pop_front();
+        if (!face) return false;
+        choice.face = *face;
+        return true;
+    }
+    bool RunOptionDialog(TOptionDialog which, TOptionSettings& options) override {
+        events.push_back("option dialog " + std::to_string(static_cast<int>(which)));
+        return Next(optionScript, options);
+    }
+    void RunPieceInfoDialog() override { events.push_back("piece info"); }
+    void RunReadingDialog(const std::string& text, const std::string& caption) override {
+        events.push_back("reading:" + caption);
+        readings.emplace_back(caption, text);
+    }
+    bool RunOpenDialog(std::string& fileName) override {
+        events.push_back("open dialog:" + fileName);
+        return NextFile(openScript, fileName);
+    }
+    bool RunSaveDialog(std::string& fileName) override {
+        events.push_back("save dialog:" + fileName);
+        return NextFile(saveScript, fileName);
+    }
+    void SetCursor(int resourceId) override { cursor = resourceId; }
+    void SetWaitCursor(bool on) override {
+        waitDepth += on ? 1 : -1;
+        events.push_back(on ? "wait on" : "wait off");
+    }
+    void Invalidate() override { ++invalidations; }
+    void DrawButton(int pictureId) override { events.push_back("button:" + std::to_string(pictureId)); }
+    void DrawInformationPanel() override { events.push_back("information panel"); }
+    void DrawRulerPanel() override { events.push_back("ruler panel"); }
+    void SetTitle(const std::string& text) override { title = text; }
+    void ShowControlPanel() override {
+        controlPanelShown = true;
+        events.push_back("control panel");
+    }
+    void StartMusic() override { events.push_back("music start"); }
+    void StopMusic() override { events.push_back("music stop"); }
+    void CloseMusic() override { events.push_back("music close"); }
+    void RequestClose() override { ++closeRequests; }
+    void DestroyWindow() override {
+        destroyed = true;
+        events.push_back("destroy");
+    }
+
+    // The texts of the boxes shown, in order.
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const TMessageBox& box : boxes) texts.push_back(box.text);
+        return texts;
+    }
+    bool Saw(const std::string& event) const {
+        for (const std::string& e : events)
+            if (e == event) return true;
+        return false;
+    }
+    void Forget() {
+        boxes.clear();
+        events.clear();
+        readings.clear();
+    }
+
+private:
+    template <typename T>
+    static bool Next(std::deque<std::function<bool(T&)>>& script, T& value) {
+        if (script.empty()) return true;
+        auto step = script.front();
+        script.pop_front();
+        return step(value);
+    }
+    static bool NextFile(std::deque<std::optional<std::string>>& script, std::string& fileName) {
+        if (script.empty()) return false;
+        const auto answer = script.front();
+        script.pop_front();
+        if (!answer) return false;
+        fileName = *answer;
+        return true;
+    }
+};
+
+}  // namespace vaeloric::testing

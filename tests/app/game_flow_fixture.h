@@ -1,0 +1,92 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/flow/command_line.h"
+#include "app/flow/game_controller.h"
+#include "app/flow/game_session.h"
+#include "game/board.h"
+#include "players/legal_moves.h"
+#include "tests/app/fake_window_layer.h"
+
+namespace vaeloric::testing {
+
+// All four seats human, Ptah square E4: the Questioner plays army 1.
+inline constexpr const char* kAllHuman = "45xWill it rain?^@Ann^@hBob^@hCid^@hDee^@";
+// Questioner on army 1, the three others computer players.
+inline constexpr const char* kVersusComputers = "45xWill it rain?^@Ann^@fqo";
+
+// One game driven through the fake window: a 800-pixel-wide client, so the
+// board's top-left corner is at (160, 20).
+class GameFlow : public ::testing::Test {
+protected:
+    void Start(TStartMode mode, const std::string& argument = kAllHuman, char boardLetter = 'W') {
+        game = std::make_unique<TGameSession>();
+        game->mode = mode;
+        game->boardLetter = boardLetter;
+        if (mode == TStartMode::Launcher) ParseLauncherArgument(argument, boardLetter, game->setup);
+        controller = std::make_unique<TGameController>(layer, *game);
+        controller->SeedDice(7);
+        controller->PlaceBoard(800);
+        EXPECT_FALSE(controller->ReadyToDraw());  // the first paint sets up
+    }
+    void StartLauncher(const std::string& argument = kAllHuman) { Start(TStartMode::Launcher, argument); }
+
+    TBoard& Board() { return game->board; }
+    TTurnState& Turn() { return game->turn; }
+
+    // Client point of the centre of a square.
+    static int X(int file) { return 160 + 50 * (file - 1) + 25; }
+    static int Y(int rank) { return 20 + 50 * (8 - rank) + 25; }
+
+    void Click(int x, int y) {
+        controller->MouseMove(x, y);
+        controller->LeftDown(x, y);
+        controller->LeftUp(x, y);
+    }
+    void ThrowButton() { Click(37, 116); }
+    // A throw of `face` through the dice dialog (nullopt: the dialog is
+    // closed without OK).
+    void Enter(std::optional<std::int32_t> face) {
+        layer.diceScript.push_back(face);
+        Click(37, 147);
+    }
+    void MoveButton() { Click(37, 136); }
+    void Drag(TSquare from, TSquare to) {
+        controller->MouseMove(X(from.file), Y(from.rank));
+        controller->LeftDown(X(from.file), Y(from.rank));
+        controller->MouseMove(X(to.file), Y(to.rank));
+        controller->LeftUp(X(to.file), Y(to.rank));
+    }
+
+    // An empty board (army to move 1, player codes kept) to build positions on.
+    void ClearBoard() {
+        for (int rank = 1; rank <= 8; ++rank)
+            for (int file = 1; file <= 8; ++file) Board().PutPiece(rank, file, TPiece{});
+    }
+    void Place(int rank, int file, std::int32_t kind, std::int32_t army) {
+        Board().PutPiece(rank, file,
+                         TPiece{kind, army, AllyOf(army), Board().GetPlayerCode(army),
+                                InitialValue(Board(), kind, army)});
+    }
+
+    // The first legal move of the army to move for a face, if any.
+    bool FirstLegalMove(std::int32_t face, TLegalMove& move) {
+        TLegalMoveList list;
+        ListLegalMoves(Board(), Board().armyToMove, static_cast<std::int16_t>(face), list);
+        if (list.Empty()) return false;
+        move = list[0];
+        return true;
+    }
+
+    TFakeWindowLayer layer;
+    std::unique_ptr<TGameSession> game;
+    std::unique_ptr<TGameController> controller;
+};
+
+inline TSquare Sq(int rank, int file) { return TSquare{static_cast<std::int16_t>(rank), file}; }
+
+}  // namespace vaeloric::testing

@@ -1,0 +1,167 @@
+// Start-up of the game flow: the three modes, the set-up dialogs and the
+// board placement.
+#include "tests/app/game_flow_fixture.h"
+
+namespace vaeloric::testing {
+namespace {
+
+TEST_F(GameFlow, DemonstrationAsksUntilBothDialogsAreAccepted) {
+    layer.ptahScript = {
+        [](TPtahSquareChoice&) { return false; },
+        [](TPtahSquareChoice& c) {
+            c.question = "Shall I travel?";
+            c.file = 5;
+            c.rank = 4;
+            return true;
+        },
+    };
+    layer.playerScript = {
+        [](TPlayerChoice&) { return false; },
+        [](TPlayerChoice&) { return false; },
+        [](TPlayerChoice& c) {
+            c.names = {"", "ANNA GREY", "", "mARY ANNE", ""};
+            c.seatCode = {0, 0, 3, 1, 7};
+            return true;
+        },
+    };
+    Start(TStartMode::Demonstration);
+
+    EXPECT_EQ(std::count(layer.events.begin(), layer.events.end(), "ptah dialog"), 2);
+    EXPECT_EQ(std::count(layer.events.begin(), layer.events.end(), "players dialog"), 3);
+    EXPECT_TRUE(layer.boxes.empty());
+    EXPECT_EQ(game->setup.caption, "VAELORIC CHESS - Shall I travel?");
+    EXPECT_EQ(layer.title, game->setup.caption);
+    EXPECT_EQ(std::string(game->setup.status.data(), 3), "45W");
+    EXPECT_EQ(game->setup.questionerName, "Anna Grey");
+    EXPECT_EQ(game->setup.seatName[3], "mary Anne");
+    // E4 puts the Questioner on army 1; seats 2..4 follow in turn order.
+    EXPECT_EQ(Board().questionerArmy, 1);
+    EXPECT_EQ(Board().armyToMove, 1);
+    EXPECT_EQ(Board().GetPlayerCode(1), Human);
+    EXPECT_EQ(Board().GetPlayerCode(2), 3);
+    EXPECT_EQ(Board().GetPlayerCode(3), Human);
+    EXPECT_EQ(Board().GetPlayerCode(4), 7);
+    EXPECT_TRUE(layer.controlPanelShown);
+    EXPECT_EQ(controller->FileName(), "vaeloric.vae");
+    EXPECT_FALSE(controller->Modified());
+    EXPECT_GT(layer.invalidations, 0);
+}
+
+TEST_F(GameFlow, DemonstrationDialogsOpenWithTheirDefaults) {
+    TPtahSquareChoice seenSquare;
+    TPlayerChoice seenPlayers;
+    layer.ptahScript = {[&](TPtahSquareChoice& c) {
+        seenSquare = c;
+        c.question = "Q";
+        return true;
+    }};
+    layer.playerScript = {[&](TPlayerChoice& c) {
+        seenPlayers = c;
+        c.names[1] = "Ann";
+        c.names[3] = "Bob";
+        return true;
+    }};
+    game = std::make_unique<TGameSession>();
+    controller = std::make_unique<TGameController>(layer, *game);
+    EXPECT_EQ(game->setup.caption, "VAELORIC CHESS");
+    controller->PlaceBoard(800);
+    controller->ReadyToDraw();
+    EXPECT_EQ(seenSquare.file, 1);  // A2
+    EXPECT_EQ(seenSquare.rank, 2);
+    EXPECT_EQ(seenPlayers.seatCode[2], 2);
+    EXPECT_EQ(seenPlayers.seatCode[3], Human);
+    EXPECT_EQ(seenPlayers.seatCode[4], 3);
+    // A2 is in army 2's quarter.
+    EXPECT_EQ(Board().questionerArmy, 2);
+    EXPECT_EQ(Board().GetPlayerCode(3), 2);
+}
+
+TEST_F(GameFlow, LauncherModeSetsUpWithoutAsking) {
+    StartLauncher("54xWill it rain?^@Ann^@hBob^@fhDee^@");
+    EXPECT_FALSE(layer.Saw("ptah dialog"));
+    EXPECT_FALSE(layer.Saw("players dialog"));
+    EXPECT_TRUE(layer.boxes.empty());
+    EXPECT_TRUE(layer.controlPanelShown);
+    // Rank 5, file D: the Questioner plays army 3 and moves first.
+    EXPECT_EQ(Board().questionerArmy, 3);
+    EXPECT_EQ(Board().armyToMove, 3);
+    EXPECT_EQ(Board().GetPlayerCode(4), Human);
+    EXPECT_EQ(Board().GetPlayerCode(1), 2);
+    EXPECT_EQ(Board().GetPlayerCode(2), Human);
+    EXPECT_EQ(Turn().throwValue, 0);
+    EXPECT_TRUE(controller->ReadyToDraw());  // later paints draw
+}
+
+TEST_F(GameFlow, BoardPlacementFollowsWidthAndBoardStyle) {
+    StartLauncher();
+    EXPECT_EQ(controller->OriginX(), 160);
+    EXPECT_EQ(controller->OriginY(), 20);
+
+    auto simple = [](TOptionSettings& o) {
+        o.simpleBoard = true;
+        return true;
+    };
+    layer.optionScript = {simple, simple};
+    controller->Command(CmBoardStyle);
+    EXPECT_EQ(controller->OriginX(), 165);
+    controller->Command(CmBoardStyle);  // Simple again: no second shift
+    EXPECT_EQ(controller->OriginX(), 165);
+    controller->PlaceBoard(1000);
+    EXPECT_EQ(controller->OriginX(), 265);
+    layer.optionScript = {[](TOptionSettings& o) {
+        o.simpleBoard = false;
+        return true;
+    }};
+    controller->Command(CmBoardStyle);
+    EXPECT_EQ(controller->OriginX(), 260);
+    // A dialog closed without OK changes nothing.
+    layer.optionScript = {[](TOptionSettings& o) {
+        o.simpleBoard = true;
+        return false;
+    }};
+    controller->Command(CmBoardStyle);
+    EXPECT_EQ(controller->OriginX(), 260);
+    EXPECT_FALSE(controller->Options().simpleBoard);
+}
+
+TEST_F(GameFlow, TimerRefusalIsReportedOnce) {
+    StartLauncher();
+    controller->ReportTimerRefused();
+    ASSERT_EQ(layer.boxes.size(), 1u);
+    EXPECT_EQ(layer.boxes[0], (TMessageBox{"There are too many timers on your system!",
+                                           "VAELORIC CHESS - Will it rain?", TBoxButtons::Ok,
+                                           TBoxIcon::None}));
+}
+
+TEST_F(GameFlow, ControlPanelCommandsReachTheirHandlers) {
+    StartLauncher();
+    layer.Forget();
+    controller->Command(CmPieceInfo);
+    controller->Command(CmShowGod);
+    layer.optionScript = {[](TOptionSettings& o) {
+        o.background = TBackground::Purple;
+        return true;
+    }};
+    const int before = layer.invalidations;
+    controller->Command(CmBackgroundColour);
+    EXPECT_EQ(controller->Options().background, TBackground::Purple);
+    EXPECT_GT(layer.invalidations, before);
+    layer.optionScript = {[](TOptionSettings& o) {
+        o.musicOn = true;
+        return true;
+    }};
+    controller->Command(CmMusic);
+    controller->Command(CmMoveReading);
+    controller->Command(CmWholeReading);
+    EXPECT_FALSE(controller->MoveReading());
+    EXPECT_TRUE(controller->WholeReading());
+    controller->Command(CmResign);
+    EXPECT_EQ(layer.events, (std::vector<std::string>{"piece info", "ruler panel", "option dialog 0",
+                                                      "option dialog 4", "music start",
+                                                      "music close"}));
+    EXPECT_EQ(layer.closeRequests, 1);
+    EXPECT_TRUE(layer.boxes.empty());
+}
+
+}  // namespace
+}  // namespace vaeloric::testing

@@ -1,0 +1,199 @@
+// The turn cycle: picture buttons, dice, Miss Go, computer moves, readings.
+#include "app/flow/flow_texts.h"
+#include "tests/app/game_flow_fixture.h"
+
+namespace vaeloric::testing {
+namespace {
+
+TEST_F(GameFlow, ThrowButtonThrowsOnceUntilTheTurnIsOver) {
+    StartLauncher();
+    const int before = layer.invalidations;
+    ThrowButton();
+    const int face = Turn().throwValue;
+    EXPECT_GE(face, 1);
+    EXPECT_LE(face, 6);
+    EXPECT_TRUE(controller->Modified());
+    EXPECT_GT(layer.invalidations, before);
+    if (Board().armyToMove == 1) {  // no Miss Go: the throw stays pending
+        ThrowButton();
+        Enter(3);
+        EXPECT_EQ(Turn().throwValue, face);
+        EXPECT_FALSE(layer.Saw("dice dialog"));
+    }
+}
+
+TEST_F(GameFlow, DiceFollowTheSeed) {
+    // The same seed gives the same faces: the dice are the engine's, not the clock's.
+    std::vector<int> faces[2];
+    for (auto& run : faces) {
+        StartLauncher();
+        for (int i = 0; i < 12; ++i) {
+            layer.boxAnswers.clear();
+            ThrowButton();
+            run.push_back(Turn().throwValue != 0 ? Turn().throwValue : -Board().armyToMove);
+            Turn().throwValue = 0;
+        }
+    }
+    EXPECT_EQ(faces[0], faces[1]);
+}
+
+TEST_F(GameFlow, HeldButtonImageFollowsThePointer) {
+    StartLauncher();
+    layer.Forget();
+    controller->MouseMove(37, 116);
+    controller->LeftDown(37, 116);
+    controller->MouseMove(37, 300);  // off the button, not on the board
+    controller->MouseMove(37, 116);
+    controller->LeftUp(37, 116);
+    EXPECT_EQ(std::vector<std::string>(layer.events.begin(), layer.events.begin() + 3),
+              (std::vector<std::string>{"button:1901", "button:1900", "button:1901"}));
+    EXPECT_NE(Turn().throwValue, 0);
+}
+
+TEST_F(GameFlow, ReleaseAwayFromTheButtonCancelsThePress) {
+    StartLauncher();
+    controller->MouseMove(37, 147);
+    controller->LeftDown(37, 147);
+    controller->MouseMove(X(5), Y(4));  // onto the board
+    controller->LeftUp(X(5), Y(4));
+    EXPECT_EQ(Turn().throwValue, 0);
+    EXPECT_FALSE(layer.Saw("dice dialog"));
+    EXPECT_TRUE(layer.Saw("button:1905"));
+    EXPECT_FALSE(Turn().enterPressed);
+    EXPECT_FALSE(controller->Modified());
+    EXPECT_EQ(layer.cursor, kBoardCursor);
+}
+
+TEST_F(GameFlow, DiceDialogGivesTheChosenFace) {
+    StartLauncher();
+    for (int face : {1, 6}) {  // pawns can always move at the start
+        Enter(face);
+        EXPECT_EQ(Turn().throwValue, face);
+        EXPECT_EQ(Board().armyToMove, 1);
+        Turn().throwValue = 0;
+    }
+    EXPECT_TRUE(layer.boxes.empty());
+}
+
+TEST_F(GameFlow, DiceDialogClosedWithoutOkCostsTheTurn) {
+    StartLauncher();
+    Enter(std::nullopt);
+    ASSERT_EQ(layer.boxes.size(), 1u);
+    EXPECT_EQ(layer.boxes[0], (TMessageBox{"Dice roll prevents moving", "Miss Go"}));
+    EXPECT_EQ(Turn().throwValue, 0);
+    EXPECT_EQ(Board().armyToMove, 2);
+}
+
+TEST_F(GameFlow, CheckmatedArmyLosesEveryTurnWithItsNotice) {
+    const char* notices[5] = {"", "FIRE is in CHECKMATE", "EARTH is in CHECKMATE",
+                              "AIR is in CHECKMATE", "WATER is in CHECKMATE"};
+    for (int army = 1; army <= 4; ++army) {
+        layer.Forget();
+        StartLauncher();
+        Board().armyToMove = army;
+        Turn().checkmated[army] = 1;
+        Enter(1);
+        ASSERT_FALSE(layer.boxes.empty()) << army;
+        EXPECT_EQ(layer.boxes[0], (TMessageBox{notices[army], "Miss Go"}));
+        EXPECT_EQ(Board().armyToMove, NextArmy(army));
+        EXPECT_EQ(Turn().throwValue, 0);
+    }
+}
+
+TEST_F(GameFlow, FaceWithoutAMovablePieceIsAMissGo) {
+    StartLauncher();
+    ClearBoard();
+    Place(1, 8, King, 1);
+    Place(2, 1, Rook, 1);
+    Place(8, 1, King, 3);
+    Enter(2);  // army 1 has no Horse
+    EXPECT_EQ(layer.BoxTexts(), (std::vector<std::string>{"Dice roll prevents moving"}));
+    EXPECT_EQ(Board().armyToMove, 2);
+    Board().armyToMove = 1;
+    layer.Forget();
+    Enter(5);  // the Rook can move
+    EXPECT_TRUE(layer.boxes.empty());
+    EXPECT_EQ(Turn().throwValue, 5);
+}
+
+TEST_F(GameFlow, TurnPassesFromArmyFourToArmyOne) {
+    StartLauncher();
+    for (int expected : {2, 3, 4, 1, 2}) {
+        Enter(std::nullopt);
+        EXPECT_EQ(Board().armyToMove, expected);
+    }
+}
+
+TEST_F(GameFlow, MoveButtonMakesTheComputersMoveUnderTheWaitCursor) {
+    StartLauncher(kVersusComputers);
+    Enter(std::nullopt);  // the Questioner's army 1 misses its go
+    ASSERT_EQ(Board().armyToMove, 2);
+    TLegalMove expected;
+    ASSERT_TRUE(FirstLegalMove(6, expected));
+    layer.Forget();
+    Enter(6);
+    ASSERT_EQ(Turn().throwValue, 6);
+    const TBoard before = Board();
+    MoveButton();
+    EXPECT_TRUE(layer.Saw("wait on"));
+    EXPECT_EQ(layer.waitDepth, 0);
+    EXPECT_EQ(Turn().throwValue, 0);
+    EXPECT_EQ(Board().armyToMove, 3);
+    // A pawn of army 2 moved to the destination the panel shows.
+    const TPiece moved = Board().GetPiece(Turn().lastMove.rank, Turn().lastMove.file);
+    EXPECT_EQ(moved.army, 2);
+    EXPECT_FALSE(before.GetPiece(Turn().lastMove.rank, Turn().lastMove.file) == moved);
+    // The "Move" switch is on at start-up: one reading, after the panel.
+    ASSERT_EQ(layer.readings.size(), 1u);
+    EXPECT_EQ(layer.readings[0].first, "Last move analysis");
+    const auto panel = std::find(layer.events.begin(), layer.events.end(), "information panel");
+    const auto reading = std::find(layer.events.begin(), layer.events.end(), "reading:Last move analysis");
+    EXPECT_LT(panel, reading);
+}
+
+TEST_F(GameFlow, MoveButtonDoesNothingForAHumanArmyOrWithoutAThrow) {
+    StartLauncher(kVersusComputers);
+    Enter(1);
+    MoveButton();  // army 1 is human
+    EXPECT_EQ(Board().armyToMove, 1);
+    EXPECT_EQ(Turn().throwValue, 1);
+    Turn().throwValue = 0;
+    Board().armyToMove = 2;
+    const TBoard before = Board();
+    controller->MouseMove(37, 155);  // only inside the move button
+    controller->LeftDown(37, 155);
+    controller->LeftUp(37, 155);
+    EXPECT_EQ(Board().armyToMove, 2);
+    EXPECT_FALSE(layer.Saw("wait on"));
+}
+
+TEST_F(GameFlow, ReadingSwitchesChooseTheDialogs) {
+    struct Row {
+        bool toggleMove, toggleWhole;
+        std::vector<std::string> captions;
+    };
+    const Row rows[] = {
+        {false, false, {"Last move analysis"}},
+        {true, false, {}},
+        {true, true, {"Whole game analysis"}},
+        {false, true, {"Whole game analysis", "Last move analysis"}},
+    };
+    for (const Row& row : rows) {
+        layer.Forget();
+        StartLauncher(kVersusComputers);
+        if (row.toggleMove) controller->Command(CmMoveReading);
+        if (row.toggleWhole) controller->Command(CmWholeReading);
+        Enter(std::nullopt);
+        Enter(6);
+        MoveButton();
+        std::vector<std::string> captions;
+        for (const auto& [caption, text] : layer.readings)
+            captions.push_back(caption.substr(0, caption.find(" - ") == std::string::npos
+                                                     ? caption.size()
+                                                     : caption.find(" - ")));
+        EXPECT_EQ(captions, row.captions);
+    }
+}
+
+}  // namespace
+}  // namespace vaeloric::testing
