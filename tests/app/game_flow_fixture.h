@@ -68,9 +68,9 @@ protected:
             for (int file = 1; file <= 8; ++file) Board().PutPiece(rank, file, TPiece{});
     }
     void Place(int rank, int file, std::int32_t kind, std::int32_t army) {
-        Board().PutPiece(rank, file,
-                         TPiece{kind, army, AllyOf(army), Board().GetPlayerCode(army),
-                                InitialValue(Board(), kind, army)});
+        // A King joined with its companion is worth what a King is.
+        const std::int32_t value = InitialValue(Board(), kind == CombinedKing ? King : kind, army);
+        Board().PutPiece(rank, file, TPiece{kind, army, AllyOf(army), Board().GetPlayerCode(army), value});
     }
 
     // The first legal move of the army to move for a face, if any.
