@@ -10,6 +10,7 @@ namespace {
 class MoveEntry : public GameFlow {
 protected:
     void SetUp() override {
+        GameFlow::SetUp();
         StartLauncher();
         ClearBoard();
         Place(1, 5, King, 1);
