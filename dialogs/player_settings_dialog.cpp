@@ -59,12 +59,16 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
         if (seat > 1) {
             radioGrids[seat] = new QGridLayout;
             radioGrids[seat]->setHorizontalSpacing(18);
+            // Same columns in every seat, packed to the left.
+            for (int column = 0; column < 3; ++column)
+                radioGrids[seat]->setColumnMinimumWidth(column, 140);
+            radioGrids[seat]->setColumnStretch(3, 1);
             frameLayout->addLayout(radioGrids[seat]);
             groups[seat] = new QButtonGroup(frames[seat]);
         }
         auto* nameRow = new QHBoxLayout;
-        nameLabels_[seat] = new QLabel(seat == 1 ? kQuestionerLabel : kInitialLabels[seat],
-                                       frames[seat]);
+        nameLabels_[seat] =
+            new QLabel(seat == 1 ? kQuestionerLabel : kInitialLabels[seat], frames[seat]);
         nameLabels_[seat]->setMinimumWidth(90);
         if (seat > 1) nameLabels_[seat]->setObjectName(ControlName(kNameLabelIds[seat]));
         nameEdits_[seat] = new QLineEdit(frames[seat]);
@@ -84,12 +88,9 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
         auto* button = new QRadioButton(spec.label, frames[spec.seat]);
         button->setObjectName(ControlName(spec.controlId));
         groups[spec.seat]->addButton(button, spec.code);
-        // Human alone in the first row, the opponents in two columns below.
+        // Three to a row, in the order of the seat's buttons.
         const int n = placed[spec.seat]++;
-        if (n == 0)
-            radioGrids[spec.seat]->addWidget(button, 0, 0);
-        else
-            radioGrids[spec.seat]->addWidget(button, 1 + (n - 1) / 2, (n - 1) % 2);
+        radioGrids[spec.seat]->addWidget(button, n / 3, n % 3);
         button->setChecked(choice.seatCode[spec.seat] == spec.code);
         connect(button, &QRadioButton::clicked, this, [this] { UpdateNameEdits(); });
         seatButtons_[i] = button;
@@ -99,7 +100,8 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
     for (int seat = 2; seat <= 4; ++seat) {
         const bool human = choice.seatCode[seat] == Human;
         nameEdits_[seat]->setVisible(human);
-        if (human && nameLabels_[seat]->text().isEmpty()) nameLabels_[seat]->setText(kEnterNameLabel);
+        if (human && nameLabels_[seat]->text().isEmpty())
+            nameLabels_[seat]->setText(kEnterNameLabel);
         if (!human) nameLabels_[seat]->clear();
     }
 
@@ -126,7 +128,8 @@ TPlayerSettingsData TPlayerSettingsDialog::Data() const {
     for (int i = 0; i < 16; ++i) words[i] = seatButtons_[i]->isChecked() ? 1 : 0;
     choice.seatCode = {0, 0, 0, 0, 0};
     ApplyPlayerTransferWords(words, choice);
-    for (int seat = 1; seat <= 4; ++seat) choice.names[seat] = nameEdits_[seat]->text().toStdString();
+    for (int seat = 1; seat <= 4; ++seat)
+        choice.names[seat] = nameEdits_[seat]->text().toStdString();
     return choice;
 }
 

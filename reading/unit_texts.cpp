@@ -48,7 +48,7 @@ constexpr const char* kUnitTexts[kUnitCount] = {
     "LEO. Fixed Fire, ruled by the Sun. The Lion. Pride, generosity, authority and creative joy. A "
     "warm and loyal heart that wishes to be seen.\n\n",
     "VIRGO. Mutable Earth, ruled by Mercury. The Virgin. Service, craft, health and care for detail. "
-    "Discrimination and modesty; criticism and worry when ill placed.\n\n",
+    "Discrimination and modesty; criticism and worry in excess.\n\n",
     "LIBRA. Cardinal Air, ruled by Venus, Saturn exalted. The Scales. Balance, partnership, justice "
     "and diplomacy. Grace and fairness; indecision while the pans settle.\n\n",
     "SCORPIO. Fixed Water, ruled by Mars. The Scorpion and the Eagle. Passion, secrets, death and "
@@ -92,7 +92,7 @@ constexpr const char* kUnitTexts[kUnitCount] = {
     "THE PRIESTESS. The Moon. Hidden knowledge, intuition, mystery and silence. Secrets not yet "
     "revealed; wait and listen. Change and fluctuation.\n\n",
     "THE EMPRESS. Venus. Fertility, abundance, beauty and the mother. Growth and comfort; plans "
-    "brought to fruit. Luxury and dissipation when ill placed.\n\n",
+    "brought to fruit. Luxury and dissipation when ill dignified.\n\n",
     "THE EMPEROR. Aries. Authority, rule, stability and the father. Ambition and power; order "
     "imposed by will. War and conquest.\n\n",
     "POPE. Taurus; the Hierophant. Tradition, teaching, convention and spiritual counsel. Marriage, "
@@ -144,8 +144,8 @@ constexpr const char* kUnitTexts[kUnitCount] = {
     "FORTUNA MAJOR. Greater fortune; Leo, ruled by the Sun. Great good luck and inward strength. "
     "Success in any undertaking; protection; coming in.\n\n",
     "FORTUNA MINOR. Lesser fortune. Aid received. Going out. Safeguard. Success, but minor.\n\n",
-    "CONJUNCTIO. Union; Virgo, ruled by Mercury. Meeting, combination and the recovery of things "
-    "lost. Good with good and evil with evil.\n\n",
+    "CONJUNCTIO. Union; Virgo, ruled by Mercury. Meeting, agreement and the recovery of things "
+    "lost. Good for bringing matters and people together.\n\n",
     "PUELLA. The Girl; Libra, ruled by Venus. Pleasant, beautiful and harmonious. Good in most "
     "things, above all in love; fickle.\n\n",
     "RUBEUS.\n\n",

@@ -1,18 +1,49 @@
 #include "sim/sim.h"
 
+#include <exception>
 #include <ostream>
+
+#include "sim/commands.h"
+#include "sim/sim_support.h"
 
 namespace vaeloric::sim {
 
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: vaeloric-sim legal|choose|status|read|play|bench ... (see the manual for the arguments).";
+
+}  // namespace
+
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-    (void)argv;
-    (void)out;
     if (argc < 2) {
-        err << "Usage: vaeloric-sim legal|choose|status|read|play|bench ...\n";
+        err << kUsage << "\n";
         return 2;
     }
-    err << "Unknown sub-command.\n";
-    return 2;
+    const std::string command = argv[1];
+    const TArguments args(argv + 2, argv + argc);
+    // The output is collected first so that a failure never leaves a partial
+    // result on standard output.
+    std::string text;
+    int status = 0;
+    try {
+        if (command == "legal") status = RunLegal(args, text);
+        else if (command == "choose") status = RunChoose(args, text);
+        else if (command == "status") status = RunStatus(args, text);
+        else if (command == "read") status = RunRead(args, text);
+        else if (command == "play") status = RunPlay(args, text);
+        else if (command == "bench") status = RunBench(args, text);
+        else throw TUsageError("Unknown sub-command '" + command + "'; use legal, choose, status, read, play or bench.");
+    } catch (const TUsageError& error) {
+        err << error.what() << "\n";
+        return 2;
+    } catch (const std::exception& error) {
+        err << "Internal error: " << error.what() << "\n";
+        return 1;
+    }
+    out << text;
+    out.flush();
+    return status;
 }
 
 }  // namespace vaeloric::sim

@@ -35,6 +35,11 @@ inline constexpr std::int32_t kMaxPieceValue = 10000;
 
 // ---- Writing ----
 
+// An activation as the file writes it: the stream's default float format
+// (6 significant digits, exponent form only for very large or small
+// values), whatever the locale.
+std::string ActivationText(float value);
+
 // The whole file for the game, CR LF line ends. boardLetter is the letter of
 // the program that writes it (W, A, E or F).
 std::string FormatSavedGame(char boardLetter, const TBoard& board, const TSetUpRecord& setUp,
@@ -65,7 +70,8 @@ struct TLoadResult {
     TLoadOutcome outcome = TLoadOutcome::Loaded;
     std::string message;  // box text; empty when loaded
     std::string title;    // box title; for CannotOpen the caption passed in
-    // The file held whole-game activations: compose the game text from them.
+    // The file held whole-game activations; they were restored and the
+    // whole-game text composed from them.
     bool activationsRestored = false;
 
     bool Loaded() const { return outcome == TLoadOutcome::Loaded; }
@@ -91,15 +97,14 @@ TLoadResult ParseSavedGame(std::string_view bytes, char boardLetter, TSavedGame&
 
 // Puts a parsed game into the live records: set-up record, board, turn state
 // (cleared, then the checkmate and Ptah flags) and, when the file held them,
-// the whole-game activations.
+// the whole-game activations with the game text composed from them.
 void CommitSavedGame(const TSavedGame& game, TBoard& board, TSetUpRecord& setUp, TTurnState& turn,
                      TReadingRecord& reading);
 
 // Reads, parses and, only when the whole file is valid, commits. On any
 // other outcome nothing is changed. The "could not be opened" box is titled
-// with setUp's caption. After a load with activationsRestored, the caller composes
-// the whole-game text; window state (title, modified, music) is the
-// caller's too.
+// with setUp's caption. Window state (title, modified, music, selection)
+// is the caller's to reset.
 TLoadResult LoadSavedGame(const std::string& path, char boardLetter, TBoard& board,
                           TSetUpRecord& setUp, TTurnState& turn, TReadingRecord& reading);
 

@@ -4,6 +4,7 @@
 
 #include "app/flow/saved_game.h"
 #include "app/flow/saved_game_texts.h"
+#include "reading/network.h"
 
 namespace vaeloric {
 
@@ -32,7 +33,10 @@ void CommitSavedGame(const TSavedGame& game, TBoard& board, TSetUpRecord& setUp,
     turn.Reset();
     turn.checkmated = game.checkmated;
     turn.ptahReached = game.ptahReached;
-    if (game.hasActivations) reading.gameActivation = game.gameActivation;
+    if (game.hasActivations) {
+        RestoreGameActivation(reading, game.gameActivation);
+        ComposeGameText(reading);  // so that the game text matches the state
+    }
 }
 
 TLoadResult LoadSavedGame(const std::string& path, char boardLetter, TBoard& board,

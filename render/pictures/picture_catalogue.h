@@ -2,31 +2,47 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+#include <QPoint>
 #include <QSize>
+#include <map>
 #include <vector>
+
+#include "render/pictures/picture_ids.h"
 
 namespace vaeloric {
 
 // Every picture, cursor and the icon of one board program, looked up by its
-// number. Pictures are drawn on first use and cached.
+// number (see picture_ids.h for the numbers). Pictures are drawn on first
+// use and cached; pieces, badges, the Ptah marker and the cursors have a
+// transparent ground, everything else is opaque.
 class TPictureCatalogue {
 public:
     explicit TPictureCatalogue(char boardLetter);
 
     char BoardLetter() const { return boardLetter_; }
 
+    // Whether this program has picture `id` (another board's own pictures
+    // are not served).
+    bool Has(int id) const;
+
     // The picture with this number at its own size; a null pixmap for a
     // number the program does not have.
     QPixmap Picture(int id) const;
 
+    // The same drawing as an image, without the cache (needs no display).
+    QImage Render(int id) const;
+
     // The size of picture `id`; an empty size for an unknown number.
     QSize SizeOf(int id) const;
 
-    // Cursor by number (1001..1006, 1009) with its hot spot.
+    // Cursor by number (1001..1006, 1009) with its hot spot; the arrow for
+    // any other number.
     QCursor Cursor(int id) const;
+    QPoint CursorHotSpot(int id) const;
 
-    // The program icon (200).
+    // The program icon (200), at several sizes.
     QIcon Icon() const;
 
     // Every picture number this program has, ascending.
@@ -34,6 +50,8 @@ public:
 
 private:
     char boardLetter_;
+    std::vector<int> ids_;
+    mutable std::map<int, QPixmap> cache_;
 };
 
 }  // namespace vaeloric

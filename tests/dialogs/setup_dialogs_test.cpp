@@ -1,8 +1,6 @@
 // The question, players and dice dialogs as widgets: controls, refusals and
 // reopening with the last choice.
-#include <functional>
-#include <utility>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -10,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "dialogs/dice_dialog.h"
 #include "dialogs/player_settings_dialog.h"
@@ -39,7 +39,7 @@ void WhenModal(std::function<void(QWidget*)> body) {
 }
 
 class SetupDialogs : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::EnsureWidgetApplication(); }
 };
 

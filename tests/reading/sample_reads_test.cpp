@@ -137,5 +137,33 @@ INSTANTIATE_TEST_SUITE_P(
                       TSampleCase{"board-E-F2.vae", "board-E-F2-read-F4.abbrev.txt", 4, 6},
                       TSampleCase{"board-F-C3.vae", "board-F-C3-read-F6.abbrev.txt", 6, 6}));
 
+
+// Every move of the sample games, fed through the whole-game pass from a new
+// game, ends in the activations that the saved game holds.
+class SampleGame : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SampleGame, WholeGamePassesEndInTheSavedActivations) {
+    const std::string name = GetParam();
+    const TSampleGame saved = LoadSample(name + ".vae");
+    const int elementCode = ElementCodeOfLetter(saved.boardLetter);
+    TReadingRecord record;
+    int moves = 0;
+    for (const std::string& line : ReadLines(DataPath(name + ".moves"))) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream fields(line);
+        int rank = 0, file = 0, questioner = 0;
+        TPiece piece;
+        fields >> rank >> file >> piece.kind >> piece.army >> questioner;
+        ASSERT_TRUE(fields) << line;
+        ReadMove(record, elementCode, rank, file, piece, questioner != 0, false);
+        ++moves;
+    }
+    EXPECT_GT(moves, 30);
+    for (int unit = 0; unit < kUnitCount; ++unit)
+        EXPECT_NEAR(record.gameActivation[unit], saved.record.gameActivation[unit], 1e-5) << "unit " << unit;
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, SampleGame, ::testing::Values("board-A-E5", "board-E-F2", "board-F-C3"));
+
 }  // namespace
 }  // namespace vaeloric

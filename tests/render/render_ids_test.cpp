@@ -103,10 +103,12 @@ TEST(PictureIds, RulerTablesByProgram) {
         char letter;
         int rank, file, expected;
     } const cases[] = {
+        // clang-format off
         {'E', 8, 1, 8014}, {'E', 8, 8, 8002}, {'E', 1, 1, 8003}, {'E', 1, 8, 8009}, {'E', 4, 4, 8009},
         {'A', 8, 1, 8005}, {'A', 7, 3, 8010}, {'A', 4, 6, 8011}, {'A', 1, 8, 8013},
         {'W', 8, 5, 8002}, {'W', 5, 5, 8010}, {'W', 1, 8, 8010}, {'W', 2, 4, 8001},
         {'F', 8, 7, 8010}, {'F', 7, 1, 8011}, {'F', 4, 1, 8009}, {'F', 1, 8, 8004},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(RulerPictureId(c.letter, c.rank, c.file), c.expected)

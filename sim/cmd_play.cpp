@@ -1,0 +1,79 @@
+#include <cstring>
+
+#include "app/flow/saved_game.h"
+#include "sim/analysis_output.h"
+#include "sim/commands.h"
+#include "sim/game_runner.h"
+#include "sim/sim_support.h"
+
+namespace vaeloric::sim {
+
+namespace {
+
+// std::minstd_rand takes its seed modulo its modulus.
+constexpr std::uint64_t kSeedModulus = 2147483647;
+constexpr long kMaxTurns = 100000000;
+
+std::string OptionValue(const TArguments& args, std::size_t& i) {
+    if (i + 1 >= args.size()) throw TUsageError("The option " + args[i] + " needs a value.");
+    return args[++i];
+}
+
+}  // namespace
+
+int RunPlay(const TArguments& args, std::string& out) {
+    TGameOptions options;
+    std::string savePath, analysisPath;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--board") {
+            const std::string value = OptionValue(args, i);
+            if (value.size() != 1 || std::strchr("WAEF", value[0]) == nullptr) {
+                throw TUsageError("--board must be one of W, A, E or F, not '" + value + "'.");
+            }
+            options.boardLetter = value[0];
+        } else if (option == "--ptah") {
+            const TSquare ptah = ParseSquareArgument(OptionValue(args, i));
+            if ((ptah.rank == 1 || ptah.rank == 8) && (ptah.file == 1 || ptah.file == 8)) {
+                throw TUsageError("The Ptah square cannot be a corner square.");
+            }
+            options.ptahRank = ptah.rank;
+            options.ptahFile = ptah.file;
+        } else if (option == "--seats") {
+            const std::string value = OptionValue(args, i);
+            bool valid = value.size() == 3;
+            for (char c : value) valid = valid && c != 'h' && PlayerCodeOfLetter(c) >= 2;
+            if (!valid) throw TUsageError("--seats needs three seat letters from f, o, r, c, i, a and q, not '" + value + "'.");
+            for (int seat = 0; seat < 3; ++seat) options.seatLetters[seat] = value[static_cast<std::size_t>(seat)];
+        } else if (option == "--questioner") {
+            options.questionerCode = ParseComputerCode(OptionValue(args, i), "--questioner");
+        } else if (option == "--seed") {
+            options.seed = static_cast<std::uint32_t>(ParseNonNegative(OptionValue(args, i), "The seed", kSeedModulus));
+        } else if (option == "--turns") {
+            options.turnLimit = ParseCount(OptionValue(args, i), "--turns", kMaxTurns);
+        } else if (option == "--save") {
+            savePath = OptionValue(args, i);
+        } else if (option == "--analysis") {
+            analysisPath = OptionValue(args, i);
+        } else {
+            throw TUsageError("Unknown option '" + option + "' for play.");
+        }
+    }
+
+    TGame game;
+    PlayGame(options, game, [&](const std::string& line) {
+        out += line;
+        out += '\n';
+    });
+    if (!savePath.empty()) {
+        const TSaveResult saved =
+            WriteSavedGame(savePath, options.boardLetter, game.board, game.setUp, game.turn, game.reading);
+        if (!saved.saved) throw TUsageError("Cannot write the saved game '" + savePath + "'.");
+    }
+    if (!analysisPath.empty() && !WriteAnalysis(analysisPath, game)) {
+        throw TUsageError("Cannot write the analysis file '" + analysisPath + "'.");
+    }
+    return 0;
+}
+
+}  // namespace vaeloric::sim

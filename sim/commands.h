@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vaeloric::sim {
+
+// The sub-commands. Each gets the arguments after its name, writes its whole
+// output to out and returns the exit status; bad usage and bad files throw
+// TUsageError before anything is written.
+using TArguments = std::vector<std::string>;
+
+int RunLegal(const TArguments& args, std::string& out);
+int RunChoose(const TArguments& args, std::string& out);
+int RunStatus(const TArguments& args, std::string& out);
+int RunRead(const TArguments& args, std::string& out);
+int RunPlay(const TArguments& args, std::string& out);
+int RunBench(const TArguments& args, std::string& out);
+
+}  // namespace vaeloric::sim

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/flow/setup_record.h"
+#include "app/flow/turn_state.h"
+#include "game/board.h"
+#include "reading/reading_record.h"
+
+namespace vaeloric::sim {
+
+// One all-computer game as the board programs would play it.
+struct TGameOptions {
+    char boardLetter = 'W';
+    std::int16_t ptahRank = 2;  // A2
+    std::int32_t ptahFile = 1;
+    char seatLetters[3] = {'f', 'q', 'o'};  // seats 2, 3 and 4
+    std::int32_t questionerCode = 5;
+    std::uint32_t seed = 1;  // already reduced as std::minstd_rand reduces it
+    long turnLimit = 2000;
+};
+
+enum class TGameResult { Win, Lose, Unfinished };
+
+// The records of the game, as the board programs keep them.
+struct TGame {
+    TBoard board;
+    TSetUpRecord setUp;
+    TTurnState turn;
+    TReadingRecord reading;
+    TGameResult result = TGameResult::Unfinished;
+    long turns = 0;
+    long computerMoves = 0;
+};
+
+// The set-up record of an all-computer game: no Questioner's name and the
+// caption prefix with no question after it.
+TSetUpRecord GameSetUp(const TGameOptions& options);
+
+// Plays the game and hands each output line (without its line end) to the
+// sink: one per turn, then the result line.
+void PlayGame(const TGameOptions& options, TGame& game, const std::function<void(const std::string&)>& sink);
+
+const char* ResultText(TGameResult result);
+
+}  // namespace vaeloric::sim
+
+namespace vaeloric::sim {
+
+// The figures of the benchmark games (see the bench sub-command).
+struct TBenchFigures {
+    long turns = 0;
+    std::uint64_t hash = 0;  // FNV-1a over every line play would print
+    long computerMoves = 0;
+    double seconds = 0;
+};
+TBenchFigures Bench(long games, long turnLimit);
+
+}  // namespace vaeloric::sim

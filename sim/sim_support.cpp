@@ -1,0 +1,83 @@
+#include "sim/sim_support.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace vaeloric::sim {
+
+const char* ColourName(std::int32_t army) {
+    static constexpr const char* kColours[5] = {"?", "red", "black", "yellow", "blue"};
+    return army >= 1 && army <= 4 ? kColours[army] : kColours[0];
+}
+
+std::string MoveText(TSquare from, TSquare to) { return SquareName(from) + "-" + SquareName(to); }
+
+TSquare ParseSquareArgument(const std::string& text) {
+    TSquare square;
+    if (!ParseSquareName(text, square)) throw TUsageError("'" + text + "' is not a square (A1 to H8).");
+    return square;
+}
+
+std::int16_t ParseFace(const std::string& text) {
+    if (text.size() != 1 || text[0] < '1' || text[0] > '6') {
+        throw TUsageError("The die face must be a number from 1 to 6, not '" + text + "'.");
+    }
+    return static_cast<std::int16_t>(text[0] - '0');
+}
+
+std::int32_t ParseComputerCode(const std::string& text, const char* option) {
+    if (text.size() != 1 || text[0] < '2' || text[0] > '8') {
+        throw TUsageError(std::string(option) + " needs a computer player code from 2 to 8, not '" + text + "'.");
+    }
+    return text[0] - '0';
+}
+
+std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::uint64_t modulus) {
+    if (text.empty()) throw TUsageError(std::string(what) + " must be a non-negative whole number.");
+    std::uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            throw TUsageError(std::string(what) + " must be a non-negative whole number, not '" + text + "'.");
+        }
+        value = (value * 10 + static_cast<std::uint64_t>(c - '0')) % modulus;
+    }
+    return value;
+}
+
+long ParseCount(const std::string& text, const char* what, long limit) {
+    bool valid = !text.empty() && text.size() <= 9;
+    for (char c : text) valid = valid && c >= '0' && c <= '9';
+    const long value = valid ? std::stol(text) : 0;
+    if (!valid || value < 1 || value > limit) {
+        throw TUsageError(std::string(what) + " must be a whole number from 1 to " + std::to_string(limit) +
+                          ", not '" + text + "'.");
+    }
+    return value;
+}
+
+void LoadGameFile(const std::string& path, TSavedGame& game) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw TUsageError("Cannot open the saved game '" + path + "'.");
+    std::string bytes;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxSavedGameBytes) break;
+        if (!in) break;
+    }
+    if (in.bad()) throw TUsageError("Cannot read the saved game '" + path + "'.");
+    const TLoadResult result = ParseSavedGame(bytes, kAnyBoard, game);
+    if (!result.Loaded()) {
+        std::string reason = result.message;
+        while (!reason.empty() && (reason.back() == '\n' || reason.back() == '.' || reason.back() == ' ')) {
+            reason.pop_back();
+        }
+        for (char& c : reason) {
+            if (c == '\n') c = ' ';
+        }
+        throw TUsageError("'" + path + "' is not a valid saved game: " + reason + ".");
+    }
+}
+
+}  // namespace vaeloric::sim

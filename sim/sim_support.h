@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "app/flow/saved_game.h"
+#include "game/square.h"
+
+namespace vaeloric::sim {
+
+// Bad usage or a bad file: one sentence for standard error, exit status 2.
+class TUsageError : public std::runtime_error {
+public:
+    explicit TUsageError(const std::string& sentence) : std::runtime_error(sentence) {}
+};
+
+// "red", "black", "yellow", "blue" for armies 1..4.
+const char* ColourName(std::int32_t army);
+// "E2-E4".
+std::string MoveText(TSquare from, TSquare to);
+
+// A square in upper or lower case ("E4", "e4").
+TSquare ParseSquareArgument(const std::string& text);
+// A die face 1..6.
+std::int16_t ParseFace(const std::string& text);
+// A computer player code 2..8.
+std::int32_t ParseComputerCode(const std::string& text, const char* option);
+// A non-negative decimal integer of any length, reduced modulo the modulus
+// (so that a seed may be reduced as std::minstd_rand reduces it).
+std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::uint64_t modulus);
+// A count from 1 up to the limit.
+long ParseCount(const std::string& text, const char* what, long limit);
+
+// The whole-game activations as the saved game prints them, one a line.
+std::string ActivationLines(const std::array<float, kUnitCount>& activations);
+
+// Reads a saved game of any board; a file that cannot be read or is not a
+// valid game is a usage error.
+void LoadGameFile(const std::string& path, TSavedGame& game);
+
+}  // namespace vaeloric::sim
