@@ -43,7 +43,8 @@ void CheckSound(const TSavedGame& game) {
         Require(activation >= kMinStoredActivation && activation <= kMaxStoredActivation);
     Require(game.setUp.caption.size() <= kMaxCaptionLength);
     Require(game.setUp.questionerName.size() <= kMaxNameLength);
-    for (int seat = 2; seat <= 4; ++seat) Require(game.setUp.seatName[seat].size() <= kMaxNameLength);
+    for (int seat = 2; seat <= 4; ++seat)
+        Require(game.setUp.seatName[seat].size() <= kMaxNameLength);
 }
 
 std::string Written(const TSavedGame& game) {

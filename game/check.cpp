@@ -3,24 +3,13 @@
 #include <cstdlib>
 
 #include "game/rules_common.h"
+#include "game/square_geometry.h"
 
 namespace vaeloric {
 
 using namespace rules;
 
 namespace {
-
-struct TStep {
-    int rank;
-    int file;
-};
-
-// The generators' steps, so that attackers come out in the generators' order.
-constexpr TStep kQueenSteps[8] = {{2, 0}, {2, 2}, {0, 2}, {-2, 2}, {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
-constexpr TStep kHorseSteps[8] = {{2, 1}, {1, 2}, {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
-constexpr TStep kRookRays[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-constexpr TStep kBishopRays[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
-constexpr TStep kKingSteps[8] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
 
 // Pawn squares that attack a square, as (rank step, file step, pawn army),
 // for the armies 1 and 3 and for the armies 2 and 4.
@@ -34,34 +23,44 @@ constexpr TPawnAttack kPawnAttacksOnEven[4] = {{1, -1, 3}, {1, 1, 3}, {-1, -1, 1
 
 enum class TScanMode { Record, Count, Any };
 
-// Finds the attackers of (rank, file) for the army. With kSkip the square
-// (skipRank, skipFile) counts as empty: the King's own square when it tests
+
+constexpr int kNoSquare = -1;
+
+// Finds the attackers of a square for the army, in the order the Queen,
+// Horse, Rook and Bishop generators run from it, then the pawns. With kSkip
+// the square skipFlat counts as empty: the King's own square when it tests
 // where it may step.
 template <TScanMode kMode, bool kSkip>
 class TAttackScan {
 public:
-    TAttackScan(const TBoard& board_, std::int32_t army_, int skipRank_, int skipFile_, TAttackerListBase* list_)
-        : board(board_), army(army_), ally(CheckedAlly(army_)), companion(Companion(board_)),
-          skipRank(skipRank_), skipFile(skipFile_), list(list_) {}
+    TAttackScan(const TBoard& board, std::int32_t army_, int skipFlat_, TAttackerListBase* list_)
+        : cells(&board.squares[0][0]), army(army_), ally(CheckedAlly(army_)),
+          companion(Companion(board)), skipFlat(skipFlat_), list(list_) {}
 
+    // An off-board square has no attackers.
     int Run(int rank, int file) {
-        if (Jumps(rank, file, kQueenSteps, Queen)) return count;
-        if (Jumps(rank, file, kHorseSteps, Horse)) return count;
-        if (Rays(rank, file, kRookRays, Rook)) return count;
-        if (Rays(rank, file, kBishopRays, Bishop)) return count;
+        if (!OnBoard(rank, file)) [[unlikely]]
+            return 0;
+        const int at = FlatIndex(rank, file);
+        if (Jumps(kGeometry.queen[at], Queen)) return count;
+        if (Jumps(kGeometry.horse[at], Horse)) return count;
+        if (Rays(kGeometry.rook[at], Rook)) return count;
+        if (Rays(kGeometry.bishop[at], Bishop)) return count;
         const TPawnAttack* pawns = (army == Fire || army == Air) ? kPawnAttacksOnOdd : kPawnAttacksOnEven;
         for (int i = 0; i < 4; ++i) {
             const int r = rank + pawns[i].rank;
             const int f = file + pawns[i].file;
-            if (!OnBoard(r, f) || Skipped(r, f)) continue;
-            const TPiece& piece = board.At(r, f);
-            if (IsPawnKind(piece.kind) && piece.army == pawns[i].army && Found(r, f)) return count;
+            if (!OnBoard(r, f)) continue;
+            const int flat = FlatIndex(r, f);
+            if (Skipped(flat)) continue;
+            const TPiece& piece = cells[flat];
+            if (IsPawnKind(piece.kind) && piece.army == pawns[i].army && Found(flat)) return count;
         }
         return count;
     }
 
 private:
-    bool Skipped(int r, int f) const { return kSkip && r == skipRank && f == skipFile; }
+    bool Skipped(int flat) const { return kSkip && flat == skipFlat; }
 
     bool Attacks(const TPiece& piece, std::int32_t kind) const {
         return (piece.kind == kind || (piece.kind == CombinedKing && companion == kind)) &&
@@ -69,81 +68,79 @@ private:
     }
 
     // Records one attacker; true when the scan may stop.
-    bool Found(int r, int f) {
+    bool Found(int flat) {
         ++count;
         if constexpr (kMode == TScanMode::Record)
-            list->Push(TAttackSquare{static_cast<std::int16_t>(r), static_cast<std::int16_t>(f)});
+            list->Push(TAttackSquare{static_cast<std::int16_t>(RankOfFlat(flat)),
+                                     static_cast<std::int16_t>(FileOfFlat(flat))});
         return kMode == TScanMode::Any;
     }
 
-    bool Jumps(int rank, int file, const TStep (&steps)[8], std::int32_t kind) {
-        for (const TStep& step : steps) {
-            const int r = rank + step.rank;
-            const int f = file + step.file;
-            if (!OnBoard(r, f) || Skipped(r, f)) continue;
-            if (Attacks(board.At(r, f), kind) && Found(r, f)) return true;
+    bool Jumps(const TSquareGeometry::TTargets& targets, std::int32_t kind) {
+        for (int i = 0; i < targets.count; ++i) {
+            const int flat = targets.flat[i];
+            if (Skipped(flat)) continue;
+            if (Attacks(cells[flat], kind) && Found(flat)) return true;
         }
         return false;
     }
 
-    bool Rays(int rank, int file, const TStep (&rays)[4], std::int32_t kind) {
-        for (const TStep& ray : rays) {
-            int r = rank + ray.rank;
-            int f = file + ray.file;
-            while (OnBoard(r, f)) {
-                const TPiece& piece = board.At(r, f);
-                if (piece.kind != Empty && !Skipped(r, f)) {
-                    if (Attacks(piece, kind) && Found(r, f)) return true;
-                    break;
-                }
-                r += ray.rank;
-                f += ray.file;
+    bool Rays(const TSquareGeometry::TRays& rays, std::int32_t kind) {
+        for (int d = 0; d < 4; ++d)
+            for (int i = 0; i < rays.length[d]; ++i) {
+                const int flat = rays.flat[d][i];
+                const TPiece& piece = cells[flat];
+                if (piece.kind == Empty || Skipped(flat)) continue;
+                if (Attacks(piece, kind) && Found(flat)) return true;
+                break;
             }
-        }
         return false;
     }
 
-    const TBoard& board;
+    // The board's squares as one array of 81, as the geometry addresses them.
+    const TPiece* const cells;
     const std::int32_t army;
     const std::int32_t ally;
     const std::int32_t companion;
-    const int skipRank;
-    const int skipFile;
+    const int skipFlat;
     TAttackerListBase* const list;
     int count = 0;
 };
 
 template <bool kSkip>
-bool HostileKingNear(const TBoard& board, int rank, int file, std::int32_t army, int skipRank, int skipFile) {
-    for (const TStep& step : kKingSteps) {
-        const int r = rank + step.rank;
-        const int f = file + step.file;
-        if (!OnBoard(r, f) || (kSkip && r == skipRank && f == skipFile)) continue;
-        const TPiece& piece = board.At(r, f);
+bool HostileKingNear(const TBoard& board, int rank, int file, std::int32_t army, int skipFlat) {
+    if (!OnBoard(rank, file)) [[unlikely]]
+        return false;
+    const TPiece* cells = &board.squares[0][0];
+    const TSquareGeometry::TTargets& near = kGeometry.king[FlatIndex(rank, file)];
+    for (int i = 0; i < near.count; ++i) {
+        const int flat = near.flat[i];
+        if (kSkip && flat == skipFlat) continue;
+        const TPiece& piece = cells[flat];
         if (IsKingKind(piece.kind) && piece.army != army && piece.ally != army) return true;
     }
     return false;
 }
 
 bool AnyAttacker(const TBoard& board, TSquare square, std::int32_t army) {
-    return TAttackScan<TScanMode::Any, false>(board, army, 0, 0, nullptr).Run(square.rank, square.file) > 0;
+    return TAttackScan<TScanMode::Any, false>(board, army, kNoSquare, nullptr).Run(square.rank, square.file) > 0;
 }
 
 }  // namespace
 
 int ListAttackers(const TBoard& board, TSquare square, std::int32_t army, TAttackerListBase& list) {
     list.Clear();
-    const int count = TAttackScan<TScanMode::Record, false>(board, army, 0, 0, &list).Run(square.rank, square.file);
+    const int count = TAttackScan<TScanMode::Record, false>(board, army, kNoSquare, &list).Run(square.rank, square.file);
     list.Close(TAttackSquare{square.rank, static_cast<std::int16_t>(square.file)});
     return count;
 }
 
 int CountAttackers(const TBoard& board, TSquare square, std::int32_t army) {
-    return TAttackScan<TScanMode::Count, false>(board, army, 0, 0, nullptr).Run(square.rank, square.file);
+    return TAttackScan<TScanMode::Count, false>(board, army, kNoSquare, nullptr).Run(square.rank, square.file);
 }
 
 bool HostileKingAdjacent(const TBoard& board, TSquare square, std::int32_t army) {
-    return HostileKingNear<false>(board, square.rank, square.file, army, 0, 0);
+    return HostileKingNear<false>(board, square.rank, square.file, army, kNoSquare);
 }
 
 bool FindKing(const TBoard& board, std::int32_t army, TSquare& square) {
@@ -161,17 +158,21 @@ bool FindKing(const TBoard& board, std::int32_t army, TSquare& square) {
 int KingMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
     const std::int32_t ally = CheckedAlly(army);
     list.Clear();
-    for (const TStep& step : kKingSteps) {
-        const int rank = origin.rank + step.rank;
-        const int file = origin.file + step.file;
-        if (!OnBoard(rank, file)) continue;
+    if (!OnBoard(origin.rank, origin.file)) [[unlikely]] {
+        list.Close(origin);
+        return 0;
+    }
+    const int skip = FlatIndex(origin.rank, origin.file);
+    const TSquareGeometry::TTargets& steps = kGeometry.king[skip];
+    for (int i = 0; i < steps.count; ++i) {
+        const int rank = RankOfFlat(steps.flat[i]);
+        const int file = FileOfFlat(steps.flat[i]);
         const TPiece& piece = board.At(rank, file);
         if (IsFriend(piece, army, ally)) continue;
         // The King leaves its square, so the square must not shield the
         // destination from a line attack; the piece it would capture stays.
-        if (HostileKingNear<true>(board, rank, file, army, origin.rank, origin.file)) continue;
-        if (TAttackScan<TScanMode::Any, true>(board, army, origin.rank, origin.file, nullptr).Run(rank, file) > 0)
-            continue;
+        if (HostileKingNear<true>(board, rank, file, army, skip)) continue;
+        if (TAttackScan<TScanMode::Any, true>(board, army, skip, nullptr).Run(rank, file) > 0) continue;
         list.Push(MakeRecord(rank, file, piece, 0));
     }
     list.Close(origin);

@@ -37,8 +37,8 @@ inline constexpr int kCandidateListSize = 200;
 // Fills the list with the enemy pieces (neither the army nor its ally) that
 // attack the square, in this order: Queens, Horses, Rooks, Bishops (each also
 // as a CombinedKing's companion), then pawns; returns their number. The piece
-// on the square itself is not considered. Throws TInternalError for an army
-// outside 1..4.
+// on the square itself is not considered; a square off the board has no
+// attackers. Throws TInternalError for an army outside 1..4.
 int ListAttackers(const TBoard& board, TSquare square, std::int32_t army, TAttackerListBase& list);
 
 // The same number, without a list.

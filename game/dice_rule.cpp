@@ -105,4 +105,9 @@ bool IsLegalMove(TBoard& board, std::int32_t army, std::int32_t face, TSquare fr
     return Attempt(board, army, face, from, to, false).refusal == TMoveRefusal::None;
 }
 
+bool BringsQuestionerToPtah(const TBoard& board, std::int32_t army, std::int32_t movedAsKind, TSquare to) {
+    return movedAsKind == King && army == board.questionerArmy && to.rank == board.ptahRank &&
+           to.file == board.ptahFile;
+}
+
 }  // namespace vaeloric

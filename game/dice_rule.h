@@ -60,4 +60,9 @@ TMoveAttempt TryMove(TBoard& board, std::int32_t army, std::int32_t face, TSquar
 // The same tests; the board is left unchanged.
 bool IsLegalMove(TBoard& board, std::int32_t army, std::int32_t face, TSquare from, TSquare to);
 
+// True when a move just made by the army, as movedAsKind, to the square
+// brings the Questioner's King onto the Ptah square (a King, or a
+// CombinedKing moving as a King); the game then notes it for good.
+bool BringsQuestionerToPtah(const TBoard& board, std::int32_t army, std::int32_t movedAsKind, TSquare to);
+
 }  // namespace vaeloric

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "game/internal_error.h"
 #include "game/dice_rule.h"
+#include "game/internal_error.h"
+#include "players/compact_moves.h"
 #include "players/int32_math.h"
-#include "players/move_scan.h"
 #include "players/opponent_profiles.h"
 
 namespace vaeloric {
@@ -16,76 +16,29 @@ namespace {
 
 constexpr int kCheckmated = 2;
 
-// A legal move in the evaluation's own compact form. The captured piece is
-// read from the board when needed, since trial promotions may have changed
-// its value since the list was made.
-struct TCompactMove {
-    std::int8_t fromRank, fromFile, toRank, toFile;
-    std::int8_t capture, promotes;
-};
-
-struct TCompactList {
-    int count = 0;
-    TCompactMove moves[kMaxLegalMoves];
-
-    void Build(TBoard& board, std::int32_t army, std::int16_t die) {
-        count = 0;
-        ForEachLegalMove(board, army, die, [&](const SquareRecord& from, const SquareRecord& to) {
-            if (count >= kMaxLegalMoves) return;
-            moves[count++] = TCompactMove{static_cast<std::int8_t>(from.rank), static_cast<std::int8_t>(from.file),
-                                          static_cast<std::int8_t>(to.rank),   static_cast<std::int8_t>(to.file),
-                                          static_cast<std::int8_t>(to.capture), static_cast<std::int8_t>(to.promotes)};
-        });
-    }
-
-    bool Contains(TSquare from, TSquare to) const {
-        for (int i = 0; i < count; ++i) {
-            const TCompactMove& m = moves[i];
-            if (m.fromRank == from.rank && m.fromFile == from.file && m.toRank == to.rank && m.toFile == to.file)
-                return true;
-        }
-        return false;
-    }
-
-    // No move of the list captures a piece worth more than the value.
-    bool NoCaptureAbove(const TBoard& board, std::int32_t value) const {
-        for (int i = 0; i < count; ++i) {
-            const TCompactMove& m = moves[i];
-            if (m.capture == 1 && board.At(m.toRank, m.toFile).value > value) return false;
-        }
-        return true;
-    }
-};
-
-SquareRecord TargetRecord(const TBoard& board, const TCompactMove& m) {
-    SquareRecord to;
-    to.rank = m.toRank;
-    to.file = m.toFile;
-    to.capture = m.capture;
-    if (m.capture == 1) to.captured = board.At(m.toRank, m.toFile);
-    to.promotes = m.promotes;
-    return to;
+TSquare Sq(int rank, int file) {
+    return TSquare{static_cast<std::int16_t>(rank), file};
 }
 
-TSquare Sq(int rank, int file) { return TSquare{static_cast<std::int16_t>(rank), file}; }
-
-bool OnSameSide(std::int32_t army, std::int32_t other) { return army == other || AllyOf(army) == other; }
+bool OnSameSide(std::int32_t army, std::int32_t other) {
+    return army == other || AllyOf(army) == other;
+}
 
 class TEvaluation {
-public:
+  public:
     TEvaluation(TBoard& board_, std::int32_t army_, std::int32_t ptahFactor_)
         : board(board_), a(army_), ptahFactor(ptahFactor_) {}
 
     std::int32_t Run();
 
-private:
-    bool HasSafeMove(const TCompactList& list, std::int16_t die, std::int32_t hostileTo);
+  private:
+    bool HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t hostileTo);
     void DiceSurvey();
     void PtahTerm();
     void Exposure(TSquare s, const TPiece& x, std::int32_t& exposure);
-    int MovesOf(TSquare s, const TPiece& x, SquareRecord* moves);
-    void OwnMoves(TSquare s, const TPiece& x);
-    void EnemyMoves(TSquare s, const TPiece& x);
+    void PieceMoves(TSquare s, const TPiece& x, bool own);
+    bool ReachesPtah(TSquare t, std::int32_t kind);
+    bool AttacksPtah(TSquare t);
     std::int32_t Decided(std::int32_t score);
 
     TBoard& board;
@@ -97,6 +50,9 @@ private:
     // Legal lists of the board as it stands after the trial move, by army
     // and die face: built by the dice survey, reused by the attacker scan.
     TCompactList lists[5][7];
+    // The attacks on the board as it stands after the trial move.
+    TAttackMap attackMap;
+    TArmySquares armySquares[5];
     // Lists made while an examined square is emptied for the defender scan.
     TCompactList defenderLists[5][7];
     bool defenderListMade[5][7];
@@ -106,18 +62,30 @@ private:
     std::int32_t diceCoverage = 12, diceBlock = 0, checkmatedEnemies = 0;
 };
 
-bool TEvaluation::HasSafeMove(const TCompactList& list, std::int16_t die, std::int32_t hostileTo) {
+bool TEvaluation::HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t hostileTo) {
     // Every move is tried, also after a safe one has been found: the take-back
     // of a trial promotion resets the pawn's value, which later steps read.
+    // What each trial finds is kept for the moves of the board scan.
     bool safe = false;
     for (int i = 0; i < list.count; ++i) {
-        const TCompactMove& m = list.moves[i];
+        TCompactMove& m = list.moves[i];
         const TSquare from = Sq(m.fromRank, m.fromFile);
-        const SquareRecord to = TargetRecord(board, m);
-        const bool asKing = die == 1;
-        MakeAnyMove(board, from, to, asKing);
-        if (AttackerCount(board, to.Square(), hostileTo) == 0) safe = true;
-        TakeBack(board, to, from);
+        const TSquare to = Sq(m.toRank, m.toFile);
+        bool attacked;
+        if (m.promotes == 1 || board.At(m.fromRank, m.fromFile).kind == CombinedKing) {
+            // These trials change values (promotion) or leave a piece behind.
+            const SquareRecord target = TargetRecord(board, m);
+            MakeAnyMove(board, from, target, die == 1);
+            attacked = AttackerCount(board, to, hostileTo) > 0;
+            TakeBack(board, target, from);
+        } else {
+            // Any other trial comes back exactly, and the count of attackers
+            // of the destination ignores what stands on it: only the emptied
+            // origin matters.
+            attacked = attackMap.AttackedWithoutOrigin(board, hostileTo, to, from);
+        }
+        m.attacked = attacked ? 1 : 0;
+        if (!attacked) safe = true;
     }
     return safe;
 }
@@ -127,13 +95,13 @@ void TEvaluation::DiceSurvey() {
     const std::int32_t next = NextArmy(a);
     const std::int32_t previous = PreviousArmy(a);
     for (std::int16_t die = 1; die <= 6; ++die) {
-        lists[a][die].Build(board, a, die);
+        lists[a][die].Build(board, a, die, &attackMap, &armySquares[a]);
         if (!HasSafeMove(lists[a][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
-        lists[ally][die].Build(board, ally, die);
+        lists[ally][die].Build(board, ally, die, &attackMap, &armySquares[ally]);
         if (!HasSafeMove(lists[ally][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
-        lists[next][die].Build(board, next, die);
+        lists[next][die].Build(board, next, die, &attackMap, &armySquares[next]);
         if (!HasSafeMove(lists[next][die], die, next)) diceBlock = Add32(diceBlock, 1);
-        lists[previous][die].Build(board, previous, die);
+        lists[previous][die].Build(board, previous, die, &attackMap, &armySquares[previous]);
         if (!HasSafeMove(lists[previous][die], die, next)) diceBlock = Add32(diceBlock, 1);
     }
 }
@@ -161,9 +129,11 @@ void TEvaluation::PtahTerm() {
 
 void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
     const std::int32_t v = x.value;
+    const bool hostileKing = HostileKingNextTo(board, s, x.army);
+    // Most pieces stand unattacked: the map says so without a search.
+    if (!hostileKing && !attackMap.Attacked(x.army, s.rank, s.file)) return;
     TSquare attackers[kAttackerRoom];
     const int attackerCount = Attackers(board, s, x.army, attackers);
-    const bool hostileKing = HostileKingNextTo(board, s, x.army);
     if (attackerCount == 0 && !hostileKing) return;
 
     std::int32_t attackWeight = 0, realThreats = 0, minAttacker = kBestScore;
@@ -183,7 +153,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         if (counted[die][enemy]) break;
         if (die == 0) continue;
         const TCompactList& list = lists[attacker.army][die];
-        if (!list.Contains(attackers[i], s)) continue;
+        if (list.Find(attackers[i], s) == nullptr) continue;
         attackWeight += IsPawnKind(attacker.kind) ? 2 : 1;
         counted[die][enemy] = true;
         if (attacker.value < minAttacker) minAttacker = attacker.value;
@@ -215,11 +185,11 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         if (emptied) {
             list = &defenderLists[defender.army][die];
             if (!defenderListMade[defender.army][die]) {
-                list->Build(board, defender.army, die);
+                list->Build(board, defender.army, die, nullptr, nullptr);
                 defenderListMade[defender.army][die] = true;
             }
         }
-        if (!list->Contains(defenders[i], s)) continue;
+        if (list->Find(defenders[i], s) == nullptr) continue;
         defendWeight += IsPawnKind(defender.kind) ? 2 : 1;
         if (list->NoCaptureAbove(board, minAttacker)) realDefenders += 1;
     }
@@ -251,59 +221,92 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
     if (emptied) board.At(s.rank, s.file) = x;
 }
 
-// The piece's own moves (a CombinedKing as its companion) that keep its
-// King safe; none for a King.
-int TEvaluation::MovesOf(TSquare s, const TPiece& x, SquareRecord* moves) {
-    if (x.kind == King) return 0;
+// The moves of a piece in the board scan: its own generator (a CombinedKing
+// as its companion, a King none), less the moves that expose its King. The
+// legal list of its army for its face holds the same moves in the same order,
+// less King captures, with the survey's finding for each; only a King
+// capture needs its own exposure test and count.
+void TEvaluation::PieceMoves(TSquare s, const TPiece& x, bool own) {
+    if (x.kind == King) return;
     const std::int32_t kind = x.kind == CombinedKing ? board.CompanionKind() : x.kind;
-    SquareRecord all[kPieceListRoom];
-    const int n = GeneratePieceMoves(board, s, kind, all);
-    const SquareRecord from = SquareRecord::At(s);
-    int kept = 0;
-    for (int i = 0; i < n; ++i) {
-        if (MoveExposesKing(board, from, all[i])) continue;
-        moves[kept++] = all[i];
-    }
-    return kept;
-}
-
-void TEvaluation::OwnMoves(TSquare s, const TPiece& x) {
-    SquareRecord moves[kPieceListRoom];
-    const int n = MovesOf(s, x, moves);
-    const std::int32_t kind = x.kind == CombinedKing ? board.CompanionKind() : x.kind;
-    const bool onPtah = SquaresEqual(s, p);
+    const auto die = static_cast<std::int16_t>(FaceForKind(board, x.kind));
+    const TCompactList& list = lists[x.army][die];
+    const int index = SquareIndex(s.rank, s.file);
+    int next = list.blockStart[index];
+    const int end = list.blockLength[index] != 0 ? next + list.blockLength[index] : next;
+    // Marking a piece that attacks the Ptah square hostile to the Questioner
+    // concerns only pieces of the other side, off the square.
+    const bool mayMark = own && !OnSameSide(q, x.army) && !SquaresEqual(s, p);
     bool marked = false;
+    TSquare king{0, 0};
+    bool kingFound = false;
+
+    SquareRecord moves[kPieceListRoom];
+    const int n = GeneratePieceMoves(board, s, kind, moves);
     for (int i = 0; i < n; ++i) {
         const SquareRecord& to = moves[i];
         const TSquare t = to.Square();
-        MakeAnyMove(board, s, to, false);
-        if (!onPtah && !marked) {
-            TSquare ptahAttackers[kAttackerRoom];
-            const int attackerCount = Attackers(board, p, q, ptahAttackers);
-            bool attacks = false;
-            for (int j = 0; j < attackerCount; ++j) attacks = attacks || SquaresEqual(ptahAttackers[j], t);
-            if (attacks) {
-                SquareRecord onward[kPieceListRoom];
-                const int m = GeneratePieceMoves(board, t, kind, onward);
-                for (int j = 0; j < m; ++j) marked = marked || SquaresEqual(onward[j].Square(), p);
+        int attacked = -1;  // unknown
+        if (next < end && list.moves[next].toRank == t.rank && list.moves[next].toFile == t.file) {
+            attacked = list.moves[next++].attacked;
+        } else if (CapturesKing(to)) {
+            if (!kingFound) {
+                king = KingSquare(board, x.army);
+                kingFound = true;
             }
+            if (ExposesKing(board, s, to, king)) continue;
+        } else {
+            continue;  // exposes its King
         }
-        if (AttackerCount(board, t, x.army) == 0) ownMobility += 1;
-        if (t.rank >= 4 && t.rank <= 5 && t.file >= 4 && t.file <= 5) ownMobility += 1;
-        TakeBack(board, to, s);
+
+        const bool realTrial = x.kind == CombinedKing || to.promotes == 1;
+        TPiece standing;
+        if (realTrial) {
+            MakeAnyMove(board, s, to, false);
+        } else {
+            // The same position as the make, short of values, which nothing
+            // here reads.
+            standing = board.At(t.rank, t.file);
+            board.At(t.rank, t.file) = x;
+            board.At(s.rank, s.file) = TPiece{};
+        }
+        if (attacked < 0) attacked = AttackerCount(board, t, x.army) > 0 ? 1 : 0;
+        if (own) {
+            if (mayMark && !marked && ReachesPtah(t, kind) && AttacksPtah(t)) marked = true;
+            if (attacked == 0) ownMobility += 1;
+            if (t.rank >= 4 && t.rank <= 5 && t.file >= 4 && t.file <= 5) ownMobility += 1;
+        } else if (attacked != 0) {
+            enemyRestricted += 1;
+        }
+        if (realTrial) {
+            TakeBack(board, to, s);
+        } else {
+            board.At(s.rank, s.file) = x;
+            board.At(t.rank, t.file) = standing;
+        }
     }
     if (marked) ptahTerm += OnSameSide(q, x.army) ? -20 : 20;
 }
 
-void TEvaluation::EnemyMoves(TSquare s, const TPiece& x) {
-    SquareRecord moves[kPieceListRoom];
-    const int n = MovesOf(s, x, moves);
-    for (int i = 0; i < n; ++i) {
-        const SquareRecord& to = moves[i];
-        MakeAnyMove(board, s, to, false);
-        if (AttackerCount(board, to.Square(), x.army) > 0) enemyRestricted += 1;
-        TakeBack(board, to, s);
+// One of the moves of the kind from the square reaches the Ptah square.
+bool TEvaluation::ReachesPtah(TSquare t, std::int32_t kind) {
+    SquareRecord onward[kPieceListRoom];
+    const int m = GeneratePieceMoves(board, t, kind, onward);
+    for (int j = 0; j < m; ++j) {
+        if (SquaresEqual(onward[j].Square(), p)) return true;
     }
+    return false;
+}
+
+// The square is among the attackers of the Ptah square hostile to the
+// Questioner.
+bool TEvaluation::AttacksPtah(TSquare t) {
+    TSquare attackers[kAttackerRoom];
+    const int count = Attackers(board, p, q, attackers);
+    for (int j = 0; j < count; ++j) {
+        if (SquaresEqual(attackers[j], t)) return true;
+    }
+    return false;
 }
 
 std::int32_t TEvaluation::Decided(std::int32_t score) {
@@ -316,7 +319,8 @@ std::int32_t TEvaluation::Decided(std::int32_t score) {
     } else if (questionerOnPtah) {
         score = AttackerCount(board, p, q) > 0 ? kWorstScore : kPtahHeldScore;
     }
-    if (status[NextArmy(a)] == kCheckmated && status[PreviousArmy(a)] == kCheckmated) score = kBestScore;
+    if (status[NextArmy(a)] == kCheckmated && status[PreviousArmy(a)] == kCheckmated)
+        score = kBestScore;
     if (status[a] == kCheckmated && status[AllyOf(a)] == kCheckmated) score = kWorstScore;
     return score;
 }
@@ -331,6 +335,8 @@ std::int32_t TEvaluation::Run() {
     if (status[NextArmy(a)] == kCheckmated) checkmatedEnemies += 1;
     if (status[PreviousArmy(a)] == kCheckmated) checkmatedEnemies += 1;
 
+    attackMap.Build(board);
+    for (std::int32_t army = 1; army <= 4; ++army) armySquares[army].Build(board, army);
     DiceSurvey();
     PtahTerm();
 
@@ -345,11 +351,11 @@ std::int32_t TEvaluation::Run() {
             if (OnSameSide(a, x.army)) {
                 material = Add32(material, x.value);
                 Exposure(s, x, ownExposure);
-                OwnMoves(s, x);
+                PieceMoves(s, x, true);
             } else {
                 material = Sub32(material, x.value);
                 Exposure(s, x, enemyExposure);
-                EnemyMoves(s, x);
+                PieceMoves(s, x, false);
             }
         }
     }

@@ -1,5 +1,7 @@
 #include "players/legal_moves.h"
 
+#include <memory>
+
 #include "players/move_scan.h"
 
 namespace vaeloric {
@@ -8,22 +10,24 @@ using namespace players;
 
 bool TLegalMoveList::Push(const SquareRecord& from, const SquareRecord& to) {
     if (count >= kMaxLegalMoves) return false;
-    moves[count].from = from;
-    moves[count].to = to;
+    std::construct_at(reinterpret_cast<TLegalMove*>(raw) + count, TLegalMove{from, to});
     ++count;
     return true;
 }
 
 void ListLegalMoves(TBoard& board, std::int32_t army, std::int16_t die, TLegalMoveList& list) {
     list.Clear();
-    ForEachLegalMove(board, army, die,
-                     [&](const SquareRecord& from, const SquareRecord& to) { list.Push(from, to); });
+    ForEachLegalMove(board, army, die, [&](const SquareRecord& from, const SquareRecord& to) {
+        list.Push(from, to);
+        return true;
+    });
 }
 
 int HasNoLegalMove(TBoard& board, std::int16_t die, std::int32_t army) {
-    TLegalMoveList list;
-    ListLegalMoves(board, army, die, list);
-    return list.Empty() ? 1 : 0;
+    // The first legal move answers the question.
+    const bool none = ForEachLegalMove(
+        board, army, die, [](const SquareRecord&, const SquareRecord&) { return false; });
+    return none ? 1 : 0;
 }
 
 int MoveExposesKing(TBoard& board, const SquareRecord& from, const SquareRecord& to) {

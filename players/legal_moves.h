@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
+#include <type_traits>
 
 #include "game/board.h"
 #include "game/square_record.h"
@@ -19,23 +21,31 @@ struct TLegalMove {
 // dropped, even on boards read from a file with many pieces of one kind.
 constexpr int kMaxLegalMoves = 256;
 
+static_assert(std::is_trivially_copyable_v<TLegalMove>);
+
 // The legal moves of an army for a die face, in generation order.
 class TLegalMoveList {
-public:
+  public:
     int Size() const { return count; }
     bool Empty() const { return count == 0; }
-    const TLegalMove& operator[](int i) const { return moves[i]; }
-    const TLegalMove* begin() const { return moves; }
-    const TLegalMove* end() const { return moves + count; }
+    const TLegalMove& operator[](int i) const { return Moves()[i]; }
+    const TLegalMove* begin() const { return Moves(); }
+    const TLegalMove* end() const { return Moves() + count; }
 
     void Clear() { count = 0; }
     // The capacity holds every possible list; a push beyond it is refused
     // rather than written past the end.
     bool Push(const SquareRecord& from, const SquareRecord& to);
 
-private:
-    TLegalMove moves[kMaxLegalMoves];
+  private:
+    // Raw storage: only the entries pushed are ever read, so a list costs
+    // nothing to create however large its capacity.
+    const TLegalMove* Moves() const {
+        return std::launder(reinterpret_cast<const TLegalMove*>(raw));
+    }
+
     int count = 0;
+    alignas(TLegalMove) unsigned char raw[sizeof(TLegalMove) * kMaxLegalMoves];
 };
 
 // Every legal move of the army for the die face (1..6; any other face gives

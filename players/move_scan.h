@@ -1,12 +1,13 @@
 #pragma once
 
-// The legal-move scan shared by the public list and the evaluation's compact
-// lists: one callback per legal move, in list order.
+// The legal-move scan shared by the public list, the Miss Go test and the
+// evaluation's compact lists.
 
 #include <cstdint>
 
 #include "game/board.h"
 #include "game/dice_rule.h"
+#include "players/attack_map.h"
 #include "players/legal_moves.h"
 #include "players/rules_bridge.h"
 
@@ -16,35 +17,147 @@ inline bool CapturesKing(const SquareRecord& to) {
     return to.capture == 1 && (to.captured.kind == King || to.captured.kind == CombinedKing);
 }
 
+// MoveExposesKing with the square of the mover's King already known (rank 0
+// when the army has none). A piece other than a King never moves its King,
+// so the King found after the trial placement is the one found before.
+inline bool ExposesKing(TBoard& board, TSquare from, const SquareRecord& to, TSquare king) {
+    TPiece& origin = board.At(from.rank, from.file);
+    const TPiece moving = origin;
+    if (moving.kind == CombinedKing) {
+        return MoveExposesKing(board, SquareRecord::At(from), to) != 0;
+    }
+    if (moving.kind < HorsePawn || moving.kind > Bishop || moving.kind == King || king.rank == 0)
+        return false;
+    TPiece& target = board.At(to.rank, to.file);
+    const TPiece standing = target;
+    origin = TPiece{};
+    target = moving;
+    const bool exposed = AttackerCount(board, king, moving.army) != 0;
+    board.At(to.rank, to.file) = standing;
+    board.At(from.rank, from.file) = moving;
+    return exposed;
+}
+
+// The squares of one army's pieces in board scan order.
+struct TArmySquares {
+    int count = 0;
+    TSquare squares[64];
+
+    void Build(const TBoard& board, std::int32_t army) {
+        count = 0;
+        for (int rank = 1; rank <= 8; ++rank)
+            for (int file = 1; file <= 8; ++file)
+                if (board.At(rank, file).army == army)
+                    squares[count++] = TSquare{static_cast<std::int16_t>(rank), file};
+    }
+};
+
+// KingMoves answered from the attack map of the board: the same steps in the
+// same order, refused next to a hostile King or where the army's enemies
+// would attack with the King's square emptied.
+inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army,
+                            const TAttackMap& attacks, SquareRecord* list) {
+    static constexpr int kSteps[8][2] = {{1, 0},  {1, 1},   {0, 1},  {-1, 1},
+                                         {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+    const std::int32_t ally = AllyOf(army);
+    int n = 0;
+    for (const auto& step : kSteps) {
+        const int rank = origin.rank + step[0], file = origin.file + step[1];
+        if (!OnBoard(rank, file)) continue;
+        const TPiece& standing = board.At(rank, file);
+        if (standing.kind != Empty && (standing.army == army || standing.army == ally)) continue;
+        const TSquare to{static_cast<std::int16_t>(rank), file};
+        if (HostileKingNextTo(board, to, army) ||
+            attacks.AttackedWithoutOrigin(board, army, to, origin))
+            continue;
+        SquareRecord& record = list[n++];
+        record = SquareRecord::At(to);
+        if (standing.kind != Empty) {
+            record.capture = 1;
+            record.captured = standing;
+        }
+    }
+    return n;
+}
+
+// The kind a piece moves as on the face (MoveKindForFace), inline for the
+// scans.
+inline std::int32_t MovingKind(std::int32_t companion, std::int16_t die, std::int32_t kind) {
+    if (kind == CombinedKing)
+        return die == 1 ? King : (MovingKind(companion, die, companion) != 0 ? companion : 0);
+    switch (die) {
+        case 1:
+            return IsPawnKind(kind) || kind == King ? kind : 0;
+        case 6:
+            return IsPawnKind(kind) ? kind : 0;
+        case 2:
+            return kind == Horse ? kind : 0;
+        case 3:
+            return kind == Bishop ? kind : 0;
+        case 4:
+            return kind == Queen ? kind : 0;
+        case 5:
+            return kind == Rook ? kind : 0;
+        default:
+            return 0;
+    }
+}
+
+// Calls fn(from, to) for every legal move in list order; fn returns false to
+// stop the scan early. Returns false when stopped. With the attack map of the
+// board, most exposure tests are answered without a search: a move can only
+// expose its King by opening a line through its origin.
+//
+// The army's pieces may be given (in scan order) to spare the board scan.
 template <typename Fn>
-void ForEachLegalMove(TBoard& board, std::int32_t army, std::int16_t die, Fn&& fn) {
-    if (die < 1 || die > 6) return;
+bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int16_t die, Fn&& fn,
+                      const TAttackMap* attacks = nullptr, const TArmySquares* pieces = nullptr) {
+    if (die < 1 || die > 6) return true;
+    TArmySquares scanned;
+    if (pieces == nullptr) {
+        scanned.Build(board, army);
+        pieces = &scanned;
+    }
+    const std::int32_t companion = board.CompanionKind();
     SquareRecord moves[kPieceListRoom];
-    for (int rank = 1; rank <= 8; ++rank) {
-        for (int file = 1; file <= 8; ++file) {
-            const TPiece& piece = board.At(rank, file);
-            if (piece.army != army) continue;
-            const std::int32_t kind = MoveKindForFace(board, die, piece.kind);
+    bool kingFound = false;
+    TSquare king{0, 0};
+    for (int p = 0; p < pieces->count; ++p) {
+        const TSquare origin = pieces->squares[p];
+        {
+            const TPiece& piece = board.At(origin.rank, origin.file);
+            const std::int32_t kind = MovingKind(companion, die, piece.kind);
             if (kind == 0) continue;
-            const TSquare origin{static_cast<std::int16_t>(rank), file};
             const SquareRecord from = SquareRecord::At(origin);
             if (kind == King) {
                 // King steps are tested for attack already; only a King
                 // capture (possible only on a board read from a file) is left out.
-                const int n = GenerateKingMoves(board, origin, army, moves);
+                const int n = attacks != nullptr
+                                  ? KingMovesFromMap(board, origin, army, *attacks, moves)
+                                  : GenerateKingMoves(board, origin, army, moves);
                 for (int i = 0; i < n; ++i) {
-                    if (!CapturesKing(moves[i])) fn(from, moves[i]);
+                    if (!CapturesKing(moves[i]) && !fn(from, moves[i])) return false;
                 }
                 continue;
             }
             const int n = GeneratePieceMoves(board, origin, kind, moves);
             for (int i = 0; i < n; ++i) {
                 if (CapturesKing(moves[i])) continue;
-                if (MoveExposesKing(board, from, moves[i])) continue;
-                fn(from, moves[i]);
+                if (!kingFound) {
+                    king = KingSquare(board, army);
+                    kingFound = true;
+                }
+                if (attacks != nullptr && piece.kind != CombinedKing && king.rank != 0 &&
+                    !attacks->AttackedWithoutOrigin(board, army, king, origin)) {
+                    // Safe whatever the destination: the mover can only block.
+                } else if (ExposesKing(board, origin, moves[i], king)) {
+                    continue;
+                }
+                if (!fn(from, moves[i])) return false;
             }
         }
     }
+    return true;
 }
 
 }  // namespace vaeloric::players

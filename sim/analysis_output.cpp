@@ -1,11 +1,16 @@
 #include "sim/analysis_output.h"
 
+#include "app/flow/analysis_file.h"
+
 namespace vaeloric::sim {
 
 bool WriteAnalysis(const std::string& path, const TGame& game) {
-    (void)path;
-    (void)game;
-    return false;
+    const TAnalysisWrite written =
+        game.result == TGameResult::Unfinished
+            ? WriteUnfinishedGame(game.reading, false, path)
+            : WriteGameAnswer(game.setUp, game.reading, game.result == TGameResult::Win, false,
+                              path);
+    return written == TAnalysisWrite::Written;
 }
 
 }  // namespace vaeloric::sim

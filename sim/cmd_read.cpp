@@ -1,6 +1,6 @@
 #include <sstream>
 
-#include "reading/move_reading.h"
+#include "reading/show_readings.h"
 #include "sim/commands.h"
 #include "sim/sim_support.h"
 
@@ -28,16 +28,13 @@ int RunRead(const TArguments& args, std::string& out) {
     const TSquare square = ParseSquareArgument(args[1]);
     TSavedGame game;
     LoadGameFile(args[0], game);
-    const TBoard& board = game.board;
-    const TPiece piece = board.GetPiece(square.rank, square.file);
-    if (piece.kind == Empty) throw TUsageError("The square " + SquareName(square) + " is empty: there is no omen to read.");
-
     TReadingRecord reading;
     reading.gameActivation = game.gameActivation;
-    const bool questioner = piece.army == board.questionerArmy;
     // As after a move: the whole-game pass, then the move reading.
-    ReadMove(reading, board.elementCode, square.rank, square.file, piece, questioner, false);
-    ReadMove(reading, board.elementCode, square.rank, square.file, piece, questioner, true);
+    if (!ReadSquareAsLastMove(reading, game.board, square.rank, square.file)) {
+        throw TUsageError("The square " + SquareName(square) +
+                          " is empty: there is no omen to read.");
+    }
     out += "[move]\n";
     AppendText(out, reading.moveText);
     out += "[game]\n";

@@ -35,6 +35,11 @@ inline constexpr std::int32_t kMaxPieceValue = 10000;
 
 // ---- Writing ----
 
+// An activation as the file writes it: the stream's default float format
+// (6 significant digits, exponent form only for very large or small
+// values), whatever the locale.
+std::string ActivationText(float value);
+
 // The whole file for the game, CR LF line ends. boardLetter is the letter of
 // the program that writes it (W, A, E or F).
 std::string FormatSavedGame(char boardLetter, const TBoard& board, const TSetUpRecord& setUp,

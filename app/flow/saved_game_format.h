@@ -6,7 +6,19 @@
 
 namespace vaeloric::saved_game {
 
-enum class TSection { None, Status, User, User2, User3, User4, Analysis, NextPlayer, Checkmate, OnPtah, BoardState };
+enum class TSection {
+    None,
+    Status,
+    User,
+    User2,
+    User3,
+    User4,
+    Analysis,
+    NextPlayer,
+    Checkmate,
+    OnPtah,
+    BoardState
+};
 
 struct THeader {
     const char* text;
@@ -14,11 +26,11 @@ struct THeader {
 };
 
 inline constexpr THeader kHeaders[10] = {
-    {"[STATUS]", TSection::Status},       {"[USER]", TSection::User},
-    {"[USER2]", TSection::User2},         {"[USER3]", TSection::User3},
-    {"[USER4]", TSection::User4},         {"[ANALYSIS]", TSection::Analysis},
+    {"[STATUS]", TSection::Status},         {"[USER]", TSection::User},
+    {"[USER2]", TSection::User2},           {"[USER3]", TSection::User3},
+    {"[USER4]", TSection::User4},           {"[ANALYSIS]", TSection::Analysis},
     {"[NEXTPLAYER]", TSection::NextPlayer}, {"[CHECKMATE]", TSection::Checkmate},
-    {"[ONPTAH]", TSection::OnPtah},       {"[BOARDSTATE]", TSection::BoardState},
+    {"[ONPTAH]", TSection::OnPtah},         {"[BOARDSTATE]", TSection::BoardState},
 };
 
 // Armies 1..4; index 0 unused.

@@ -34,7 +34,7 @@ TSection SectionOf(std::string_view line) {
 }
 
 class TReader {
-public:
+  public:
     TReader(std::string_view bytes, char boardLetter, TSavedGame& game)
         : bytes_(bytes), scanner_(bytes), boardLetter_(boardLetter), game_(game) {}
 
@@ -46,7 +46,8 @@ public:
         const char fileLetter = line.empty() ? '\0' : line.front();
         if (boardLetter_ != kAnyBoard && fileLetter != boardLetter_)
             return Refused(TLoadOutcome::WrongBoard, WrongBoardMessage(fileLetter, boardLetter_));
-        if (bytes_.size() > kMaxSavedGameBytes) return Damaged("the file is too large to be a saved game.");
+        if (bytes_.size() > kMaxSavedGameBytes)
+            return Damaged("the file is too large to be a saved game.");
 
         if (!ReadStatus() || !ReadCaption()) return Failed();
         game_.board.SetUp(game_.setUp.status.data());
@@ -58,7 +59,7 @@ public:
         return result;
     }
 
-private:
+  private:
     bool ReadStatus() {
         std::string_view line;
         if (!scanner_.ReadLine(line)) return Fail("the file ends before its status line.");
@@ -97,16 +98,22 @@ private:
     bool ActOn(TSection section) {
         std::string_view line;
         switch (section) {
-            case TSection::None: return true;
-            case TSection::Status: return NextLine(section, line);
+            case TSection::None:
+                return true;
+            case TSection::Status:
+                return NextLine(section, line);
             case TSection::User:
                 if (!NextLine(section, line)) return false;
                 game_.setUp.questionerName = CutText(line, kMaxNameLength);
                 return true;
-            case TSection::User2: return ReadSeat(section, 2);
-            case TSection::User3: return ReadSeat(section, 3);
-            case TSection::User4: return ReadSeat(section, 4);
-            case TSection::Analysis: return ReadActivations();
+            case TSection::User2:
+                return ReadSeat(section, 2);
+            case TSection::User3:
+                return ReadSeat(section, 3);
+            case TSection::User4:
+                return ReadSeat(section, 4);
+            case TSection::Analysis:
+                return ReadActivations();
             case TSection::NextPlayer:
                 if (!NextLine(section, line)) return false;
                 for (int army = 1; army <= 4; ++army)
@@ -115,21 +122,24 @@ private:
             case TSection::Checkmate:
                 for (int army = 1; army <= 4; ++army) {
                     if (!NextLine(section, line)) return false;
-                    game_.checkmated[army] = line == std::string(kColourWords[army]) + "=false" ? 0 : 1;
+                    game_.checkmated[army] =
+                        line == std::string(kColourWords[army]) + "=false" ? 0 : 1;
                 }
                 return true;
             case TSection::OnPtah:
                 if (!NextLine(section, line)) return false;
                 game_.ptahReached = line == "YES";
                 return true;
-            case TSection::BoardState: return ReadBoard();
+            case TSection::BoardState:
+                return ReadBoard();
         }
         return true;
     }
 
     bool NextLine(TSection section, std::string_view& line) {
         if (scanner_.ReadLine(line)) return true;
-        return Fail(std::string("the file ends in the middle of its ") + HeaderText(section) + " section.");
+        return Fail(std::string("the file ends in the middle of its ") + HeaderText(section) +
+                    " section.");
     }
 
     bool ReadSeat(TSection section, int seat) {
@@ -149,7 +159,8 @@ private:
         for (float& activation : game_.gameActivation) {
             float value = 0.0f;
             if (!scanner_.ReadFloat(value)) {
-                if (scanner_.AtEnd()) return Fail("the file ends in the middle of its [ANALYSIS] section.");
+                if (scanner_.AtEnd())
+                    return Fail("the file ends in the middle of its [ANALYSIS] section.");
                 return Fail("a line of its [ANALYSIS] section is not a number.");
             }
             if (value < kMinStoredActivation - kActivationSlack ||
@@ -165,11 +176,14 @@ private:
     bool ReadBoard() {
         for (int rank = 8; rank >= 1; --rank) {
             for (int file = 1; file <= 8; ++file) {
-                const std::string square = SquareName(TSquare{static_cast<std::int16_t>(rank), file});
+                const std::string square =
+                    SquareName(TSquare{static_cast<std::int16_t>(rank), file});
                 std::int32_t value = 0;
                 if (!scanner_.ReadInt(value)) {
-                    if (scanner_.AtEnd()) return Fail("the file ends in the middle of its [BOARDSTATE] section.");
-                    return Fail("the value of square " + square + " is not a whole number of 32 bits.");
+                    if (scanner_.AtEnd())
+                        return Fail("the file ends in the middle of its [BOARDSTATE] section.");
+                    return Fail("the value of square " + square +
+                                " is not a whole number of 32 bits.");
                 }
                 std::string_view cell;
                 if (!scanner_.ReadLine(cell))
@@ -178,7 +192,8 @@ private:
                     game_.board.PutPiece(rank, file, TPiece{});
                     continue;
                 }
-                const std::int32_t army = cell.size() == 3 && cell[0] == '|' ? ArmyOfLetter(cell[1]) : 0;
+                const std::int32_t army =
+                    cell.size() == 3 && cell[0] == '|' ? ArmyOfLetter(cell[1]) : 0;
                 const std::int32_t kind = army != 0 ? KindOfLetter(cell[2]) : 0;
                 if (kind == 0) return Fail("square " + square + " holds no known piece.");
                 if (value < -kMaxPieceValue || value > kMaxPieceValue)
@@ -212,13 +227,16 @@ private:
         for (int rank = 1; rank <= 8; ++rank)
             for (int file = 1; file <= 8; ++file) {
                 const TPiece& piece = game_.board.At(rank, file);
-                if ((piece.kind == King || piece.kind == CombinedKing) && piece.army >= 1 && piece.army <= 4)
+                if ((piece.kind == King || piece.kind == CombinedKing) && piece.army >= 1 &&
+                    piece.army <= 4)
                     ++kings[piece.army];
             }
         for (int army = 1; army <= 4; ++army) {
-            if (kings[army] == 0) return Fail(std::string("the ") + kColourWords[army] + " army has no King.");
+            if (kings[army] == 0)
+                return Fail(std::string("the ") + kColourWords[army] + " army has no King.");
             if (kings[army] > 1)
-                return Fail(std::string("the ") + kColourWords[army] + " army has more than one King.");
+                return Fail(std::string("the ") + kColourWords[army] +
+                            " army has more than one King.");
         }
         return true;
     }

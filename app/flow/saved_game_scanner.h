@@ -10,7 +10,7 @@ namespace vaeloric::saved_game {
 // after blank space), but never past the end and never with a hidden error
 // state: every read says whether it succeeded.
 class TScanner {
-public:
+  public:
     explicit TScanner(std::string_view bytes) : bytes_(bytes) {}
 
     bool AtEnd() const { return position_ >= bytes_.size(); }
@@ -28,7 +28,7 @@ public:
     // Drops the rest of the current line and its end.
     void SkipLine();
 
-private:
+  private:
     void SkipSpace();
     // Length of the number (sign, digits, fraction, exponent) at the
     // position; 0 when there is none.

@@ -20,14 +20,17 @@ inline constexpr const char* kDemonstrationSaveText =
     "It is not possible to reload saved games from the individual board programs.";
 inline constexpr const char* kDemonstrationSaveTitle = "Information";
 inline constexpr const char* kSaveConfirmTitle = "Game filename";  // the text is the file name
-inline constexpr const char* kCannotSaveText = "File could not be saved";  // titled with the caption
+inline constexpr const char* kCannotSaveText =
+    "File could not be saved";  // titled with the caption
 
 // Loading.
-inline constexpr const char* kCannotOpenText = "File could not be opened";  // titled with the caption
+inline constexpr const char* kCannotOpenText =
+    "File could not be opened";  // titled with the caption
 inline constexpr const char* kIncorrectFileTitle = "Incorrect File";
 inline constexpr const char* kWrongFileTypeText = "Wrong file type";
 inline constexpr const char* kWrongBoardStart = "That game used the ";
-inline constexpr const char* kWrongBoardMiddle = "board.\nYou have chosen to load a game\nusing the ";
+inline constexpr const char* kWrongBoardMiddle =
+    "board.\nYou have chosen to load a game\nusing the ";
 // A damaged file: this start, then the reason as a sentence that starts in
 // lower case and ends with a full stop.
 inline constexpr const char* kDamagedFileStart = "The saved game is damaged and cannot be loaded: ";

@@ -13,7 +13,7 @@ namespace {
 using namespace saved_game;
 
 class TLineWriter {
-public:
+  public:
     void Line(std::string_view text) {
         // A line break inside a name or the question would shift every
         // later line of the file; NUL would cut it short when read back.
@@ -21,18 +21,9 @@ public:
         out_ += "\r\n";
     }
 
-    // As a stream prints a float by default: 6 significant digits, %g style.
-    // to_chars keeps it independent of the C locale a GUI may have set.
-    static std::string FloatText(float value) {
-        char buffer[32];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                          std::chars_format::general, 6);
-        return std::string(buffer, result.ptr);
-    }
-
     std::string Take() { return std::move(out_); }
 
-private:
+  private:
     std::string out_;
 };
 
@@ -56,6 +47,15 @@ std::string CellLine(const TPiece& piece) {
 }
 
 }  // namespace
+
+// As a stream prints a float by default: 6 significant digits, %g style.
+// to_chars keeps it independent of the C locale a GUI may have set.
+std::string ActivationText(float value) {
+    char buffer[32];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    return std::string(buffer, result.ptr);
+}
 
 std::string FormatSavedGame(char boardLetter, const TBoard& board, const TSetUpRecord& setUp,
                             const TTurnState& turn, const TReadingRecord& reading) {
@@ -92,7 +92,7 @@ std::string FormatSavedGame(char boardLetter, const TBoard& board, const TSetUpR
     WriteSeatLine(writer, setUp, 4);
 
     writer.Line("[ANALYSIS]");
-    for (float activation : reading.gameActivation) writer.Line(TLineWriter::FloatText(activation));
+    for (float activation : reading.gameActivation) writer.Line(ActivationText(activation));
 
     writer.Line("[NEXTPLAYER]");
     const std::int32_t army = board.armyToMove;

@@ -26,14 +26,16 @@ TLoaded Parse(const std::string& bytes, char boardLetter) {
     TSavedGame parsed;
     loaded.result = ParseSavedGame(bytes, boardLetter, parsed);
     if (loaded.result.Loaded())
-        CommitSavedGame(parsed, loaded.game.board, loaded.game.setUp, loaded.game.turn, loaded.game.reading);
+        CommitSavedGame(parsed, loaded.game.board, loaded.game.setUp, loaded.game.turn,
+                        loaded.game.reading);
     return loaded;
 }
 
 void ExpectSameGame(const TGame& expected, const TGame& actual) {
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file)
-            EXPECT_EQ(actual.board.At(rank, file), expected.board.At(rank, file)) << rank << "/" << file;
+            EXPECT_EQ(actual.board.At(rank, file), expected.board.At(rank, file))
+                << rank << "/" << file;
     EXPECT_EQ(actual.board.armyToMove, expected.board.armyToMove);
     EXPECT_EQ(actual.board.questionerArmy, expected.board.questionerArmy);
     EXPECT_EQ(actual.board.elementCode, expected.board.elementCode);
@@ -53,7 +55,8 @@ void ExpectSameGame(const TGame& expected, const TGame& actual) {
     EXPECT_EQ(actual.turn.ptahReached, expected.turn.ptahReached);
     for (int i = 0; i < kUnitCount; ++i) {
         const float want = expected.reading.gameActivation[i];
-        EXPECT_NEAR(actual.reading.gameActivation[i], want, 6e-6f * std::max(1e-6f, std::fabs(want)))
+        EXPECT_NEAR(actual.reading.gameActivation[i], want,
+                    6e-6f * std::max(1e-6f, std::fabs(want)))
             << "unit " << i;
     }
 }
@@ -91,10 +94,12 @@ TEST(SavedGameReader, AGameLoadsOnlyInItsOwnBoardProgram) {
         EXPECT_TRUE(Parse(bytes, kAnyBoard).result.Loaded());
     }
     const TLoaded waterInFire = Parse(Format(MidGame('W'), 'W'), 'F');
-    EXPECT_EQ(waterInFire.result.message,
-              "That game used the Water board.\nYou have chosen to load a game\nusing the Fire board.");
-    EXPECT_EQ(WrongBoardMessage('A', 'E'),
-              "That game used the Air board.\nYou have chosen to load a game\nusing the Earth board.");
+    EXPECT_EQ(
+        waterInFire.result.message,
+        "That game used the Water board.\nYou have chosen to load a game\nusing the Fire board.");
+    EXPECT_EQ(
+        WrongBoardMessage('A', 'E'),
+        "That game used the Air board.\nYou have chosen to load a game\nusing the Earth board.");
     EXPECT_EQ(WrongBoardMessage('x', 'W'),
               "That game used the board.\nYou have chosen to load a game\nusing the Water board.");
 }
@@ -138,7 +143,8 @@ TEST(SavedGameReader, LineFeedAloneLoadsTheSameGame) {
 }
 
 // Replaces the line that follows `after` (the first line equal to it).
-std::string WithLineAfter(const std::string& bytes, const std::string& after, const std::string& line) {
+std::string WithLineAfter(const std::string& bytes, const std::string& after,
+                          const std::string& line) {
     std::vector<std::string> lines = SplitLines(bytes);
     for (std::size_t i = 0; i + 1 < lines.size(); ++i)
         if (lines[i] == after) {
@@ -158,7 +164,8 @@ TEST(SavedGameReader, LinesReadTheWayTheFormatSays) {
         std::string line;
         void (*check)(const TGame&);
     } rows[] = {
-        {"[USER3]", "hAnn", [](const TGame& g) {
+        {"[USER3]", "hAnn",
+         [](const TGame& g) {
              EXPECT_EQ(g.setUp.seatCode[3], Human);
              EXPECT_EQ(g.setUp.seatName[3], "Ann");
          }},
@@ -168,10 +175,12 @@ TEST(SavedGameReader, LinesReadTheWayTheFormatSays) {
          [](const TGame& g) { EXPECT_EQ(g.setUp.seatName[2], std::string(24, 'n')); }},
         {"[USER]", std::string(40, 'q'),
          [](const TGame& g) { EXPECT_EQ(g.setUp.questionerName, std::string(24, 'q')); }},
-        {"[USER]", std::string("Ann\0Eve", 7), [](const TGame& g) { EXPECT_EQ(g.setUp.questionerName, "Ann"); }},
+        {"[USER]", std::string("Ann\0Eve", 7),
+         [](const TGame& g) { EXPECT_EQ(g.setUp.questionerName, "Ann"); }},
         {";Vaeloric Chess for Windows'95", "W" + std::string(10, '!'), [](const TGame&) {}},
         // Only the first three characters of the status line count.
-        {"W", "27Wsomeone else entirely", [](const TGame& g) { EXPECT_EQ(g.setUp.questionerName, "Anna Grey"); }},
+        {"W", "27Wsomeone else entirely",
+         [](const TGame& g) { EXPECT_EQ(g.setUp.questionerName, "Anna Grey"); }},
         {"27WAnna Grey", "VAELORIC CHESS - " + std::string(300, 'x'),
          [](const TGame& g) { EXPECT_EQ(g.setUp.caption.size(), 255u); }},
         {"[NEXTPLAYER]", "green", [](const TGame& g) { EXPECT_EQ(g.board.armyToMove, 1); }},
@@ -180,12 +189,16 @@ TEST(SavedGameReader, LinesReadTheWayTheFormatSays) {
         {"[CHECKMATE]", "", [](const TGame& g) { EXPECT_EQ(g.turn.checkmated[1], 1); }},
         {"red=false", "black=false", [](const TGame& g) { EXPECT_EQ(g.turn.checkmated[2], 0); }},
         {"[ONPTAH]", "yes", [](const TGame& g) { EXPECT_FALSE(g.turn.ptahReached); }},
-        {"[ANALYSIS]", "  0.25 and the rest", [](const TGame& g) { EXPECT_EQ(g.reading.gameActivation[0], 0.25f); }},
-        {"[ANALYSIS]", "-0.2005", [](const TGame& g) { EXPECT_EQ(g.reading.gameActivation[0], -0.2f); }},
-        {"[ANALYSIS]", "1e-50", [](const TGame& g) { EXPECT_EQ(g.reading.gameActivation[0], 0.0f); }},
+        {"[ANALYSIS]", "  0.25 and the rest",
+         [](const TGame& g) { EXPECT_EQ(g.reading.gameActivation[0], 0.25f); }},
+        {"[ANALYSIS]", "-0.2005",
+         [](const TGame& g) { EXPECT_EQ(g.reading.gameActivation[0], -0.2f); }},
+        {"[ANALYSIS]", "1e-50",
+         [](const TGame& g) { EXPECT_EQ(g.reading.gameActivation[0], 0.0f); }},
         // The value written for an empty square is not read back.
         {"[BOARDSTATE]", "12345|  ", [](const TGame& g) { EXPECT_EQ(g.board.At(8, 1), TPiece{}); }},
-        {"[BOARDSTATE]", "-77|GS", [](const TGame& g) {
+        {"[BOARDSTATE]", "-77|GS",
+         [](const TGame& g) {
              const TPiece piece = g.board.At(8, 1);
              EXPECT_EQ(piece.kind, Queen);
              EXPECT_EQ(piece.army, 4);
@@ -223,26 +236,28 @@ TEST(SavedGameReader, SectionsMayComeInAnyOrderOrBeMissing) {
 
 TEST(SavedGameReader, LoadFromFileCommitsOnlyAValidGame) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "vaeloric-saved-reader";
-    fs::create_directories(folder);
+    const fs::path folder = FreshTempFolder("vaeloric-saved-reader");
     const std::string path = (folder / "game.vae").string();
     const TGame saved = MidGame('E');
-    ASSERT_TRUE(WriteSavedGame(path, 'E', saved.board, saved.setUp, saved.turn, saved.reading).saved);
+    ASSERT_TRUE(
+        WriteSavedGame(path, 'E', saved.board, saved.setUp, saved.turn, saved.reading).saved);
 
     TGame live;
     live.setUp.caption = "VAELORIC CHESS";
     live.turn.throwValue = 4;
     live.turn.pressActive = true;
-    const TLoadResult missing = LoadSavedGame((folder / "absent.vae").string(), 'E', live.board, live.setUp,
-                                              live.turn, live.reading);
+    const TLoadResult missing = LoadSavedGame((folder / "absent.vae").string(), 'E', live.board,
+                                              live.setUp, live.turn, live.reading);
     EXPECT_EQ(missing.outcome, TLoadOutcome::CannotOpen);
     EXPECT_EQ(missing.message, "File could not be opened");
     EXPECT_EQ(missing.title, "VAELORIC CHESS");
-    EXPECT_EQ(LoadSavedGame(folder.string(), 'E', live.board, live.setUp, live.turn, live.reading).outcome,
+    EXPECT_EQ(LoadSavedGame(folder.string(), 'E', live.board, live.setUp, live.turn, live.reading)
+                  .outcome,
               TLoadOutcome::CannotOpen);
     EXPECT_EQ(live.turn.throwValue, 4);
 
-    const TLoadResult result = LoadSavedGame(path, 'E', live.board, live.setUp, live.turn, live.reading);
+    const TLoadResult result =
+        LoadSavedGame(path, 'E', live.board, live.setUp, live.turn, live.reading);
     ASSERT_TRUE(result.Loaded()) << result.message;
     ExpectSameGame(saved, live);
     EXPECT_EQ(live.turn.throwValue, 0);

@@ -28,8 +28,8 @@ TEST(SavedGameSamples, LoadAndWriteBackByteForByte) {
     for (const fs::path& path : games) {
         const std::string bytes = ReadWholeFile(path.string());
         TGame game;
-        const TLoadResult result =
-            LoadSavedGame(path.string(), kAnyBoard, game.board, game.setUp, game.turn, game.reading);
+        const TLoadResult result = LoadSavedGame(path.string(), kAnyBoard, game.board, game.setUp,
+                                                 game.turn, game.reading);
         ASSERT_TRUE(result.Loaded()) << path << ": " << result.message;
         EXPECT_TRUE(result.activationsRestored);
         const char letter = game.setUp.status[2];

@@ -3,9 +3,12 @@
 // A game in progress to save and load, and helpers shared by the saved-game
 // tests.
 
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/flow/saved_game.h"
 #include "app/flow/seats.h"
@@ -70,6 +73,17 @@ inline TGame MidGame(char boardLetter) {
 
 inline std::string Format(const TGame& game, char boardLetter) {
     return FormatSavedGame(boardLetter, game.board, game.setUp, game.turn, game.reading);
+}
+
+// A fresh folder of its own under the temporary folder, so that test runs
+// side by side never share files.
+inline std::filesystem::path FreshTempFolder(const std::string& name) {
+    std::random_device random;
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / (name + "-" + std::to_string(random()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 inline std::string ReadWholeFile(const std::string& path) {

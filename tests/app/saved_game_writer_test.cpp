@@ -13,7 +13,8 @@ namespace {
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-const std::string kGoldenPath = std::string(VAELORIC_SOURCE_DIR) + "/tests/app/data/saved_game_golden.vae";
+const std::string kGoldenPath =
+    std::string(VAELORIC_SOURCE_DIR) + "/tests/app/data/saved_game_golden.vae";
 
 TEST(SavedGameWriter, MatchesTheGoldenFileByteForByte) {
     const std::string written = Format(MidGame('W'), 'W');
@@ -36,35 +37,72 @@ TEST(SavedGameWriter, WritesTheFixedLinesInOrderWithCrLfEnds) {
         {4, "VAELORIC CHESS - Will the harvest be good?"},
         {5, ";This is a game file which should not be edited/modified in any way!"},
         {6, ";Vaeloric Chess game file version 1.0a"},
-        {7, "[STATUS]"}, {8, ""}, {9, "[USER]"}, {10, "Anna Grey"},
-        {11, "[USER2]"}, {12, "hMary"}, {13, "[USER3]"}, {14, "o"}, {15, "[USER4]"}, {16, "a"},
+        {7, "[STATUS]"},
+        {8, ""},
+        {9, "[USER]"},
+        {10, "Anna Grey"},
+        {11, "[USER2]"},
+        {12, "hMary"},
+        {13, "[USER3]"},
+        {14, "o"},
+        {15, "[USER4]"},
+        {16, "a"},
         {17, "[ANALYSIS]"},
-        {18, "0.5"}, {19, "-0.125"}, {20, "1e-07"}, {21, "-0.2"}, {22, "1"}, {23, "0"},
-        {24, "-3.5e-05"}, {25, "0.123457"},
-        {112, "[NEXTPLAYER]"}, {113, "yellow"},
-        {114, "[CHECKMATE]"}, {115, "red=false"}, {116, "black=true"}, {117, "yellow=false"},
+        {18, "0.5"},
+        {19, "-0.125"},
+        {20, "1e-07"},
+        {21, "-0.2"},
+        {22, "1"},
+        {23, "0"},
+        {24, "-3.5e-05"},
+        {25, "0.123457"},
+        {112, "[NEXTPLAYER]"},
+        {113, "yellow"},
+        {114, "[CHECKMATE]"},
+        {115, "red=false"},
+        {116, "black=true"},
+        {117, "yellow=false"},
         {118, "blue=false"},
-        {119, "[ONPTAH]"}, {120, "YES"},
+        {119, "[ONPTAH]"},
+        {120, "YES"},
         {121, "[BOARDSTATE]"},
     };
-    for (const auto& [number, text] : fixed) EXPECT_EQ(lines[number - 1], text) << "line " << number;
+    for (const auto& [number, text] : fixed)
+        EXPECT_EQ(lines[number - 1], text) << "line " << number;
 
     // Fire board, Questioner in army 1: order HSRE, Ptah G2 gives black's
     // Queen and the Bishops of red and yellow their bonus.
     const std::pair<const char*, const char*> squares[] = {
-        {"A8", "80|YH"},   {"B8", "30|YS"},  {"C8", "60|YB"},  {"D8", "80|YE"},
-        {"E8", "-2147483647|  "},            {"G8", "13|GX"},  {"H8", "100|G2"},
-        {"A7", "13|YX"},   {"D7", "14|YM"},  {"G7", "11|GT"},  {"H7", "-2147483647|  "},
-        {"B6", "50|YR"},   {"H6", "40|GB"},  {"C5", "80|BE"},  {"H5", "80|GE"},
-        {"A4", "-2147483647|  "},            {"B4", "14|BM"},  {"A3", "40|BB"},
-        {"G3", "13|RT"},   {"A2", "50|BS"},  {"G2", "-2147483647|  "},
-        {"A1", "100|B2"},  {"B1", "13|BX"},  {"E1", "80|RE"},  {"F1", "60|RB"},
-        {"G1", "30|RS"},   {"H1", "100|R2"},
+        {"A8", "80|YH"},          {"B8", "30|YS"},          {"C8", "60|YB"},
+        {"D8", "80|YE"},          {"E8", "-2147483647|  "}, {"G8", "13|GX"},
+        {"H8", "100|G2"},         {"A7", "13|YX"},          {"D7", "14|YM"},
+        {"G7", "11|GT"},          {"H7", "-2147483647|  "}, {"B6", "50|YR"},
+        {"H6", "40|GB"},          {"C5", "80|BE"},          {"H5", "80|GE"},
+        {"A4", "-2147483647|  "}, {"B4", "14|BM"},          {"A3", "40|BB"},
+        {"G3", "13|RT"},          {"A2", "50|BS"},          {"G2", "-2147483647|  "},
+        {"A1", "100|B2"},         {"B1", "13|BX"},          {"E1", "80|RE"},
+        {"F1", "60|RB"},          {"G1", "30|RS"},          {"H1", "100|R2"},
     };
     for (const auto& [name, text] : squares) {
         const int file = name[0] - 'A' + 1, rank = name[1] - '0';
         EXPECT_EQ(lines[121 + (8 - rank) * 8 + (file - 1)], text) << name;
     }
+}
+
+TEST(SavedGameWriter, ActivationsInTheStreamsDefaultFloatFormat) {
+    const std::pair<float, const char*> rows[] = {
+        {0.5f, "0.5"},
+        {-0.125f, "-0.125"},
+        {1e-07f, "1e-07"},
+        {0.0001f, "0.0001"},
+        {0.00001f, "1e-05"},
+        {123456.0f, "123456"},
+        {1234567.0f, "1.23457e+06"},
+        {-0.0f, "-0"},
+        {0.1f, "0.1"},
+        {-0.0649317f, "-0.0649317"},
+    };
+    for (const auto& [value, text] : rows) EXPECT_EQ(ActivationText(value), text);
 }
 
 TEST(SavedGameWriter, SeatLinesByPlayerCode) {
@@ -74,8 +112,8 @@ TEST(SavedGameWriter, SeatLinesByPlayerCode) {
         const char* name;
         const char* line;
     } rows[] = {
-        {Human, "Bob", "hBob"}, {Human, "", "h"},       {2, "ignored", "f"},
-        {8, "", "q"},           {0, "Bob", "[USER3]"},  {9, "", "[USER3]"},
+        {Human, "Bob", "hBob"}, {Human, "", "h"},      {2, "ignored", "f"},
+        {8, "", "q"},           {0, "Bob", "[USER3]"}, {9, "", "[USER3]"},
     };
     for (const auto& row : rows) {
         TGame game = MidGame('A');
@@ -105,21 +143,21 @@ TEST(SavedGameWriter, OddPiecesAndTextsKeepTheLineStructure) {
 }
 
 TEST(SavedGameWriter, WritesThroughATemporaryFileAndReportsFailure) {
-    const fs::path folder = fs::temp_directory_path() / "vaeloric-saved-writer";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = FreshTempFolder("vaeloric-saved-writer");
     const std::string path = (folder / "game.vae").string();
     const TGame game = MidGame('W');
 
     WriteWholeFile(path, "old contents");
-    const TSaveResult saved = WriteSavedGame(path, 'W', game.board, game.setUp, game.turn, game.reading);
+    const TSaveResult saved =
+        WriteSavedGame(path, 'W', game.board, game.setUp, game.turn, game.reading);
     EXPECT_TRUE(saved.saved);
     EXPECT_TRUE(saved.message.empty());
     EXPECT_EQ(ReadWholeFile(path), Format(game, 'W'));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 
     const std::string missing = (folder / "no-such-folder" / "game.vae").string();
-    const TSaveResult failed = WriteSavedGame(missing, 'W', game.board, game.setUp, game.turn, game.reading);
+    const TSaveResult failed =
+        WriteSavedGame(missing, 'W', game.board, game.setUp, game.turn, game.reading);
     EXPECT_FALSE(failed.saved);
     EXPECT_EQ(failed.message, "File could not be saved");
     EXPECT_FALSE(fs::exists(missing));

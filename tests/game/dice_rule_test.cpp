@@ -116,6 +116,20 @@ TEST(MoveLegality, CombinedKingMovesOneStepOnOneAndAsCompanionOnItsFace) {
     EXPECT_EQ(On(board, "A3").kind, Rook);
 }
 
+TEST(MoveLegality, OnlyTheQuestionersKingReachesPtah) {
+    TBoard board = EmptyBoard("21A");  // Ptah A2, Questioner army 2, Rook companions
+    Put(board, "A1", CombinedKing, Earth);
+    TBoard byCompanion = board;
+    const TMoveAttempt asRook = TryMove(byCompanion, Earth, 5, Sq("A1"), Sq("A2"));
+    ASSERT_EQ(asRook.refusal, TMoveRefusal::None);
+    EXPECT_FALSE(BringsQuestionerToPtah(byCompanion, Earth, asRook.movedAsKind, Sq("A2")));
+    const TMoveAttempt asKing = TryMove(board, Earth, 1, Sq("A1"), Sq("A2"));
+    ASSERT_EQ(asKing.refusal, TMoveRefusal::None);
+    EXPECT_TRUE(BringsQuestionerToPtah(board, Earth, asKing.movedAsKind, Sq("A2")));
+    EXPECT_FALSE(BringsQuestionerToPtah(board, Air, King, Sq("A2")));
+    EXPECT_FALSE(BringsQuestionerToPtah(board, Earth, King, Sq("B2")));
+}
+
 TEST(MoveLegality, KingAttackedFollowsFindKing) {
     TBoard board = EmptyBoard();
     EXPECT_FALSE(KingAttacked(board, Fire));  // no King at all

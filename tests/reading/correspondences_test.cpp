@@ -3,7 +3,6 @@
 #include <set>
 #include <string>
 
-#include "game/internal_error.h"
 #include "reading/correspondences.h"
 
 namespace vaeloric {
@@ -63,19 +62,6 @@ TEST(UnitTexts, TextsGivenWhole) {
         if (unit != 64) {
             EXPECT_GT(UnitText(unit).size(), UnitText(64).size());
         }
-}
-
-TEST(UnitTexts, OutsideTheTableIsAnInternalError) {
-    EXPECT_THROW(UnitText(-1), TInternalError);
-    EXPECT_THROW(UnitText(kUnitCount), TInternalError);
-}
-
-TEST(CourtCards, SuitsFollowTheArmies) {
-    EXPECT_EQ(CourtCard(1, CourtAce), 71);
-    EXPECT_EQ(CourtCard(4, CourtKing), 77);
-    EXPECT_EQ(CourtCard(3, CourtQueen), 83);
-    EXPECT_EQ(CourtCard(2, CourtPrincess), 90);
-    EXPECT_THROW(CourtCard(5, CourtAce), TInternalError);
 }
 
 TEST(ReadingRecord, NewGameState) {

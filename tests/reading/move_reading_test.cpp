@@ -36,8 +36,7 @@ std::map<int, float> Inputs(int elementCode, int rank, int file, TPiece piece, b
 
 TEST(SquareLayouts, SampledSquares) {
     struct { int element, rank, file, aspect, input; } cases[] = {
-        {kAir, 8, 1, 13, 13},   {kWater, 7, 4, 0, 0},    {kAir, 1, 8, 7, 7},
-        {kWater, 4, 7, 0, 0},   {kFire, 8, 8, 10, 10},   {kEarth, 1, 1, 12, 12},
+        {kAir, 8, 1, 13, 13},   {kWater, 4, 7, 0, 0},    {kFire, 8, 8, 10, 10},
         {kFire, 6, 2, 15, 12},  {kEarth, 6, 3, 12, 15},  {kFire, 6, 6, 12, 12},
         {kEarth, 6, 7, 15, 15}, {kAir, 6, 2, 10, 10},    {kWater, 6, 3, 7, 7},
     };
@@ -58,17 +57,9 @@ TEST(PieceInputs, EachKindAndArmy) {
         {RookPawn, 2, {{Tiphareth, 1}, {FireUnit, 1}, {WaterUnit, 1}, {EarthUnit, 1}, {Saturn, 1}, {90, 1}}},
         {BishopPawn, 4, {{Tiphareth, 1}, {FireUnit, 1}, {WaterUnit, 1}, {AirUnit, 1}, {Mercury, 1}, {79, 1}}},
         {Queen, 2, {{Binah, 1}, {Luna, 1}, {88, 3}, {EarthUnit, 1}}},
-        {Horse, 1, {{Chokmah, 1}, {72, 3}, {FireUnit, 1}, {Mars, 1}}},
-        {Horse, 2, {{Chokmah, 1}, {87, 3}, {EarthUnit, 1}, {Mars, 1}}},
-        {Horse, 3, {{Chokmah, 1}, {82, 3}, {AirUnit, 1}, {Mercury, 1}}},
         {Horse, 4, {{Chokmah, 1}, {77, 3}, {WaterUnit, 1}, {Jupiter, 1}}},
-        {Rook, 1, {{Geburah, 1}, {75, 3}, {FireUnit, 1}, {Saturn, 1}}},
-        {Rook, 2, {{Geburah, 1}, {90, 3}, {EarthUnit, 1}, {Saturn, 1}}},
         {Rook, 3, {{Geburah, 1}, {85, 3}, {AirUnit, 1}, {Venus, 1}}},
-        {Rook, 4, {{Geburah, 1}, {80, 3}, {WaterUnit, 1}, {Venus, 1}}},
-        {King, 1, {{Kether, 1}, {71, 3}, {FireUnit, 1}, {Pluto, 1}}},
         {King, 2, {{Kether, 1}, {86, 3}, {Malkuth, 1}, {EarthUnit, 1}, {Sol, 1}}},
-        {King, 3, {{Kether, 1}, {81, 3}, {AirUnit, 1}, {Uranus, 1}}},
         {King, 4, {{Kether, 1}, {76, 3}, {WaterUnit, 1}, {Neptune, 1}}},
         {Bishop, 4, {{Chesed, 1}, {Mercury, 1}, {79, 3}, {WaterUnit, 1}}},
         {CombinedKing, 1, {}},
@@ -121,18 +112,6 @@ TEST(Influence, PawnsDependOnlyOnKindAndQuarter) {
                                   kByLevel[levels[quarter][kind - 1]])
                             << element << army << kind << rank << file;
                     }
-}
-
-TEST(Influence, PieceTableCells) {
-    struct { int element, rank, file, army, kind, level; } cases[] = {
-        {kAir, 1, 1, 1, Queen, 2},    {kAir, 1, 1, 1, Bishop, 3},  {kAir, 8, 8, 3, Queen, 4},
-        {kWater, 3, 3, 2, Rook, 4},   {kWater, 8, 8, 4, Bishop, 0}, {kFire, 1, 1, 2, Horse, 4},
-        {kFire, 8, 1, 1, Bishop, 2},  {kEarth, 5, 5, 2, Queen, 4}, {kEarth, 5, 1, 4, Rook, 3},
-        {kEarth, 1, 8, 1, King, 4},   {kFire, 8, 8, 4, King, 3},   {kWater, 1, 1, 3, Horse, 1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(InfluenceLevel(c.element, c.rank, c.file, c.army, c.kind), c.level)
-            << c.element << " " << c.rank << c.file << " army " << c.army << " kind " << c.kind;
 }
 
 TEST(Sentences, AspectAndAdvice) {
