@@ -109,7 +109,7 @@ void PaintButton(QPainter& painter, const QRectF& area, int button, bool down) {
     painter.rotate(button == 0 ? -18 : 0);
     DrawDie(painter, QRectF(-7.5, -7.5, 15, 15), button == 0 ? 5 : 3, 1.0);
     painter.restore();
-    DrawFittedText(painter, QRectF(area.left() + 23, area.top() + 4, area.width() - 27, area.height() - 8)
+    DrawFittedText(painter, QRectF(area.left() + 23, area.top() + 4, area.width() - 29, area.height() - 8)
                                 .translated(shift),
                    button == 0 ? QStringLiteral("THROW") : QStringLiteral("ENTER"), SansFont(11),
                    text);
