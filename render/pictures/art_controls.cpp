@@ -134,7 +134,6 @@ void PaintCursor(QPainter& painter, const QRectF& area, int id) {
     MapDesignBox(painter, area.adjusted(2, 2, -2, -2));
     DrawFigure(painter, ChessmanPath(kKinds[id - 1000]), ink::kGold, 4.5, 4);
     painter.restore();
-    (void)area;
 }
 
 void PaintIcon(QPainter& painter, const QRectF& area, char letter) {

@@ -220,14 +220,14 @@ void PaintKingOverlay(QPainter& painter, const QRectF& area, char letter) {
 
 void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     const TDeity& deity = RulerDeity(ruler);
-    const double w = area.width(), h = area.height();
+    const double y0 = area.top(), h = area.height();
     painter.save();
     painter.fillRect(area, ink::kKohl);
     const QRectF inner = area.adjusted(2, 2, -2, -2);
-    DrawNightSky(painter, QRectF(inner.left(), inner.top(), inner.width(), h * 0.55));
+    DrawNightSky(painter, QRectF(inner.left(), inner.top(), inner.width(), h * 0.55 - 2));
     // The pyramid the ruler keeps, rising behind the bust.
-    QPolygonF pyramid({QPointF(inner.left() - 10, h * 0.62), QPointF(area.center().x(), h * 0.1),
-                       QPointF(inner.right() + 10, h * 0.62)});
+    QPolygonF pyramid({QPointF(inner.left() - 10, y0 + h * 0.62), QPointF(area.center().x(), y0 + h * 0.1),
+                       QPointF(inner.right() + 10, y0 + h * 0.62)});
     QLinearGradient sunlit(QPointF(inner.left(), 0), QPointF(inner.right(), 0));
     sunlit.setColorAt(0, ink::kGoldPale);
     sunlit.setColorAt(0.5, ink::kSand);
@@ -238,14 +238,14 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     painter.drawPolygon(pyramid);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink::kSand);
-    painter.drawRect(QRectF(inner.left(), h * 0.55, inner.width(), inner.bottom() - h * 0.55));
+    painter.drawRect(QRectF(inner.left(), y0 + h * 0.55, inner.width(), inner.bottom() - (y0 + h * 0.55)));
     painter.restore();
-    PaintWithHalo(painter, QRectF(inner.left() + 4, h * 0.2, inner.width() - 8, h * 0.52), 2.0,
+    PaintWithHalo(painter, QRectF(inner.left() + 4, y0 + h * 0.2, inner.width() - 8, h * 0.52), 2.0,
                   [&](QPainter& layer, const QRectF& box) {
                       PaintDeity(layer, box, deity, kLapisFaience + ruler % 4);
                   });
-    DrawFrieze(painter, QRectF(inner.left(), h * 0.73, inner.width(), 7));
-    DrawCartouche(painter, QRectF(inner.left() + 8, h * 0.78, inner.width() - 16, 28),
+    DrawFrieze(painter, QRectF(inner.left(), y0 + h * 0.73, inner.width(), 7));
+    DrawCartouche(painter, QRectF(inner.left() + 8, y0 + h * 0.78, inner.width() - 16, 28),
                   QString::fromLatin1(deity.name), 16);
     const double emblem = 20;
     const QRectF left(inner.left() + 10, inner.bottom() - emblem - 5, emblem, emblem);
@@ -254,7 +254,6 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     DrawRulerEmblem(painter, ruler, right);
     DrawFittedText(painter, QRectF(left.right() + 4, left.top(), right.left() - left.right() - 8, emblem),
                    QStringLiteral("RULER %1").arg(ruler), SansFont(10), ink::kKohl);
-    (void)w;
 }
 
 namespace {

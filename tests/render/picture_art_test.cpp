@@ -2,12 +2,12 @@
 // element colours of the pyramids, and army colours on the pieces.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <set>
 
 #include "render/pictures/art_common.h"
 #include "render/pictures/picture_catalogue.h"
 #include "render/pictures/square_lore.h"
+#include "tests/render/picture_test_app.h"
 
 namespace vaeloric {
 namespace {
@@ -15,12 +15,7 @@ namespace {
 namespace ids = picture_ids;
 using art::TElement;
 
-void EnsureApp() {
-    static int argc = 1;
-    static char name[] = "picture_art_test";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
+void EnsureApp() { test::EnsurePictureApp(); }
 
 TEST(SquareLore, LayoutsGiveEachSquareItsGroup) {
     struct TCase { char letter; int rank, file, group; const char* sign; const char* figure; };
