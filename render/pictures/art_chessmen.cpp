@@ -24,7 +24,9 @@ QPainterPath Polygon(std::initializer_list<QPointF> points) {
     return path;
 }
 
-QPainterPath Base() { return Rounded(20, 84, 60, 10, 3).united(Rounded(27, 78, 46, 8, 2)); }
+QPainterPath Base() {
+    return Rounded(20, 84, 60, 10, 3).united(Rounded(27, 78, 46, 8, 2));
+}
 
 QPainterPath PawnPath() {
     QPainterPath body;
@@ -64,7 +66,10 @@ QPainterPath BishopPath() {
     slit.lineTo(65, 28);
     slit.lineTo(54, 41);
     slit.closeSubpath();
-    return Base().united(body).united(Rounded(36, 54, 28, 7, 3)).united(mitre.subtracted(slit))
+    return Base()
+        .united(body)
+        .united(Rounded(36, 54, 28, 7, 3))
+        .united(mitre.subtracted(slit))
         .united(Circle(50, 14, 5));
 }
 
@@ -75,8 +80,8 @@ QPainterPath QueenPath() {
     body.lineTo(60, 44);
     body.cubicTo(60, 52, 64, 64, 71, 79);
     body.closeSubpath();
-    QPainterPath crown = Polygon({{27, 22}, {38, 34}, {41, 16}, {50, 31}, {59, 16}, {62, 34},
-                                  {73, 22}, {65, 45}, {35, 45}});
+    QPainterPath crown = Polygon(
+        {{27, 22}, {38, 34}, {41, 16}, {50, 31}, {59, 16}, {62, 34}, {73, 22}, {65, 45}, {35, 45}});
     QPainterPath path = Base().united(body).united(crown).united(Rounded(35, 42, 30, 6, 3));
     for (QPointF ball : {QPointF(27, 20), QPointF(41, 14), QPointF(59, 14), QPointF(73, 20)}) {
         path = path.united(Circle(ball.x(), ball.y(), 4.5));
@@ -154,53 +159,63 @@ void DrawDetails(QPainter& painter, int kind, const QColor& colour) {
 
 QPainterPath ChessmanPath(int kind) {
     switch (kind) {
-        case 5: return QueenPath().simplified();
-        case 6: return HorsePath().simplified();
-        case 7: return RookPath().simplified();
-        case 8: return KingPath().simplified();
-        case 9: return BishopPath().simplified();
-        default: return PawnPath().simplified();
+        case 5:
+            return QueenPath().simplified();
+        case 6:
+            return HorsePath().simplified();
+        case 7:
+            return RookPath().simplified();
+        case 8:
+            return KingPath().simplified();
+        case 9:
+            return BishopPath().simplified();
+        default:
+            return PawnPath().simplified();
     }
 }
 
 void PaintSymbolicPiece(QPainter& painter, const QRectF& area, int kind, int army) {
-    PaintWithHalo(painter, area, std::max(1.0, area.width() / 40),
-                  [&](QPainter& layer, const QRectF& box) {
-                      layer.save();
-                      MapDesignBox(layer, box.adjusted(2, 2, -2, -2));
-                      DrawFigure(layer, ChessmanPath(kind), ArmyColour(army), 3.2, 0);
-                      DrawDetails(layer, kind, ArmyDetail(army));
-                      layer.restore();
-                  },
-                  true);
+    PaintWithHalo(
+        painter, area, std::max(1.0, area.width() / 40),
+        [&](QPainter& layer, const QRectF& box) {
+            layer.save();
+            MapDesignBox(layer, box.adjusted(2, 2, -2, -2));
+            DrawFigure(layer, ChessmanPath(kind), ArmyColour(army), 3.2, 0);
+            DrawDetails(layer, kind, ArmyDetail(army));
+            layer.restore();
+        },
+        true);
 }
 
 void PaintPawn(QPainter& painter, const QRectF& area, int pawnKind, int army) {
     static constexpr int kPromotesTo[5] = {0, 6, 5, 7, 9};
-    PaintWithHalo(painter, area, std::max(1.0, area.width() / 40), [&](QPainter& layer, const QRectF& box) {
-        layer.save();
-        MapDesignBox(layer, box.adjusted(2, 2, -2, -2));
-        layer.save();
-        layer.translate(-7, 2);
-        DrawFigure(layer, ChessmanPath(1), ArmyColour(army), 3.2, 0);
-        DrawDetails(layer, 1, ArmyDetail(army));
-        layer.restore();
-        // The emblem of the piece the pawn becomes, on a gold disc.
-        const QPointF centre(75, 22);
-        const double radius = 18;
-        layer.setPen(QPen(ink::kHalo, 6));
-        layer.setBrush(Qt::NoBrush);
-        layer.drawEllipse(centre, radius, radius);
-        layer.setPen(QPen(ink::kKohl, 2.6));
-        layer.setBrush(ink::kGold);
-        layer.drawEllipse(centre, radius, radius);
-        layer.translate(centre.x() - radius * 0.8, centre.y() - radius * 0.86);
-        layer.scale(radius * 1.6 / 100, radius * 1.6 / 100);
-        layer.setPen(Qt::NoPen);
-        layer.setBrush(ink::kKohl);
-        layer.drawPath(ChessmanPath(kPromotesTo[std::clamp(pawnKind, 1, 4)]));
-        layer.restore();
-    }, true);
+    PaintWithHalo(
+        painter, area, std::max(1.0, area.width() / 40),
+        [&](QPainter& layer, const QRectF& box) {
+            layer.save();
+            MapDesignBox(layer, box.adjusted(2, 2, -2, -2));
+            layer.save();
+            layer.translate(-7, 2);
+            DrawFigure(layer, ChessmanPath(1), ArmyColour(army), 3.2, 0);
+            DrawDetails(layer, 1, ArmyDetail(army));
+            layer.restore();
+            // The emblem of the piece the pawn becomes, on a gold disc.
+            const QPointF centre(75, 22);
+            const double radius = 18;
+            layer.setPen(QPen(ink::kHalo, 6));
+            layer.setBrush(Qt::NoBrush);
+            layer.drawEllipse(centre, radius, radius);
+            layer.setPen(QPen(ink::kKohl, 2.6));
+            layer.setBrush(ink::kGold);
+            layer.drawEllipse(centre, radius, radius);
+            layer.translate(centre.x() - radius * 0.8, centre.y() - radius * 0.86);
+            layer.scale(radius * 1.6 / 100, radius * 1.6 / 100);
+            layer.setPen(Qt::NoPen);
+            layer.setBrush(ink::kKohl);
+            layer.drawPath(ChessmanPath(kPromotesTo[std::clamp(pawnKind, 1, 4)]));
+            layer.restore();
+        },
+        true);
 }
 
 void PaintKingBadge(QPainter& painter, const QRectF& area, int army) {

@@ -1,39 +1,53 @@
 #include "render/pictures/art_common.h"
 
 #include <QFontMetricsF>
-#include <algorithm>
-#include <cmath>
 #include <QImage>
 #include <QLinearGradient>
+#include <algorithm>
+#include <cmath>
 
 namespace vaeloric::art {
 
 QColor ArmyColour(int army) {
     switch (army) {
-        case 1: return QColor(0xd2, 0x22, 0x1a);
-        case 2: return QColor(0x22, 0x1d, 0x1a);
-        case 3: return QColor(0xf5, 0xcb, 0x1d);
-        case 4: return QColor(0x1d, 0x4c, 0xd0);
-        default: return ink::kGold;
+        case 1:
+            return QColor(0xd2, 0x22, 0x1a);
+        case 2:
+            return QColor(0x22, 0x1d, 0x1a);
+        case 3:
+            return QColor(0xf5, 0xcb, 0x1d);
+        case 4:
+            return QColor(0x1d, 0x4c, 0xd0);
+        default:
+            return ink::kGold;
     }
 }
 
 QColor ArmyDetail(int army) {
     switch (army) {
-        case 1: return QColor(0xff, 0xe2, 0x8a);
-        case 2: return ink::kGold;
-        case 3: return QColor(0x6a, 0x38, 0x08);
-        case 4: return QColor(0xff, 0xdc, 0x6a);
-        default: return ink::kLapisDeep;
+        case 1:
+            return QColor(0xff, 0xe2, 0x8a);
+        case 2:
+            return ink::kGold;
+        case 3:
+            return QColor(0x6a, 0x38, 0x08);
+        case 4:
+            return QColor(0xff, 0xdc, 0x6a);
+        default:
+            return ink::kLapisDeep;
     }
 }
 
 QColor ElementTone(TElement element) {
     switch (element) {
-        case TElement::Fire: return QColor(0xc0, 0x5a, 0x3a);
-        case TElement::Earth: return QColor(0x6f, 0x7d, 0x45);
-        case TElement::Air: return QColor(0xdc, 0xb9, 0x5a);
-        case TElement::Water: return QColor(0x3f, 0x7a, 0xa8);
+        case TElement::Fire:
+            return QColor(0xc0, 0x5a, 0x3a);
+        case TElement::Earth:
+            return QColor(0x6f, 0x7d, 0x45);
+        case TElement::Air:
+            return QColor(0xdc, 0xb9, 0x5a);
+        case TElement::Water:
+            return QColor(0x3f, 0x7a, 0xa8);
     }
     return ink::kSand;
 }
@@ -63,7 +77,8 @@ QFont SansFont(double pixelSize, bool bold) {
     return font;
 }
 
-void MapDesignBox(QPainter& painter, const QRectF& target, double designWidth, double designHeight) {
+void MapDesignBox(QPainter& painter, const QRectF& target, double designWidth,
+                  double designHeight) {
     const double scale = std::min(target.width() / designWidth, target.height() / designHeight);
     painter.translate(target.center().x() - designWidth * scale / 2,
                       target.center().y() - designHeight * scale / 2);
@@ -75,8 +90,8 @@ void DrawFigure(QPainter& painter, const QPainterPath& path, const QColor& fill,
     painter.save();
     painter.setBrush(Qt::NoBrush);
     if (halo > 0) {
-        painter.setPen(QPen(ink::kHalo, outline + 2 * halo, Qt::SolidLine, Qt::RoundCap,
-                            Qt::RoundJoin));
+        painter.setPen(
+            QPen(ink::kHalo, outline + 2 * halo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(path);
     }
     painter.setPen(QPen(ink::kKohl, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -217,8 +232,8 @@ void DrawWas(QPainter& painter, const QRectF& b, const QColor& fill) {
     was.lineTo(x - w * 0.06, b.top() + h * 0.1);
     was.closeSubpath();
     painter.save();
-    painter.setPen(QPen(ink::kKohl, std::max(0.8, w * 0.04), Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(
+        QPen(ink::kKohl, std::max(0.8, w * 0.04), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(fill);
     painter.drawPath(was);
     painter.restore();
@@ -228,8 +243,8 @@ void DrawEye(QPainter& painter, const QRectF& b, const QColor& colour) {
     const double w = b.width(), h = b.height();
     painter.save();
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, std::max(0.8, h * 0.1), Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(
+        QPen(colour, std::max(0.8, h * 0.1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPainterPath lid;
     lid.moveTo(b.left(), b.top() + h * 0.35);
     lid.quadTo(b.left() + w * 0.45, b.top() - h * 0.05, b.left() + w * 0.9, b.top() + h * 0.35);
@@ -265,8 +280,8 @@ void DrawStar(QPainter& painter, const QPointF& c, double r, const QColor& fill)
 }
 
 void DrawFrieze(QPainter& painter, const QRectF& band) {
-    const QColor blocks[] = {ink::kLapis, ink::kGold, ink::kCarnelian, ink::kGold,
-                             ink::kTurquoise, ink::kGold};
+    const QColor blocks[] = {ink::kLapis, ink::kGold,      ink::kCarnelian,
+                             ink::kGold,  ink::kTurquoise, ink::kGold};
     painter.save();
     painter.setPen(Qt::NoPen);
     const double unit = band.height() * 0.9;
@@ -275,8 +290,8 @@ void DrawFrieze(QPainter& painter, const QRectF& band) {
         const double w = std::min(unit, band.right() - x);
         painter.setBrush(blocks[i % 6]);
         const bool narrow = i % 2 == 1;
-        painter.drawRect(QRectF(x + (narrow ? w * 0.3 : 0), band.top(), narrow ? w * 0.4 : w,
-                                band.height()));
+        painter.drawRect(
+            QRectF(x + (narrow ? w * 0.3 : 0), band.top(), narrow ? w * 0.4 : w, band.height()));
     }
     painter.setPen(QPen(ink::kKohl, 1));
     painter.setBrush(Qt::NoBrush);
@@ -313,7 +328,8 @@ void DrawShrine(QPainter& painter, const QRectF& area, const QColor& wall) {
     painter.setBrush(ink::kLapis);
     painter.drawRect(QRectF(inner.left(), cornice.bottom(), inner.width(), 3));
     painter.setPen(QPen(ink::kKohl, 1));
-    painter.drawLine(QPointF(inner.left(), cornice.bottom()), QPointF(inner.right(), cornice.bottom()));
+    painter.drawLine(QPointF(inner.left(), cornice.bottom()),
+                     QPointF(inner.right(), cornice.bottom()));
     painter.drawLine(QPointF(inner.left(), cornice.bottom() + 3),
                      QPointF(inner.right(), cornice.bottom() + 3));
     painter.restore();
@@ -336,7 +352,8 @@ void PaintWithHalo(QPainter& painter, const QRectF& area, double haloPixels,
         paint(layerPainter, QRectF(pad, pad, area.width(), area.height()));
         if (glaze) {
             // Light falls from the upper left on a glazed surface.
-            QLinearGradient light(QPointF(pad, pad), QPointF(pad + area.width(), pad + area.height()));
+            QLinearGradient light(QPointF(pad, pad),
+                                  QPointF(pad + area.width(), pad + area.height()));
             light.setColorAt(0, QColor(255, 255, 255, 70));
             light.setColorAt(0.45, QColor(255, 255, 255, 0));
             light.setColorAt(1, QColor(0, 0, 0, 60));
@@ -356,7 +373,8 @@ void PaintWithHalo(QPainter& painter, const QRectF& area, double haloPixels,
     const int steps = 16;
     for (int i = 0; i < steps; ++i) {
         const double a = 2 * M_PI * i / steps;
-        painter.drawImage(origin + QPointF(haloPixels * std::cos(a), haloPixels * std::sin(a)), halo);
+        painter.drawImage(origin + QPointF(haloPixels * std::cos(a), haloPixels * std::sin(a)),
+                          halo);
     }
     painter.drawImage(origin, layer);
     painter.restore();

@@ -68,8 +68,10 @@ void DrawPlaque(QPainter& painter, const QRectF& area, bool down) {
     painter.drawLine(face.topLeft() + QPointF(0.5, 0.5), face.topRight() + QPointF(-0.5, 0.5));
     painter.drawLine(face.topLeft() + QPointF(0.5, 0.5), face.bottomLeft() + QPointF(0.5, -0.5));
     painter.setPen(QPen(down ? light : dark, 1));
-    painter.drawLine(face.bottomLeft() + QPointF(0.5, -0.5), face.bottomRight() + QPointF(-0.5, -0.5));
-    painter.drawLine(face.topRight() + QPointF(-0.5, 0.5), face.bottomRight() + QPointF(-0.5, -0.5));
+    painter.drawLine(face.bottomLeft() + QPointF(0.5, -0.5),
+                     face.bottomRight() + QPointF(-0.5, -0.5));
+    painter.drawLine(face.topRight() + QPointF(-0.5, 0.5),
+                     face.bottomRight() + QPointF(-0.5, -0.5));
     painter.restore();
 }
 
@@ -98,8 +100,10 @@ void PaintButton(QPainter& painter, const QRectF& area, int button, bool down) {
         painter.drawLine(QPointF(area.left() + 47, y - 5), QPointF(area.left() + 52, y));
         painter.drawLine(QPointF(area.left() + 47, y + 5), QPointF(area.left() + 52, y));
         painter.restore();
-        DrawFittedText(painter, QRectF(area.left() + 4, area.top() + 30, area.width() - 8, 16).translated(shift),
-                       QStringLiteral("MOVE"), SansFont(14), text);
+        DrawFittedText(
+            painter,
+            QRectF(area.left() + 4, area.top() + 30, area.width() - 8, 16).translated(shift),
+            QStringLiteral("MOVE"), SansFont(14), text);
         return;
     }
     // THROW and ENTER: a small die and the word.
@@ -109,8 +113,9 @@ void PaintButton(QPainter& painter, const QRectF& area, int button, bool down) {
     painter.rotate(button == 0 ? -18 : 0);
     DrawDie(painter, QRectF(-7.5, -7.5, 15, 15), button == 0 ? 5 : 3, 1.0);
     painter.restore();
-    DrawFittedText(painter, QRectF(area.left() + 23, area.top() + 4, area.width() - 29, area.height() - 8)
-                                .translated(shift),
+    DrawFittedText(painter,
+                   QRectF(area.left() + 23, area.top() + 4, area.width() - 29, area.height() - 8)
+                       .translated(shift),
                    button == 0 ? QStringLiteral("THROW") : QStringLiteral("ENTER"), SansFont(11),
                    text);
 }
@@ -143,27 +148,34 @@ void PaintIcon(QPainter& painter, const QRectF& area, char letter) {
     const double s = area.width();
     painter.setPen(QPen(ink::kKohl, std::max(1.0, s / 40)));
     painter.setBrush(ink::kLapisDeep);
-    painter.drawRoundedRect(area.adjusted(s * 0.02, s * 0.02, -s * 0.02, -s * 0.02), s * 0.16, s * 0.16);
+    painter.drawRoundedRect(area.adjusted(s * 0.02, s * 0.02, -s * 0.02, -s * 0.02), s * 0.16,
+                            s * 0.16);
     const QRectF cell = area.adjusted(s * 0.12, s * 0.12, -s * 0.12, -s * 0.12);
-    const QRectF top = cell.adjusted(cell.width() * 0.26, cell.height() * 0.26, -cell.width() * 0.26,
-                                     -cell.height() * 0.26);
+    const QRectF top = cell.adjusted(cell.width() * 0.26, cell.height() * 0.26,
+                                     -cell.width() * 0.26, -cell.height() * 0.26);
     auto side = [&](TElement element, double shade, QPolygonF polygon) {
         painter.setBrush(Shade(ElementTone(element), shade));
         painter.drawPolygon(polygon);
     };
     painter.setPen(QPen(ink::kKohl, std::max(0.6, s / 64)));
-    side(TElement::Air, 1.15, QPolygonF({cell.topLeft(), cell.topRight(), top.topRight(), top.topLeft()}));
-    side(TElement::Water, 0.9, QPolygonF({cell.topRight(), cell.bottomRight(), top.bottomRight(), top.topRight()}));
-    side(TElement::Fire, 0.8, QPolygonF({cell.bottomRight(), cell.bottomLeft(), top.bottomLeft(), top.bottomRight()}));
-    side(TElement::Earth, 1.05, QPolygonF({cell.bottomLeft(), cell.topLeft(), top.topLeft(), top.bottomLeft()}));
+    side(TElement::Air, 1.15,
+         QPolygonF({cell.topLeft(), cell.topRight(), top.topRight(), top.topLeft()}));
+    side(TElement::Water, 0.9,
+         QPolygonF({cell.topRight(), cell.bottomRight(), top.bottomRight(), top.topRight()}));
+    side(TElement::Fire, 0.8,
+         QPolygonF({cell.bottomRight(), cell.bottomLeft(), top.bottomLeft(), top.bottomRight()}));
+    side(TElement::Earth, 1.05,
+         QPolygonF({cell.bottomLeft(), cell.topLeft(), top.topLeft(), top.bottomLeft()}));
     painter.setBrush(ink::kGold);
     painter.drawRect(top);
     painter.setBrush(Shade(ElementTone(BoardElement(letter)), 1.35));
-    painter.drawRect(top.adjusted(top.width() * 0.1, top.height() * 0.1, -top.width() * 0.1, -top.height() * 0.1));
+    painter.drawRect(top.adjusted(top.width() * 0.1, top.height() * 0.1, -top.width() * 0.1,
+                                  -top.height() * 0.1));
     painter.restore();
     if (s >= 24) {
-        DrawElementSymbol(painter, BoardElement(letter), top.adjusted(top.width() * 0.18, top.height() * 0.18,
-                                                                      -top.width() * 0.18, -top.height() * 0.18),
+        DrawElementSymbol(painter, BoardElement(letter),
+                          top.adjusted(top.width() * 0.18, top.height() * 0.18, -top.width() * 0.18,
+                                       -top.height() * 0.18),
                           ink::kKohl, std::max(1.0, s / 36));
     }
 }

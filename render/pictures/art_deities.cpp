@@ -28,11 +28,14 @@ constexpr TDeity kEarthGods[5] = {
 };
 
 constexpr TDeity kRulers[15] = {
-    {"OSIRIS", H::Human, C::Atef},   {"ISIS", H::Woman, C::Throne},  {"NEPHTHYS", H::Woman, C::House},
-    {"HORUS", H::Falcon, C::Double}, {"THOTH", H::Ibis, C::Moon},    {"HATHOR", H::Woman, C::Horns},
-    {"ANUBIS", H::Jackal, C::None},  {"MAAT", H::Woman, C::Feather}, {"SEKHMET", H::Lion, C::Disk},
-    {"SOBEK", H::Crocodile, C::Plumes}, {"KHEPRI", H::Scarab, C::None}, {"AMUN", H::Human, C::Plumes},
-    {"RA", H::Falcon, C::Disk},      {"KHNUM", H::Ram, C::None},     {"WADJET", H::Cobra, C::Red},
+    {"OSIRIS", H::Human, C::Atef},    {"ISIS", H::Woman, C::Throne},
+    {"NEPHTHYS", H::Woman, C::House}, {"HORUS", H::Falcon, C::Double},
+    {"THOTH", H::Ibis, C::Moon},      {"HATHOR", H::Woman, C::Horns},
+    {"ANUBIS", H::Jackal, C::None},   {"MAAT", H::Woman, C::Feather},
+    {"SEKHMET", H::Lion, C::Disk},    {"SOBEK", H::Crocodile, C::Plumes},
+    {"KHEPRI", H::Scarab, C::None},   {"AMUN", H::Human, C::Plumes},
+    {"RA", H::Falcon, C::Disk},       {"KHNUM", H::Ram, C::None},
+    {"WADJET", H::Cobra, C::Red},
 };
 
 }  // namespace
@@ -40,25 +43,36 @@ constexpr TDeity kRulers[15] = {
 const TDeity& DeityOf(char letter, int kind) {
     const int index = std::clamp(kind, 5, 9) - 5;
     switch (letter) {
-        case 'A': return kAirGods[index];
-        case 'W': return kWaterGods[index];
-        case 'F': return kFireGods[index];
-        default: return kEarthGods[index];
+        case 'A':
+            return kAirGods[index];
+        case 'W':
+            return kWaterGods[index];
+        case 'F':
+            return kFireGods[index];
+        default:
+            return kEarthGods[index];
     }
 }
 
-const TDeity& RulerDeity(int ruler) { return kRulers[std::clamp(ruler, 1, 15) - 1]; }
+const TDeity& RulerDeity(int ruler) {
+    return kRulers[std::clamp(ruler, 1, 15) - 1];
+}
 
-const char* GodName(char letter, int kind) { return DeityOf(letter, kind).name; }
-const char* RulerName(int ruler) { return RulerDeity(ruler).name; }
+const char* GodName(char letter, int kind) {
+    return DeityOf(letter, kind).name;
+}
+const char* RulerName(int ruler) {
+    return RulerDeity(ruler).name;
+}
 
 void PaintGod(QPainter& painter, const QRectF& area, char letter, int kind, int army) {
     const TDeity& deity = DeityOf(letter, kind);
-    PaintWithHalo(painter, area, std::max(1.0, area.width() / 40),
-                  [&](QPainter& layer, const QRectF& box) {
-                      PaintDeity(layer, box.adjusted(2.5, 2.5, -2.5, -2.5), deity, army);
-                  },
-                  true);
+    PaintWithHalo(
+        painter, area, std::max(1.0, area.width() / 40),
+        [&](QPainter& layer, const QRectF& box) {
+            PaintDeity(layer, box.adjusted(2.5, 2.5, -2.5, -2.5), deity, army);
+        },
+        true);
 }
 
 }  // namespace vaeloric::art

@@ -1,10 +1,11 @@
 // The gods set: each board's five deities as busts in profile, in the
 // colour of their army, crowned with their own headdress.
+#include "render/pictures/art_gods.h"
+
 #include <cmath>
 
 #include "render/pictures/art.h"
 #include "render/pictures/art_common.h"
-#include "render/pictures/art_gods.h"
 
 namespace vaeloric::art {
 namespace {
@@ -124,7 +125,8 @@ void DrawHuman(QPainter& painter, const TInks& inks, bool female) {
 }
 
 void DrawFalcon(QPainter& painter, const TInks& inks) {
-    QPainterPath head = Ellipse(52, 38, 17, 18).united(Poly({{44, 50}, {62, 50}, {62, 74}, {46, 74}}));
+    QPainterPath head =
+        Ellipse(52, 38, 17, 18).united(Poly({{44, 50}, {62, 50}, {62, 74}, {46, 74}}));
     QPainterPath beak;
     beak.moveTo(38, 30);
     beak.cubicTo(30, 30, 24, 38, 27, 48);
@@ -139,7 +141,8 @@ void DrawFalcon(QPainter& painter, const TInks& inks) {
 }
 
 void DrawIbis(QPainter& painter, const TInks& inks) {
-    QPainterPath head = Ellipse(54, 36, 13, 13).united(Poly({{46, 44}, {62, 44}, {62, 74}, {46, 74}}));
+    QPainterPath head =
+        Ellipse(54, 36, 13, 13).united(Poly({{46, 44}, {62, 44}, {62, 74}, {46, 74}}));
     QPainterPath beak;
     beak.moveTo(44, 31);
     beak.cubicTo(28, 34, 18, 48, 12, 66);
@@ -174,7 +177,10 @@ void DrawRam(QPainter& painter, const TInks& inks) {
         const double t = i / 40.0 * 1.75 * M_PI;
         const double r = 12 - 7 * t / (1.75 * M_PI);
         const QPointF at(60 + r * std::cos(t - M_PI / 2), 40 + r * std::sin(t - M_PI / 2));
-        if (i == 0) horn.moveTo(at); else horn.lineTo(at);
+        if (i == 0)
+            horn.moveTo(at);
+        else
+            horn.lineTo(at);
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(ink::kKohl, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -195,7 +201,8 @@ void DrawLion(QPainter& painter, const TInks& inks) {
     manePath.addPolygon(mane);
     manePath.closeSubpath();
     Fill(painter, manePath, inks.dark);
-    QPainterPath face = Ellipse(50, 42, 15, 15).united(Poly({{40, 34}, {30, 40}, {31, 52}, {44, 56}}));
+    QPainterPath face =
+        Ellipse(50, 42, 15, 15).united(Poly({{40, 34}, {30, 40}, {31, 52}, {44, 56}}));
     Fill(painter, face.simplified(), inks.main);
     Eye(painter, QPointF(42, 38), inks, true);
     Line(painter, inks.detail, 1.6);
@@ -292,14 +299,16 @@ void CrownDisk(QPainter& painter, QPointF centre, double radius) {
     Fill(painter, Ellipse(centre.x(), centre.y(), radius, radius), ink::kGold, 2.2);
     painter.setPen(QPen(ink::kGoldPale, 1.6));
     painter.setBrush(Qt::NoBrush);
-    painter.drawArc(QRectF(centre.x() - radius * 0.6, centre.y() - radius * 0.6, radius * 1.2,
-                           radius * 1.2), 90 * 16, 90 * 16);
+    painter.drawArc(
+        QRectF(centre.x() - radius * 0.6, centre.y() - radius * 0.6, radius * 1.2, radius * 1.2),
+        90 * 16, 90 * 16);
 }
 
 QPainterPath WhiteCrownPath(double x, double top, double bottom, double width) {
     QPainterPath crown;
     crown.moveTo(x - width / 2, bottom);
-    crown.cubicTo(x - width / 2, bottom - (bottom - top) * 0.5, x - width * 0.22, top + 8, x - 2, top + 1);
+    crown.cubicTo(x - width / 2, bottom - (bottom - top) * 0.5, x - width * 0.22, top + 8, x - 2,
+                  top + 1);
     crown.cubicTo(x + 2, top - 2, x + 6, top + 2, x + width * 0.26, top + 8);
     crown.cubicTo(x + width / 2, bottom - (bottom - top) * 0.4, x + width / 2, bottom - 2,
                   x + width / 2, bottom);
@@ -308,8 +317,12 @@ QPainterPath WhiteCrownPath(double x, double top, double bottom, double width) {
 }
 
 QPainterPath RedCrownPath(double left, double top, double bottom) {
-    return Poly({{left, bottom}, {left + 2, top + 12}, {left + 22, top + 12}, {left + 24, top},
-                 {left + 30, top}, {left + 30, bottom}});
+    return Poly({{left, bottom},
+                 {left + 2, top + 12},
+                 {left + 22, top + 12},
+                 {left + 24, top},
+                 {left + 30, top},
+                 {left + 30, bottom}});
 }
 
 void CrownFeather(QPainter& painter, double x, double top, double bottom) {
@@ -325,14 +338,20 @@ void CrownFeather(QPainter& painter, double x, double top, double bottom) {
 
 void DrawCrown(QPainter& painter, TCrown crown) {
     switch (crown) {
-        case TCrown::None: break;
-        case TCrown::Disk: CrownDisk(painter, QPointF(54, 13), 11); break;
+        case TCrown::None:
+            break;
+        case TCrown::Disk:
+            CrownDisk(painter, QPointF(54, 13), 11);
+            break;
         case TCrown::Plumes:
             Fill(painter, Poly({{48, 24}, {49, 0}, {55, 0}, {55, 24}}), ink::kGold, 2.0);
             Fill(painter, Poly({{55, 24}, {55, 0}, {61, 0}, {62, 24}}), ink::kCarnelian, 2.0);
-            Fill(painter, QPainterPath(Poly({{44, 21}, {66, 21}, {66, 27}, {44, 27}})), ink::kLapis, 2.0);
+            Fill(painter, QPainterPath(Poly({{44, 21}, {66, 21}, {66, 27}, {44, 27}})), ink::kLapis,
+                 2.0);
             break;
-        case TCrown::Feather: CrownFeather(painter, 62, 0, 22); break;
+        case TCrown::Feather:
+            CrownFeather(painter, 62, 0, 22);
+            break;
         case TCrown::Double:
             Fill(painter, RedCrownPath(42, 4, 26), ink::kCarnelian, 2.0);
             Fill(painter, WhiteCrownPath(54, 0, 20, 14), ink::kHalo, 2.0);
@@ -340,7 +359,8 @@ void DrawCrown(QPainter& painter, TCrown crown) {
             painter.drawArc(QRectF(34, 4, 14, 12), 270 * 16, 180 * 16);
             break;
         case TCrown::Moon:
-            Fill(painter, Ellipse(56, 12, 12, 12).subtracted(Ellipse(56, 6, 12, 11)), ink::kHalo, 2.0);
+            Fill(painter, Ellipse(56, 12, 12, 12).subtracted(Ellipse(56, 6, 12, 11)), ink::kHalo,
+                 2.0);
             Fill(painter, Ellipse(56, 11, 7, 7), ink::kGoldPale, 1.8);
             break;
         case TCrown::Atef:
@@ -363,10 +383,15 @@ void DrawCrown(QPainter& painter, TCrown crown) {
             CrownDisk(painter, QPointF(55, 14), 9);
             break;
         }
-        case TCrown::Red: Fill(painter, RedCrownPath(40, 0, 22), ink::kCarnelian, 2.0); break;
-        case TCrown::White: Fill(painter, WhiteCrownPath(55, 0, 24, 20), ink::kHalo, 2.0); break;
+        case TCrown::Red:
+            Fill(painter, RedCrownPath(40, 0, 22), ink::kCarnelian, 2.0);
+            break;
+        case TCrown::White:
+            Fill(painter, WhiteCrownPath(55, 0, 24, 20), ink::kHalo, 2.0);
+            break;
         case TCrown::Throne:
-            Fill(painter, Poly({{46, 24}, {46, 4}, {56, 4}, {56, 14}, {66, 14}, {66, 24}}), ink::kGold, 2.0);
+            Fill(painter, Poly({{46, 24}, {46, 4}, {56, 4}, {56, 14}, {66, 14}, {66, 24}}),
+                 ink::kGold, 2.0);
             break;
         case TCrown::House:
             Fill(painter, Poly({{46, 24}, {46, 10}, {64, 10}, {64, 24}}), ink::kGold, 2.0);
@@ -378,10 +403,14 @@ void DrawCrown(QPainter& painter, TCrown crown) {
 TInks InksOf(int army) {
     if (army == 0) return {ink::kGold, ink::kLapisDeep, ink::kLapis};
     // Painted faience for the pyramid rulers.
-    if (army == kLapisFaience) return {QColor(0x2d, 0x55, 0xa3), ink::kGoldPale, QColor(0x1a, 0x2f, 0x60)};
-    if (army == kTurquoiseFaience) return {QColor(0x2a, 0x9d, 0x8f), QColor(0xff, 0xf0, 0xb0), QColor(0x17, 0x5e, 0x56)};
-    if (army == kCarnelianFaience) return {QColor(0xb8, 0x45, 0x2a), ink::kGoldPale, QColor(0x6e, 0x24, 0x14)};
-    if (army == kMalachiteFaience) return {QColor(0x3f, 0x8a, 0x4a), ink::kGoldPale, QColor(0x24, 0x52, 0x2b)};
+    if (army == kLapisFaience)
+        return {QColor(0x2d, 0x55, 0xa3), ink::kGoldPale, QColor(0x1a, 0x2f, 0x60)};
+    if (army == kTurquoiseFaience)
+        return {QColor(0x2a, 0x9d, 0x8f), QColor(0xff, 0xf0, 0xb0), QColor(0x17, 0x5e, 0x56)};
+    if (army == kCarnelianFaience)
+        return {QColor(0xb8, 0x45, 0x2a), ink::kGoldPale, QColor(0x6e, 0x24, 0x14)};
+    if (army == kMalachiteFaience)
+        return {QColor(0x3f, 0x8a, 0x4a), ink::kGoldPale, QColor(0x24, 0x52, 0x2b)};
     const QColor main = ArmyColour(army);
     return {main, ArmyDetail(army), army == 2 ? QColor(0x3a, 0x33, 0x2c) : Shade(main, 0.62)};
 }
@@ -405,17 +434,39 @@ void PaintDeity(QPainter& painter, const QRectF& area, const TDeity& deity, int 
         painter.translate(-50, -78);
     }
     switch (deity.head) {
-        case THead::Human: DrawHuman(painter, inks, false); break;
-        case THead::Woman: DrawHuman(painter, inks, true); break;
-        case THead::Falcon: DrawFalcon(painter, inks); break;
-        case THead::Ibis: DrawIbis(painter, inks); break;
-        case THead::Jackal: DrawJackal(painter, inks); break;
-        case THead::Ram: DrawRam(painter, inks); break;
-        case THead::Lion: DrawLion(painter, inks); break;
-        case THead::Crocodile: DrawCrocodile(painter, inks); break;
-        case THead::Bull: DrawBull(painter, inks); break;
-        case THead::Scarab: DrawScarab(painter, inks); break;
-        case THead::Cobra: DrawCobra(painter, inks); break;
+        case THead::Human:
+            DrawHuman(painter, inks, false);
+            break;
+        case THead::Woman:
+            DrawHuman(painter, inks, true);
+            break;
+        case THead::Falcon:
+            DrawFalcon(painter, inks);
+            break;
+        case THead::Ibis:
+            DrawIbis(painter, inks);
+            break;
+        case THead::Jackal:
+            DrawJackal(painter, inks);
+            break;
+        case THead::Ram:
+            DrawRam(painter, inks);
+            break;
+        case THead::Lion:
+            DrawLion(painter, inks);
+            break;
+        case THead::Crocodile:
+            DrawCrocodile(painter, inks);
+            break;
+        case THead::Bull:
+            DrawBull(painter, inks);
+            break;
+        case THead::Scarab:
+            DrawScarab(painter, inks);
+            break;
+        case THead::Cobra:
+            DrawCobra(painter, inks);
+            break;
     }
     painter.restore();
     painter.save();

@@ -6,7 +6,20 @@
 namespace vaeloric::art {
 
 enum class THead { Human, Woman, Falcon, Ibis, Jackal, Ram, Lion, Crocodile, Bull, Scarab, Cobra };
-enum class TCrown { None, Disk, Plumes, Feather, Double, Moon, Atef, Horns, Red, White, Throne, House };
+enum class TCrown {
+    None,
+    Disk,
+    Plumes,
+    Feather,
+    Double,
+    Moon,
+    Atef,
+    Horns,
+    Red,
+    White,
+    Throne,
+    House
+};
 
 struct TDeity {
     const char* name;

@@ -11,12 +11,18 @@ namespace {
 
 const char* KindName(int kind) {
     switch (kind) {
-        case 5: return "QUEEN";
-        case 6: return "HORSE";
-        case 7: return "ROOK";
-        case 8: return "KING";
-        case 9: return "BISHOP";
-        default: return "PAWN";
+        case 5:
+            return "QUEEN";
+        case 6:
+            return "HORSE";
+        case 7:
+            return "ROOK";
+        case 8:
+            return "KING";
+        case 9:
+            return "BISHOP";
+        default:
+            return "PAWN";
     }
 }
 
@@ -56,7 +62,8 @@ void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 
         painter.drawPath(path);
     };
     QPainterPath plinth;
-    plinth.addPolygon(QPolygonF({QPointF(14, 176), QPointF(90, 176), QPointF(90, 164), QPointF(24, 164)}));
+    plinth.addPolygon(
+        QPolygonF({QPointF(14, 176), QPointF(90, 176), QPointF(90, 164), QPointF(24, 164)}));
     plinth.closeSubpath();
     fill(plinth, ink::kGold);
     QPainterPath body;
@@ -198,7 +205,8 @@ void PaintLargePawn(QPainter& painter, const QRectF& area, int pawnKind) {
                   QStringLiteral("PAWN"), 16);
     const QRectF niche = DrawNiche(painter, area);
     PaintPawn(painter, niche.adjusted(20, 6, -20, -4), pawnKind, 0);
-    DrawAltar(painter, area, target, QStringLiteral("becomes ") + QString::fromLatin1(KindName(target)));
+    DrawAltar(painter, area, target,
+              QStringLiteral("becomes ") + QString::fromLatin1(KindName(target)));
 }
 
 void PaintKingOverlay(QPainter& painter, const QRectF& area, char letter) {
@@ -226,7 +234,8 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     const QRectF inner = area.adjusted(2, 2, -2, -2);
     DrawNightSky(painter, QRectF(inner.left(), inner.top(), inner.width(), h * 0.55 - 2));
     // The pyramid the ruler keeps, rising behind the bust.
-    QPolygonF pyramid({QPointF(inner.left() - 10, y0 + h * 0.62), QPointF(area.center().x(), y0 + h * 0.1),
+    QPolygonF pyramid({QPointF(inner.left() - 10, y0 + h * 0.62),
+                       QPointF(area.center().x(), y0 + h * 0.1),
                        QPointF(inner.right() + 10, y0 + h * 0.62)});
     QLinearGradient sunlit(QPointF(inner.left(), 0), QPointF(inner.right(), 0));
     sunlit.setColorAt(0, ink::kGoldPale);
@@ -238,7 +247,8 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     painter.drawPolygon(pyramid);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink::kSand);
-    painter.drawRect(QRectF(inner.left(), y0 + h * 0.55, inner.width(), inner.bottom() - (y0 + h * 0.55)));
+    painter.drawRect(
+        QRectF(inner.left(), y0 + h * 0.55, inner.width(), inner.bottom() - (y0 + h * 0.55)));
     painter.restore();
     PaintWithHalo(painter, QRectF(inner.left() + 4, y0 + h * 0.2, inner.width() - 8, h * 0.52), 2.0,
                   [&](QPainter& layer, const QRectF& box) {
@@ -252,7 +262,8 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     const QRectF right(inner.right() - 10 - emblem, inner.bottom() - emblem - 5, emblem, emblem);
     DrawRulerEmblem(painter, ruler, left);
     DrawRulerEmblem(painter, ruler, right);
-    DrawFittedText(painter, QRectF(left.right() + 4, left.top(), right.left() - left.right() - 8, emblem),
+    DrawFittedText(painter,
+                   QRectF(left.right() + 4, left.top(), right.left() - left.right() - 8, emblem),
                    QStringLiteral("RULER %1").arg(ruler), SansFont(10), ink::kKohl);
 }
 
@@ -264,8 +275,9 @@ void DrawColumn(QPainter& painter, const QRectF& box) {
     painter.setPen(QPen(ink::kKohl, 1));
     const double w = box.width();
     const double capital = w * 1.4;
-    QPolygonF flare({QPointF(box.left() - w * 0.2, box.top()), QPointF(box.right() + w * 0.2, box.top()),
-                     QPointF(box.right(), box.top() + capital), QPointF(box.left(), box.top() + capital)});
+    QPolygonF flare(
+        {QPointF(box.left() - w * 0.2, box.top()), QPointF(box.right() + w * 0.2, box.top()),
+         QPointF(box.right(), box.top() + capital), QPointF(box.left(), box.top() + capital)});
     painter.setBrush(ink::kTurquoise);
     painter.drawPolygon(flare);
     QLinearGradient round(box.topLeft(), box.topRight());

@@ -80,10 +80,12 @@ void DrawSideSymbols(QPainter& painter, const QRectF& cell, char letter, int ran
     const TElement quarter = QuarterElement(rank, file);
     QColor mark = ink::kHalo;
     mark.setAlpha(215);
-    DrawElementSymbol(painter, BoardElement(letter), QRectF(c.x() - s / 2, c.y() - off - s / 2, s, s),
-                      mark, 1.6);
-    DrawElementSymbol(painter, quarter, QRectF(c.x() + off - s / 2, c.y() - s / 2, s, s), mark, 1.6);
-    DrawElementSymbol(painter, quarter, QRectF(c.x() - off - s / 2, c.y() - s / 2, s, s), mark, 1.6);
+    DrawElementSymbol(painter, BoardElement(letter),
+                      QRectF(c.x() - s / 2, c.y() - off - s / 2, s, s), mark, 1.6);
+    DrawElementSymbol(painter, quarter, QRectF(c.x() + off - s / 2, c.y() - s / 2, s, s), mark,
+                      1.6);
+    DrawElementSymbol(painter, quarter, QRectF(c.x() - off - s / 2, c.y() - s / 2, s, s), mark,
+                      1.6);
     DrawElementSymbol(painter, LoreOf(letter, rank, file).element,
                       QRectF(c.x() - s / 2, c.y() + off - s / 2, s, s), mark, 1.6);
 }
@@ -109,8 +111,10 @@ void PaintBoard(QPainter& painter, const QRectF& area, char letter) {
     // The four home quarters meet along the middle lines.
     painter.save();
     painter.setPen(QPen(ink::kGold, 2));
-    painter.drawLine(QPointF(area.center().x(), area.top()), QPointF(area.center().x(), area.bottom()));
-    painter.drawLine(QPointF(area.left(), area.center().y()), QPointF(area.right(), area.center().y()));
+    painter.drawLine(QPointF(area.center().x(), area.top()),
+                     QPointF(area.center().x(), area.bottom()));
+    painter.drawLine(QPointF(area.left(), area.center().y()),
+                     QPointF(area.right(), area.center().y()));
     painter.setPen(QPen(ink::kKohl, 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(1, 1, -1, -1));
@@ -122,10 +126,12 @@ void PaintVaelericSquare(QPainter& painter, const QRectF& area, char letter, int
     DrawPyramid(painter, area, PyramidOf(letter, rank, file), topRatio, 2.0);
     DrawSideSymbols(painter, area, letter, rank, file, topRatio);
     const double topSide = area.width() * topRatio;
-    const QRectF top(area.center().x() - topSide / 2, area.center().y() - topSide / 2, topSide, topSide);
+    const QRectF top(area.center().x() - topSide / 2, area.center().y() - topSide / 2, topSide,
+                     topSide);
     const TSquareLore& lore = LoreOf(letter, rank, file);
-    DrawSquareSign(painter, lore, QRectF(top.left() + topSide * 0.2, top.top() + topSide * 0.1,
-                                         topSide * 0.6, topSide * 0.55),
+    DrawSquareSign(painter, lore,
+                   QRectF(top.left() + topSide * 0.2, top.top() + topSide * 0.1, topSide * 0.6,
+                          topSide * 0.55),
                    ElementTone(lore.element).darker(160), 3.0);
     DrawFittedText(painter, QRectF(top.left(), top.top() + topSide * 0.66, topSide, topSide * 0.3),
                    SquareName(rank, file), SerifFont(topSide * 0.24), ink::kKohl);
@@ -160,8 +166,9 @@ void PaintEnglishSquare(QPainter& painter, const QRectF& area, char letter, int 
 
     const QColor text = ink::kKohl;
     const double left = page.left() + 6, width = page.width() - 12;
-    DrawFittedText(painter, QRectF(left, heading.bottom() + 3, width, 17), QString::fromLatin1(lore.signName),
-                   SansFont(14), lore.element == TElement::Air ? QColor(0x7a, 0x5a, 0x0c) : signTone.darker(170));
+    DrawFittedText(painter, QRectF(left, heading.bottom() + 3, width, 17),
+                   QString::fromLatin1(lore.signName), SansFont(14),
+                   lore.element == TElement::Air ? QColor(0x7a, 0x5a, 0x0c) : signTone.darker(170));
     DrawFittedText(painter, QRectF(left, heading.bottom() + 21, width, 17),
                    QString::fromLatin1(lore.trumpNumeral) + QStringLiteral("  ") +
                        QString::fromLatin1(lore.trumpName),
@@ -170,15 +177,16 @@ void PaintEnglishSquare(QPainter& painter, const QRectF& area, char letter, int 
     const QRectF figure(left + 2, heading.bottom() + 42, 22, 38);
     painter.setPen(Qt::NoPen);
     DrawGeomanticFigure(painter, lore.figureRows, figure, ink::kCarnelian);
-    DrawFittedText(painter, QRectF(figure.right() + 4, figure.top(), page.right() - figure.right() - 10,
-                                   figure.height() * 0.6),
-                   QString::fromLatin1(lore.figureName), SerifFont(13), text);
     DrawFittedText(painter,
-                   QRectF(figure.right() + 4, figure.top() + figure.height() * 0.55,
-                          page.right() - figure.right() - 10, figure.height() * 0.45),
-                   QString::fromLatin1(ElementName(QuarterElement(rank, file))) +
-                       QStringLiteral(" QUARTER"),
-                   SansFont(9), quarter.darker(170));
+                   QRectF(figure.right() + 4, figure.top(), page.right() - figure.right() - 10,
+                          figure.height() * 0.6),
+                   QString::fromLatin1(lore.figureName), SerifFont(13), text);
+    DrawFittedText(
+        painter,
+        QRectF(figure.right() + 4, figure.top() + figure.height() * 0.55,
+               page.right() - figure.right() - 10, figure.height() * 0.45),
+        QString::fromLatin1(ElementName(QuarterElement(rank, file))) + QStringLiteral(" QUARTER"),
+        SansFont(9), quarter.darker(170));
     painter.restore();
 }
 

@@ -11,13 +11,16 @@ namespace ids = picture_ids;
 
 namespace {
 
-bool IsCursorId(int id) { return (id >= 1001 && id <= 1006) || id == 1009; }
+bool IsCursorId(int id) {
+    return (id >= 1001 && id <= 1006) || id == 1009;
+}
 
 // Pictures laid over the board or over another picture keep a transparent
 // ground; all others cover their whole rectangle.
 bool IsTransparent(int id, char letter) {
-    return id == ids::kIcon || id == ids::kPtahMarker || (id > ids::kDieFaceBase && id <= ids::kDieFaceBase + 6) || IsCursorId(id) || (id >= 2001 && id <= 2285) ||
-           id == ids::LargeKingOverlayId(letter);
+    return id == ids::kIcon || id == ids::kPtahMarker ||
+           (id > ids::kDieFaceBase && id <= ids::kDieFaceBase + 6) || IsCursorId(id) ||
+           (id >= 2001 && id <= 2285) || id == ids::LargeKingOverlayId(letter);
 }
 
 void Draw(QPainter& painter, const QRectF& area, char letter, int id) {
@@ -60,7 +63,8 @@ void Draw(QPainter& painter, const QRectF& area, char letter, int id) {
         if (offset == 5) return PaintKingOverlay(painter, area, letter);
         return PaintLargePiece(painter, area, letter, kKinds[offset]);
     }
-    if (id >= ids::kFirstRuler && id <= ids::kLastRuler) return PaintRuler(painter, area, id - 8000);
+    if (id >= ids::kFirstRuler && id <= ids::kLastRuler)
+        return PaintRuler(painter, area, id - 8000);
     if (id == ids::kPtahEmpty) return PaintPtahSquare(painter, area);
     if (id == ids::kPtahOverlay) return PaintPtahOverlay(painter, area);
 }
@@ -141,6 +145,8 @@ QIcon TPictureCatalogue::Icon() const {
     return icon;
 }
 
-std::vector<int> TPictureCatalogue::Ids() const { return ids_; }
+std::vector<int> TPictureCatalogue::Ids() const {
+    return ids_;
+}
 
 }  // namespace vaeloric

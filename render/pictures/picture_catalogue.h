@@ -18,7 +18,7 @@ namespace vaeloric {
 // use and cached; pieces, badges, the Ptah marker and the cursors have a
 // transparent ground, everything else is opaque.
 class TPictureCatalogue {
-public:
+  public:
     explicit TPictureCatalogue(char boardLetter);
 
     char BoardLetter() const { return boardLetter_; }
@@ -48,7 +48,7 @@ public:
     // Every picture number this program has, ascending.
     std::vector<int> Ids() const;
 
-private:
+  private:
     char boardLetter_;
     std::vector<int> ids_;
     mutable std::map<int, QPixmap> cache_;

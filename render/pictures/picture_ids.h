@@ -43,7 +43,9 @@ int PieceId(int kind, int army, bool symbolic, char letter);
 // The 30 x 30 badge of a piece joined with its King.
 int KingBadgeId(int army);
 // Where the badge sits within the 50-pixel square, by army.
-struct TOffset { int x, y; };
+struct TOffset {
+    int x, y;
+};
 TOffset KingBadgeOffset(int army);
 
 // The 150 x 150 square picture (file and rank 1..8).

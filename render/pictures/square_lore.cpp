@@ -26,29 +26,45 @@ constexpr TSquareLore kGroups[16] = {
 
 // Aspect groups, rows rank 8 down to 1, files A to H. Air and Water boards
 // use the first layout, Fire and Earth the second.
+// clang-format off
 constexpr unsigned char kLayoutA[8][8] = {
-    {13, 14, 15, 12, 7, 4, 1, 10}, {9, 6, 3, 0, 11, 8, 5, 2},
-    {1, 10, 7, 4, 15, 12, 13, 14}, {5, 2, 11, 8, 3, 0, 9, 6},
-    {8, 11, 2, 5, 6, 9, 0, 3},     {4, 7, 10, 1, 14, 13, 12, 15},
-    {0, 3, 6, 9, 2, 5, 8, 11},     {12, 15, 14, 13, 10, 1, 4, 7},
+    {13, 14, 15, 12,  7,  4,  1, 10},
+    { 9,  6,  3,  0, 11,  8,  5,  2},
+    { 1, 10,  7,  4, 15, 12, 13, 14},
+    { 5,  2, 11,  8,  3,  0,  9,  6},
+    { 8, 11,  2,  5,  6,  9,  0,  3},
+    { 4,  7, 10,  1, 14, 13, 12, 15},
+    { 0,  3,  6,  9,  2,  5,  8, 11},
+    {12, 15, 14, 13, 10,  1,  4,  7},
 };
+// clang-format on
 // B6 and C6 carry each other's correspondences (their sentences follow the
 // table, their network inputs the other group); the pictures show the inputs.
+// clang-format off
 constexpr unsigned char kLayoutB[8][8] = {
-    {1, 4, 7, 10, 1, 4, 7, 10},     {9, 0, 3, 6, 9, 0, 3, 6},
-    {13, 12, 15, 14, 13, 12, 15, 14}, {5, 8, 11, 2, 5, 8, 11, 2},
-    {0, 9, 6, 3, 0, 9, 6, 3},       {4, 1, 10, 7, 4, 1, 10, 7},
-    {8, 5, 2, 11, 8, 5, 2, 11},     {12, 13, 14, 15, 12, 13, 14, 15},
+    { 1,  4,  7, 10,  1,  4,  7, 10},
+    { 9,  0,  3,  6,  9,  0,  3,  6},
+    {13, 12, 15, 14, 13, 12, 15, 14},
+    { 5,  8, 11,  2,  5,  8, 11,  2},
+    { 0,  9,  6,  3,  0,  9,  6,  3},
+    { 4,  1, 10,  7,  4,  1, 10,  7},
+    { 8,  5,  2, 11,  8,  5,  2, 11},
+    {12, 13, 14, 15, 12, 13, 14, 15},
 };
+// clang-format on
 
 }  // namespace
 
 TElement BoardElement(char letter) {
     switch (letter) {
-        case 'W': return E::Water;
-        case 'A': return E::Air;
-        case 'F': return E::Fire;
-        default: return E::Earth;
+        case 'W':
+            return E::Water;
+        case 'A':
+            return E::Air;
+        case 'F':
+            return E::Fire;
+        default:
+            return E::Earth;
     }
 }
 
@@ -67,10 +83,14 @@ const TSquareLore& LoreOf(char letter, int rank, int file) {
 
 const char* ElementName(TElement element) {
     switch (element) {
-        case E::Fire: return "FIRE";
-        case E::Earth: return "EARTH";
-        case E::Air: return "AIR";
-        case E::Water: return "WATER";
+        case E::Fire:
+            return "FIRE";
+        case E::Earth:
+            return "EARTH";
+        case E::Air:
+            return "AIR";
+        case E::Water:
+            return "WATER";
     }
     return "";
 }

@@ -7,14 +7,14 @@ enum class TElement { Fire = 1, Earth = 2, Air = 3, Water = 4 };
 
 // What a square stands for in the readings, for drawing its pictures.
 struct TSquareLore {
-    int group;           // aspect group 0..15 whose correspondences it carries
-    int zodiacSign;      // 0 Aries .. 11 Pisces, or -1 for an element group
-    TElement element;    // the sign's element, or the group's own
+    int group;         // aspect group 0..15 whose correspondences it carries
+    int zodiacSign;    // 0 Aries .. 11 Pisces, or -1 for an element group
+    TElement element;  // the sign's element, or the group's own
     const char* signName;
     const char* trumpNumeral;
     const char* trumpName;
     const char* figureName;
-    int figureRows[4];   // geomantic figure, top row first: 1 or 2 points
+    int figureRows[4];  // geomantic figure, top row first: 1 or 2 points
 };
 
 // The board element of a program (W Water, A Air, E Earth, F Fire).

@@ -15,18 +15,31 @@ namespace {
 namespace ids = picture_ids;
 using art::TElement;
 
-void EnsureApp() { test::EnsurePictureApp(); }
+void EnsureApp() {
+    test::EnsurePictureApp();
+}
 
 TEST(SquareLore, LayoutsGiveEachSquareItsGroup) {
-    struct TCase { char letter; int rank, file, group; const char* sign; const char* figure; };
+    struct TCase {
+        char letter;
+        int rank, file, group;
+        const char* sign;
+        const char* figure;
+    };
     const TCase cases[] = {
-        {'W', 8, 1, 13, "AIR", "FORTUNA MINOR"},  {'A', 1, 1, 12, "EARTH", "CAPUT DRACONIS"},
-        {'W', 7, 4, 0, "CAPRICORN", "CARCER"},    {'A', 5, 5, 3, "ARIES", "PUER"},
-        {'W', 1, 8, 7, "LEO", "FORTUNA MAJOR"},   {'F', 8, 1, 1, "AQUARIUS", "TRISTITIA"},
-        {'E', 1, 4, 15, "FIRE", "CAUDA DRACONIS"}, {'F', 5, 3, 11, "SAGITTARIUS", "ACQUISITIO"},
+        {'W', 8, 1, 13, "AIR", "FORTUNA MINOR"},
+        {'A', 1, 1, 12, "EARTH", "CAPUT DRACONIS"},
+        {'W', 7, 4, 0, "CAPRICORN", "CARCER"},
+        {'A', 5, 5, 3, "ARIES", "PUER"},
+        {'W', 1, 8, 7, "LEO", "FORTUNA MAJOR"},
+        {'F', 8, 1, 1, "AQUARIUS", "TRISTITIA"},
+        {'E', 1, 4, 15, "FIRE", "CAUDA DRACONIS"},
+        {'F', 5, 3, 11, "SAGITTARIUS", "ACQUISITIO"},
         // On the Fire and Earth boards B6 and C6 carry each other's correspondences.
-        {'F', 6, 2, 12, "EARTH", "CAPUT DRACONIS"}, {'E', 6, 3, 15, "FIRE", "CAUDA DRACONIS"},
-        {'F', 6, 6, 12, "EARTH", "CAPUT DRACONIS"}, {'E', 6, 7, 15, "FIRE", "CAUDA DRACONIS"},
+        {'F', 6, 2, 12, "EARTH", "CAPUT DRACONIS"},
+        {'E', 6, 3, 15, "FIRE", "CAUDA DRACONIS"},
+        {'F', 6, 6, 12, "EARTH", "CAPUT DRACONIS"},
+        {'E', 6, 7, 15, "FIRE", "CAUDA DRACONIS"},
         {'W', 6, 2, 10, "AIR", "RUBEUS"},
     };
     for (const TCase& c : cases) {
@@ -62,13 +75,16 @@ QColor SideColour(const QImage& board, int rank, int file, int dx, int dy) {
 }
 
 bool Near(const QColor& a, const QColor& b) {
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 12;
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           12;
 }
 
 TEST(BoardPicture, PyramidSidesCarryBoardQuarterAndSign) {
     EnsureApp();
     for (char letter : {'W', 'A', 'E', 'F'}) {
-        const QImage board = TPictureCatalogue(letter).Picture(ids::BoardPictureId(letter)).toImage();
+        const QImage board =
+            TPictureCatalogue(letter).Picture(ids::BoardPictureId(letter)).toImage();
         for (int rank = 1; rank <= 8; ++rank) {
             for (int file = 1; file <= 8; ++file) {
                 SCOPED_TRACE(testing::Message() << letter << " rank " << rank << " file " << file);
@@ -77,8 +93,9 @@ TEST(BoardPicture, PyramidSidesCarryBoardQuarterAndSign) {
                 EXPECT_TRUE(Near(SideColour(board, rank, file, 1, 0), art::Shade(quarter, 0.84)));
                 EXPECT_TRUE(Near(SideColour(board, rank, file, 0, -1),
                                  art::Shade(art::ElementTone(art::BoardElement(letter)), 1.22)));
-                EXPECT_TRUE(Near(SideColour(board, rank, file, 0, 1),
-                                 art::Shade(art::ElementTone(art::LoreOf(letter, rank, file).element), 0.74)));
+                EXPECT_TRUE(Near(
+                    SideColour(board, rank, file, 0, 1),
+                    art::Shade(art::ElementTone(art::LoreOf(letter, rank, file).element), 0.74)));
             }
         }
     }
@@ -90,14 +107,17 @@ TEST(Pictures, EveryBoardAndSquareSetIsItsOwn) {
     for (char letter : {'W', 'A', 'E', 'F'}) {
         const TPictureCatalogue catalogue(letter);
         const QImage board = catalogue.Picture(ids::BoardPictureId(letter)).toImage();
-        boards.insert(qHash(QByteArray(reinterpret_cast<const char*>(board.constBits()), board.sizeInBytes())));
+        boards.insert(qHash(
+            QByteArray(reinterpret_cast<const char*>(board.constBits()), board.sizeInBytes())));
         // Within one program no two square pictures are alike.
         std::set<QByteArray> squares;
         for (int id : catalogue.Ids()) {
             if (id < 5001 || id > 6364) continue;
             const QImage image = catalogue.Picture(id).toImage();
-            EXPECT_TRUE(squares.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
-                                                  image.sizeInBytes())).second)
+            EXPECT_TRUE(squares
+                            .insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                               image.sizeInBytes()))
+                            .second)
                 << letter << " square " << id;
         }
     }
@@ -110,7 +130,8 @@ TEST(Pictures, RulersAreFifteenDifferentPictures) {
     std::set<QByteArray> rulers;
     for (int id = 8001; id <= 8015; ++id) {
         const QImage image = catalogue.Picture(id).toImage();
-        rulers.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+        rulers.insert(
+            QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
     }
     EXPECT_EQ(rulers.size(), 15u);
 }
@@ -125,7 +146,8 @@ TEST(Pictures, PiecesWearTheirArmyColour) {
             for (int kind = 1; kind <= 9; ++kind) {
                 for (bool symbolic : {false, true}) {
                     const int id = ids::PieceId(kind, army, symbolic, letter);
-                    const QImage image = catalogue.Picture(id).toImage().convertToFormat(QImage::Format_ARGB32);
+                    const QImage image =
+                        catalogue.Picture(id).toImage().convertToFormat(QImage::Format_ARGB32);
                     int wearing = 0;
                     for (int y = 0; y < image.height(); ++y)
                         for (int x = 0; x < image.width(); ++x) {

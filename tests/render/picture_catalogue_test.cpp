@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/render/picture_test_app.h"
 #include <set>
+
+#include "tests/render/picture_test_app.h"
 
 namespace vaeloric {
 namespace {
 
 namespace ids = picture_ids;
 
-void App() { test::EnsurePictureApp(); }
+void App() {
+    test::EnsurePictureApp();
+}
 
 constexpr char kLetters[] = {'W', 'A', 'E', 'F'};
 
@@ -22,7 +25,8 @@ std::map<int, QSize> ExpectedPictures(char letter) {
     expected[999] = {25, 25};
     for (int army = 1; army <= 4; ++army) {
         for (int kind = 1; kind <= 9; ++kind) {
-            for (bool symbolic : {false, true}) expected[ids::PieceId(kind, army, symbolic, letter)] = {50, 50};
+            for (bool symbolic : {false, true})
+                expected[ids::PieceId(kind, army, symbolic, letter)] = {50, 50};
         }
         expected[ids::KingBadgeId(army)] = {30, 30};
     }
@@ -83,9 +87,10 @@ TEST(PictureCatalogue, DoesNotServeAnotherBoardsOwnPictures) {
         for (char other : kLetters) {
             if (other == letter) continue;
             SCOPED_TRACE(testing::Message() << letter << " asked for " << other);
-            for (int id : {ids::BoardPictureId(other), ids::PieceId(5, 1, false, other),
-                           ids::SquarePictureId(other, 1, 1, false), ids::SquarePictureId(other, 8, 8, true),
-                           ids::LargePieceId(other, 8, 0), ids::LargeKingOverlayId(other)}) {
+            for (int id :
+                 {ids::BoardPictureId(other), ids::PieceId(5, 1, false, other),
+                  ids::SquarePictureId(other, 1, 1, false), ids::SquarePictureId(other, 8, 8, true),
+                  ids::LargePieceId(other, 8, 0), ids::LargeKingOverlayId(other)}) {
                 EXPECT_FALSE(catalogue.Has(id)) << id;
                 EXPECT_TRUE(catalogue.SizeOf(id).isEmpty()) << id;
                 EXPECT_TRUE(catalogue.Picture(id).isNull()) << id;
@@ -98,30 +103,53 @@ TEST(PictureCatalogue, DoesNotServeAnotherBoardsOwnPictures) {
 }
 
 TEST(PictureIds, FollowTheBoardNumbering) {
-    struct TCase { int got, want; };
-    const TCase cases[] = {
-        {ids::PieceId(5, 1, false, 'W'), 2180},  {ids::PieceId(5, 1, true, 'W'), 2280},
-        {ids::PieceId(6, 2, false, 'W'), 2151},  {ids::PieceId(5, 3, false, 'W'), 2160},
-        {ids::PieceId(9, 4, false, 'E'), 2074},  {ids::PieceId(8, 1, false, 'F'), 2233},
-        {ids::PieceId(7, 3, false, 'A'), 2112},  {ids::PieceId(1, 2, false, 'A'), 2001},
-        {ids::PieceId(3, 1, true, 'A'), 2015},   {ids::PieceId(4, 3, false, 'A'), 2008},
-        {ids::PieceId(2, 4, false, 'A'), 2010},  {ids::PieceId(10, 1, false, 'A'), 0},
-        {ids::PieceId(5, 0, false, 'A'), 0},     {ids::KingBadgeId(2), 2255},
-        {ids::KingBadgeId(3), 2265},             {ids::KingBadgeId(4), 2275},
-        {ids::KingBadgeId(1), 2285},             {ids::BoardPictureId('A'), 1500},
-        {ids::BoardPictureId('W'), 1501},        {ids::BoardPictureId('F'), 1502},
-        {ids::BoardPictureId('E'), 1503},        {ids::SquarePictureId('W', 1, 1, false), 5201},
-        {ids::SquarePictureId('W', 8, 8, false), 5264}, {ids::SquarePictureId('W', 1, 1, true), 6201},
-        {ids::SquarePictureId('E', 2, 3, false), 5018}, {ids::SquarePictureId('F', 8, 8, true), 6364},
-        {ids::LargePieceId('E', 5, 0), 7000},    {ids::LargePieceId('F', 9, 0), 7034},
-        {ids::LargePieceId('A', 10, 6), 7011},   {ids::LargePieceId('W', 3, 0), 7042},
-        {ids::LargeKingOverlayId('W'), 7025},    {ids::RulerId('E', 8, 1), 8014},
-        {ids::RulerId('E', 1, 8), 8009},         {ids::RulerId('A', 7, 3), 8010},
-        {ids::RulerId('W', 5, 5), 8010},         {ids::RulerId('F', 4, 1), 8009},
-        {ids::RulerId('F', 8, 8), 8002},         {ids::HeldPieceCursorId(3), 1002},
-        {ids::HeldPieceCursorId(9), 1009},       {ids::HeldPieceCursorId(6), 1004},
+    struct TCase {
+        int got, want;
     };
-    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(cases[i].got, cases[i].want) << "case " << i;
+    const TCase cases[] = {
+        {ids::PieceId(5, 1, false, 'W'), 2180},
+        {ids::PieceId(5, 1, true, 'W'), 2280},
+        {ids::PieceId(6, 2, false, 'W'), 2151},
+        {ids::PieceId(5, 3, false, 'W'), 2160},
+        {ids::PieceId(9, 4, false, 'E'), 2074},
+        {ids::PieceId(8, 1, false, 'F'), 2233},
+        {ids::PieceId(7, 3, false, 'A'), 2112},
+        {ids::PieceId(1, 2, false, 'A'), 2001},
+        {ids::PieceId(3, 1, true, 'A'), 2015},
+        {ids::PieceId(4, 3, false, 'A'), 2008},
+        {ids::PieceId(2, 4, false, 'A'), 2010},
+        {ids::PieceId(10, 1, false, 'A'), 0},
+        {ids::PieceId(5, 0, false, 'A'), 0},
+        {ids::KingBadgeId(2), 2255},
+        {ids::KingBadgeId(3), 2265},
+        {ids::KingBadgeId(4), 2275},
+        {ids::KingBadgeId(1), 2285},
+        {ids::BoardPictureId('A'), 1500},
+        {ids::BoardPictureId('W'), 1501},
+        {ids::BoardPictureId('F'), 1502},
+        {ids::BoardPictureId('E'), 1503},
+        {ids::SquarePictureId('W', 1, 1, false), 5201},
+        {ids::SquarePictureId('W', 8, 8, false), 5264},
+        {ids::SquarePictureId('W', 1, 1, true), 6201},
+        {ids::SquarePictureId('E', 2, 3, false), 5018},
+        {ids::SquarePictureId('F', 8, 8, true), 6364},
+        {ids::LargePieceId('E', 5, 0), 7000},
+        {ids::LargePieceId('F', 9, 0), 7034},
+        {ids::LargePieceId('A', 10, 6), 7011},
+        {ids::LargePieceId('W', 3, 0), 7042},
+        {ids::LargeKingOverlayId('W'), 7025},
+        {ids::RulerId('E', 8, 1), 8014},
+        {ids::RulerId('E', 1, 8), 8009},
+        {ids::RulerId('A', 7, 3), 8010},
+        {ids::RulerId('W', 5, 5), 8010},
+        {ids::RulerId('F', 4, 1), 8009},
+        {ids::RulerId('F', 8, 8), 8002},
+        {ids::HeldPieceCursorId(3), 1002},
+        {ids::HeldPieceCursorId(9), 1009},
+        {ids::HeldPieceCursorId(6), 1004},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(cases[i].got, cases[i].want) << "case " << i;
     EXPECT_EQ(ids::KingBadgeOffset(1).x, 20);
     EXPECT_EQ(ids::KingBadgeOffset(2).y, 20);
     EXPECT_EQ(ids::KingBadgeOffset(4).x, 20);
@@ -177,8 +205,10 @@ TEST(PictureCatalogue, PiecesOfDifferentKindsAndArmiesDiffer) {
         for (int id : catalogue.Ids()) {
             if (id < 2001 || id > 2284) continue;
             const QImage image = catalogue.Picture(id).toImage();
-            const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-            EXPECT_TRUE(seen.insert(bytes).second) << letter << " picture " << id << " repeats another";
+            const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
+                                   image.sizeInBytes());
+            EXPECT_TRUE(seen.insert(bytes).second)
+                << letter << " picture " << id << " repeats another";
         }
     }
 }

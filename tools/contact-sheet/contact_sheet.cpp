@@ -22,8 +22,9 @@ namespace ids = vaeloric::picture_ids;
 // A board set with pieces of every army on squares of every kind.
 QImage SetBoard(const TPictureCatalogue& catalogue, bool symbolic) {
     const char letter = catalogue.BoardLetter();
-    QImage image(catalogue.Picture(ids::BoardPictureId(letter)).toImage().convertToFormat(
-        QImage::Format_ARGB32_Premultiplied));
+    QImage image(catalogue.Picture(ids::BoardPictureId(letter))
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     QPainter painter(&image);
     int n = 0;
     for (int row = 0; row < 8; ++row) {
@@ -35,13 +36,15 @@ QImage SetBoard(const TPictureCatalogue& catalogue, bool symbolic) {
             const int kind = kKinds[n % 10];
             const QPoint corner(column * 50, row * 50);
             const int shown = kind == 10 ? kCompanions[n % 4] : kind;
-            painter.drawPixmap(corner, catalogue.Picture(ids::PieceId(shown, army, symbolic, letter)));
+            painter.drawPixmap(corner,
+                               catalogue.Picture(ids::PieceId(shown, army, symbolic, letter)));
             if (kind == 10) {
                 const auto offset = ids::KingBadgeOffset(army);
                 painter.drawPixmap(corner + QPoint(offset.x, offset.y),
                                    catalogue.Picture(ids::KingBadgeId(army)));
             }
-            if (row == 5 && column == 1) painter.drawPixmap(corner + QPoint(12, 12), catalogue.Picture(999));
+            if (row == 5 && column == 1)
+                painter.drawPixmap(corner + QPoint(12, 12), catalogue.Picture(999));
         }
     }
     return image;
@@ -49,11 +52,15 @@ QImage SetBoard(const TPictureCatalogue& catalogue, bool symbolic) {
 
 QImage Sheet(const TPictureCatalogue& catalogue) {
     const int width = 1860, margin = 10, labelHeight = 14;
-    struct TItem { QImage image; QString label; };
+    struct TItem {
+        QImage image;
+        QString label;
+    };
     std::vector<TItem> items;
     items.push_back({SetBoard(catalogue, false), QStringLiteral("gods set on the board")});
     items.push_back({SetBoard(catalogue, true), QStringLiteral("symbolic set on the board")});
-    for (int id : catalogue.Ids()) items.push_back({catalogue.Picture(id).toImage(), QString::number(id)});
+    for (int id : catalogue.Ids())
+        items.push_back({catalogue.Picture(id).toImage(), QString::number(id)});
 
     // Flow layout, first pass to find the height.
     std::vector<QPoint> places;
