@@ -113,7 +113,7 @@ private:
     bool WriteGame(const std::string& path);
     TBoxAnswer Box(const std::string& text, const std::string& title,
                    TBoxButtons buttons = TBoxButtons::Ok, TBoxIcon icon = TBoxIcon::None);
-    void RunOption(TOptionDialog which);
+    void RunOption(TOptionKind which);
 
     TWindowLayer& layer_;
     TGameSession& game_;
