@@ -70,6 +70,7 @@ void TGameController::SetUpGame() {
     game_.board.SetUp(game_.setup.status.data());
     layer_.ShowControlPanel();
     game_.turn.throwValue = 0;
+    playing_ = true;
     layer_.Invalidate();
 }
 

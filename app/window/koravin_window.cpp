@@ -52,7 +52,8 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
         }
         return;
     }
-    if (controller_.Ended()) {
+    if (!controller_.Playing()) {
+        // While the set-up dialogs run, and after the end, there is no board.
         painter.fillRect(rect(), BackgroundColour(controller_.Options().background));
         return;
     }

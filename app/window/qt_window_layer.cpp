@@ -2,16 +2,18 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "app/window/koravin_window.h"
 #include "app/window/music.h"
-#include "game/board.h"
 #include "dialogs/dice_dialog.h"
 #include "dialogs/option_dialogs.h"
 #include "dialogs/piece_info_dialog.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/ptah_square_dialog.h"
+#include "game/board.h"
 #include "reading/dialog/game_div_dialog.h"
 
 namespace vaeloric {
@@ -57,8 +59,16 @@ bool RunFileDialog(QWidget* parent, std::string& fileName, bool save) {
 }  // namespace
 
 TBoxAnswer TQtWindowLayer::ShowMessage(const TMessageBox& box) {
-    QMessageBox message(QtIcon(box.icon), QString::fromStdString(box.title),
-                        QString::fromStdString(box.text), QtButtons(box.buttons), &window_);
+    const QString title = QString::fromStdString(box.title);
+    QMessageBox message(QtIcon(box.icon), title, QString::fromStdString(box.text),
+                        QtButtons(box.buttons), &window_);
+    // Wide enough that the window frame can show the whole title (most boxes
+    // carry the question as their title).
+    if (auto* grid = qobject_cast<QGridLayout*>(message.layout())) {
+        const int wanted = std::min(message.fontMetrics().horizontalAdvance(title) + 140, 640);
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     switch (message.exec()) {
         case QMessageBox::Cancel: return TBoxAnswer::Cancel;
         case QMessageBox::Yes: return TBoxAnswer::Yes;
