@@ -15,7 +15,7 @@ namespace vaeloric {
 namespace {
 
 class PieceInfo : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::EnsureWidgetApplication(); }
 
     static QString Text(const QWidget& dialog, int id) {
@@ -76,8 +76,8 @@ TEST_F(PieceInfo, EachPieceOnEachBoard) {
         ASSERT_EQ(ElementCodeOfLetter(board.letter), board.element);
         TPieceInfoDialog dialog(nullptr, board.element, pictures);
         dialog.show();
-        const int small[6] = {board.smallKing, board.smallHorse, board.smallBishop,
-                              board.smallQueen, board.smallRook, 2015};
+        const int small[6] = {board.smallKing,  board.smallHorse, board.smallBishop,
+                              board.smallQueen, board.smallRook,  2015};
         for (int i = 0; i < 6; ++i) {
             SCOPED_TRACE(pieces[i].label);
             auto* radio = dialog.findChild<QRadioButton*>(QString::number(pieces[i].radio));
