@@ -1,6 +1,7 @@
 // The piece information dialog: texts, die values and each board's pictures.
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -95,6 +96,21 @@ TEST_F(PieceInfo, EachPieceOnEachBoard) {
             EXPECT_FALSE(description->verticalScrollBar()->isVisible());
         }
     }
+}
+
+TEST_F(PieceInfo, ArrowKeysShowTheNextPiece) {
+    const TPictureCatalogue pictures('A');
+    TPieceInfoDialog dialog(nullptr, 1, pictures);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    auto* king = dialog.findChild<QRadioButton*>("101");
+    king->click();
+    king->setFocus();
+    ASSERT_TRUE(king->hasFocus());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(king, &down);
+    EXPECT_EQ(Text(dialog, 108).toStdString(), "DICE ROLL: 2");
+    EXPECT_EQ(dialog.ShownPiece(), 1);
 }
 
 TEST_F(PieceInfo, AnotherBoardsCodeShowsTextsWithoutPictures) {
