@@ -33,7 +33,8 @@ constexpr int kPerPhase = 80;  // early, middle and late game
 const std::vector<TCorpusPosition>& Corpus() {
     static const std::vector<TCorpusPosition> corpus = [] {
         static constexpr char kBoards[4] = {'W', 'A', 'E', 'F'};
-        static constexpr TSquare kPtah[8] = {{2, 1}, {4, 5}, {5, 4}, {7, 7}, {3, 2}, {6, 6}, {1, 3}, {5, 8}};
+        static constexpr TSquare kPtah[8] = {{2, 1}, {4, 5}, {5, 4}, {7, 7},
+                                             {3, 2}, {6, 6}, {1, 3}, {5, 8}};
         std::vector<TCorpusPosition> phase[3];
         for (int game = 0; game < 400; ++game) {
             if (phase[0].size() >= 400 && phase[1].size() >= 400 && phase[2].size() >= 400) break;
@@ -66,7 +67,8 @@ const std::vector<TCorpusPosition>& Corpus() {
         std::vector<TCorpusPosition> picked;
         for (const auto& positions : phase) {
             const std::size_t n = positions.size();
-            for (int i = 0; i < kPerPhase && n > 0; ++i) picked.push_back(positions[i * n / kPerPhase]);
+            for (int i = 0; i < kPerPhase && n > 0; ++i)
+                picked.push_back(positions[i * n / kPerPhase]);
         }
         return picked;
     }();
@@ -82,7 +84,9 @@ void BM_ChooseComputerMoveCorpus(benchmark::State& state) {
             SquareRecord destination, origin;
             const auto start = std::chrono::steady_clock::now();
             ChooseComputerMove(board, corpus[i].face, corpus[i].army, destination, origin);
-            const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            const double ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
             best[i] = std::min(best[i], ms);
             benchmark::DoNotOptimize(destination);
         }
@@ -94,7 +98,8 @@ void BM_ChooseComputerMoveCorpus(benchmark::State& state) {
     state.counters["worst_ms"] = sorted.back();
     int faces[7] = {};
     for (const auto& position : corpus) ++faces[position.face];
-    for (int face = 1; face <= 6; ++face) state.counters["face" + std::to_string(face)] = faces[face];
+    for (int face = 1; face <= 6; ++face)
+        state.counters["face" + std::to_string(face)] = faces[face];
 }
 BENCHMARK(BM_ChooseComputerMoveCorpus)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -119,7 +124,8 @@ void BM_ComputerGame(benchmark::State& state) {
     options.turnLimit = 400;
     auto game = std::make_unique<sim::TGame>();
     for (auto _ : state) {
-        sim::PlayGame(options, *game, [](const std::string& line) { benchmark::DoNotOptimize(line.data()); });
+        sim::PlayGame(options, *game,
+                      [](const std::string& line) { benchmark::DoNotOptimize(line.data()); });
     }
     state.counters["turns"] = static_cast<double>(game->turns);
     state.counters["moves"] = static_cast<double>(game->computerMoves);

@@ -28,6 +28,8 @@ TControlPanelDialog::TControlPanelDialog(QWidget* parent) : QFrame(parent) {
     colours.setColor(QPalette::Window, kPanelColour);
     setPalette(colours);
     setAutoFillBackground(true);
+    // A click on the panel is the panel's, never a click on the board below.
+    setAttribute(Qt::WA_NoMousePropagation);
 
     const TDialogUnits units(font());
     for (const TPanelControl& control : kPanelControls) {
@@ -43,7 +45,8 @@ TControlPanelDialog::TControlPanelDialog(QWidget* parent) : QFrame(parent) {
                 box->setFocusPolicy(Qt::NoFocus);
                 place.setHeight(units.Y(kCheckBoxHeight));
                 const int command = control.command;
-                connect(box, &QCheckBox::clicked, this, [this, command] { emit CommandIssued(command); });
+                connect(box, &QCheckBox::clicked, this,
+                        [this, command] { emit CommandIssued(command); });
                 widget = box;
                 break;
             }

@@ -78,7 +78,8 @@ TRadioOptionDialog::TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec&
 
     const QSize wanted = units.Size(spec.width, spec.height);
     const QSize needed = column->totalMinimumSize();
-    setFixedSize(std::max(wanted.width(), needed.width()), std::max(wanted.height(), needed.height()));
+    setFixedSize(std::max(wanted.width(), needed.width()),
+                 std::max(wanted.height(), needed.height()));
 }
 
 void TRadioOptionDialog::ReadStates(std::uint16_t* states) const {

@@ -16,8 +16,8 @@ QFont OptionDialogFont(int pointSize) {
 
 TDialogUnits::TDialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseWidth = (letters / 26 + 1) / 2;
     baseHeight = metrics.height();
     if (baseWidth < 1) baseWidth = 1;

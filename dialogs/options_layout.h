@@ -14,7 +14,7 @@ QFont OptionDialogFont(int pointSize);
 // Dialog units of a font, as the window system measures them: a quarter of
 // the average letter width across, an eighth of the line height down.
 class TDialogUnits {
-public:
+  public:
     explicit TDialogUnits(const QFont& font);
 
     int X(int units) const { return (units * baseWidth + 2) / 4; }
@@ -27,7 +27,7 @@ public:
     int BaseWidth() const { return baseWidth; }
     int BaseHeight() const { return baseHeight; }
 
-private:
+  private:
     int baseWidth;
     int baseHeight;
 };

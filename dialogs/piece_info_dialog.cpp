@@ -80,7 +80,10 @@ TPieceInfoDialog::TPieceInfoDialog(QWidget* parent, int elementCode,
         radio->setGeometry(units.Rect(66, 8 + 13 * i, 40, 10));
         kinds->addButton(radio, i);
     }
-    connect(kinds, &QButtonGroup::idClicked, this, &TPieceInfoDialog::ShowPiece);
+    // Whether by mouse or by the arrow keys, the piece that becomes selected.
+    connect(kinds, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) ShowPiece(id);
+    });
 
     // The description takes eight units from the tall OK button, so that the
     // longest text (five lines in the free fonts) shows without scrolling.

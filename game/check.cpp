@@ -11,11 +11,6 @@ using namespace rules;
 
 namespace {
 
-constexpr struct {
-    int rank;
-    int file;
-} kKingSteps[8] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
-
 // Pawn squares that attack a square, as (rank step, file step, pawn army),
 // for the armies 1 and 3 and for the armies 2 and 4.
 struct TPawnAttack {
@@ -162,12 +157,16 @@ bool FindKing(const TBoard& board, std::int32_t army, TSquare& square) {
 
 int KingMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
     const std::int32_t ally = CheckedAlly(army);
-    const int skip = OnBoard(origin.rank, origin.file) ? FlatIndex(origin.rank, origin.file) : kNoSquare;
     list.Clear();
-    for (const auto& step : kKingSteps) {
-        const int rank = origin.rank + step.rank;
-        const int file = origin.file + step.file;
-        if (!OnBoard(rank, file)) continue;
+    if (!OnBoard(origin.rank, origin.file)) [[unlikely]] {
+        list.Close(origin);
+        return 0;
+    }
+    const int skip = FlatIndex(origin.rank, origin.file);
+    const TSquareGeometry::TTargets& steps = kGeometry.king[skip];
+    for (int i = 0; i < steps.count; ++i) {
+        const int rank = RankOfFlat(steps.flat[i]);
+        const int file = FileOfFlat(steps.flat[i]);
         const TPiece& piece = board.At(rank, file);
         if (IsFriend(piece, army, ally)) continue;
         // The King leaves its square, so the square must not shield the

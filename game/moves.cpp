@@ -5,6 +5,7 @@
 #include "game/check.h"
 #include "game/internal_error.h"
 #include "game/rules_common.h"
+#include "game/square_geometry.h"
 
 namespace vaeloric {
 
@@ -29,58 +30,51 @@ struct TStep {
     int file;
 };
 
-constexpr TStep kQueenSteps[8] = {{2, 0}, {2, 2}, {0, 2}, {-2, 2}, {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
-constexpr TStep kHorseSteps[8] = {{2, 1}, {1, 2}, {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
-constexpr TStep kRookRays[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-constexpr TStep kBishopRays[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
-
-// Per army: the two diagonal steps around the straight one, in order.
-struct TPawnSteps {
-    TStep step[3];
-    int straight;  // index of the straight step
-};
-
-constexpr TPawnSteps kPawnSteps[5] = {
+// Per army, the pawn's three steps in order: a diagonal, the straight step,
+// the other diagonal.
+constexpr TStep kPawnSteps[5][3] = {
     {},
-    {{{1, -1}, {1, 0}, {1, 1}}, 1},
-    {{{1, 1}, {0, 1}, {-1, 1}}, 1},
-    {{{-1, -1}, {-1, 0}, {-1, 1}}, 1},
-    {{{1, -1}, {0, -1}, {-1, -1}}, 1},
+    {{1, -1}, {1, 0}, {1, 1}},
+    {{1, 1}, {0, 1}, {-1, 1}},
+    {{-1, -1}, {-1, 0}, {-1, 1}},
+    {{1, -1}, {0, -1}, {-1, -1}},
 };
+constexpr int kStraightStep = 1;
 
-int JumpMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, const TStep (&steps)[8],
-              TMoveListBase& list) {
+// The Queen and Horse step orders and the Rook and Bishop rays live in the
+// square tables, shared with the attack scans.
+int JumpMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+              const TSquareGeometry::TTargets (&table)[81], TMoveListBase& list) {
     const std::int32_t ally = CheckedAlly(army);
     list.Clear();
-    for (const TStep& step : steps) {
-        const int rank = origin.rank + step.rank;
-        const int file = origin.file + step.file;
-        if (!OnBoard(rank, file)) continue;
-        const TPiece& piece = board.At(rank, file);
-        if (IsFriend(piece, army, ally)) continue;
-        list.Push(MakeRecord(rank, file, piece, 0));
+    if (OnBoard(origin.rank, origin.file)) {
+        const TPiece* cells = &board.squares[0][0];
+        const TSquareGeometry::TTargets& targets = table[FlatIndex(origin.rank, origin.file)];
+        for (int i = 0; i < targets.count; ++i) {
+            const int flat = targets.flat[i];
+            const TPiece& piece = cells[flat];
+            if (!IsFriend(piece, army, ally)) list.Push(MakeRecord(RankOfFlat(flat), FileOfFlat(flat), piece, 0));
+        }
     }
     list.Close(origin);
     return list.Size();
 }
 
-int RayMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, const TStep (&rays)[4],
-             TMoveListBase& list) {
+int RayMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+             const TSquareGeometry::TRays (&table)[81], TMoveListBase& list) {
     const std::int32_t ally = CheckedAlly(army);
     list.Clear();
-    for (const TStep& ray : rays) {
-        int rank = origin.rank + ray.rank;
-        int file = origin.file + ray.file;
-        while (OnBoard(rank, file)) {
-            const TPiece& piece = board.At(rank, file);
-            if (piece.kind != Empty) {
-                if (!IsFriend(piece, army, ally)) list.Push(MakeRecord(rank, file, piece, 0));
-                break;
+    if (OnBoard(origin.rank, origin.file)) {
+        const TPiece* cells = &board.squares[0][0];
+        const TSquareGeometry::TRays& rays = table[FlatIndex(origin.rank, origin.file)];
+        for (int d = 0; d < 4; ++d)
+            for (int i = 0; i < rays.length[d]; ++i) {
+                const int flat = rays.flat[d][i];
+                const TPiece& piece = cells[flat];
+                if (piece.kind == Empty || !IsFriend(piece, army, ally))
+                    list.Push(MakeRecord(RankOfFlat(flat), FileOfFlat(flat), piece, 0));
+                if (piece.kind != Empty) break;
             }
-            list.Push(MakeRecord(rank, file, piece, 0));
-            rank += ray.rank;
-            file += ray.file;
-        }
     }
     list.Close(origin);
     return list.Size();
@@ -90,14 +84,14 @@ int RayMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
 int ArmyPawnMoves(const TBoard& board, const SquareRecord& origin, std::int32_t generatorArmy,
                   TMoveListBase& list) {
     const TPiece& pawn = board.At(origin.rank, origin.file);
-    const TPawnSteps& steps = kPawnSteps[generatorArmy];
+    const TStep(&steps)[3] = kPawnSteps[generatorArmy];
     list.Clear();
     for (int i = 0; i < 3; ++i) {
-        const int rank = origin.rank + steps.step[i].rank;
-        const int file = origin.file + steps.step[i].file;
+        const int rank = origin.rank + steps[i].rank;
+        const int file = origin.file + steps[i].file;
         if (!OnBoard(rank, file)) continue;
         const TPiece& piece = board.At(rank, file);
-        const bool listed = i == steps.straight
+        const bool listed = i == kStraightStep
                                 ? piece.kind == Empty
                                 : piece.kind != Empty && piece.army != pawn.army && piece.army != pawn.ally;
         if (listed)
@@ -110,19 +104,19 @@ int ArmyPawnMoves(const TBoard& board, const SquareRecord& origin, std::int32_t 
 }  // namespace
 
 int QueenMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
-    return JumpMoves(board, origin, army, kQueenSteps, list);
+    return JumpMoves(board, origin, army, kGeometry.queen, list);
 }
 
 int HorseMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
-    return JumpMoves(board, origin, army, kHorseSteps, list);
+    return JumpMoves(board, origin, army, kGeometry.horse, list);
 }
 
 int RookMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
-    return RayMoves(board, origin, army, kRookRays, list);
+    return RayMoves(board, origin, army, kGeometry.rook, list);
 }
 
 int BishopMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
-    return RayMoves(board, origin, army, kBishopRays, list);
+    return RayMoves(board, origin, army, kGeometry.bishop, list);
 }
 
 int FirePawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {

@@ -11,14 +11,19 @@ struct TStep {
     int file;
 };
 
-constexpr TStep kQueenJumps[8] = {{2, 0}, {2, 2}, {0, 2}, {-2, 2}, {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
-constexpr TStep kHorseJumps[8] = {{2, 1}, {1, 2}, {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
+constexpr TStep kQueenJumps[8] = {{2, 0},  {2, 2},   {0, 2},  {-2, 2},
+                                  {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
+constexpr TStep kHorseJumps[8] = {{2, 1},   {1, 2},   {-1, 2}, {-2, 1},
+                                  {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
 constexpr TStep kRookRays[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
 constexpr TStep kBishopRays[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
 // The two diagonal capture steps of each army's pawns.
-constexpr TStep kPawnCaptures[5][2] = {{}, {{1, -1}, {1, 1}}, {{1, 1}, {-1, 1}}, {{-1, -1}, {-1, 1}}, {{1, -1}, {-1, -1}}};
+constexpr TStep kPawnCaptures[5][2] = {
+    {}, {{1, -1}, {1, 1}}, {{1, 1}, {-1, 1}}, {{-1, -1}, {-1, 1}}, {{1, -1}, {-1, -1}}};
 
-int Sign(int value) { return (value > 0) - (value < 0); }
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
 }  // namespace
 
@@ -46,11 +51,16 @@ void TAttackMap::Build(const TBoard& board) {
                     }
                 }
             };
-            if (IsPawnKind(kind)) jumps(kPawnCaptures[piece.army], 2);
-            else if (kind == Queen) jumps(kQueenJumps, 8);
-            else if (kind == Horse) jumps(kHorseJumps, 8);
-            else if (kind == Rook) rays(kRookRays);
-            else if (kind == Bishop) rays(kBishopRays);
+            if (IsPawnKind(kind))
+                jumps(kPawnCaptures[piece.army], 2);
+            else if (kind == Queen)
+                jumps(kQueenJumps, 8);
+            else if (kind == Horse)
+                jumps(kHorseJumps, 8);
+            else if (kind == Rook)
+                rays(kRookRays);
+            else if (kind == Bishop)
+                rays(kBishopRays);
         }
     }
 }

@@ -22,7 +22,9 @@ struct TCompactMove {
     std::int8_t attacked;
 };
 
-inline int SquareIndex(int rank, int file) { return (rank - 1) * 8 + (file - 1); }
+inline int SquareIndex(int rank, int file) {
+    return (rank - 1) * 8 + (file - 1);
+}
 
 struct TCompactList {
     int count = 0;
@@ -33,25 +35,33 @@ struct TCompactList {
     TCompactMove moves[kMaxLegalMoves];
 
     // attacks: the attack map of the board as it stands, or nullptr.
-    void Build(TBoard& board, std::int32_t army, std::int16_t die, const TAttackMap* attacks) {
+    void Build(TBoard& board, std::int32_t army, std::int16_t die, const TAttackMap* attacks,
+               const TArmySquares* pieces) {
         count = 0;
         std::memset(blockLength, 0, sizeof blockLength);
-        ForEachLegalMove(board, army, die, [&](const SquareRecord& from, const SquareRecord& to) {
-            const int index = SquareIndex(from.rank, from.file);
-            if (blockLength[index] == 0) blockStart[index] = static_cast<std::uint8_t>(count);
-            ++blockLength[index];
-            moves[count++] = TCompactMove{static_cast<std::int8_t>(from.rank), static_cast<std::int8_t>(from.file),
-                                          static_cast<std::int8_t>(to.rank),   static_cast<std::int8_t>(to.file),
-                                          static_cast<std::int8_t>(to.capture), static_cast<std::int8_t>(to.promotes),
-                                          0};
-            return count < kMaxLegalMoves;
-        }, attacks);
+        ForEachLegalMove(
+            board, army, die,
+            [&](const SquareRecord& from, const SquareRecord& to) {
+                const int index = SquareIndex(from.rank, from.file);
+                if (blockLength[index] == 0) blockStart[index] = static_cast<std::uint8_t>(count);
+                ++blockLength[index];
+                moves[count++] = TCompactMove{static_cast<std::int8_t>(from.rank),
+                                              static_cast<std::int8_t>(from.file),
+                                              static_cast<std::int8_t>(to.rank),
+                                              static_cast<std::int8_t>(to.file),
+                                              static_cast<std::int8_t>(to.capture),
+                                              static_cast<std::int8_t>(to.promotes),
+                                              0};
+                return count < kMaxLegalMoves;
+            },
+            attacks, pieces);
     }
 
     // The move from one square to another, or nullptr.
     const TCompactMove* Find(TSquare from, TSquare to) const {
         const int index = SquareIndex(from.rank, from.file);
-        for (int i = blockStart[index], end = i + blockLength[index]; i < end && blockLength[index] != 0; ++i) {
+        for (int i = blockStart[index], end = i + blockLength[index];
+             i < end && blockLength[index] != 0; ++i) {
             if (moves[i].toRank == to.rank && moves[i].toFile == to.file) return &moves[i];
         }
         return nullptr;

@@ -50,8 +50,8 @@ std::int32_t PtahFactor(TBoard& board) {
 }
 
 bool ChooseComputerMoveWithScores(TBoard& board, std::int16_t die, std::int32_t army,
-                                  SquareRecord& destination, SquareRecord& origin, TScoredMove* scores,
-                                  int capacity, int& count) {
+                                  SquareRecord& destination, SquareRecord& origin,
+                                  TScoredMove* scores, int capacity, int& count) {
     count = 0;
     TLegalMoveList list;
     ListLegalMoves(board, army, die, list);
@@ -68,7 +68,8 @@ bool ChooseComputerMoveWithScores(TBoard& board, std::int16_t die, std::int32_t 
         MakeAnyMove(board, move.from.Square(), to, asKing);
         const std::int32_t score = EvaluatePosition(board, army, ptahFactor);
         TakeBack(board, to, move.from.Square());
-        if (scores != nullptr && count < capacity) scores[count] = TScoredMove{move.from, to, score};
+        if (scores != nullptr && count < capacity)
+            scores[count] = TScoredMove{move.from, to, score};
         ++count;
         // Strictly greater: ties keep the earlier move.
         if (score > best) {
@@ -83,8 +84,8 @@ bool ChooseComputerMoveWithScores(TBoard& board, std::int16_t die, std::int32_t 
     return true;
 }
 
-bool ChooseComputerMove(TBoard& board, std::int16_t die, std::int32_t army, SquareRecord& destination,
-                        SquareRecord& origin) {
+bool ChooseComputerMove(TBoard& board, std::int16_t die, std::int32_t army,
+                        SquareRecord& destination, SquareRecord& origin) {
     int count = 0;
     return ChooseComputerMoveWithScores(board, die, army, destination, origin, nullptr, 0, count);
 }

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "game/internal_error.h"
 #include "game/dice_rule.h"
-#include "players/int32_math.h"
+#include "game/internal_error.h"
 #include "players/compact_moves.h"
+#include "players/int32_math.h"
 #include "players/opponent_profiles.h"
 
 namespace vaeloric {
@@ -16,18 +16,22 @@ namespace {
 
 constexpr int kCheckmated = 2;
 
-TSquare Sq(int rank, int file) { return TSquare{static_cast<std::int16_t>(rank), file}; }
+TSquare Sq(int rank, int file) {
+    return TSquare{static_cast<std::int16_t>(rank), file};
+}
 
-bool OnSameSide(std::int32_t army, std::int32_t other) { return army == other || AllyOf(army) == other; }
+bool OnSameSide(std::int32_t army, std::int32_t other) {
+    return army == other || AllyOf(army) == other;
+}
 
 class TEvaluation {
-public:
+  public:
     TEvaluation(TBoard& board_, std::int32_t army_, std::int32_t ptahFactor_)
         : board(board_), a(army_), ptahFactor(ptahFactor_) {}
 
     std::int32_t Run();
 
-private:
+  private:
     bool HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t hostileTo);
     void DiceSurvey();
     void PtahTerm();
@@ -48,6 +52,7 @@ private:
     TCompactList lists[5][7];
     // The attacks on the board as it stands after the trial move.
     TAttackMap attackMap;
+    TArmySquares armySquares[5];
     // Lists made while an examined square is emptied for the defender scan.
     TCompactList defenderLists[5][7];
     bool defenderListMade[5][7];
@@ -90,13 +95,13 @@ void TEvaluation::DiceSurvey() {
     const std::int32_t next = NextArmy(a);
     const std::int32_t previous = PreviousArmy(a);
     for (std::int16_t die = 1; die <= 6; ++die) {
-        lists[a][die].Build(board, a, die, &attackMap);
+        lists[a][die].Build(board, a, die, &attackMap, &armySquares[a]);
         if (!HasSafeMove(lists[a][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
-        lists[ally][die].Build(board, ally, die, &attackMap);
+        lists[ally][die].Build(board, ally, die, &attackMap, &armySquares[ally]);
         if (!HasSafeMove(lists[ally][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
-        lists[next][die].Build(board, next, die, &attackMap);
+        lists[next][die].Build(board, next, die, &attackMap, &armySquares[next]);
         if (!HasSafeMove(lists[next][die], die, next)) diceBlock = Add32(diceBlock, 1);
-        lists[previous][die].Build(board, previous, die, &attackMap);
+        lists[previous][die].Build(board, previous, die, &attackMap, &armySquares[previous]);
         if (!HasSafeMove(lists[previous][die], die, next)) diceBlock = Add32(diceBlock, 1);
     }
 }
@@ -124,9 +129,11 @@ void TEvaluation::PtahTerm() {
 
 void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
     const std::int32_t v = x.value;
+    const bool hostileKing = HostileKingNextTo(board, s, x.army);
+    // Most pieces stand unattacked: the map says so without a search.
+    if (!hostileKing && !attackMap.Attacked(x.army, s.rank, s.file)) return;
     TSquare attackers[kAttackerRoom];
     const int attackerCount = Attackers(board, s, x.army, attackers);
-    const bool hostileKing = HostileKingNextTo(board, s, x.army);
     if (attackerCount == 0 && !hostileKing) return;
 
     std::int32_t attackWeight = 0, realThreats = 0, minAttacker = kBestScore;
@@ -178,7 +185,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         if (emptied) {
             list = &defenderLists[defender.army][die];
             if (!defenderListMade[defender.army][die]) {
-                list->Build(board, defender.army, die, nullptr);
+                list->Build(board, defender.army, die, nullptr, nullptr);
                 defenderListMade[defender.army][die] = true;
             }
         }
@@ -312,7 +319,8 @@ std::int32_t TEvaluation::Decided(std::int32_t score) {
     } else if (questionerOnPtah) {
         score = AttackerCount(board, p, q) > 0 ? kWorstScore : kPtahHeldScore;
     }
-    if (status[NextArmy(a)] == kCheckmated && status[PreviousArmy(a)] == kCheckmated) score = kBestScore;
+    if (status[NextArmy(a)] == kCheckmated && status[PreviousArmy(a)] == kCheckmated)
+        score = kBestScore;
     if (status[a] == kCheckmated && status[AllyOf(a)] == kCheckmated) score = kWorstScore;
     return score;
 }
@@ -328,6 +336,7 @@ std::int32_t TEvaluation::Run() {
     if (status[PreviousArmy(a)] == kCheckmated) checkmatedEnemies += 1;
 
     attackMap.Build(board);
+    for (std::int32_t army = 1; army <= 4; ++army) armySquares[army].Build(board, army);
     DiceSurvey();
     PtahTerm();
 

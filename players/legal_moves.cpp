@@ -25,7 +25,8 @@ void ListLegalMoves(TBoard& board, std::int32_t army, std::int16_t die, TLegalMo
 
 int HasNoLegalMove(TBoard& board, std::int16_t die, std::int32_t army) {
     // The first legal move answers the question.
-    const bool none = ForEachLegalMove(board, army, die, [](const SquareRecord&, const SquareRecord&) { return false; });
+    const bool none = ForEachLegalMove(
+        board, army, die, [](const SquareRecord&, const SquareRecord&) { return false; });
     return none ? 1 : 0;
 }
 

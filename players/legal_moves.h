@@ -25,7 +25,7 @@ static_assert(std::is_trivially_copyable_v<TLegalMove>);
 
 // The legal moves of an army for a die face, in generation order.
 class TLegalMoveList {
-public:
+  public:
     int Size() const { return count; }
     bool Empty() const { return count == 0; }
     const TLegalMove& operator[](int i) const { return Moves()[i]; }
@@ -37,10 +37,12 @@ public:
     // rather than written past the end.
     bool Push(const SquareRecord& from, const SquareRecord& to);
 
-private:
+  private:
     // Raw storage: only the entries pushed are ever read, so a list costs
     // nothing to create however large its capacity.
-    const TLegalMove* Moves() const { return std::launder(reinterpret_cast<const TLegalMove*>(raw)); }
+    const TLegalMove* Moves() const {
+        return std::launder(reinterpret_cast<const TLegalMove*>(raw));
+    }
 
     int count = 0;
     alignas(TLegalMove) unsigned char raw[sizeof(TLegalMove) * kMaxLegalMoves];

@@ -9,12 +9,9 @@ namespace vaeloric {
 namespace {
 
 constexpr TOpponentProfile kProfiles[7] = {
-    {"Dr Aldous Fenn", 15, 8, 1, 2, 2, 50, 2, 2},
-    {"Osric Vane", 20, 7, 2, 2, 3, 50, 2, 2},
-    {"AR Morrow", 11, 9, 1, 4, 1, 20, 1, 4},
-    {"Lachlan Corvey", 30, 5, 4, 1, 5, 100, 3, 1},
-    {"Imelda Morrow", 13, 8, 1, 3, 1, 25, 1, 3},
-    {"H. Tarrant Bell", 25, 7, 3, 2, 4, 50, 2, 2},
+    {"Dr Aldous Fenn", 15, 8, 1, 2, 2, 50, 2, 2}, {"Osric Vane", 20, 7, 2, 2, 3, 50, 2, 2},
+    {"AR Morrow", 11, 9, 1, 4, 1, 20, 1, 4},      {"Lachlan Corvey", 30, 5, 4, 1, 5, 100, 3, 1},
+    {"Imelda Morrow", 13, 8, 1, 3, 1, 25, 1, 3},  {"H. Tarrant Bell", 25, 7, 3, 2, 4, 50, 2, 2},
     {"Varro Quillane", 18, 7, 1, 2, 2, 50, 2, 2},
 };
 

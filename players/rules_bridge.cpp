@@ -38,7 +38,9 @@ void TakeBack(TBoard& board, const SquareRecord& target, TSquare origin) {
     UndoMove(board, target, SquareRecord::At(origin));
 }
 
-void PromoteArmy(TBoard& board, std::int32_t army) { Promote(board, army); }
+void PromoteArmy(TBoard& board, std::int32_t army) {
+    Promote(board, army);
+}
 
 TSquare KingSquare(const TBoard& board, std::int32_t army) {
     TSquare square{0, 0};
@@ -67,6 +69,8 @@ int ArmyCheckStatus(TBoard& board, std::int32_t army) {
     return CheckStatus(board, king, army);
 }
 
-int PtahDistance(TBoard& board, std::int32_t army) { return KingDistanceToPtah(board, army); }
+int PtahDistance(TBoard& board, std::int32_t army) {
+    return KingDistanceToPtah(board, army);
+}
 
 }  // namespace vaeloric::players

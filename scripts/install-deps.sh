@@ -8,7 +8,7 @@ PACKAGES="
   qt6-base-dev qt6-svg-dev libgl-dev
   libfluidsynth-dev fluidsynth timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 fonts-dejavu-core
   desktop-file-utils
   python3
 "

@@ -8,7 +8,8 @@ bool WriteAnalysis(const std::string& path, const TGame& game) {
     const TAnalysisWrite written =
         game.result == TGameResult::Unfinished
             ? WriteUnfinishedGame(game.reading, false, path)
-            : WriteGameAnswer(game.setUp, game.reading, game.result == TGameResult::Win, false, path);
+            : WriteGameAnswer(game.setUp, game.reading, game.result == TGameResult::Win, false,
+                              path);
     return written == TAnalysisWrite::Written;
 }
 

@@ -1,6 +1,6 @@
 #include <chrono>
-#include <memory>
 #include <cstdio>
+#include <memory>
 
 #include "sim/commands.h"
 #include "sim/game_runner.h"
@@ -26,7 +26,8 @@ void Hash(std::uint64_t& hash, const std::string& line) {
 
 TBenchFigures Bench(long games, long turnLimit) {
     static constexpr char kBoards[4] = {'W', 'A', 'E', 'F'};
-    static constexpr TSquare kPtahSquares[8] = {{2, 1}, {4, 5}, {5, 4}, {7, 7}, {3, 2}, {6, 6}, {1, 3}, {5, 8}};
+    static constexpr TSquare kPtahSquares[8] = {{2, 1}, {4, 5}, {5, 4}, {7, 7},
+                                                {3, 2}, {6, 6}, {1, 3}, {5, 8}};
     TBenchFigures figures;
     figures.hash = kFnvOffset;
     const auto start = std::chrono::steady_clock::now();
@@ -42,7 +43,8 @@ TBenchFigures Bench(long games, long turnLimit) {
         figures.turns += game->turns;
         figures.computerMoves += game->computerMoves;
     }
-    figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    figures.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return figures;
 }
 
@@ -52,14 +54,20 @@ int RunBench(const TArguments& args, std::string& out) {
         if (i + 1 >= args.size() && (args[i] == "--games" || args[i] == "--turns")) {
             throw TUsageError("The option " + args[i] + " needs a value.");
         }
-        if (args[i] == "--games") games = ParseCount(args[++i], "--games", 1000000);
-        else if (args[i] == "--turns") turns = ParseCount(args[++i], "--turns", 100000000);
-        else throw TUsageError("Unknown option '" + args[i] + "' for bench.");
+        if (args[i] == "--games")
+            games = ParseCount(args[++i], "--games", 1000000);
+        else if (args[i] == "--turns")
+            turns = ParseCount(args[++i], "--turns", 100000000);
+        else
+            throw TUsageError("Unknown option '" + args[i] + "' for bench.");
     }
     const TBenchFigures figures = Bench(games, turns);
     char hash[17];
     std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(figures.hash));
-    const double perMove = figures.computerMoves > 0 ? figures.seconds * 1000.0 / figures.computerMoves : 0.0;
+    const double perMove =
+        figures.computerMoves > 0
+            ? figures.seconds * 1000.0 / static_cast<double>(figures.computerMoves)
+            : 0.0;
     char timing[160];
     std::snprintf(timing, sizeof timing, "time %.3f moves %ld per-move-ms %.3f", figures.seconds,
                   figures.computerMoves, perMove);

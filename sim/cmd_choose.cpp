@@ -9,7 +9,8 @@ namespace vaeloric::sim {
 constexpr int kNoLegalMoveStatus = 3;
 
 int RunChoose(const TArguments& args, std::string& out) {
-    constexpr const char* kUsage = "Usage: vaeloric-sim choose GAME.vae FACE [--opponent CODE] [--scores].";
+    constexpr const char* kUsage =
+        "Usage: vaeloric-sim choose GAME.vae FACE [--opponent CODE] [--scores].";
     std::vector<std::string> positional;
     std::int32_t opponent = 0;
     bool withScores = false;
@@ -17,7 +18,8 @@ int RunChoose(const TArguments& args, std::string& out) {
         if (args[i] == "--scores") {
             withScores = true;
         } else if (args[i] == "--opponent") {
-            if (i + 1 >= args.size()) throw TUsageError("--opponent needs a computer player code from 2 to 8.");
+            if (i + 1 >= args.size())
+                throw TUsageError("--opponent needs a computer player code from 2 to 8.");
             opponent = ParseComputerCode(args[++i], "--opponent");
         } else if (args[i].starts_with("--")) {
             throw TUsageError("Unknown option '" + args[i] + "' for choose.");
@@ -43,12 +45,13 @@ int RunChoose(const TArguments& args, std::string& out) {
     static TScoredMove scores[kMaxLegalMoves];
     int count = 0;
     SquareRecord destination, origin;
-    ChooseComputerMoveWithScores(board, face, army, destination, origin, scores, kMaxLegalMoves, count);
+    ChooseComputerMoveWithScores(board, face, army, destination, origin, scores, kMaxLegalMoves,
+                                 count);
     const std::string best = MoveText(origin.Square(), destination.Square());
     if (withScores) {
         for (int i = 0; i < count; ++i) {
-            out += MoveText(scores[i].from.Square(), scores[i].to.Square()) + " " + std::to_string(scores[i].score) +
-                   "\n";
+            out += MoveText(scores[i].from.Square(), scores[i].to.Square()) + " " +
+                   std::to_string(scores[i].score) + "\n";
         }
         out += "best " + best + "\n";
     } else {

@@ -11,7 +11,8 @@ int RunLegal(const TArguments& args, std::string& out) {
     LoadGameFile(args[0], game);
     TLegalMoveList list;
     ListLegalMoves(game.board, game.board.armyToMove, face, list);
-    for (const TLegalMove& move : list) out += MoveText(move.from.Square(), move.to.Square()) + "\n";
+    for (const TLegalMove& move : list)
+        out += MoveText(move.from.Square(), move.to.Square()) + "\n";
     return 0;
 }
 

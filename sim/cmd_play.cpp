@@ -43,12 +43,17 @@ int RunPlay(const TArguments& args, std::string& out) {
             const std::string value = OptionValue(args, i);
             bool valid = value.size() == 3;
             for (char c : value) valid = valid && c != 'h' && PlayerCodeOfLetter(c) >= 2;
-            if (!valid) throw TUsageError("--seats needs three seat letters from f, o, r, c, i, a and q, not '" + value + "'.");
-            for (int seat = 0; seat < 3; ++seat) options.seatLetters[seat] = value[static_cast<std::size_t>(seat)];
+            if (!valid)
+                throw TUsageError(
+                    "--seats needs three seat letters from f, o, r, c, i, a and q, not '" + value +
+                    "'.");
+            for (int seat = 0; seat < 3; ++seat)
+                options.seatLetters[seat] = value[static_cast<std::size_t>(seat)];
         } else if (option == "--questioner") {
             options.questionerCode = ParseComputerCode(OptionValue(args, i), "--questioner");
         } else if (option == "--seed") {
-            options.seed = static_cast<std::uint32_t>(ParseNonNegative(OptionValue(args, i), "The seed", kSeedModulus));
+            options.seed = static_cast<std::uint32_t>(
+                ParseNonNegative(OptionValue(args, i), "The seed", kSeedModulus));
         } else if (option == "--turns") {
             options.turnLimit = ParseCount(OptionValue(args, i), "--turns", kMaxTurns);
         } else if (option == "--save") {
@@ -66,8 +71,8 @@ int RunPlay(const TArguments& args, std::string& out) {
         out += '\n';
     });
     if (!savePath.empty()) {
-        const TSaveResult saved =
-            WriteSavedGame(savePath, options.boardLetter, game.board, game.setUp, game.turn, game.reading);
+        const TSaveResult saved = WriteSavedGame(savePath, options.boardLetter, game.board,
+                                                 game.setUp, game.turn, game.reading);
         if (!saved.saved) throw TUsageError("Cannot write the saved game '" + savePath + "'.");
     }
     if (!analysisPath.empty() && !WriteAnalysis(analysisPath, game)) {

@@ -32,7 +32,8 @@ int RunRead(const TArguments& args, std::string& out) {
     reading.gameActivation = game.gameActivation;
     // As after a move: the whole-game pass, then the move reading.
     if (!ReadSquareAsLastMove(reading, game.board, square.rank, square.file)) {
-        throw TUsageError("The square " + SquareName(square) + " is empty: there is no omen to read.");
+        throw TUsageError("The square " + SquareName(square) +
+                          " is empty: there is no omen to read.");
     }
     out += "[move]\n";
     AppendText(out, reading.moveText);

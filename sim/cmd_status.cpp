@@ -16,7 +16,8 @@ int RunStatus(const TArguments& args, std::string& out) {
             out += "check=0 king=- ptah-distance=-\n";
             continue;
         }
-        out += "check=" + std::to_string(CheckStatus(board, king, army)) + " king=" + SquareName(king) +
+        out += "check=" + std::to_string(CheckStatus(board, king, army)) +
+               " king=" + SquareName(king) +
                " ptah-distance=" + std::to_string(KingDistanceToPtah(board, army)) + "\n";
     }
     return 0;

@@ -14,24 +14,29 @@ namespace vaeloric::sim {
 
 TSetUpRecord GameSetUp(const TGameOptions& options) {
     TSetUpRecord setUp;
-    setUp.status = {static_cast<char>('0' + options.ptahRank), static_cast<char>('0' + options.ptahFile),
-                    options.boardLetter};
+    setUp.status = {static_cast<char>('0' + options.ptahRank),
+                    static_cast<char>('0' + options.ptahFile), options.boardLetter};
     setUp.questionerName = "";
     setUp.caption = kCaptionPrefix;
-    for (int seat = 2; seat <= 4; ++seat) setUp.seatCode[seat] = PlayerCodeOfLetter(options.seatLetters[seat - 2]);
+    for (int seat = 2; seat <= 4; ++seat)
+        setUp.seatCode[seat] = PlayerCodeOfLetter(options.seatLetters[seat - 2]);
     return setUp;
 }
 
 const char* ResultText(TGameResult result) {
     switch (result) {
-        case TGameResult::Win: return "result: win";
-        case TGameResult::Lose: return "result: lose";
-        case TGameResult::Unfinished: break;
+        case TGameResult::Win:
+            return "result: win";
+        case TGameResult::Lose:
+            return "result: lose";
+        case TGameResult::Unfinished:
+            break;
     }
     return "result: unfinished";
 }
 
-void PlayGame(const TGameOptions& options, TGame& game, const std::function<void(const std::string&)>& sink) {
+void PlayGame(const TGameOptions& options, TGame& game,
+              const std::function<void(const std::string&)>& sink) {
     game.setUp = GameSetUp(options);
     TBoard& board = game.board;
     // Seats first: every piece takes its army's player code when it is made.
@@ -50,7 +55,8 @@ void PlayGame(const TGameOptions& options, TGame& game, const std::function<void
     for (long turnNumber = 1; turnNumber <= options.turnLimit; ++turnNumber) {
         const std::int32_t army = board.armyToMove;
         const auto face = static_cast<std::int16_t>(dice() % 6 + 1);
-        std::string line = std::to_string(turnNumber) + " " + ColourName(army) + " " + std::to_string(face) + " ";
+        std::string line =
+            std::to_string(turnNumber) + " " + ColourName(army) + " " + std::to_string(face) + " ";
         game.turns = turnNumber;
         if (game.turn.checkmated[army] != 0 || HasNoLegalMove(board, face, army)) {
             line += "miss";
@@ -63,7 +69,8 @@ void PlayGame(const TGameOptions& options, TGame& game, const std::function<void
             const TPiece& moved = board.At(destination.rank, destination.file);
             // The Questioner's King (or CombinedKing moving as one) reaching
             // the Ptah square, as the human move entry notes it.
-            if (army == questioner && moved.kind == King && SquaresEqual(destination.Square(), ptah)) {
+            if (army == questioner && moved.kind == King &&
+                SquaresEqual(destination.Square(), ptah)) {
                 game.turn.ptahReached = true;
             }
             RunWholeGamePass(game.reading, board, destination.rank, destination.file);

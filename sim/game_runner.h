@@ -41,7 +41,8 @@ TSetUpRecord GameSetUp(const TGameOptions& options);
 
 // Plays the game and hands each output line (without its line end) to the
 // sink: one per turn, then the result line.
-void PlayGame(const TGameOptions& options, TGame& game, const std::function<void(const std::string&)>& sink);
+void PlayGame(const TGameOptions& options, TGame& game,
+              const std::function<void(const std::string&)>& sink);
 
 const char* ResultText(TGameResult result);
 

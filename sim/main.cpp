@@ -2,4 +2,6 @@
 
 #include "sim/sim.h"
 
-int main(int argc, char** argv) { return vaeloric::sim::Run(argc, argv, std::cout, std::cerr); }
+int main(int argc, char** argv) {
+    return vaeloric::sim::Run(argc, argv, std::cout, std::cerr);
+}

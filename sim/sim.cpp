@@ -11,7 +11,8 @@ namespace vaeloric::sim {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: vaeloric-sim legal|choose|status|read|play|bench ... (see the manual for the arguments).";
+    "Usage: vaeloric-sim legal|choose|status|read|play|bench ... (see the manual for the "
+    "arguments).";
 
 }  // namespace
 
@@ -27,13 +28,21 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     std::string text;
     int status = 0;
     try {
-        if (command == "legal") status = RunLegal(args, text);
-        else if (command == "choose") status = RunChoose(args, text);
-        else if (command == "status") status = RunStatus(args, text);
-        else if (command == "read") status = RunRead(args, text);
-        else if (command == "play") status = RunPlay(args, text);
-        else if (command == "bench") status = RunBench(args, text);
-        else throw TUsageError("Unknown sub-command '" + command + "'; use legal, choose, status, read, play or bench.");
+        if (command == "legal")
+            status = RunLegal(args, text);
+        else if (command == "choose")
+            status = RunChoose(args, text);
+        else if (command == "status")
+            status = RunStatus(args, text);
+        else if (command == "read")
+            status = RunRead(args, text);
+        else if (command == "play")
+            status = RunPlay(args, text);
+        else if (command == "bench")
+            status = RunBench(args, text);
+        else
+            throw TUsageError("Unknown sub-command '" + command +
+                              "'; use legal, choose, status, read, play or bench.");
     } catch (const TUsageError& error) {
         err << error.what() << "\n";
         return 2;

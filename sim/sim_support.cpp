@@ -11,11 +11,14 @@ const char* ColourName(std::int32_t army) {
     return army >= 1 && army <= 4 ? kColours[army] : kColours[0];
 }
 
-std::string MoveText(TSquare from, TSquare to) { return SquareName(from) + "-" + SquareName(to); }
+std::string MoveText(TSquare from, TSquare to) {
+    return SquareName(from) + "-" + SquareName(to);
+}
 
 TSquare ParseSquareArgument(const std::string& text) {
     TSquare square;
-    if (!ParseSquareName(text, square)) throw TUsageError("'" + text + "' is not a square (A1 to H8).");
+    if (!ParseSquareName(text, square))
+        throw TUsageError("'" + text + "' is not a square (A1 to H8).");
     return square;
 }
 
@@ -28,17 +31,20 @@ std::int16_t ParseFace(const std::string& text) {
 
 std::int32_t ParseComputerCode(const std::string& text, const char* option) {
     if (text.size() != 1 || text[0] < '2' || text[0] > '8') {
-        throw TUsageError(std::string(option) + " needs a computer player code from 2 to 8, not '" + text + "'.");
+        throw TUsageError(std::string(option) + " needs a computer player code from 2 to 8, not '" +
+                          text + "'.");
     }
     return text[0] - '0';
 }
 
 std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::uint64_t modulus) {
-    if (text.empty()) throw TUsageError(std::string(what) + " must be a non-negative whole number.");
+    if (text.empty())
+        throw TUsageError(std::string(what) + " must be a non-negative whole number.");
     std::uint64_t value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') {
-            throw TUsageError(std::string(what) + " must be a non-negative whole number, not '" + text + "'.");
+            throw TUsageError(std::string(what) + " must be a non-negative whole number, not '" +
+                              text + "'.");
         }
         value = (value * 10 + static_cast<std::uint64_t>(c - '0')) % modulus;
     }
@@ -50,8 +56,8 @@ long ParseCount(const std::string& text, const char* what, long limit) {
     for (char c : text) valid = valid && c >= '0' && c <= '9';
     const long value = valid ? std::stol(text) : 0;
     if (!valid || value < 1 || value > limit) {
-        throw TUsageError(std::string(what) + " must be a whole number from 1 to " + std::to_string(limit) +
-                          ", not '" + text + "'.");
+        throw TUsageError(std::string(what) + " must be a whole number from 1 to " +
+                          std::to_string(limit) + ", not '" + text + "'.");
     }
     return value;
 }
@@ -70,7 +76,8 @@ void LoadGameFile(const std::string& path, TSavedGame& game) {
     const TLoadResult result = ParseSavedGame(bytes, kAnyBoard, game);
     if (!result.Loaded()) {
         std::string reason = result.message;
-        while (!reason.empty() && (reason.back() == '\n' || reason.back() == '.' || reason.back() == ' ')) {
+        while (!reason.empty() &&
+               (reason.back() == '\n' || reason.back() == '.' || reason.back() == ' ')) {
             reason.pop_back();
         }
         for (char& c : reason) {

@@ -12,7 +12,7 @@ namespace vaeloric::sim {
 
 // Bad usage or a bad file: one sentence for standard error, exit status 2.
 class TUsageError : public std::runtime_error {
-public:
+  public:
     explicit TUsageError(const std::string& sentence) : std::runtime_error(sentence) {}
 };
 

@@ -23,12 +23,18 @@ bool NearPtah(const TBoard& board, std::int32_t army) {
 
 const char* TEndOfGameDecision::Message() const {
     switch (outcome) {
-        case TEndOfGame::PtahWin: return kYouWinText;
-        case TEndOfGame::PtahLoss: return kYouLoseText;
-        case TEndOfGame::DoubleCheckmateWin: return kDoubleCheckmateWinText;
-        case TEndOfGame::DoubleCheckmateLoss: return kDoubleCheckmateLoseText;
-        case TEndOfGame::OfferResign: return kResignQuestionText;
-        case TEndOfGame::GoesOn: break;
+        case TEndOfGame::PtahWin:
+            return kYouWinText;
+        case TEndOfGame::PtahLoss:
+            return kYouLoseText;
+        case TEndOfGame::DoubleCheckmateWin:
+            return kDoubleCheckmateWinText;
+        case TEndOfGame::DoubleCheckmateLoss:
+            return kDoubleCheckmateLoseText;
+        case TEndOfGame::OfferResign:
+            return kResignQuestionText;
+        case TEndOfGame::GoesOn:
+            break;
     }
     return nullptr;
 }
@@ -63,20 +69,19 @@ TEndOfGameDecision DecideEndOfGame(const TBoard& original, const TTurnState& sta
     }
     const bool questionerOnEvenSide = questioner == 2 || questioner == 4;
     if (decision.checkmated[1] && decision.checkmated[3]) {
-        decision.outcome = questionerOnEvenSide ? TEndOfGame::DoubleCheckmateWin
-                                                : TEndOfGame::DoubleCheckmateLoss;
+        decision.outcome =
+            questionerOnEvenSide ? TEndOfGame::DoubleCheckmateWin : TEndOfGame::DoubleCheckmateLoss;
         return decision;
     }
     if (decision.checkmated[2] && decision.checkmated[4]) {
-        decision.outcome = questionerOnEvenSide ? TEndOfGame::DoubleCheckmateLoss
-                                                : TEndOfGame::DoubleCheckmateWin;
+        decision.outcome =
+            questionerOnEvenSide ? TEndOfGame::DoubleCheckmateLoss : TEndOfGame::DoubleCheckmateWin;
         return decision;
     }
 
     const std::int32_t after = NextArmy(questioner);
     const std::int32_t before = PreviousArmy(questioner);
-    if (board.armyToMove == after &&
-        (NearPtah(board, after) || NearPtah(board, before))) {
+    if (board.armyToMove == after && (NearPtah(board, after) || NearPtah(board, before))) {
         decision.outcome = TEndOfGame::OfferResign;
     }
     return decision;

@@ -62,7 +62,7 @@ QPainterPath ShouldersPath() {
 
 void DrawCollar(QPainter& painter, const TInks& inks) {
     painter.save();
-    painter.setClipPath(ShouldersPath());
+    painter.setClipPath(ShouldersPath(), Qt::IntersectClip);
     for (int i = 0; i < 2; ++i) {
         Line(painter, i == 0 ? inks.detail : ink::kTurquoise, 2.6);
         const double r = 14 + i * 7;
@@ -114,7 +114,7 @@ void DrawHuman(QPainter& painter, const TInks& inks, bool female) {
     Fill(painter, HumanFace(!female), inks.main);
     Fill(painter, wig, inks.dark);
     painter.save();
-    painter.setClipPath(wig);
+    painter.setClipPath(wig, Qt::IntersectClip);
     Line(painter, inks.detail, 1.6);
     for (double y = 20; y < 90; y += 6) painter.drawLine(QPointF(52, y + 4), QPointF(80, y));
     painter.restore();
@@ -154,10 +154,10 @@ void DrawIbis(QPainter& painter, const TInks& inks) {
 void DrawJackal(QPainter& painter, const TInks& inks) {
     QPainterPath head = Ellipse(55, 40, 13, 13)
                             .united(Poly({{48, 30}, {18, 41}, {20, 47}, {48, 52}}))
-                            .united(Poly({{50, 30}, {55, 4}, {63, 30}}))
+                            .united(Poly({{50, 30}, {56, 11}, {63, 30}}))
                             .united(Poly({{47, 48}, {62, 48}, {62, 74}, {47, 74}}));
     Fill(painter, head.simplified(), inks.main);
-    Fill(painter, Poly({{53, 26}, {55, 10}, {59, 26}}), inks.detail, 1.2);
+    Fill(painter, Poly({{53, 27}, {56, 16}, {59, 27}}), inks.detail, 1.2);
     Eye(painter, QPointF(43, 38), inks, true);
     Line(painter, inks.detail, 1.6);
     painter.drawLine(QPointF(22, 46), QPointF(34, 46));
@@ -220,12 +220,12 @@ void DrawCrocodile(QPainter& painter, const TInks& inks) {
 void DrawBull(QPainter& painter, const TInks& inks) {
     QPainterPath horns;
     horns.moveTo(42, 32);
-    horns.cubicTo(30, 28, 28, 16, 34, 8);
-    horns.cubicTo(34, 18, 40, 24, 48, 26);
+    horns.cubicTo(30, 28, 28, 18, 34, 12);
+    horns.cubicTo(34, 20, 40, 24, 48, 26);
     horns.closeSubpath();
     horns.moveTo(58, 28);
-    horns.cubicTo(66, 22, 70, 16, 70, 6);
-    horns.cubicTo(76, 16, 72, 28, 62, 34);
+    horns.cubicTo(66, 22, 70, 18, 70, 11);
+    horns.cubicTo(76, 18, 72, 28, 62, 34);
     horns.closeSubpath();
     Fill(painter, horns, inks.detail, 2.0);
     QPainterPath head = Ellipse(52, 40, 14, 14)
@@ -255,24 +255,35 @@ void DrawScarab(QPainter& painter, const TInks& inks) {
 }
 
 void DrawCobra(QPainter& painter, const TInks& inks) {
-    // A rearing cobra on its coils in place of a bust.
-    QPainterPath coils = Ellipse(50, 88, 30, 9).united(Ellipse(50, 78, 22, 7));
+    // A rearing cobra on its coils in place of a bust, its hood spread.
+    QPainterPath coils = Ellipse(50, 89, 32, 8).united(Ellipse(50, 80, 24, 7));
     Fill(painter, coils.simplified(), inks.main);
     QPainterPath hood;
     hood.moveTo(50, 26);
-    hood.cubicTo(66, 30, 70, 50, 62, 76);
-    hood.lineTo(38, 76);
-    hood.cubicTo(30, 50, 34, 30, 50, 26);
+    hood.cubicTo(66, 26, 74, 36, 70, 48);
+    hood.cubicTo(66, 58, 58, 64, 58, 78);
+    hood.lineTo(42, 78);
+    hood.cubicTo(42, 64, 34, 58, 30, 48);
+    hood.cubicTo(26, 36, 34, 26, 50, 26);
     hood.closeSubpath();
     Fill(painter, hood, inks.main);
-    Fill(painter, Ellipse(50, 26, 8, 6.5), inks.main);
-    Line(painter, inks.detail, 2.0);
-    painter.drawLine(QPointF(50, 36), QPointF(50, 72));
-    for (double y = 42; y < 72; y += 7) {
-        painter.drawLine(QPointF(44, y), QPointF(56, y));
-    }
-    painter.drawLine(QPointF(30, 88), QPointF(70, 88));
-    Eye(painter, QPointF(46, 25), inks, false);
+    // The throat plate and the markings of the hood.
+    QPainterPath plate;
+    plate.moveTo(50, 36);
+    plate.cubicTo(58, 40, 56, 60, 52, 76);
+    plate.lineTo(48, 76);
+    plate.cubicTo(44, 60, 42, 40, 50, 36);
+    plate.closeSubpath();
+    Fill(painter, plate, inks.dark, 1.6);
+    Line(painter, inks.detail, 1.8);
+    for (double y = 44; y < 74; y += 6) painter.drawLine(QPointF(47, y), QPointF(53, y));
+    painter.drawArc(QRectF(33, 34, 12, 14), 100 * 16, 120 * 16);
+    painter.drawArc(QRectF(55, 34, 12, 14), -40 * 16, 120 * 16);
+    Fill(painter, Ellipse(50, 27, 8, 6.5), inks.main);
+    Eye(painter, QPointF(46, 26), inks, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(ink::kKohl, 1.5));
+    painter.drawLine(QPointF(30, 89), QPointF(70, 89));
 }
 
 // ---- Crowns ----
@@ -388,9 +399,11 @@ void PaintDeity(QPainter& painter, const QRectF& area, const TDeity& deity, int 
     // Heads are drawn a little larger than the bust, and the crowns a little
     // smaller, so that the face carries the figure at 50 pixels.
     painter.save();
-    painter.translate(50, 78);
-    painter.scale(1.12, 1.12);
-    painter.translate(-50, -78);
+    if (deity.head != THead::Cobra) {
+        painter.translate(50, 78);
+        painter.scale(1.12, 1.12);
+        painter.translate(-50, -78);
+    }
     switch (deity.head) {
         case THead::Human: DrawHuman(painter, inks, false); break;
         case THead::Woman: DrawHuman(painter, inks, true); break;
@@ -406,6 +419,7 @@ void PaintDeity(QPainter& painter, const QRectF& area, const TDeity& deity, int 
     }
     painter.restore();
     painter.save();
+    if (deity.head == THead::Cobra) painter.translate(-3, 5);  // the cobra's head sits lower
     painter.translate(54, 23);
     painter.scale(0.86, 0.86);
     painter.translate(-54, -26);

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
 #include <memory>
@@ -16,7 +17,7 @@ namespace vaeloric {
 namespace {
 
 class ControlPanel : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testing::EnsureWidgetApplication();
         window = std::make_unique<QWidget>();
@@ -36,9 +37,8 @@ TEST_F(ControlPanel, EachControlSendsItsCommand) {
     const struct {
         int id;
         int command;
-    } cases[] = {{1715, 1750}, {1716, 1751}, {1713, 1752}, {1714, 1753},
-                 {1712, 1754}, {1710, 1755}, {1711, 1756}, {1720, 1757},
-                 {1721, 1758}, {1717, 1759}, {1718, 1760}};
+    } cases[] = {{1715, 1750}, {1716, 1751}, {1713, 1752}, {1714, 1753}, {1712, 1754}, {1710, 1755},
+                 {1711, 1756}, {1720, 1757}, {1721, 1758}, {1717, 1759}, {1718, 1760}};
     for (const auto& c : cases) {
         commands.clear();
         auto* control = qobject_cast<QAbstractButton*>(panel->Control(c.id));
@@ -99,6 +99,36 @@ TEST_F(ControlPanel, ColourAndPlaceInTheWindow) {
     EXPECT_LT(panel->x(), 5);
     EXPECT_GT(panel->y(), 100);
     EXPECT_GT(panel->height(), 3 * panel->width());
+}
+
+}  // namespace
+}  // namespace vaeloric
+
+namespace vaeloric {
+namespace {
+
+// The window underneath sees no click that lands on the panel.
+class TClickCounter : public QWidget {
+  public:
+    int presses = 0;
+
+  protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+};
+
+TEST(ControlPanelClicks, StayOnThePanel) {
+    testing::EnsureWidgetApplication();
+    TClickCounter window;
+    window.resize(400, 600);
+    auto* panel = new TControlPanelDialog(&window);
+    window.show();
+    const QPointF gap(
+        panel->width() / 2.0,
+        (panel->Control(1716)->geometry().bottom() + panel->Control(1712)->y()) / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, gap, panel->mapToGlobal(gap), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(panel, &press);
+    EXPECT_EQ(window.presses, 0);
 }
 
 }  // namespace

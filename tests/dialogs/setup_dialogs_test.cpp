@@ -142,14 +142,6 @@ TEST_F(SetupDialogs, PlayersRefuseMissingNamesAndCutLongOnes) {
     EXPECT_EQ(data.names[3], "Cy");
 }
 
-TEST_F(SetupDialogs, PlayersKeepTheControlTexts) {
-    TPlayerSettingsDialog dialog(nullptr, TPlayerSettingsData{});
-    EXPECT_EQ(dialog.windowTitle(), "The  Four Players");
-    for (const TSeatButton& button : kSeatButtons)
-        EXPECT_EQ(Control<QRadioButton>(&dialog, button.controlId)->text().toStdString(),
-                  button.label);
-}
-
 TEST_F(SetupDialogs, DiceGivesTheChosenFaceAndReopensWithIt) {
     TDiceData data;
     WhenModal([](QWidget* dialog) {

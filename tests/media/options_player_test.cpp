@@ -17,7 +17,7 @@ struct TCommandLog {
 };
 
 class TStubBackend : public TMciBackend {
-public:
+  public:
     explicit TStubBackend(std::shared_ptr<TCommandLog> commandLog) : log(std::move(commandLog)) {}
 
     std::uint32_t Open(const char* element, const char* type, std::uint32_t& id) override {
@@ -53,7 +53,7 @@ public:
 };
 
 class PlayerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::EnsureCoreApplication(); }
 
     // A fresh player over a fresh stub, with an empty log.
@@ -105,20 +105,6 @@ TEST_F(PlayerTest, CommandsWithoutDeviceReturnNotReadyAndSendNothing) {
             } else {
                 EXPECT_TRUE(boxes.empty());
             }
-        }
-    }
-}
-
-TEST_F(PlayerTest, OpenFailureIsSilentUnlessErrorsShown) {
-    for (bool show : {false, true}) {
-        boxes.clear();
-        TMMPlayer& p = MakePlayer(show);
-        backend->openResult = kMciErrFileNotFound;
-        EXPECT_EQ(p.Open("sontina3.mid"), kMciErrFileNotFound);
-        EXPECT_FALSE(p.IsOpen());
-        EXPECT_EQ(boxes.size(), show ? 1u : 0u);
-        if (show) {
-            EXPECT_STREQ(p.ErrorText(), MciErrorText(kMciErrFileNotFound));
         }
     }
 }

@@ -1,7 +1,9 @@
+#include "players/attack_map.h"
+
 #include <gtest/gtest.h>
 
 #include "game/check.h"
-#include "players/attack_map.h"
+#include "players/move_scan.h"
 #include "players_support.h"
 
 namespace vaeloric {
@@ -20,18 +22,22 @@ TEST(AttackMap, AgreesWithTheAttackerSearch) {
             for (int rank = 1; rank <= 8; ++rank) {
                 for (int file = 1; file <= 8; ++file) {
                     const TSquare square{static_cast<std::int16_t>(rank), file};
-                    ASSERT_EQ(map.Attacked(army, rank, file), CountAttackers(position, square, army) > 0);
+                    ASSERT_EQ(map.Attacked(army, rank, file),
+                              CountAttackers(position, square, army) > 0);
                     // Every piece of the army's side leaving its square.
                     for (int r = 1; r <= 8; ++r) {
                         for (int f = 1; f <= 8; ++f) {
                             const TPiece piece = position.At(r, f);
-                            if (piece.kind == Empty || (piece.army != army && piece.army != AllyOf(army))) continue;
+                            if (piece.kind == Empty ||
+                                (piece.army != army && piece.army != AllyOf(army)))
+                                continue;
                             if (r == rank && f == file) continue;
                             const TSquare origin{static_cast<std::int16_t>(r), f};
                             position.PutPiece(r, f, TPiece{});
                             const bool expected = CountAttackers(position, square, army) > 0;
                             position.PutPiece(r, f, piece);
-                            ASSERT_EQ(map.AttackedWithoutOrigin(position, army, square, origin), expected);
+                            ASSERT_EQ(map.AttackedWithoutOrigin(position, army, square, origin),
+                                      expected);
                             if (expected && !map.Attacked(army, rank, file)) ++openedLines;
                         }
                     }
@@ -40,6 +46,25 @@ TEST(AttackMap, AgreesWithTheAttackerSearch) {
         }
     }
     EXPECT_GT(openedLines, 0);
+}
+
+TEST(AttackMap, KingStepsAsTheRulesGiveThem) {
+    for (TBoard& position : SelfPlayPositions(8, 80, 4)) {
+        players::TAttackMap map;
+        map.Build(position);
+        for (std::int32_t army = 1; army <= 4; ++army) {
+            TSquare king{0, 0};
+            if (!FindKing(position, army, king)) continue;
+            SquareRecord fromMap[16], fromRules[16];
+            const int n = players::KingMovesFromMap(position, king, army, map, fromMap);
+            ASSERT_EQ(n, players::GenerateKingMoves(position, king, army, fromRules));
+            for (int i = 0; i < n; ++i) {
+                EXPECT_TRUE(SquaresEqual(fromMap[i].Square(), fromRules[i].Square()));
+                EXPECT_EQ(fromMap[i].capture, fromRules[i].capture);
+                EXPECT_EQ(fromMap[i].captured, fromRules[i].captured);
+            }
+        }
+    }
 }
 
 }  // namespace

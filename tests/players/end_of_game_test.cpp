@@ -1,6 +1,7 @@
+#include "app/flow/end_of_game.h"
+
 #include <gtest/gtest.h>
 
-#include "app/flow/end_of_game.h"
 #include "players_support.h"
 
 namespace vaeloric {
@@ -55,8 +56,10 @@ TEST(EndOfGame, PtahSquareHeldUntilTheTurnComesBack) {
         TEndOfGame expected;
     };
     const TRow rows[] = {
-        {3, false, TEndOfGame::GoesOn},   {2, false, TEndOfGame::PtahWin},
-        {3, true, TEndOfGame::PtahLoss},  {2, true, TEndOfGame::PtahLoss},
+        {3, false, TEndOfGame::GoesOn},
+        {2, false, TEndOfGame::PtahWin},
+        {3, true, TEndOfGame::PtahLoss},
+        {2, true, TEndOfGame::PtahLoss},
     };
     for (const TRow& row : rows) {
         TBoard b = board;
@@ -99,7 +102,8 @@ TEST(EndOfGame, DoubleCheckmateWonOrLostBySide) {
         EXPECT_TRUE(decision.GameOver());
         EXPECT_EQ(decision.QuestionerWon(), row.expected == TEndOfGame::DoubleCheckmateWin);
         const std::int32_t mated = row.matedSide;
-        EXPECT_EQ(decision.checkmated, (std::array<std::int32_t, 5>{0, mated == 1, mated == 2, mated == 1, mated == 2}));
+        EXPECT_EQ(decision.checkmated,
+                  (std::array<std::int32_t, 5>{0, mated == 1, mated == 2, mated == 1, mated == 2}));
     }
 }
 
@@ -124,7 +128,9 @@ TEST(EndOfGame, ResignOfferedWhenAnOpponentKingNearsThePtahSquare) {
         TEndOfGame expected;
     };
     const TRow rows[] = {
-        {"F6", 1, TEndOfGame::OfferResign}, {"F6", 2, TEndOfGame::GoesOn}, {"E5", 1, TEndOfGame::OfferResign},
+        {"F6", 1, TEndOfGame::OfferResign},
+        {"F6", 2, TEndOfGame::GoesOn},
+        {"E5", 1, TEndOfGame::OfferResign},
         {"G7", 1, TEndOfGame::GoesOn},
     };
     for (const TRow& row : rows) {
@@ -138,8 +144,9 @@ TEST(EndOfGame, ResignOfferedWhenAnOpponentKingNearsThePtahSquare) {
         EXPECT_EQ(decision.outcome, row.expected) << row.opponentKing << " " << row.armyToMove;
         EXPECT_FALSE(decision.GameOver());
         if (row.expected == TEndOfGame::OfferResign) {
-            EXPECT_STREQ(decision.Message(),
-                         "It is unlikely that you will win from this position.\n\nDo you want to resign?");
+            EXPECT_STREQ(
+                decision.Message(),
+                "It is unlikely that you will win from this position.\n\nDo you want to resign?");
             EXPECT_STREQ(decision.Title(), "");
         }
     }

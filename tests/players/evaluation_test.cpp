@@ -1,8 +1,9 @@
+#include "players/evaluation.h"
+
 #include <gtest/gtest.h>
 
 #include "game/internal_error.h"
 #include "players/computer_move.h"
-#include "players/evaluation.h"
 #include "players/int32_math.h"
 #include "players/opponent_profiles.h"
 #include "players_support.h"
@@ -26,13 +27,17 @@ TBoard QuestionerOnPtah() {
 TEST(Evaluation, DecidedPtahPositionsForBothSides) {
     TBoard board = QuestionerOnPtah();
     // Unattacked: held for the Questioner's side; not decided for the others.
-    for (std::int32_t army : {2, 4}) EXPECT_EQ(EvaluatePosition(board, army, 1), kPtahHeldScore) << army;
-    for (std::int32_t army : {1, 3}) EXPECT_LT(EvaluatePosition(board, army, 1), kPtahHeldScore) << army;
+    for (std::int32_t army : {2, 4})
+        EXPECT_EQ(EvaluatePosition(board, army, 1), kPtahHeldScore) << army;
+    for (std::int32_t army : {1, 3})
+        EXPECT_LT(EvaluatePosition(board, army, 1), kPtahHeldScore) << army;
 
     // A Rook of army 1 attacks the Ptah square along rank 3.
     Put(board, "G3", 1, Rook, 80);
-    for (std::int32_t army : {2, 4}) EXPECT_EQ(EvaluatePosition(board, army, 1), kWorstScore) << army;
-    for (std::int32_t army : {1, 3}) EXPECT_EQ(EvaluatePosition(board, army, 1), kBestScore) << army;
+    for (std::int32_t army : {2, 4})
+        EXPECT_EQ(EvaluatePosition(board, army, 1), kWorstScore) << army;
+    for (std::int32_t army : {1, 3})
+        EXPECT_EQ(EvaluatePosition(board, army, 1), kBestScore) << army;
 }
 
 TEST(Evaluation, OpponentKingOnPtahIsBestForIt) {
@@ -64,9 +69,11 @@ TBoard DoubleCheckmateOfTwoAndFour() {
 TEST(Evaluation, DoubleCheckmateOverridesEverything) {
     TBoard board = DoubleCheckmateOfTwoAndFour();
     // Both enemies mated beats the Ptah square held (2147483637).
-    for (std::int32_t army : {1, 3}) EXPECT_EQ(EvaluatePosition(board, army, 1), kBestScore) << army;
+    for (std::int32_t army : {1, 3})
+        EXPECT_EQ(EvaluatePosition(board, army, 1), kBestScore) << army;
     // The mated side's own double checkmate is the worst.
-    for (std::int32_t army : {2, 4}) EXPECT_EQ(EvaluatePosition(board, army, 1), kWorstScore) << army;
+    for (std::int32_t army : {2, 4})
+        EXPECT_EQ(EvaluatePosition(board, army, 1), kWorstScore) << army;
 }
 
 TEST(Evaluation, PtahFactorGrowsAsTheBoardEmpties) {
@@ -75,7 +82,8 @@ TEST(Evaluation, PtahFactorGrowsAsTheBoardEmpties) {
         std::int32_t factor;
     };
     // 11 minus half the piece count, below 24 pieces.
-    const TRow rows[] = {{0, 1 + 9}, {4, 1 + 7}, {16, 1 + 1}, {17, 1 + 1}, {18, 1 + 0}, {19, 1 + 0}, {20, 1}};
+    const TRow rows[] = {{0, 1 + 9},  {4, 1 + 7},  {16, 1 + 1}, {17, 1 + 1},
+                         {18, 1 + 0}, {19, 1 + 0}, {20, 1}};
     for (const TRow& row : rows) {
         TBoard board = EmptyBoard("33W", 2);
         Put(board, "F8", 2, King);  // far from the Ptah square C3
@@ -135,6 +143,26 @@ TEST(Evaluation, LeavesTheBoardAsItFoundIt) {
     }
 }
 
+TEST(ComputerMove, AllWorstScoresPlayTheFirstMove) {
+    // The Questioner's King stands attacked on the Ptah square, and its ally
+    // (army 4) can do nothing about it on a 6.
+    TBoard board = QuestionerOnPtah();
+    board.PutPiece(8, 8, TPiece{});
+    Put(board, "E8", 4, King);
+    Put(board, "G3", 1, Rook, 80);
+    Put(board, "H5", 4, HorsePawn, 13);
+    Put(board, "H6", 4, QueenPawn, 11);
+    TScoredMove scores[kMaxLegalMoves];
+    int count = 0;
+    SquareRecord destination, origin;
+    ASSERT_TRUE(ChooseComputerMoveWithScores(board, 6, 4, destination, origin, scores, kMaxLegalMoves, count));
+    ASSERT_EQ(count, 2);
+    EXPECT_EQ(scores[0].score, kWorstScore);
+    EXPECT_EQ(scores[1].score, kWorstScore);
+    EXPECT_EQ(SquareName(origin.Square()) + "-" + SquareName(destination.Square()), "H5-G5");
+    EXPECT_EQ(board.At(5, 7).kind, HorsePawn);  // the move is made
+}
+
 TEST(ComputerMove, PlaysTheFirstOfTheBestScores) {
     int ties = 0;
     for (TBoard& position : SelfPlayPositions(6, 40, 5)) {
@@ -144,8 +172,8 @@ TEST(ComputerMove, PlaysTheFirstOfTheBestScores) {
             TScoredMove scores[kMaxLegalMoves];
             int count = 0;
             SquareRecord destination, origin;
-            if (!ChooseComputerMoveWithScores(board, die, army, destination, origin, scores, kMaxLegalMoves,
-                                              count)) {
+            if (!ChooseComputerMoveWithScores(board, die, army, destination, origin, scores,
+                                              kMaxLegalMoves, count)) {
                 EXPECT_TRUE(SameBoard(board, position));
                 continue;
             }

@@ -1,7 +1,8 @@
+#include "players/legal_moves.h"
+
 #include <gtest/gtest.h>
 
 #include "game/dice_rule.h"
-#include "players/legal_moves.h"
 #include "players_support.h"
 
 namespace vaeloric {
@@ -35,15 +36,17 @@ TEST(LegalMoves, EachFaceMovesItsKindsInScanAndGeneratorOrder) {
         {2, {"D4-E6", "D4-F5", "D4-F3", "D4-E2", "D4-C2", "D4-B3", "D4-B5", "D4-C6"}},
         {3, {}},
         {4, {}},
-        {5, {"F1-F2", "F1-F3", "F1-F4", "F1-F5", "F1-F6", "F1-F7", "F1-F8", "F1-G1", "F1-H1", "F1-E1", "F1-D1",
-             "F1-C1", "F1-B1", "F1-A1"}},
+        {5,
+         {"F1-F2", "F1-F3", "F1-F4", "F1-F5", "F1-F6", "F1-F7", "F1-F8", "F1-G1", "F1-H1", "F1-E1",
+          "F1-D1", "F1-C1", "F1-B1", "F1-A1"}},
         {6, {"B2-B3"}},
         {0, {}},
         {7, {}},
     };
     for (const TRow& row : rows) {
         EXPECT_EQ(LegalNames(board, 1, row.die), row.expected) << "die " << row.die;
-        EXPECT_EQ(HasNoLegalMove(board, row.die, 1), row.expected.empty() ? 1 : 0) << "die " << row.die;
+        EXPECT_EQ(HasNoLegalMove(board, row.die, 1), row.expected.empty() ? 1 : 0)
+            << "die " << row.die;
     }
 }
 
@@ -56,8 +59,9 @@ TEST(LegalMoves, KingCapturesAndSelfExposingMovesAreLeftOut) {
     Put(board, "A7", 2, King);
     Put(board, "H8", 3, King);
     Put(board, "H6", 4, King);
-    const Names expected = {"E2-E3", "E2-E4", "E2-E5", "E2-E6", "E2-E7", "E2-E8", "A4-A5", "A4-A6", "A4-B4",
-                            "A4-C4", "A4-D4", "A4-E4", "A4-F4", "A4-G4", "A4-H4", "A4-A3", "A4-A2", "A4-A1"};
+    const Names expected = {"E2-E3", "E2-E4", "E2-E5", "E2-E6", "E2-E7", "E2-E8",
+                            "A4-A5", "A4-A6", "A4-B4", "A4-C4", "A4-D4", "A4-E4",
+                            "A4-F4", "A4-G4", "A4-H4", "A4-A3", "A4-A2", "A4-A1"};
     EXPECT_EQ(LegalNames(board, 1, 5), expected);
 
     const SquareRecord from = SquareRecord::At(Sq("E2"));

@@ -32,9 +32,11 @@ inline TSquare Sq(const char* name) {
     return square;
 }
 
-inline void Put(TBoard& board, const char* square, std::int32_t army, std::int32_t kind, std::int32_t value = 50) {
+inline void Put(TBoard& board, const char* square, std::int32_t army, std::int32_t kind,
+                std::int32_t value = 50) {
     const TSquare s = Sq(square);
-    board.PutPiece(s.rank, s.file, TPiece{kind, army, AllyOf(army), board.GetPlayerCode(army), value});
+    board.PutPiece(s.rank, s.file,
+                   TPiece{kind, army, AllyOf(army), board.GetPlayerCode(army), value});
 }
 
 inline std::string MoveName(const TLegalMove& move) {
@@ -57,7 +59,8 @@ inline std::vector<TBoard> SelfPlayPositions(int games, int turns, unsigned seed
     std::mt19937 random(seed);
     for (int game = 0; game < games; ++game) {
         TBoard board;
-        for (std::int32_t army = 1; army <= 4; ++army) board.SetPlayerCode(army, 2 + (game + army) % 7);
+        for (std::int32_t army = 1; army <= 4; ++army)
+            board.SetPlayerCode(army, 2 + (game + army) % 7);
         board.SetUp(kStatuses[game % 4]);
         for (int turn = 0; turn < turns; ++turn) {
             const auto die = static_cast<std::int16_t>(random() % 6 + 1);
@@ -65,7 +68,8 @@ inline std::vector<TBoard> SelfPlayPositions(int games, int turns, unsigned seed
             TLegalMoveList list;
             ListLegalMoves(board, army, die, list);
             if (!list.Empty()) {
-                const TLegalMove& move = list[static_cast<int>(random() % static_cast<unsigned>(list.Size()))];
+                const TLegalMove& move =
+                    list[static_cast<int>(random() % static_cast<unsigned>(list.Size()))];
                 MakePieceMove(board, move.from, move.to, die == 1);
                 Promote(board, army);
             }
@@ -81,8 +85,8 @@ inline bool SameBoard(const TBoard& a, const TBoard& b) {
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file)
             if (!(a.At(rank, file) == b.At(rank, file))) return false;
-    return a.armyToMove == b.armyToMove && a.questionerArmy == b.questionerArmy && a.ptahRank == b.ptahRank &&
-           a.ptahFile == b.ptahFile && a.orderString == b.orderString;
+    return a.armyToMove == b.armyToMove && a.questionerArmy == b.questionerArmy &&
+           a.ptahRank == b.ptahRank && a.ptahFile == b.ptahFile && a.orderString == b.orderString;
 }
 
 // The same, except that the values of pawns may differ: taking back a trial

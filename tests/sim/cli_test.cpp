@@ -73,7 +73,8 @@ TEST(SimUsage, ChooseNeedsAProfileBeforeItLooksForMoves) {
 }
 
 TEST(SimPlay, SameSeedSameGame) {
-    const std::vector<std::string> args = {"play", "--board", "F", "--ptah", "D5", "--seed", "42", "--turns", "80"};
+    const std::vector<std::string> args = {"play",   "--board", "F",       "--ptah", "D5",
+                                           "--seed", "42",      "--turns", "80"};
     const TSimRun first = RunSim(args);
     ASSERT_EQ(first.status, 0) << first.err;
     EXPECT_EQ(RunSim(args).out, first.out);
@@ -98,13 +99,17 @@ TEST(SimPlay, FinishedGamesWriteTheAnswer) {
     // Seed 5 is won on its 12th turn: a game decided on the last turn
     // allowed is still won.
     const TRow rows[] = {
-        {"5", "12", "result: win", "Because you won the game it is a FAVOURABLE ANSWER to the question."},
-        {"6", "2000", "result: lose", "Because you lost the game it is an UNFAVOURABLE ANSWER to the question."},
-        {"5", "11", "result: unfinished", "The game was ended prematurely, so there is no win or lose."},
+        {"5", "12", "result: win",
+         "Because you won the game it is a FAVOURABLE ANSWER to the question."},
+        {"6", "2000", "result: lose",
+         "Because you lost the game it is an UNFAVOURABLE ANSWER to the question."},
+        {"5", "11", "result: unfinished",
+         "The game was ended prematurely, so there is no win or lose."},
     };
     for (const TRow& row : rows) {
         const fs::path analysis = TempPath("analysis.txt");
-        const TSimRun run = RunSim({"play", "--seed", row.seed, "--turns", row.turns, "--analysis", analysis.string()});
+        const TSimRun run = RunSim(
+            {"play", "--seed", row.seed, "--turns", row.turns, "--analysis", analysis.string()});
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(Lines(run.out).back(), row.result);
         const std::string text = ReadFile(analysis);
@@ -115,7 +120,8 @@ TEST(SimPlay, FinishedGamesWriteTheAnswer) {
     // A file where the folder should be: the analysis cannot be written.
     const fs::path blocker = TempPath("blocker");
     std::ofstream(blocker) << "x";
-    const TSimRun blocked = RunSim({"play", "--turns", "3", "--analysis", (blocker / "analysis.txt").string()});
+    const TSimRun blocked =
+        RunSim({"play", "--turns", "3", "--analysis", (blocker / "analysis.txt").string()});
     EXPECT_EQ(blocked.status, 2);
     EXPECT_EQ(blocked.out, "");
     fs::remove(blocker);
@@ -133,8 +139,8 @@ TEST(SimPlay, SavedGameGivesTheSameAnswersReadBack) {
     sim::PlayGame(options, game, [&](const std::string& line) { played += line + "\n"; });
 
     const fs::path saved = TempPath("roundtrip.vae");
-    const TSimRun run = RunSim({"play", "--board", "E", "--ptah", "C6", "--seed", "9", "--turns", "70", "--save",
-                                saved.string()});
+    const TSimRun run = RunSim({"play", "--board", "E", "--ptah", "C6", "--seed", "9", "--turns",
+                                "70", "--save", saved.string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, played);
 
@@ -144,14 +150,17 @@ TEST(SimPlay, SavedGameGivesTheSameAnswersReadBack) {
         std::string legal;
         TLegalMoveList list;
         ListLegalMoves(game.board, army, face, list);
-        for (const TLegalMove& move : list) legal += sim::MoveText(move.from.Square(), move.to.Square()) + "\n";
+        for (const TLegalMove& move : list)
+            legal += sim::MoveText(move.from.Square(), move.to.Square()) + "\n";
         EXPECT_EQ(RunSim({"legal", saved.string(), std::to_string(face)}).out, legal) << face;
 
-        const TSimRun chosen = RunSim({"choose", saved.string(), std::to_string(face), "--opponent", opponent});
+        const TSimRun chosen =
+            RunSim({"choose", saved.string(), std::to_string(face), "--opponent", opponent});
         TBoard board = game.board;
         SquareRecord destination, origin;
         if (ChooseComputerMove(board, face, army, destination, origin)) {
-            EXPECT_EQ(chosen.out, sim::MoveText(origin.Square(), destination.Square()) + "\n") << face;
+            EXPECT_EQ(chosen.out, sim::MoveText(origin.Square(), destination.Square()) + "\n")
+                << face;
         } else {
             EXPECT_EQ(chosen.status, 3) << face;
         }

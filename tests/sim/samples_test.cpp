@@ -24,14 +24,15 @@ std::vector<TSample> Samples() {
         std::vector<std::string> parts;
         std::stringstream in(name);
         for (std::string part; std::getline(in, part, '-');) parts.push_back(part);
-        samples.push_back({entry.path().string(), parts[1], parts[2], parts[3].substr(4), parts[4].substr(5)});
+        samples.push_back(
+            {entry.path().string(), parts[1], parts[2], parts[3].substr(4), parts[4].substr(5)});
     }
     return samples;
 }
 
 // Numbers may differ in their last printed digit; everything else exactly.
-void ExpectSameLines(const std::vector<std::string>& actual, const std::vector<std::string>& expected,
-                     const std::string& what) {
+void ExpectSameLines(const std::vector<std::string>& actual,
+                     const std::vector<std::string>& expected, const std::string& what) {
     ASSERT_EQ(actual.size(), expected.size()) << what;
     for (std::size_t i = 0; i < actual.size(); ++i) {
         if (actual[i] == expected[i]) continue;
@@ -40,8 +41,8 @@ void ExpectSameLines(const std::vector<std::string>& actual, const std::vector<s
         const double a = std::strtod(actual[i].c_str(), &endA);
         const double e = std::strtod(expected[i].c_str(), &endE);
         const bool numbers = *endA == '\0' && *endE == '\0' && endA != actual[i].c_str();
-        EXPECT_TRUE(numbers && std::fabs(a - e) <= 1e-5) << what << " line " << i + 1 << ": " << actual[i]
-                                                         << " / " << expected[i];
+        EXPECT_TRUE(numbers && std::fabs(a - e) <= 1e-5)
+            << what << " line " << i + 1 << ": " << actual[i] << " / " << expected[i];
     }
 }
 
@@ -50,13 +51,15 @@ TEST(SimSamples, PlayAndSaveMatch) {
     ASSERT_EQ(samples.size(), 3u);
     for (const TSample& sample : samples) {
         const fs::path saved = TempPath("sample.vae");
-        const TSimRun run = RunSim({"play", "--board", sample.board, "--ptah", sample.ptah, "--seed", sample.seed,
-                                    "--turns", sample.turns, "--save", saved.string()});
+        const TSimRun run =
+            RunSim({"play", "--board", sample.board, "--ptah", sample.ptah, "--seed", sample.seed,
+                    "--turns", sample.turns, "--save", saved.string()});
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, ReadFile(fs::path(sample.folder) / "play.out")) << sample.folder;
         const std::string written = ReadFile(saved);
         EXPECT_NE(written.find("\r\n"), std::string::npos);
-        ExpectSameLines(Lines(written), Lines(ReadFile(fs::path(sample.folder) / "game.vae")), sample.folder);
+        ExpectSameLines(Lines(written), Lines(ReadFile(fs::path(sample.folder) / "game.vae")),
+                        sample.folder);
         fs::remove(saved);
     }
 }
@@ -72,7 +75,8 @@ TEST(SimSamples, LegalChooseAndStatusMatch) {
                 args = {"legal", game, name.substr(6, 1)};
             } else if (name.starts_with("choose-")) {
                 args = {"choose", game, name.substr(7, 1), "--scores"};
-                if (name.find("opponent5") != std::string::npos) args.insert(args.end(), {"--opponent", "5"});
+                if (name.find("opponent5") != std::string::npos)
+                    args.insert(args.end(), {"--opponent", "5"});
             } else if (name == "status.out") {
                 args = {"status", game};
             } else {
@@ -96,12 +100,15 @@ TEST(SimSamples, ReadMatchesTheAbbreviatedSample) {
             if (!name.starts_with("read-")) continue;
             const std::string square = name.substr(5, 2);
             ++reads;
-            const TSimRun run = RunSim({"read", (fs::path(sample.folder) / "game.vae").string(), square});
+            const TSimRun run =
+                RunSim({"read", (fs::path(sample.folder) / "game.vae").string(), square});
             ASSERT_EQ(run.status, 0) << run.err;
             const std::vector<std::string> expected = Lines(ReadFile(entry.path()));
             const std::vector<std::string> actual = Lines(run.out);
-            const auto section = [](const std::vector<std::string>& lines, const std::string& header) {
-                return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), header) - lines.begin());
+            const auto section = [](const std::vector<std::string>& lines,
+                                    const std::string& header) {
+                return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), header) -
+                                                lines.begin());
             };
             // Each abbreviated line starts some later line of ours, in order;
             // the sentence lines (before the first unit) are whole.
@@ -109,13 +116,16 @@ TEST(SimSamples, ReadMatchesTheAbbreviatedSample) {
             const std::size_t expectedActivations = section(expected, "[activations]");
             for (std::size_t i = 0; i < expectedActivations; ++i) {
                 const std::string& line = expected[i];
-                while (at < actual.size() && !(line.empty() ? actual[at].empty() : actual[at].starts_with(line))) ++at;
+                while (at < actual.size() &&
+                       !(line.empty() ? actual[at].empty() : actual[at].starts_with(line)))
+                    ++at;
                 ASSERT_LT(at, actual.size()) << square << ": '" << line << "' not found in order";
                 ++at;
             }
             const std::size_t actualActivations = section(actual, "[activations]");
-            ExpectSameLines({actual.begin() + static_cast<long>(actualActivations), actual.end()},
-                            {expected.begin() + static_cast<long>(expectedActivations), expected.end()}, name);
+            ExpectSameLines(
+                {actual.begin() + static_cast<long>(actualActivations), actual.end()},
+                {expected.begin() + static_cast<long>(expectedActivations), expected.end()}, name);
             EXPECT_EQ(actual.size() - actualActivations, 95u);
         }
     }
@@ -125,7 +135,8 @@ TEST(SimSamples, ReadMatchesTheAbbreviatedSample) {
 TEST(SimSamples, BenchSignatures) {
     const TSimRun shortRun = RunSim({"bench", "--games", "2", "--turns", "30"});
     ASSERT_EQ(shortRun.status, 0);
-    EXPECT_EQ(Lines(shortRun.out).at(0), Lines(ReadFile(kSimData / "bench-games2-turns30.txt")).at(0));
+    EXPECT_EQ(Lines(shortRun.out).at(0),
+              Lines(ReadFile(kSimData / "bench-games2-turns30.txt")).at(0));
     // The default benchmark: any change to a computer choice changes it.
     const TSimRun full = RunSim({"bench"});
     ASSERT_EQ(full.status, 0);

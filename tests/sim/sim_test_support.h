@@ -10,7 +10,8 @@
 
 namespace vaeloric::testing_support {
 
-inline const std::filesystem::path kSimData = std::filesystem::path(VAELORIC_SOURCE_DIR) / "tests/sim/data";
+inline const std::filesystem::path kSimData =
+    std::filesystem::path(VAELORIC_SOURCE_DIR) / "tests/sim/data";
 
 struct TSimRun {
     int status = -1;
