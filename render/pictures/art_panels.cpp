@@ -58,7 +58,7 @@ void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 
     QPainterPath plinth;
     plinth.addPolygon(QPolygonF({QPointF(14, 176), QPointF(90, 176), QPointF(90, 164), QPointF(24, 164)}));
     plinth.closeSubpath();
-    fill(plinth, ink::kLapis);
+    fill(plinth, ink::kGold);
     QPainterPath body;
     body.moveTo(44, 48);
     body.cubicTo(36, 64, 38, 110, 44, 164);
@@ -257,6 +257,34 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     (void)w;
 }
 
+namespace {
+
+// A papyrus column: banded shaft under an open capital.
+void DrawColumn(QPainter& painter, const QRectF& box) {
+    painter.save();
+    painter.setPen(QPen(ink::kKohl, 1));
+    const double w = box.width();
+    const double capital = w * 1.4;
+    QPolygonF flare({QPointF(box.left() - w * 0.2, box.top()), QPointF(box.right() + w * 0.2, box.top()),
+                     QPointF(box.right(), box.top() + capital), QPointF(box.left(), box.top() + capital)});
+    painter.setBrush(ink::kTurquoise);
+    painter.drawPolygon(flare);
+    QLinearGradient round(box.topLeft(), box.topRight());
+    round.setColorAt(0, Shade(ink::kLimestone, 1.08));
+    round.setColorAt(1, Shade(ink::kLimestone, 0.78));
+    painter.setBrush(round);
+    painter.drawRect(QRectF(box.left(), box.top() + capital, w, box.height() - capital));
+    painter.setBrush(ink::kGold);
+    for (int i = 0; i < 3; ++i) {
+        painter.drawRect(QRectF(box.left(), box.top() + capital + i * 3, w, 2));
+    }
+    painter.setBrush(ink::kCarnelian);
+    painter.drawRect(QRectF(box.left() - 1, box.bottom() - 4, w + 2, 4));
+    painter.restore();
+}
+
+}  // namespace
+
 void PaintPtahSquare(QPainter& painter, const QRectF& area) {
     DrawShrine(painter, area, ink::kLimestone);
     const double w = area.width();
@@ -267,7 +295,9 @@ void PaintPtahSquare(QPainter& painter, const QRectF& area) {
     DrawNightSky(painter, sky);
     painter.drawRect(sky);
     painter.restore();
-    DrawPtahFigure(painter, sky.adjusted(6, 8, -6, -4));
+    DrawPtahFigure(painter, sky.adjusted(10, 8, -10, -4));
+    DrawColumn(painter, QRectF(sky.left() + 3, sky.top() + 4, 9, sky.height() - 4));
+    DrawColumn(painter, QRectF(sky.right() - 12, sky.top() + 4, 9, sky.height() - 4));
     DrawFrieze(painter, QRectF(area.left() + 2, sky.bottom() + 3, w - 4, 7));
     DrawCartouche(painter, QRectF(area.left() + 16, sky.bottom() + 14, w - 32, 30),
                   QStringLiteral("PTAH"), 20);
