@@ -1,6 +1,7 @@
 #include "app/window/koravin_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -112,7 +113,11 @@ void TKoravinWindow::DestroyWithoutAsking() {
     // back in the event loop (we may be deep inside a mouse handler).
     destroying_ = true;
     hide();
-    QTimer::singleShot(0, this, [this] { close(); });
+    QTimer::singleShot(0, this, [this] {
+        close();
+        // A hidden window's close does not count as the last window closing.
+        QCoreApplication::quit();
+    });
 }
 
 }  // namespace vaeloric
