@@ -45,7 +45,8 @@ TControlPanelDialog::TControlPanelDialog(QWidget* parent) : QFrame(parent) {
                 box->setFocusPolicy(Qt::NoFocus);
                 place.setHeight(units.Y(kCheckBoxHeight));
                 const int command = control.command;
-                connect(box, &QCheckBox::clicked, this, [this, command] { emit CommandIssued(command); });
+                connect(box, &QCheckBox::clicked, this,
+                        [this, command] { emit CommandIssued(command); });
                 widget = box;
                 break;
             }

@@ -15,7 +15,7 @@ namespace vaeloric {
 class TControlPanelDialog : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     // A child of the main window's client widget, placed at its spot there.
     explicit TControlPanelDialog(QWidget* parent);
 
@@ -29,7 +29,7 @@ public:
     // Moves the panel to its place in its parent, in its own dialog units.
     void PlaceInParent();
 
-signals:
+  signals:
     // A control was pressed: 1750..1760.
     void CommandIssued(int command);
 };

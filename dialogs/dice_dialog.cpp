@@ -21,6 +21,7 @@ TDiceDialog::TDiceDialog(QWidget* parent, const TDiceData& choice) : QDialog(par
     setFont(SansFont(14));
     auto* layout = new QVBoxLayout(this);
     QGroupBox* group = MakeSetupGroup("", this);
+    group->setMinimumWidth(140);  // wide enough for the title bar to show the title
     auto* column = new QVBoxLayout(group);
     auto* exclusive = new QButtonGroup(group);
     for (int i = 0; i < 6; ++i) {
@@ -28,7 +29,7 @@ TDiceDialog::TDiceDialog(QWidget* parent, const TDiceData& choice) : QDialog(par
         faceButtons_[i]->setObjectName(ControlName(kFirstFaceButtonId + i));
         faceButtons_[i]->setChecked(choice.face == i + 1);
         exclusive->addButton(faceButtons_[i], i + 1);
-        column->addWidget(faceButtons_[i]);
+        column->addWidget(faceButtons_[i], 0, Qt::AlignHCenter);
     }
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -36,6 +37,7 @@ TDiceDialog::TDiceDialog(QWidget* parent, const TDiceData& choice) : QDialog(par
     row->addStretch();
     layout->addLayout(row);
     layout->addWidget(MakeSetupOkButton(this), 0, Qt::AlignHCenter);
+    FixDialogFrame(this);
 }
 
 TDiceData TDiceDialog::Data() const {

@@ -28,6 +28,7 @@ struct TOptionDialogSpec {
 
 inline constexpr int kOkButtonId = 1;
 
+// clang-format off
 inline constexpr TOptionDialogSpec kBackgroundColourSpec = {
     302, "Background colour", "Select background colour", 87, 70, 165, 94, 6,
     {{525, "Light green"}, {526, "Dark green"}, {527, "White"}, {528, "Orange"},
@@ -44,6 +45,7 @@ inline constexpr TOptionDialogSpec kPiecesSpec = {
 inline constexpr TOptionDialogSpec kMusicSpec = {
     307, "Background music", "Background music", 68, 66, 111, 84, 2,
     {{518, "ON"}, {519, "OFF"}}};
+// clang-format on
 
 // Transfer records with their start-up values.
 struct TBackgroundColourTransfer {  // Light green, Dark green, White, Orange, Purple, Black

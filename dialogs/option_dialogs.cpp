@@ -33,6 +33,7 @@ TRadioOptionDialog::TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec&
     : QDialog(parent), spec(dialogSpec) {
     setObjectName(QString::number(spec.resource));
     setWindowTitle(QString::fromUtf8(spec.caption));
+    UseDialogFrame(this);
     setFont(OptionDialogFont(kDialogFontPoints));
     const TDialogUnits units(font());
 
@@ -78,7 +79,8 @@ TRadioOptionDialog::TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec&
 
     const QSize wanted = units.Size(spec.width, spec.height);
     const QSize needed = column->totalMinimumSize();
-    setFixedSize(std::max(wanted.width(), needed.width()), std::max(wanted.height(), needed.height()));
+    setFixedSize(std::max({wanted.width(), needed.width(), CaptionWidth(windowTitle())}),
+                 std::max(wanted.height(), needed.height()));
 }
 
 void TRadioOptionDialog::ReadStates(std::uint16_t* states) const {

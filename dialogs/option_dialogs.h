@@ -15,7 +15,7 @@ namespace vaeloric {
 // states of a transfer record when opened; the caller reads them back after
 // OK. Closing it any other way changes nothing.
 class TRadioOptionDialog : public QDialog {
-public:
+  public:
     TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec& spec, const std::uint16_t* states);
 
     const TOptionDialogSpec& Spec() const { return spec; }
@@ -27,7 +27,7 @@ public:
     // client area.
     void PlaceOverParent();
 
-private:
+  private:
     const TOptionDialogSpec& spec;
     QGroupBox* group = nullptr;
     std::vector<QRadioButton*> buttons;
@@ -36,7 +36,7 @@ private:
 // One option dialog bound to its transfer record type.
 template <typename TTransfer, const TOptionDialogSpec& kSpec>
 class TOptionDialog : public TRadioOptionDialog {
-public:
+  public:
     TOptionDialog(QWidget* parent, const TTransfer& transfer)
         : TRadioOptionDialog(parent, kSpec, transfer.state) {}
 
@@ -49,23 +49,23 @@ public:
 
 class TBackgroundColourDialog
     : public TOptionDialog<TBackgroundColourTransfer, kBackgroundColourSpec> {
-public:
+  public:
     using TOptionDialog::TOptionDialog;
 };
 class TSquareTypeDialog : public TOptionDialog<TSquareTypeTransfer, kSquareTypeSpec> {
-public:
+  public:
     using TOptionDialog::TOptionDialog;
 };
 class TBoardsDialog : public TOptionDialog<TBoardsTransfer, kBoardsSpec> {
-public:
+  public:
     using TOptionDialog::TOptionDialog;
 };
 class TPiecesDialog : public TOptionDialog<TPiecesTransfer, kPiecesSpec> {
-public:
+  public:
     using TOptionDialog::TOptionDialog;
 };
 class TMusicDialog : public TOptionDialog<TMusicTransfer, kMusicSpec> {
-public:
+  public:
     using TOptionDialog::TOptionDialog;
 };
 

@@ -18,7 +18,7 @@ class TPictureCatalogue;
 class TPieceInfoDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // elementCode is the board's; the pictures are loaded only when it is
     // the program's own (the catalogue's board), which is always the case.
     TPieceInfoDialog(QWidget* parent, int elementCode, const TPictureCatalogue& pictures);
@@ -28,7 +28,7 @@ public:
     const QPixmap& LargePicture(int index) const { return large[index]; }
     const QPixmap& SmallPicture(int index) const { return small[index]; }
 
-private:
+  private:
     void ShowPiece(int index);
     void PlacePicture(QLabel* label, const QPixmap& picture, QPoint standardPixel, int frameId);
 
@@ -39,6 +39,7 @@ private:
     QPlainTextEdit* description = nullptr;
     QPlainTextEdit* dieValue = nullptr;
     int shownPiece = -1;
+    int contentOffset = 0;  // pixels the controls moved right to fit the caption
 };
 
 // Runs the dialog modally over the parent.

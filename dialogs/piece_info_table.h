@@ -49,11 +49,16 @@ inline constexpr int kLargePictureFrameId = 111, kSmallPictureFrameId = 112;
 // 3 Fire, 4 Earth); 0 for another code.
 constexpr int PieceBaseOfElement(int elementCode) {
     switch (elementCode) {
-        case 1: return 2100;
-        case 2: return 2150;
-        case 3: return 2200;
-        case 4: return 2050;
-        default: return 0;
+        case 1:
+            return 2100;
+        case 2:
+            return 2150;
+        case 3:
+            return 2200;
+        case 4:
+            return 2050;
+        default:
+            return 0;
     }
 }
 

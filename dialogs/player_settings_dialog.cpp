@@ -111,6 +111,7 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
     buttons->addStretch();
     layout->addLayout(buttons);
     nameEdits_[1]->setFocus();
+    FixDialogFrame(this);
 }
 
 void TPlayerSettingsDialog::UpdateNameEdits() {

@@ -54,7 +54,7 @@ TPtahSquareDialog::TPtahSquareDialog(QWidget* parent, char boardLetter,
     questionEdit_ = new QLineEdit(QString::fromStdString(choice.question), questionGroup);
     questionEdit_->setObjectName(ControlName(kQuestionEditId));
     questionEdit_->setMaxLength(static_cast<int>(kMaxQuestionLength));
-    questionEdit_->setMinimumWidth(300);
+    questionEdit_->setMinimumWidth(380);  // room for the whole title too
     questionLayout->addWidget(questionEdit_);
     layout->addWidget(questionGroup);
 
@@ -71,6 +71,7 @@ TPtahSquareDialog::TPtahSquareDialog(QWidget* parent, char boardLetter,
     buttons->addStretch();
     layout->addLayout(buttons);
     questionEdit_->setFocus();
+    FixDialogFrame(this);
 }
 
 TPtahSquareData TPtahSquareDialog::Data() const {

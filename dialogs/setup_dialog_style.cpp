@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
@@ -33,6 +34,12 @@ QPushButton* MakeSetupOkButton(QDialog* dialog) {
     button->setMinimumSize(76, 30);
     QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
     return button;
+}
+
+void FixDialogFrame(QDialog* dialog) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    if (dialog->layout()) dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QGroupBox* MakeSetupGroup(const QString& title, QWidget* parent) {

@@ -13,6 +13,10 @@ namespace vaeloric {
 // object name is the control identifier "1". Clicking it asks to accept.
 QPushButton* MakeSetupOkButton(QDialog* dialog);
 
+// A dialog of fixed size with a title bar and a close box only, like a
+// dialog built from a resource. Call after its layout is set.
+void FixDialogFrame(QDialog* dialog);
+
 // A shaded group frame with a title.
 QGroupBox* MakeSetupGroup(const QString& title, QWidget* parent);
 

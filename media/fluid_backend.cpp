@@ -22,7 +22,8 @@ bool HasMidiExtension(const std::string& name) {
     const std::string lower = Lower(name);
     for (const char* extension : {".mid", ".midi", ".rmi", ".smf", ".kar"}) {
         const std::string ext(extension);
-        if (lower.size() > ext.size() && lower.compare(lower.size() - ext.size(), ext.size(), ext) == 0)
+        if (lower.size() > ext.size() &&
+            lower.compare(lower.size() - ext.size(), ext.size(), ext) == 0)
             return true;
     }
     return false;
@@ -92,9 +93,9 @@ std::uint32_t TFluidSynthBackend::Open(const char* element, const char* deviceTy
     if (device->player == nullptr) return kMciErrCannotLoadDriver;
     if (fluid_player_add(device->player, path.c_str()) != FLUID_OK) return kMciErrInvalidFile;
 
-    const std::vector<std::string> drivers =
-        options.audioDriver.empty() ? AudioDriverCandidates()
-                                    : std::vector<std::string>{options.audioDriver};
+    const std::vector<std::string> drivers = options.audioDriver.empty()
+                                                 ? AudioDriverCandidates()
+                                                 : std::vector<std::string>{options.audioDriver};
     for (const std::string& name : drivers) {
         fluid_settings_setstr(device->setup.Settings(), "audio.driver", name.c_str());
         device->driver = new_fluid_audio_driver(device->setup.Settings(), device->setup.Synth());

@@ -13,7 +13,7 @@ namespace vaeloric {
 // MIDI files played through FluidSynth. A device is a synthesizer with the
 // General MIDI SoundFont, a MIDI file player and an audio driver.
 class TFluidSynthBackend : public TMciBackend {
-public:
+  public:
     explicit TFluidSynthBackend(TSynthOptions options = {});
     ~TFluidSynthBackend() override;
 
@@ -25,7 +25,7 @@ public:
     std::uint32_t Close(std::uint32_t deviceId) override;
     bool IsPlaying(std::uint32_t deviceId) const override;
 
-private:
+  private:
     struct TDevice;
 
     TDevice* Find(std::uint32_t deviceId) const;

@@ -79,8 +79,8 @@ std::vector<std::string> AudioDriverCandidates() {
     }
     delete_fluid_settings(settings);
 
-    static const char* const kPreferred[] = {"pulseaudio", "pipewire", "wasapi", "dsound",
-                                             "waveout",    "coreaudio", "alsa",  "oss",
+    static const char* const kPreferred[] = {"pulseaudio", "pipewire",  "wasapi", "dsound",
+                                             "waveout",    "coreaudio", "alsa",   "oss",
                                              "opensles",   "oboe"};
     // Without the device nodes these two cannot open, and the ALSA library
     // would print its complaints to stderr on the way.

@@ -32,7 +32,7 @@ void SilenceFluidSynthLog();
 // Settings and a synthesizer with the SoundFont loaded, the part shared by
 // the player's devices and the file renderer.
 class TSynthSetup {
-public:
+  public:
     TSynthSetup() = default;
     TSynthSetup(const TSynthSetup&) = delete;
     TSynthSetup& operator=(const TSynthSetup&) = delete;
@@ -45,7 +45,7 @@ public:
     fluid_settings_t* Settings() const { return settings; }
     fluid_synth_t* Synth() const { return synth; }
 
-private:
+  private:
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
 };

@@ -12,7 +12,7 @@ enum class TSeekTarget { Start, End, Position };
 // against a stub. Every call returns 0 or an error code of mci_codes.h and
 // comes from the window's thread.
 class TMciBackend {
-public:
+  public:
     virtual ~TMciBackend() = default;
 
     // Opens a device for the element (a file name, may be null) of the device

@@ -45,20 +45,34 @@ inline constexpr int kMciErrorTextSize = 256;
 // A short text for an error code (never null).
 constexpr const char* MciErrorText(std::uint32_t code) {
     switch (code) {
-        case 0: return "The command completed successfully.";
-        case kMciErrInvalidDeviceId: return "Invalid device identifier. Open the device first.";
-        case kMciErrInvalidDeviceName: return "The device type is not known to this program.";
-        case kMciErrDeviceOpen: return "The device or file is already open.";
-        case kMciErrCannotLoadDriver: return "No audio output could be opened.";
-        case kMciErrMissingParameter: return "A file name or device type is required.";
-        case kMciErrUnsupportedFunction: return "The device does not support this command.";
-        case kMciErrFileNotFound: return "The file could not be found.";
-        case kMciErrDeviceNotReady: return "The device is not ready. Open a file first.";
-        case kMciErrExtensionNotFound: return "No device plays files with this extension.";
-        case kMciErrOutOfRange: return "The position is beyond the end of the piece.";
-        case kMciErrInvalidFile: return "The file is not a MIDI file or is damaged.";
-        case kMciErrSeqNoMidiPresent: return "No General MIDI sound set (SoundFont) is installed.";
-        default: return "Unknown media error.";
+        case 0:
+            return "The command completed successfully.";
+        case kMciErrInvalidDeviceId:
+            return "Invalid device identifier. Open the device first.";
+        case kMciErrInvalidDeviceName:
+            return "The device type is not known to this program.";
+        case kMciErrDeviceOpen:
+            return "The device or file is already open.";
+        case kMciErrCannotLoadDriver:
+            return "No audio output could be opened.";
+        case kMciErrMissingParameter:
+            return "A file name or device type is required.";
+        case kMciErrUnsupportedFunction:
+            return "The device does not support this command.";
+        case kMciErrFileNotFound:
+            return "The file could not be found.";
+        case kMciErrDeviceNotReady:
+            return "The device is not ready. Open a file first.";
+        case kMciErrExtensionNotFound:
+            return "No device plays files with this extension.";
+        case kMciErrOutOfRange:
+            return "The position is beyond the end of the piece.";
+        case kMciErrInvalidFile:
+            return "The file is not a MIDI file or is damaged.";
+        case kMciErrSeqNoMidiPresent:
+            return "No General MIDI sound set (SoundFont) is installed.";
+        default:
+            return "Unknown media error.";
     }
 }
 

@@ -19,7 +19,7 @@ namespace vaeloric {
 class TMMPlayer : public QObject, public TMusicDevice {
     Q_OBJECT
 
-public:
+  public:
     // Shows an error: message text and caption. The window beeps and shows a
     // warning box owned by itself.
     using TErrorReporter = std::function<void(const char* text, const char* caption)>;
@@ -56,11 +56,11 @@ public:
     // How often the device is asked whether the piece has ended.
     static constexpr int kCompletionPollMs = 100;
 
-signals:
+  signals:
     // The piece played with kMciNotify has ended (status kMciNotifySuccessful).
     void MciNotify(quint32 status, quint32 deviceId);
 
-private:
+  private:
     void CheckCompletion();
     void ReportFailure(const char* caption);
     std::uint32_t Finish(std::uint32_t result, const char* caption);

@@ -19,7 +19,9 @@ bool IsRegularFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::string MediaDataFolder() { return VAELORIC_DATA_DIR; }
+std::string MediaDataFolder() {
+    return VAELORIC_DATA_DIR;
+}
 
 std::string ResolveMediaFile(const std::string& name) {
     if (name.empty()) return {};

@@ -10,7 +10,7 @@ namespace vaeloric {
 // What the game needs of the music player. TMMPlayer implements it; the game
 // flow's tests use a fake.
 class TMusicDevice {
-public:
+  public:
     virtual ~TMusicDevice() = default;
     virtual std::uint32_t Open(const char* elementName, const char* deviceType) = 0;
     virtual std::uint32_t Play(std::uint32_t flags) = 0;
@@ -45,7 +45,11 @@ inline void CloseMusicForResign(TMusicDevice& player) {
 
 // A new game and a loaded game clear the flag and leave the player alone:
 // music already playing goes on.
-inline void MusicFlagForNewGame(bool& musicOn) { musicOn = false; }
-inline void MusicFlagForLoadedGame(bool& musicOn) { musicOn = false; }
+inline void MusicFlagForNewGame(bool& musicOn) {
+    musicOn = false;
+}
+inline void MusicFlagForLoadedGame(bool& musicOn) {
+    musicOn = false;
+}
 
 }  // namespace vaeloric

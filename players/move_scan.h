@@ -38,17 +38,31 @@ inline bool ExposesKing(TBoard& board, TSquare from, const SquareRecord& to, TSq
     return exposed;
 }
 
-// The squares of one army's pieces in board scan order.
+// The squares of one army's pieces in board scan order, and the square of
+// its King as FindKing gives it (rank 0 when it has none).
 struct TArmySquares {
     int count = 0;
-    TSquare squares[64];
+    TSquare king{0, 0};
+    std::int8_t ranks[64];  // filled up to count
+    std::int8_t files[64];
+
+    TSquare Square(int i) const { return TSquare{ranks[i], files[i]}; }
 
     void Build(const TBoard& board, std::int32_t army) {
         count = 0;
-        for (int rank = 1; rank <= 8; ++rank)
-            for (int file = 1; file <= 8; ++file)
-                if (board.At(rank, file).army == army)
-                    squares[count++] = TSquare{static_cast<std::int16_t>(rank), file};
+        king = TSquare{0, 0};
+        for (int rank = 1; rank <= 8; ++rank) {
+            for (int file = 1; file <= 8; ++file) {
+                const TPiece& piece = board.At(rank, file);
+                if (piece.army != army) continue;
+                if (king.rank == 0 && (piece.kind == King || piece.kind == CombinedKing)) {
+                    king = TSquare{static_cast<std::int16_t>(rank), file};
+                }
+                ranks[count] = static_cast<std::int8_t>(rank);
+                files[count] = static_cast<std::int8_t>(file);
+                ++count;
+            }
+        }
     }
 };
 
@@ -113,48 +127,41 @@ template <typename Fn>
 bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int16_t die, Fn&& fn,
                       const TAttackMap* attacks = nullptr, const TArmySquares* pieces = nullptr) {
     if (die < 1 || die > 6) return true;
-    TArmySquares scanned;
     if (pieces == nullptr) {
+        TArmySquares scanned;
         scanned.Build(board, army);
-        pieces = &scanned;
+        return ForEachLegalMove(board, army, die, fn, attacks, &scanned);
     }
     const std::int32_t companion = board.CompanionKind();
+    const TSquare king = pieces->king;
     SquareRecord moves[kPieceListRoom];
-    bool kingFound = false;
-    TSquare king{0, 0};
     for (int p = 0; p < pieces->count; ++p) {
-        const TSquare origin = pieces->squares[p];
-        {
-            const TPiece& piece = board.At(origin.rank, origin.file);
-            const std::int32_t kind = MovingKind(companion, die, piece.kind);
-            if (kind == 0) continue;
-            const SquareRecord from = SquareRecord::At(origin);
-            if (kind == King) {
-                // King steps are tested for attack already; only a King
-                // capture (possible only on a board read from a file) is left out.
-                const int n = attacks != nullptr
-                                  ? KingMovesFromMap(board, origin, army, *attacks, moves)
-                                  : GenerateKingMoves(board, origin, army, moves);
-                for (int i = 0; i < n; ++i) {
-                    if (!CapturesKing(moves[i]) && !fn(from, moves[i])) return false;
-                }
-                continue;
-            }
-            const int n = GeneratePieceMoves(board, origin, kind, moves);
+        const TSquare origin = pieces->Square(p);
+        const TPiece& piece = board.At(origin.rank, origin.file);
+        const std::int32_t kind = MovingKind(companion, die, piece.kind);
+        if (kind == 0) continue;
+        const SquareRecord from = SquareRecord::At(origin);
+        if (kind == King) {
+            // King steps are tested for attack already; only a King capture
+            // (possible only on a board read from a file) is left out.
+            const int n = attacks != nullptr
+                              ? KingMovesFromMap(board, origin, army, *attacks, moves)
+                              : GenerateKingMoves(board, origin, army, moves);
             for (int i = 0; i < n; ++i) {
-                if (CapturesKing(moves[i])) continue;
-                if (!kingFound) {
-                    king = KingSquare(board, army);
-                    kingFound = true;
-                }
-                if (attacks != nullptr && piece.kind != CombinedKing && king.rank != 0 &&
-                    !attacks->AttackedWithoutOrigin(board, army, king, origin)) {
-                    // Safe whatever the destination: the mover can only block.
-                } else if (ExposesKing(board, origin, moves[i], king)) {
-                    continue;
-                }
-                if (!fn(from, moves[i])) return false;
+                if (!CapturesKing(moves[i]) && !fn(from, moves[i])) return false;
             }
+            continue;
+        }
+        // Leaving the origin opens no line to the King: no destination can
+        // expose it, the mover can only block.
+        const bool safeOrigin = attacks != nullptr && piece.kind != CombinedKing &&
+                                king.rank != 0 &&
+                                !attacks->AttackedWithoutOrigin(board, army, king, origin);
+        const int n = GeneratePieceMoves(board, origin, kind, moves);
+        for (int i = 0; i < n; ++i) {
+            if (CapturesKing(moves[i])) continue;
+            if (!safeOrigin && ExposesKing(board, origin, moves[i], king)) continue;
+            if (!fn(from, moves[i])) return false;
         }
     }
     return true;

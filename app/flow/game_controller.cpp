@@ -70,6 +70,7 @@ void TGameController::SetUpGame() {
     game_.board.SetUp(game_.setup.status.data());
     layer_.ShowControlPanel();
     game_.turn.throwValue = 0;
+    playing_ = true;
     layer_.Invalidate();
 }
 
@@ -98,13 +99,13 @@ void TGameController::AskPlayers() {
     for (int seat = 2; seat <= 4; ++seat) FoldNameCase(setup.seatName[seat]);
 }
 
-void TGameController::RunOption(TOptionDialog which) {
+void TGameController::RunOption(TOptionKind which) {
     const TOptionSettings before = options_;
     if (layer_.RunOptionDialog(which, options_)) {
-        if (which == TOptionDialog::BoardStyle && before.simpleBoard != options_.simpleBoard)
+        if (which == TOptionKind::BoardStyle && before.simpleBoard != options_.simpleBoard)
             originX_ += options_.simpleBoard ? 5 : -5;
         coordinatesShown_ = options_.simpleBoard;
-        if (which == TOptionDialog::Music) {
+        if (which == TOptionKind::Music) {
             musicOn_ = options_.musicOn;
             if (musicOn_)
                 layer_.StartMusic();
@@ -120,11 +121,11 @@ void TGameController::RunOption(TOptionDialog which) {
 void TGameController::Command(int command) {
     if (ended_) return;
     switch (command) {
-        case CmBackgroundColour: RunOption(TOptionDialog::BackgroundColour); break;
-        case CmMusic: RunOption(TOptionDialog::Music); break;
-        case CmBoardStyle: RunOption(TOptionDialog::BoardStyle); break;
-        case CmPieceStyle: RunOption(TOptionDialog::PieceStyle); break;
-        case CmSquareStyle: RunOption(TOptionDialog::SquareStyle); break;
+        case CmBackgroundColour: RunOption(TOptionKind::BackgroundColour); break;
+        case CmMusic: RunOption(TOptionKind::Music); break;
+        case CmBoardStyle: RunOption(TOptionKind::BoardStyle); break;
+        case CmPieceStyle: RunOption(TOptionKind::PieceStyle); break;
+        case CmSquareStyle: RunOption(TOptionKind::SquareStyle); break;
         case CmPieceInfo: layer_.RunPieceInfoDialog(); break;
         case CmResign:
             layer_.CloseMusic();

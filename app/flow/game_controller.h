@@ -55,6 +55,8 @@ public:
     // game set-up instead of drawing.
     bool ReadyToDraw();
     bool SetupDone() const { return setupDone_; }
+    // The set-up (or the load) has finished: there is a game to draw.
+    bool Playing() const { return playing_ && !ended_; }
     // The size handler: centres the board for the new client width.
     void PlaceBoard(int clientWidth);
 
@@ -113,7 +115,7 @@ private:
     bool WriteGame(const std::string& path);
     TBoxAnswer Box(const std::string& text, const std::string& title,
                    TBoxButtons buttons = TBoxButtons::Ok, TBoxIcon icon = TBoxIcon::None);
-    void RunOption(TOptionDialog which);
+    void RunOption(TOptionKind which);
 
     TWindowLayer& layer_;
     TGameSession& game_;
@@ -125,6 +127,7 @@ private:
     bool coordinatesShown_ = false;
     bool modified_ = false;
     bool ended_ = false;
+    bool playing_ = false;
     bool moveReading_ = true;
     bool wholeReading_ = false;
 

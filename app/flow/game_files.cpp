@@ -61,6 +61,7 @@ void TGameController::OpenAndLoad() {
     layer_.SetTitle(game_.setup.caption);
     modified_ = false;
     fileName_ = chosen;
+    playing_ = true;
     layer_.Invalidate();
 }
 

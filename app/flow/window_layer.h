@@ -60,7 +60,7 @@ struct TOptionSettings {
     friend bool operator==(const TOptionSettings&, const TOptionSettings&) = default;
 };
 
-enum class TOptionDialog { BackgroundColour, SquareStyle, BoardStyle, PieceStyle, Music };
+enum class TOptionKind { BackgroundColour, SquareStyle, BoardStyle, PieceStyle, Music };
 
 // Cursor resources; 0 is the system arrow.
 inline constexpr int kArrowCursor = 0;
@@ -84,7 +84,7 @@ public:
     virtual bool RunPtahSquareDialog(TPtahSquareChoice& choice) = 0;
     virtual bool RunPlayerSettingsDialog(TPlayerChoice& choice) = 0;
     virtual bool RunDiceDialog(TDiceChoice& choice) = 0;
-    virtual bool RunOptionDialog(TOptionDialog which, TOptionSettings& options) = 0;
+    virtual bool RunOptionDialog(TOptionKind which, TOptionSettings& options) = 0;
     virtual void RunPieceInfoDialog() = 0;
     virtual void RunReadingDialog(const std::string& text, const std::string& caption) = 0;
 

@@ -1,5 +1,8 @@
 #include "app/window/koravin_app.h"
 
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <exception>
 
@@ -26,19 +29,25 @@ int TKoravinApp::Run() {
     InitMainWindow();
     const int result = exec();
     window_.reset();
-    return failure_.empty() ? result : -1;
+    return result;
 }
 
 bool TKoravinApp::notify(QObject* receiver, QEvent* event) {
+    std::string failure;
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        if (failure_.empty()) failure_ = error.what();
+        failure = error.what();
     } catch (...) {
-        if (failure_.empty()) failure_ = "Unknown exception";
+        failure = "Unknown exception";
     }
-    exit(-1);
-    return false;
+    // An internal error: the game state can no longer be trusted, and the
+    // handler that threw may sit inside a dialog loop. Report it and end the
+    // process at once; files are only ever replaced whole, so none is left
+    // half-written.
+    QMessageBox::critical(nullptr, "EXCEPTION", QString::fromStdString(failure));
+    std::fflush(nullptr);
+    std::_Exit(-1);
 }
 
 }  // namespace vaeloric

@@ -13,8 +13,8 @@ class TKoravinWindow;
 
 // The application: creates the one main window from the game session, shows
 // it maximized with the program icon and seeds the dice with the time. An
-// exception escaping an event handler ends the run with exit code -1; the
-// program entry then reports it.
+// exception escaping an event handler is shown in a box titled "EXCEPTION"
+// and ends the process with exit code -1.
 class TKoravinApp : public QApplication {
 public:
     TKoravinApp(int& argc, char** argv, TGameSession& game);
@@ -24,16 +24,12 @@ public:
     // Runs the event loop; the exit code.
     int Run();
 
-    // The text of the exception that ended the run, if one did.
-    const std::string& Failure() const { return failure_; }
-
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
     TGameSession& game_;
     TPictureCatalogue pictures_;
     std::unique_ptr<TKoravinWindow> window_;
-    std::string failure_;
 };
 
 }  // namespace vaeloric

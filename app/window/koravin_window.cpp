@@ -1,15 +1,21 @@
 #include "app/window/koravin_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
-#include "app/window/control_panel.h"
 #include "app/window/music.h"
 #include "app/window/window_painter.h"
+#include "dialogs/control_panel_dialog.h"
 
 namespace vaeloric {
+
+namespace {
+// The turn panel ends at y = 165.
+constexpr int kControlPanelTop = 168;
+}  // namespace
 
 TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pictures)
     : QWidget(nullptr), game_(game), pictures_(pictures), layer_(*this), controller_(layer_, game) {
@@ -47,7 +53,8 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
         }
         return;
     }
-    if (controller_.Ended()) {
+    if (!controller_.Playing()) {
+        // While the set-up dialogs run, and after the end, there is no board.
         painter.fillRect(rect(), BackgroundColour(controller_.Options().background));
         return;
     }
@@ -93,8 +100,11 @@ void TKoravinWindow::ShowRuler(bool on) {
 
 void TKoravinWindow::ShowControlPanel() {
     if (controlPanel_ != nullptr) return;
-    controlPanel_ = new TControlPanel(this);
-    connect(controlPanel_, &TControlPanel::Command, this, &TKoravinWindow::OnCommand);
+    controlPanel_ = new TControlPanelDialog(this);
+    controlPanel_->SetReadingSwitches(controller_.MoveReading(), controller_.WholeReading());
+    // Below the turn panel and its buttons, whatever the font's dialog units.
+    if (controlPanel_->y() < kControlPanelTop) controlPanel_->move(controlPanel_->x(), kControlPanelTop);
+    connect(controlPanel_, &TControlPanelDialog::CommandIssued, this, &TKoravinWindow::OnCommand);
     controlPanel_->show();
 }
 
@@ -103,7 +113,11 @@ void TKoravinWindow::DestroyWithoutAsking() {
     // back in the event loop (we may be deep inside a mouse handler).
     destroying_ = true;
     hide();
-    QTimer::singleShot(0, this, [this] { close(); });
+    QTimer::singleShot(0, this, [this] {
+        close();
+        // A hidden window's close does not count as the last window closing.
+        QCoreApplication::quit();
+    });
 }
 
 }  // namespace vaeloric

@@ -9,7 +9,7 @@
 
 namespace vaeloric {
 
-class TControlPanel;
+class TControlPanelDialog;
 class TMusic;
 
 // The one main window of a board program. It reports what the user does to
@@ -47,7 +47,7 @@ private:
     TQtWindowLayer layer_;
     TGameController controller_;
     TMusic* music_ = nullptr;  // a child of the window
-    TControlPanel* controlPanel_ = nullptr;
+    TControlPanelDialog* controlPanel_ = nullptr;
     int timerId_ = 0;
     bool rulerShown_ = false;
     bool destroying_ = false;

@@ -39,12 +39,7 @@ int RunBoardProgram(int argc, char** argv, char boardLetter) {
 
     TKoravinApp app(argc, argv, game);
     try {
-        const int result = app.Run();
-        if (!app.Failure().empty()) {
-            ShowException(app.Failure());
-            return -1;
-        }
-        return result;
+        return app.Run();
     } catch (const std::exception& error) {
         ShowException(error.what());
         return -1;

@@ -2,14 +2,18 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "app/window/koravin_window.h"
 #include "app/window/music.h"
-#include "app/window/stand_in_dialogs.h"
 #include "dialogs/dice_dialog.h"
+#include "dialogs/option_dialogs.h"
+#include "dialogs/piece_info_dialog.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/ptah_square_dialog.h"
+#include "game/board.h"
 #include "reading/dialog/game_div_dialog.h"
 
 namespace vaeloric {
@@ -55,8 +59,16 @@ bool RunFileDialog(QWidget* parent, std::string& fileName, bool save) {
 }  // namespace
 
 TBoxAnswer TQtWindowLayer::ShowMessage(const TMessageBox& box) {
-    QMessageBox message(QtIcon(box.icon), QString::fromStdString(box.title),
-                        QString::fromStdString(box.text), QtButtons(box.buttons), &window_);
+    const QString title = QString::fromStdString(box.title);
+    QMessageBox message(QtIcon(box.icon), title, QString::fromStdString(box.text),
+                        QtButtons(box.buttons), &window_);
+    // Wide enough that the window frame can show the whole title (most boxes
+    // carry the question as their title).
+    if (auto* grid = qobject_cast<QGridLayout*>(message.layout())) {
+        const int wanted = std::min(message.fontMetrics().horizontalAdvance(title) + 140, 640);
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     switch (message.exec()) {
         case QMessageBox::Cancel: return TBoxAnswer::Cancel;
         case QMessageBox::Yes: return TBoxAnswer::Yes;
@@ -88,11 +100,53 @@ bool TQtWindowLayer::RunDiceDialog(TDiceChoice& choice) {
     return true;
 }
 
-bool TQtWindowLayer::RunOptionDialog(TOptionDialog which, TOptionSettings& options) {
-    return RunStandInOptionDialog(&window_, which, options);
+bool TQtWindowLayer::RunOptionDialog(TOptionKind which, TOptionSettings& options) {
+    // The dialogs exchange one on/off value per radio button.
+    QWidget* parent = &window_;
+    switch (which) {
+        case TOptionKind::BackgroundColour: {
+            TBackgroundColourTransfer transfer;
+            SelectButton(transfer.state, static_cast<int>(options.background));
+            if (!RunBackgroundColourDialog(parent, transfer)) return false;
+            options.background = static_cast<TBackground>(SelectedButton(transfer.state, 0));
+            return true;
+        }
+        case TOptionKind::SquareStyle: {
+            TSquareTypeTransfer transfer;
+            SelectButton(transfer.state, options.vaeloricSquares ? 1 : 0);
+            if (!RunSquareTypeDialog(parent, transfer)) return false;
+            options.vaeloricSquares = SquarePictureOffset(transfer) != 0;
+            return true;
+        }
+        case TOptionKind::BoardStyle: {
+            TBoardsTransfer transfer;
+            SelectButton(transfer.state, options.simpleBoard ? 1 : 0);
+            if (!RunBoardsDialog(parent, transfer)) return false;
+            options.simpleBoard = SimpleBoardChosen(transfer);
+            return true;
+        }
+        case TOptionKind::PieceStyle: {
+            TPiecesTransfer transfer;
+            SelectButton(transfer.state, options.symbolicPieces ? 1 : 0);
+            if (!RunPiecesDialog(parent, transfer)) return false;
+            options.symbolicPieces = PieceSetOffset(transfer) != 0;
+            return true;
+        }
+        case TOptionKind::Music: {
+            TMusicTransfer transfer;
+            SelectButton(transfer.state, options.musicOn ? 0 : 1);
+            if (!RunMusicDialog(parent, transfer)) return false;
+            options.musicOn = MusicChosenOn(transfer);
+            return true;
+        }
+    }
+    return false;
 }
 
-void TQtWindowLayer::RunPieceInfoDialog() { RunStandInPieceInfoDialog(&window_); }
+void TQtWindowLayer::RunPieceInfoDialog() {
+    vaeloric::RunPieceInfoDialog(&window_, ElementCodeOfLetter(window_.Pictures().BoardLetter()),
+                                 window_.Pictures());
+}
 
 void TQtWindowLayer::RunReadingDialog(const std::string& text, const std::string& caption) {
     TGameDivDialog dialog(&window_, text, caption);

@@ -16,7 +16,7 @@ public:
     bool RunPtahSquareDialog(TPtahSquareChoice& choice) override;
     bool RunPlayerSettingsDialog(TPlayerChoice& choice) override;
     bool RunDiceDialog(TDiceChoice& choice) override;
-    bool RunOptionDialog(TOptionDialog which, TOptionSettings& options) override;
+    bool RunOptionDialog(TOptionKind which, TOptionSettings& options) override;
     void RunPieceInfoDialog() override;
     void RunReadingDialog(const std::string& text, const std::string& caption) override;
     bool RunOpenDialog(std::string& fileName) override;

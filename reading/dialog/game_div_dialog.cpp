@@ -44,6 +44,8 @@ TGameDivDialog::TGameDivDialog(QWidget* parent, const std::string& text, const s
     : QDialog(parent),
       text_(text.substr(0, kMaxReadingText)),
       caption_(caption.substr(0, kMaxReadingCaption)) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kWidth, kHeight);
     setFont(ReadingFont());
     QPalette palette = this->palette();

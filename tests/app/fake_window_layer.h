@@ -64,7 +64,7 @@ public:
         choice.face = *face;
         return true;
     }
-    bool RunOptionDialog(TOptionDialog which, TOptionSettings& options) override {
+    bool RunOptionDialog(TOptionKind which, TOptionSettings& options) override {
         events.push_back("option dialog " + std::to_string(static_cast<int>(which)));
         return Next(optionScript, options);
     }

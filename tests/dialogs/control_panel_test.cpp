@@ -17,7 +17,7 @@ namespace vaeloric {
 namespace {
 
 class ControlPanel : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testing::EnsureWidgetApplication();
         window = std::make_unique<QWidget>();
@@ -37,9 +37,8 @@ TEST_F(ControlPanel, EachControlSendsItsCommand) {
     const struct {
         int id;
         int command;
-    } cases[] = {{1715, 1750}, {1716, 1751}, {1713, 1752}, {1714, 1753},
-                 {1712, 1754}, {1710, 1755}, {1711, 1756}, {1720, 1757},
-                 {1721, 1758}, {1717, 1759}, {1718, 1760}};
+    } cases[] = {{1715, 1750}, {1716, 1751}, {1713, 1752}, {1714, 1753}, {1712, 1754}, {1710, 1755},
+                 {1711, 1756}, {1720, 1757}, {1721, 1758}, {1717, 1759}, {1718, 1760}};
     for (const auto& c : cases) {
         commands.clear();
         auto* control = qobject_cast<QAbstractButton*>(panel->Control(c.id));
@@ -110,10 +109,10 @@ namespace {
 
 // The window underneath sees no click that lands on the panel.
 class TClickCounter : public QWidget {
-public:
+  public:
     int presses = 0;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent*) override { ++presses; }
 };
 
@@ -123,8 +122,9 @@ TEST(ControlPanelClicks, StayOnThePanel) {
     window.resize(400, 600);
     auto* panel = new TControlPanelDialog(&window);
     window.show();
-    const QPointF gap(panel->width() / 2.0,
-                      (panel->Control(1716)->geometry().bottom() + panel->Control(1712)->y()) / 2.0);
+    const QPointF gap(
+        panel->width() / 2.0,
+        (panel->Control(1716)->geometry().bottom() + panel->Control(1712)->y()) / 2.0);
     QMouseEvent press(QEvent::MouseButtonPress, gap, panel->mapToGlobal(gap), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(panel, &press);

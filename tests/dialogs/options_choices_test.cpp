@@ -12,7 +12,8 @@ TEST(OptionChoices, BackgroundColourOfEachButton) {
     for (int i = 0; i < 6; ++i) {
         TBackgroundColourTransfer transfer;
         SelectButton(transfer.state, i);
-        EXPECT_EQ(BackgroundColourOf(transfer), expected[i]) << kBackgroundColourSpec.buttons[i].text;
+        EXPECT_EQ(BackgroundColourOf(transfer), expected[i])
+            << kBackgroundColourSpec.buttons[i].text;
     }
     EXPECT_EQ(BackgroundColourOf(TBackgroundColourTransfer{}), (TRgb{0, 255, 0}));
     TBackgroundColourTransfer none;
@@ -23,7 +24,7 @@ TEST(OptionChoices, BackgroundColourOfEachButton) {
 TEST(OptionChoices, StartUpMeaningsAndTheOtherButtons) {
     TOptionTransfer options;
     EXPECT_EQ(SquarePictureOffset(options.squareType), 1000);  // "Vaeloric"
-    EXPECT_FALSE(SimpleBoardChosen(options.boards));          // "Coloured"
+    EXPECT_FALSE(SimpleBoardChosen(options.boards));           // "Coloured"
     EXPECT_EQ(PieceSetOffset(options.pieces), 0);              // "gods"
     EXPECT_FALSE(MusicChosenOn(options.music));                // "OFF"
     SelectButton(options.squareType.state, 0);
@@ -40,7 +41,7 @@ TEST(OptionChoices, BoardShiftsOnlyWhenTheStyleChanges) {
         int shift;
         bool coordinatesShown;
     };
-    const TStep steps[] = {{0, 0, false}, {1, 5, true}, {1, 0, true},
+    const TStep steps[] = {{0, 0, false},  {1, 5, true},  {1, 0, true},
                            {0, -5, false}, {0, 0, false}, {1, 5, true}};
     bool coordinatesShown = false;
     int origin = 0;

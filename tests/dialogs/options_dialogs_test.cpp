@@ -15,7 +15,7 @@ namespace vaeloric {
 namespace {
 
 class OptionDialogs : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::EnsureWidgetApplication(); }
 };
 
@@ -31,18 +31,35 @@ TEST_F(OptionDialogs, CaptionsButtonsAndStartUpChoice) {
     const TOptionTransfer startUp;
     TExpected cases[] = {
         {std::make_unique<TBackgroundColourDialog>(nullptr, startUp.backgroundColour),
-         "Background colour", "Select background colour",
-         {{525, "Light green"}, {526, "Dark green"}, {527, "White"}, {528, "Orange"},
-          {529, "Purple"}, {530, "Black"}},
+         "Background colour",
+         "Select background colour",
+         {{525, "Light green"},
+          {526, "Dark green"},
+          {527, "White"},
+          {528, "Orange"},
+          {529, "Purple"},
+          {530, "Black"}},
          525},
-        {std::make_unique<TSquareTypeDialog>(nullptr, startUp.squareType), "Square display style",
-         "Select square display style", {{512, "English"}, {513, "Vaeloric"}}, 513},
-        {std::make_unique<TBoardsDialog>(nullptr, startUp.boards), "Board style",
-         "Select board Style", {{514, "Coloured"}, {515, "Simple (with board coordinates)"}}, 514},
-        {std::make_unique<TPiecesDialog>(nullptr, startUp.pieces), "Piece style",
-         "Select piece style", {{517, "gods"}, {516, "symbolic"}}, 517},
-        {std::make_unique<TMusicDialog>(nullptr, startUp.music), "Background music",
-         "Background music", {{518, "ON"}, {519, "OFF"}}, 519},
+        {std::make_unique<TSquareTypeDialog>(nullptr, startUp.squareType),
+         "Square display style",
+         "Select square display style",
+         {{512, "English"}, {513, "Vaeloric"}},
+         513},
+        {std::make_unique<TBoardsDialog>(nullptr, startUp.boards),
+         "Board style",
+         "Select board Style",
+         {{514, "Coloured"}, {515, "Simple (with board coordinates)"}},
+         514},
+        {std::make_unique<TPiecesDialog>(nullptr, startUp.pieces),
+         "Piece style",
+         "Select piece style",
+         {{517, "gods"}, {516, "symbolic"}},
+         517},
+        {std::make_unique<TMusicDialog>(nullptr, startUp.music),
+         "Background music",
+         "Background music",
+         {{518, "ON"}, {519, "OFF"}},
+         519},
     };
     for (TExpected& c : cases) {
         SCOPED_TRACE(c.caption);

@@ -1,6 +1,7 @@
 // The piece information dialog: texts, die values and each board's pictures.
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -15,7 +16,7 @@ namespace vaeloric {
 namespace {
 
 class PieceInfo : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::EnsureWidgetApplication(); }
 
     static QString Text(const QWidget& dialog, int id) {
@@ -76,8 +77,8 @@ TEST_F(PieceInfo, EachPieceOnEachBoard) {
         ASSERT_EQ(ElementCodeOfLetter(board.letter), board.element);
         TPieceInfoDialog dialog(nullptr, board.element, pictures);
         dialog.show();
-        const int small[6] = {board.smallKing, board.smallHorse, board.smallBishop,
-                              board.smallQueen, board.smallRook, 2015};
+        const int small[6] = {board.smallKing,  board.smallHorse, board.smallBishop,
+                              board.smallQueen, board.smallRook,  2015};
         for (int i = 0; i < 6; ++i) {
             SCOPED_TRACE(pieces[i].label);
             auto* radio = dialog.findChild<QRadioButton*>(QString::number(pieces[i].radio));
@@ -95,6 +96,21 @@ TEST_F(PieceInfo, EachPieceOnEachBoard) {
             EXPECT_FALSE(description->verticalScrollBar()->isVisible());
         }
     }
+}
+
+TEST_F(PieceInfo, ArrowKeysShowTheNextPiece) {
+    const TPictureCatalogue pictures('A');
+    TPieceInfoDialog dialog(nullptr, 1, pictures);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    auto* king = dialog.findChild<QRadioButton*>("101");
+    king->click();
+    king->setFocus();
+    ASSERT_TRUE(king->hasFocus());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(king, &down);
+    EXPECT_EQ(Text(dialog, 108).toStdString(), "DICE ROLL: 2");
+    EXPECT_EQ(dialog.ShownPiece(), 1);
 }
 
 TEST_F(PieceInfo, AnotherBoardsCodeShowsTextsWithoutPictures) {

@@ -23,7 +23,7 @@ namespace vaeloric {
 namespace {
 
 class FluidTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         testing::EnsureCoreApplication();
         ASSERT_TRUE(folder.isValid());
@@ -162,8 +162,10 @@ TEST_F(FluidTest, RenderedMusicIsAudibleAndRestIsSilent) {
 TEST_F(FluidTest, MusicFileIsFoundBesideTheProgram) {
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
-    const QString name = QStringLiteral("options-test-%1.mid").arg(QCoreApplication::applicationPid());
-    const std::string beside = QDir(QCoreApplication::applicationDirPath()).filePath(name).toStdString();
+    const QString name =
+        QStringLiteral("options-test-%1.mid").arg(QCoreApplication::applicationPid());
+    const std::string beside =
+        QDir(QCoreApplication::applicationDirPath()).filePath(name).toStdString();
     testing::WriteFile(beside, testing::TinyMidi(1, 24));
     EXPECT_EQ(ResolveMediaFile(name.toStdString()), beside);
 

@@ -17,7 +17,7 @@ struct TCommandLog {
 };
 
 class TStubBackend : public TMciBackend {
-public:
+  public:
     explicit TStubBackend(std::shared_ptr<TCommandLog> commandLog) : log(std::move(commandLog)) {}
 
     std::uint32_t Open(const char* element, const char* type, std::uint32_t& id) override {
@@ -53,7 +53,7 @@ public:
 };
 
 class PlayerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing::EnsureCoreApplication(); }
 
     // A fresh player over a fresh stub, with an empty log.

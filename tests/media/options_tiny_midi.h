@@ -32,8 +32,8 @@ inline std::vector<std::uint8_t> TinyMidi(int notes, int ticksPerNote) {
     delta(notes == 0 ? ticksPerNote : 0);
     track.insert(track.end(), {0xFF, 0x2F, 0x00});
 
-    std::vector<std::uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-                                      'M', 'T', 'r', 'k'};
+    std::vector<std::uint8_t> file = {'M', 'T', 'h', 'd', 0,  0,   0,   6,   0,
+                                      0,   0,   1,   0,   96, 'M', 'T', 'r', 'k'};
     const std::uint32_t size = static_cast<std::uint32_t>(track.size());
     for (int shift = 24; shift >= 0; shift -= 8) file.push_back((size >> shift) & 0xFF);
     file.insert(file.end(), track.begin(), track.end());
@@ -42,7 +42,8 @@ inline std::vector<std::uint8_t> TinyMidi(int notes, int ticksPerNote) {
 
 inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline void EnsureCoreApplication() {

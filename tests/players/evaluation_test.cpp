@@ -143,6 +143,26 @@ TEST(Evaluation, LeavesTheBoardAsItFoundIt) {
     }
 }
 
+TEST(ComputerMove, AllWorstScoresPlayTheFirstMove) {
+    // The Questioner's King stands attacked on the Ptah square, and its ally
+    // (army 4) can do nothing about it on a 6.
+    TBoard board = QuestionerOnPtah();
+    board.PutPiece(8, 8, TPiece{});
+    Put(board, "E8", 4, King);
+    Put(board, "G3", 1, Rook, 80);
+    Put(board, "H5", 4, HorsePawn, 13);
+    Put(board, "H6", 4, QueenPawn, 11);
+    TScoredMove scores[kMaxLegalMoves];
+    int count = 0;
+    SquareRecord destination, origin;
+    ASSERT_TRUE(ChooseComputerMoveWithScores(board, 6, 4, destination, origin, scores, kMaxLegalMoves, count));
+    ASSERT_EQ(count, 2);
+    EXPECT_EQ(scores[0].score, kWorstScore);
+    EXPECT_EQ(scores[1].score, kWorstScore);
+    EXPECT_EQ(SquareName(origin.Square()) + "-" + SquareName(destination.Square()), "H5-G5");
+    EXPECT_EQ(board.At(5, 7).kind, HorsePawn);  // the move is made
+}
+
 TEST(ComputerMove, PlaysTheFirstOfTheBestScores) {
     int ties = 0;
     for (TBoard& position : SelfPlayPositions(6, 40, 5)) {

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "app/flow/command_line.h"
-#include "app/window/control_panel.h"
+#include "dialogs/control_panel_dialog.h"
 #include "app/window/koravin_window.h"
 #include "app/window/program_entry.h"
 
@@ -62,7 +62,7 @@ TEST_F(MainWindow, SetsUpOnTheFirstPaintAndDrawsTheGame) {
     EXPECT_NE(image.pixelColor(260 + 5, 20 + 5), QColor(0, 255, 0));
     EXPECT_EQ(image.pixelColor(600, 690), QColor(0, 255, 0));
     // The control panel sits below the turn panel, clear of the board.
-    const auto* controls = window->findChild<TControlPanel*>();
+    const auto* controls = window->findChild<TControlPanelDialog*>();
     ASSERT_NE(controls, nullptr);
     EXPECT_TRUE(controls->isVisible());
     EXPECT_GE(controls->geometry().top(), 165);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/board.h"
+
+namespace vaeloric::testing_support {
+
+// EvaluatePosition done the long way, for comparison.
+std::int32_t ReferenceEvaluatePosition(TBoard& board, std::int32_t army, std::int32_t ptahFactor);
+
+}  // namespace vaeloric::testing_support
