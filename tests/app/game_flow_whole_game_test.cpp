@@ -52,7 +52,9 @@ public:
             }
             for (const TMessageBox& box : layer.boxes)
                 EXPECT_TRUE(kTurnNotices.count(box.text) || kEndings.count(box.text)) << box.text;
-            if (!layer.destroyed) EXPECT_EQ(Board().armyToMove, NextArmy(army));
+            if (!layer.destroyed) {
+                EXPECT_EQ(Board().armyToMove, NextArmy(army));
+            }
         }
         if (layer.destroyed) {
             EXPECT_TRUE(kEndings.count(layer.boxes.back().text)) << layer.boxes.back().text;

@@ -49,8 +49,9 @@ void ExpectSameGame(const TGame& expected, const TGame& actual) {
     EXPECT_EQ(actual.setUp.caption, expected.setUp.caption);
     for (int seat = 2; seat <= 4; ++seat) {
         EXPECT_EQ(actual.setUp.seatCode[seat], expected.setUp.seatCode[seat]);
-        if (expected.setUp.seatCode[seat] == Human)
+        if (expected.setUp.seatCode[seat] == Human) {
             EXPECT_EQ(actual.setUp.seatName[seat], expected.setUp.seatName[seat]);
+        }
     }
     EXPECT_EQ(actual.turn.ptahReached, expected.turn.ptahReached);
     for (int i = 0; i < kUnitCount; ++i) {
