@@ -1,5 +1,8 @@
 #include "render/pictures/square_lore.h"
 
+#include "game/board.h"
+#include "reading/move_reading.h"
+
 namespace vaeloric::art {
 namespace {
 
@@ -24,35 +27,6 @@ constexpr TSquareLore kGroups[16] = {
     {15, -1, E::Fire, "FIRE", "XX", "JUDGEMENT", "CAUDA DRACONIS", {1, 1, 1, 2}},
 };
 
-// Aspect groups, rows rank 8 down to 1, files A to H. Air and Water boards
-// use the first layout, Fire and Earth the second.
-// clang-format off
-constexpr unsigned char kLayoutA[8][8] = {
-    {13, 14, 15, 12,  7,  4,  1, 10},
-    { 9,  6,  3,  0, 11,  8,  5,  2},
-    { 1, 10,  7,  4, 15, 12, 13, 14},
-    { 5,  2, 11,  8,  3,  0,  9,  6},
-    { 8, 11,  2,  5,  6,  9,  0,  3},
-    { 4,  7, 10,  1, 14, 13, 12, 15},
-    { 0,  3,  6,  9,  2,  5,  8, 11},
-    {12, 15, 14, 13, 10,  1,  4,  7},
-};
-// clang-format on
-// B6 and C6 carry each other's correspondences (their sentences follow the
-// table, their network inputs the other group); the pictures show the inputs.
-// clang-format off
-constexpr unsigned char kLayoutB[8][8] = {
-    { 1,  4,  7, 10,  1,  4,  7, 10},
-    { 9,  0,  3,  6,  9,  0,  3,  6},
-    {13, 12, 15, 14, 13, 12, 15, 14},
-    { 5,  8, 11,  2,  5,  8, 11,  2},
-    { 0,  9,  6,  3,  0,  9,  6,  3},
-    { 4,  1, 10,  7,  4,  1, 10,  7},
-    { 8,  5,  2, 11,  8,  5,  2, 11},
-    {12, 13, 14, 15, 12, 13, 14, 15},
-};
-// clang-format on
-
 }  // namespace
 
 TElement BoardElement(char letter) {
@@ -74,11 +48,12 @@ TElement QuarterElement(int rank, int file) {
 }
 
 const TSquareLore& LoreOf(char letter, int rank, int file) {
-    const bool layoutA = letter == 'W' || letter == 'A';
-    const auto& layout = layoutA ? kLayoutA : kLayoutB;
-    const int row = 8 - rank, column = file - 1;
-    if (row < 0 || row > 7 || column < 0 || column > 7) return kGroups[0];
-    return kGroups[layout[row][column]];
+    // A square's pictures show the correspondences whose network inputs it
+    // sets (on the Fire and Earth boards B6 and C6 swap them with their
+    // sentence groups).
+    const int elementCode = ElementCodeOfLetter(letter);
+    if (elementCode == 0 || !OnBoard(rank, file)) return kGroups[0];
+    return kGroups[InputGroup(elementCode, rank, file)];
 }
 
 const char* ElementName(TElement element) {
