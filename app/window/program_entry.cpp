@@ -1,6 +1,7 @@
 #include "app/window/program_entry.h"
 
 #include <QMessageBox>
+#include <cstdlib>
 #include <exception>
 #include <iostream>
 
@@ -14,6 +15,20 @@ namespace {
 
 void ShowException(const std::string& text) {
     QMessageBox::critical(nullptr, "EXCEPTION", QString::fromStdString(text));
+}
+
+// On X11 and Wayland desktops the window needs a display; without one Qt
+// would abort with a long message, so say it plainly instead.
+bool DisplayMissing() {
+#if defined(__linux__) || defined(__unix__)
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return !set("QT_QPA_PLATFORM") && !set("DISPLAY") && !set("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
 }
 
 }  // namespace
@@ -35,6 +50,13 @@ int RunBoardProgram(int argc, char** argv, char boardLetter) {
                 return 2;
             }
             break;
+    }
+
+    if (DisplayMissing()) {
+        std::cerr << "There is no display to open the game window on; watch a computer game "
+                     "instead with: vaeloric-sim play --board "
+                  << boardLetter << "\n";
+        return 1;
     }
 
     TKoravinApp app(argc, argv, game);
