@@ -19,7 +19,7 @@ function(vaeloric_test name dir)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE
     VAELORIC_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    VAELORIC_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/../shared/samples")
+    VAELORIC_SAMPLES_DIR="${PROJECT_SOURCE_DIR}/tests/samples")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VAELORIC_ANALYSIS_FILE=${CMAKE_CURRENT_BINARY_DIR}/${name}-vaelfin.tmp")

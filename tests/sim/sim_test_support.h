@@ -11,7 +11,7 @@
 namespace vaeloric::testing_support {
 
 inline const std::filesystem::path kSimData =
-    std::filesystem::path(VAELORIC_SOURCE_DIR) / "tests/sim/data";
+    std::filesystem::path(VAELORIC_SOURCE_DIR) / "tests/samples";
 
 struct TSimRun {
     int status = -1;
