@@ -17,7 +17,7 @@ struct TOptionButton {
 
 // One option dialog: resource number, caption, group box, placement in
 // dialog units and its radio buttons in order.
-struct TOptionDialogSpec {
+struct TOptionDialogForm {
     int resource;
     const char* caption;
     const char* groupText;
@@ -29,20 +29,20 @@ struct TOptionDialogSpec {
 inline constexpr int kOkButtonId = 1;
 
 // clang-format off
-inline constexpr TOptionDialogSpec kBackgroundColourSpec = {
+inline constexpr TOptionDialogForm kBackgroundColourForm = {
     302, "Background colour", "Select background colour", 87, 70, 165, 94, 6,
     {{525, "Light green"}, {526, "Dark green"}, {527, "White"}, {528, "Orange"},
      {529, "Purple"}, {530, "Black"}}};
-inline constexpr TOptionDialogSpec kSquareTypeSpec = {
+inline constexpr TOptionDialogForm kSquareTypeForm = {
     303, "Square display style", "Select square display style", 95, 61, 132, 86, 2,
     {{512, "English"}, {513, "Vaeloric"}}};
-inline constexpr TOptionDialogSpec kBoardsSpec = {
+inline constexpr TOptionDialogForm kBoardsForm = {
     305, "Board style", "Select board Style", 95, 61, 168, 88, 2,
     {{514, "Coloured"}, {515, "Simple (with board coordinates)"}}};
-inline constexpr TOptionDialogSpec kPiecesSpec = {
+inline constexpr TOptionDialogForm kPiecesForm = {
     306, "Piece style", "Select piece style", 97, 66, 169, 91, 2,
     {{517, "gods"}, {516, "symbolic"}}};
-inline constexpr TOptionDialogSpec kMusicSpec = {
+inline constexpr TOptionDialogForm kMusicForm = {
     307, "Background music", "Background music", 68, 66, 111, 84, 2,
     {{518, "ON"}, {519, "OFF"}}};
 // clang-format on

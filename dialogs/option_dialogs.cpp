@@ -28,33 +28,33 @@ bool RunOptionDialog(QWidget* parent, TTransfer& transfer) {
 
 }  // namespace
 
-TRadioOptionDialog::TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec& dialogSpec,
+TRadioOptionDialog::TRadioOptionDialog(QWidget* parent, const TOptionDialogForm& dialogForm,
                                        const std::uint16_t* states)
-    : QDialog(parent), spec(dialogSpec) {
-    setObjectName(QString::number(spec.resource));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    : QDialog(parent), form(dialogForm) {
+    setObjectName(QString::number(form.resource));
+    setWindowTitle(QString::fromUtf8(form.caption));
     UseDialogFrame(this);
     setFont(OptionDialogFont(kDialogFontPoints));
     const TDialogUnits units(font());
 
-    group = new QGroupBox(QString::fromUtf8(spec.groupText), this);
+    group = new QGroupBox(QString::fromUtf8(form.groupText), this);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(units.X(6), units.Y(4), units.X(6), units.Y(4));
     grid->setHorizontalSpacing(units.X(10));
     grid->setVerticalSpacing(units.Y(3));
     // Six colours read best in two columns of three; two choices in one.
-    const int rows = spec.buttonCount > 3 ? (spec.buttonCount + 1) / 2 : spec.buttonCount;
+    const int rows = form.buttonCount > 3 ? (form.buttonCount + 1) / 2 : form.buttonCount;
     auto* exclusive = new QButtonGroup(this);
-    for (int i = 0; i < spec.buttonCount; ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(spec.buttons[i].text), group);
-        button->setObjectName(QString::number(spec.buttons[i].id));
+    for (int i = 0; i < form.buttonCount; ++i) {
+        auto* button = new QRadioButton(QString::fromUtf8(form.buttons[i].text), group);
+        button->setObjectName(QString::number(form.buttons[i].id));
         exclusive->addButton(button, i);
         grid->addWidget(button, i % rows, i / rows);
         buttons.push_back(button);
     }
     // The first button that is on wins, as a record with several on would
     // otherwise show the last.
-    for (int i = 0; i < spec.buttonCount; ++i) {
+    for (int i = 0; i < form.buttonCount; ++i) {
         if (states[i] != 0) {
             buttons[static_cast<std::size_t>(i)]->setChecked(true);
             break;
@@ -77,14 +77,14 @@ TRadioOptionDialog::TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec&
     okRow->addStretch();
     column->addLayout(okRow);
 
-    const QSize wanted = units.Size(spec.width, spec.height);
+    const QSize wanted = units.Size(form.width, form.height);
     const QSize needed = column->totalMinimumSize();
     setFixedSize(std::max({wanted.width(), needed.width(), CaptionWidth(windowTitle())}),
                  std::max(wanted.height(), needed.height()));
 }
 
 void TRadioOptionDialog::ReadStates(std::uint16_t* states) const {
-    for (int i = 0; i < spec.buttonCount; ++i) {
+    for (int i = 0; i < form.buttonCount; ++i) {
         states[i] = buttons[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
     }
 }
@@ -92,7 +92,7 @@ void TRadioOptionDialog::ReadStates(std::uint16_t* states) const {
 void TRadioOptionDialog::PlaceOverParent() {
     if (parentWidget() == nullptr) return;
     const TDialogUnits units(font());
-    move(parentWidget()->mapToGlobal(units.Point(spec.x, spec.y)));
+    move(parentWidget()->mapToGlobal(units.Point(form.x, form.y)));
 }
 
 bool RunBackgroundColourDialog(QWidget* parent, TBackgroundColourTransfer& transfer) {

@@ -16,10 +16,10 @@ namespace vaeloric {
 // OK. Closing it any other way changes nothing.
 class TRadioOptionDialog : public QDialog {
   public:
-    TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec& spec, const std::uint16_t* states);
+    TRadioOptionDialog(QWidget* parent, const TOptionDialogForm& form, const std::uint16_t* states);
 
-    const TOptionDialogSpec& Spec() const { return spec; }
-    // The buttons' states as shown, in the spec's order.
+    const TOptionDialogForm& Form() const { return form; }
+    // The buttons' states as shown, in the form's order.
     void ReadStates(std::uint16_t* states) const;
     QRadioButton* Button(int index) const { return buttons[static_cast<std::size_t>(index)]; }
 
@@ -28,17 +28,17 @@ class TRadioOptionDialog : public QDialog {
     void PlaceOverParent();
 
   private:
-    const TOptionDialogSpec& spec;
+    const TOptionDialogForm& form;
     QGroupBox* group = nullptr;
     std::vector<QRadioButton*> buttons;
 };
 
 // One option dialog bound to its transfer record type.
-template <typename TTransfer, const TOptionDialogSpec& kSpec>
+template <typename TTransfer, const TOptionDialogForm& kForm>
 class TOptionDialog : public TRadioOptionDialog {
   public:
     TOptionDialog(QWidget* parent, const TTransfer& transfer)
-        : TRadioOptionDialog(parent, kSpec, transfer.state) {}
+        : TRadioOptionDialog(parent, kForm, transfer.state) {}
 
     TTransfer Transfer() const {
         TTransfer transfer;
@@ -48,23 +48,23 @@ class TOptionDialog : public TRadioOptionDialog {
 };
 
 class TBackgroundColourDialog
-    : public TOptionDialog<TBackgroundColourTransfer, kBackgroundColourSpec> {
+    : public TOptionDialog<TBackgroundColourTransfer, kBackgroundColourForm> {
   public:
     using TOptionDialog::TOptionDialog;
 };
-class TSquareTypeDialog : public TOptionDialog<TSquareTypeTransfer, kSquareTypeSpec> {
+class TSquareTypeDialog : public TOptionDialog<TSquareTypeTransfer, kSquareTypeForm> {
   public:
     using TOptionDialog::TOptionDialog;
 };
-class TBoardsDialog : public TOptionDialog<TBoardsTransfer, kBoardsSpec> {
+class TBoardsDialog : public TOptionDialog<TBoardsTransfer, kBoardsForm> {
   public:
     using TOptionDialog::TOptionDialog;
 };
-class TPiecesDialog : public TOptionDialog<TPiecesTransfer, kPiecesSpec> {
+class TPiecesDialog : public TOptionDialog<TPiecesTransfer, kPiecesForm> {
   public:
     using TOptionDialog::TOptionDialog;
 };
-class TMusicDialog : public TOptionDialog<TMusicTransfer, kMusicSpec> {
+class TMusicDialog : public TOptionDialog<TMusicTransfer, kMusicForm> {
   public:
     using TOptionDialog::TOptionDialog;
 };

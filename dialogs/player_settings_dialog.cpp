@@ -84,14 +84,14 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
 
     int placed[5] = {};
     for (int i = 0; i < 16; ++i) {
-        const TSeatButton& spec = kSeatButtons[i];
-        auto* button = new QRadioButton(spec.label, frames[spec.seat]);
-        button->setObjectName(ControlName(spec.controlId));
-        groups[spec.seat]->addButton(button, spec.code);
+        const TSeatButton& seatButton = kSeatButtons[i];
+        auto* button = new QRadioButton(seatButton.label, frames[seatButton.seat]);
+        button->setObjectName(ControlName(seatButton.controlId));
+        groups[seatButton.seat]->addButton(button, seatButton.code);
         // Three to a row, in the order of the seat's buttons.
-        const int n = placed[spec.seat]++;
-        radioGrids[spec.seat]->addWidget(button, n / 3, n % 3);
-        button->setChecked(choice.seatCode[spec.seat] == spec.code);
+        const int n = placed[seatButton.seat]++;
+        radioGrids[seatButton.seat]->addWidget(button, n / 3, n % 3);
+        button->setChecked(choice.seatCode[seatButton.seat] == seatButton.code);
         connect(button, &QRadioButton::clicked, this, [this] { UpdateNameEdits(); });
         seatButtons_[i] = button;
     }

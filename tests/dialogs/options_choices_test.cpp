@@ -13,7 +13,7 @@ TEST(OptionChoices, BackgroundColourOfEachButton) {
         TBackgroundColourTransfer transfer;
         SelectButton(transfer.state, i);
         EXPECT_EQ(BackgroundColourOf(transfer), expected[i])
-            << kBackgroundColourSpec.buttons[i].text;
+            << kBackgroundColourForm.buttons[i].text;
     }
     EXPECT_EQ(BackgroundColourOf(TBackgroundColourTransfer{}), (TRgb{0, 255, 0}));
     TBackgroundColourTransfer none;
