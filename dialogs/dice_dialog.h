@@ -11,7 +11,7 @@ namespace vaeloric {
 // Lets the user enter the face of a real die.
 class TDiceDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     TDiceDialog(QWidget* parent, const TDiceData& choice);
 
     TDiceData Data() const;
@@ -20,7 +20,7 @@ public:
     // returned, else 0 (no throw).
     static int Run(QWidget* parent, TDiceData& choice);
 
-private:
+  private:
     QRadioButton* faceButtons_[6] = {};
 };
 

@@ -67,8 +67,8 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
             groups[seat] = new QButtonGroup(frames[seat]);
         }
         auto* nameRow = new QHBoxLayout;
-        nameLabels_[seat] = new QLabel(seat == 1 ? kQuestionerLabel : kInitialLabels[seat],
-                                       frames[seat]);
+        nameLabels_[seat] =
+            new QLabel(seat == 1 ? kQuestionerLabel : kInitialLabels[seat], frames[seat]);
         nameLabels_[seat]->setMinimumWidth(90);
         if (seat > 1) nameLabels_[seat]->setObjectName(ControlName(kNameLabelIds[seat]));
         nameEdits_[seat] = new QLineEdit(frames[seat]);
@@ -100,7 +100,8 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
     for (int seat = 2; seat <= 4; ++seat) {
         const bool human = choice.seatCode[seat] == Human;
         nameEdits_[seat]->setVisible(human);
-        if (human && nameLabels_[seat]->text().isEmpty()) nameLabels_[seat]->setText(kEnterNameLabel);
+        if (human && nameLabels_[seat]->text().isEmpty())
+            nameLabels_[seat]->setText(kEnterNameLabel);
         if (!human) nameLabels_[seat]->clear();
     }
 
@@ -127,7 +128,8 @@ TPlayerSettingsData TPlayerSettingsDialog::Data() const {
     for (int i = 0; i < 16; ++i) words[i] = seatButtons_[i]->isChecked() ? 1 : 0;
     choice.seatCode = {0, 0, 0, 0, 0};
     ApplyPlayerTransferWords(words, choice);
-    for (int seat = 1; seat <= 4; ++seat) choice.names[seat] = nameEdits_[seat]->text().toStdString();
+    for (int seat = 1; seat <= 4; ++seat)
+        choice.names[seat] = nameEdits_[seat]->text().toStdString();
     return choice;
 }
 

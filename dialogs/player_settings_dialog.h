@@ -1,8 +1,7 @@
 #pragma once
 
-#include <functional>
-
 #include <QDialog>
+#include <functional>
 
 #include "dialogs/setup_dialog_data.h"
 
@@ -16,7 +15,7 @@ namespace vaeloric {
 // its "Human" button is selected. OK is refused while a needed name is empty.
 class TPlayerSettingsDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The name edits start empty; `choice` gives the radio buttons.
     TPlayerSettingsDialog(QWidget* parent, const TPlayerSettingsData& choice);
 
@@ -32,7 +31,7 @@ public:
     using TMessageSink = std::function<void(const char* title, const char* text)>;
     void SetMessageSink(TMessageSink sink) { messageSink_ = std::move(sink); }
 
-private:
+  private:
     TMessageSink messageSink_;
     void UpdateNameEdits();
 

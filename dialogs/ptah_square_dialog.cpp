@@ -19,8 +19,8 @@ constexpr int kQuestionEditId = 326;
 constexpr int kFirstFileButtonId = 310;
 constexpr int kFirstRankButtonId = 318;
 
-QGroupBox* RadioRow(const QString& title, QRadioButton* (&buttons)[8], int firstId,
-                    char firstLabel, QWidget* parent) {
+QGroupBox* RadioRow(const QString& title, QRadioButton* (&buttons)[8], int firstId, char firstLabel,
+                    QWidget* parent) {
     QGroupBox* group = MakeSetupGroup(title, parent);
     auto* row = new QHBoxLayout(group);
     auto* exclusive = new QButtonGroup(group);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <functional>
-
 #include <QDialog>
+#include <functional>
 
 #include "dialogs/setup_dialog_data.h"
 
@@ -15,7 +14,7 @@ namespace vaeloric {
 // box) while the question is empty or the square is a corner.
 class TPtahSquareDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     TPtahSquareDialog(QWidget* parent, char boardLetter, const TPtahSquareData& choice);
 
     // The choice as it stands in the controls.
@@ -30,7 +29,7 @@ public:
     using TMessageSink = std::function<void(const char* title, const char* text)>;
     void SetMessageSink(TMessageSink sink) { messageSink_ = std::move(sink); }
 
-private:
+  private:
     TMessageSink messageSink_;
     QLineEdit* questionEdit_ = nullptr;
     QRadioButton* fileButtons_[8] = {};

@@ -22,8 +22,8 @@ inline constexpr const char* kCornerPtahText =
 const char* PtahSquareDialogTitle(char boardLetter);
 
 struct TPtahSquareData {
-    int file = 1;  // 1..8 for A..H; A by default
-    int rank = 2;  // 1..8; 2 by default
+    int file = 1;          // 1..8 for A..H; A by default
+    int rank = 2;          // 1..8; 2 by default
     std::string question;  // as typed; at most kMaxQuestionLength after a check
 };
 

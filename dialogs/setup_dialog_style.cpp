@@ -47,6 +47,8 @@ void ShowPlainMessage(QWidget* parent, const char* title, const char* text) {
     box.exec();
 }
 
-QString ControlName(int id) { return QString::number(id); }
+QString ControlName(int id) {
+    return QString::number(id);
+}
 
 }  // namespace vaeloric

@@ -82,11 +82,19 @@ std::vector<std::string> AudioDriverCandidates() {
     static const char* const kPreferred[] = {"pulseaudio", "pipewire", "wasapi", "dsound",
                                              "waveout",    "coreaudio", "alsa",  "oss",
                                              "opensles",   "oboe"};
+    // Without the device nodes these two cannot open, and the ALSA library
+    // would print its complaints to stderr on the way.
+    std::error_code error;
+    const bool alsaDevices = std::filesystem::exists("/dev/snd", error);
+    const bool ossDevice = std::filesystem::exists("/dev/dsp", error);
     std::vector<std::string> result;
     for (const char* name : kPreferred) {
-        if (Contains(supported, name)) result.push_back(name);
+        const std::string driver(name);
+        if ((driver == "alsa" && !alsaDevices) || (driver == "oss" && !ossDevice)) continue;
+        if (Contains(supported, driver)) result.push_back(driver);
     }
     if (!buildDefault.empty() && buildDefault != "jack" && buildDefault != "file" &&
+        !(buildDefault == "alsa" && !alsaDevices) && !(buildDefault == "oss" && !ossDevice) &&
         !Contains(result, buildDefault)) {
         result.push_back(buildDefault);
     }

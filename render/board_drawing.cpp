@@ -16,15 +16,15 @@ void DrawCoordinateLabels(QPainter& painter, TBoardOrigin origin) {
     // The digits name the ranks of the rows beside them, rank 8 at the top,
     // as the squares are named everywhere else in the game.
     for (int i = 0; i < 8; ++i)
-        DrawCentredText(painter, origin.x - 7, origin.y + 25 + 50 * i,
-                        QString(QChar('8' - i)));
+        DrawCentredText(painter, origin.x - 7, origin.y + 25 + 50 * i, QString(QChar('8' - i)));
     painter.restore();
 }
 
 void DrawBoard(QPainter& painter, const TPictureCatalogue& pictures, TBoardOrigin origin,
                TBoardStyle style) {
     if (style == TBoardStyle::Coloured) {
-        painter.drawPixmap(origin.x, origin.y, pictures.Picture(BoardPictureId(pictures.BoardLetter())));
+        painter.drawPixmap(origin.x, origin.y,
+                           pictures.Picture(BoardPictureId(pictures.BoardLetter())));
         return;
     }
     painter.save();

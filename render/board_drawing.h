@@ -1,8 +1,7 @@
 #pragma once
 
-#include <array>
-
 #include <QPainter>
+#include <array>
 
 #include "game/board.h"
 #include "render/board_geometry.h"

@@ -7,7 +7,9 @@ namespace vaeloric {
 namespace {
 // The layout gives font heights as character cells; the Liberation faces
 // have a cell of about 1.15 em, so the em is a little smaller.
-int EmOfCell(int cellHeight) { return qMax(1, (cellHeight * 87 + 50) / 100); }
+int EmOfCell(int cellHeight) {
+    return qMax(1, (cellHeight * 87 + 50) / 100);
+}
 
 QFont MakeFont(const QStringList& families, QFont::StyleHint hint, int cellHeight, bool bold) {
     QFont font;
@@ -25,8 +27,8 @@ QFont SerifFont(int pixelHeight, bool bold) {
 }
 
 QFont SansFont(int pixelHeight, bool bold) {
-    return MakeFont({"Liberation Sans", "Arial", "MS Sans Serif", "DejaVu Sans"},
-                    QFont::SansSerif, pixelHeight, bold);
+    return MakeFont({"Liberation Sans", "Arial", "MS Sans Serif", "DejaVu Sans"}, QFont::SansSerif,
+                    pixelHeight, bold);
 }
 
 }  // namespace vaeloric

@@ -11,6 +11,7 @@ namespace vaeloric {
 namespace {
 
 constexpr int kPanelCentre = 37;
+constexpr int kNameWidth = 62;  // inside the panel's border, with a margin
 
 struct TTurnColours {
     QColor panel;
@@ -19,30 +20,43 @@ struct TTurnColours {
 
 TTurnColours TurnColoursOf(std::int32_t army) {
     switch (army) {
-        case 1: return {QColor(255, 0, 0), QColor(0, 255, 255)};
-        case 2: return {QColor(0, 0, 0), QColor(255, 255, 255)};
-        case 3: return {QColor(255, 255, 0), QColor(0, 0, 255)};
-        case 4: return {QColor(0, 0, 255), QColor(255, 255, 0)};
-        default: throw TInternalError("impossible army " + std::to_string(army));
+        case 1:
+            return {QColor(255, 0, 0), QColor(0, 255, 255)};
+        case 2:
+            return {QColor(0, 0, 0), QColor(255, 255, 255)};
+        case 3:
+            return {QColor(255, 255, 0), QColor(0, 0, 255)};
+        case 4:
+            return {QColor(0, 0, 255), QColor(255, 255, 0)};
+        default:
+            throw TInternalError("impossible army " + std::to_string(army));
     }
 }
 
 QColor BandColourOf(std::int32_t army) {
     switch (army) {
-        case 1: return QColor(255, 0, 0);
-        case 2: return QColor(0, 0, 0);
-        case 3: return QColor(255, 255, 0);
-        case 4: return QColor(0, 0, 255);
-        default: throw TInternalError("impossible army " + std::to_string(army));
+        case 1:
+            return QColor(255, 0, 0);
+        case 2:
+            return QColor(0, 0, 0);
+        case 3:
+            return QColor(255, 255, 0);
+        case 4:
+            return QColor(0, 0, 255);
+        default:
+            throw TInternalError("impossible army " + std::to_string(army));
     }
 }
 
 // A trailing blank belongs to the word for the split but not to the look.
-QString Trimmed(const std::string& text) { return QString::fromStdString(text).trimmed(); }
+QString Trimmed(const std::string& text) {
+    return QString::fromStdString(text).trimmed();
+}
 
 // Fill of the rectangle from (left, top) up to, not including, (right, bottom).
 void FillEdges(QPainter& painter, int left, int top, int right, int bottom, const QColor& colour) {
-    if (right > left && bottom > top) painter.fillRect(left, top, right - left, bottom - top, colour);
+    if (right > left && bottom > top)
+        painter.fillRect(left, top, right - left, bottom - top, colour);
 }
 
 }  // namespace
@@ -58,11 +72,11 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
 
     const auto [first, second] = SplitTurnName(input.name);
     if (!second.empty()) {
-        DrawCentredText(painter, kPanelCentre, 3, Trimmed(first));
-        DrawCentredText(painter, kPanelCentre, 18, Trimmed(second));
+        DrawFittedText(painter, kPanelCentre, 3, Trimmed(first), kNameWidth);
+        DrawFittedText(painter, kPanelCentre, 18, Trimmed(second), kNameWidth);
         DrawCentredText(painter, kPanelCentre, 33, "to move");
     } else {
-        DrawCentredText(painter, kPanelCentre, 10, Trimmed(first));
+        DrawFittedText(painter, kPanelCentre, 10, Trimmed(first), kNameWidth);
         DrawCentredText(painter, kPanelCentre, 27, "to move");
     }
     painter.setFont(SerifFont(18, true));
@@ -103,14 +117,15 @@ void DrawSquareInfoPanel(QPainter& painter, const TPictureCatalogue& pictures, c
     if (piece.kind != Empty) {
         const std::int32_t companion = board.CompanionKind();
         const std::string name = PieceNameText(piece.army, piece.kind, companion);
-        painter.drawPixmap(x + 410, y, pictures.Picture(InfoPiecePictureId(letter, piece.kind, companion)));
+        painter.drawPixmap(x + 410, y,
+                           pictures.Picture(InfoPiecePictureId(letter, piece.kind, companion)));
         if (onPtah) painter.drawPixmap(x + 435, y + 130, pictures.Picture(kPtahOverlayId));
         if (piece.kind == CombinedKing)
             painter.drawPixmap(x + 410, y + 150, pictures.Picture(InfoKingOverlayId(letter)));
         FillEdges(painter, x + 410, 0, x + 560, y, BandColourOf(piece.army));
         painter.setPen(piece.army == 1 || piece.army == 3 ? Qt::black : Qt::white);
         painter.setFont(SansFont(16, true));
-        DrawCentredText(painter, x + 485, y - 20, QString::fromStdString(name));
+        DrawFittedText(painter, x + 485, y - 20, QString::fromStdString(name), 146);
     } else if (onPtah) {
         painter.drawPixmap(x + 410, 0, pictures.Picture(kEmptyPtahSquareId));
     } else {
@@ -125,8 +140,9 @@ void DrawPyramidRulerPanel(QPainter& painter, const TPictureCatalogue& pictures,
     const int x = origin.x;
     const int y = origin.y;
     painter.save();
-    painter.drawPixmap(x + 410, y, pictures.Picture(RulerPictureId(pictures.BoardLetter(),
-                                                                   selected.rank, selected.file)));
+    painter.drawPixmap(
+        x + 410, y,
+        pictures.Picture(RulerPictureId(pictures.BoardLetter(), selected.rank, selected.file)));
     FillEdges(painter, x + 410, 0, x + 560, y, Qt::black);
     FillEdges(painter, x + 411, 1, x + 559, y, Qt::white);
     painter.setPen(Qt::black);

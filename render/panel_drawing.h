@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QPainter>
 #include <array>
 #include <string>
-
-#include <QPainter>
 
 #include "game/board.h"
 #include "game/square.h"

@@ -56,13 +56,20 @@ std::pair<std::string, std::string> SplitTurnName(const std::string& name) {
 
 std::pair<const char*, const char*> DieHint(int face) {
     switch (face) {
-        case 1: return {"your King", "or a Pawn"};
-        case 2: return {"your", "Horse"};
-        case 3: return {"your", "Bishop"};
-        case 4: return {"your", "Queen"};
-        case 5: return {"your", "Rook"};
-        case 6: return {"a", "Pawn"};
-        default: return {"", ""};
+        case 1:
+            return {"your King", "or a Pawn"};
+        case 2:
+            return {"your", "Horse"};
+        case 3:
+            return {"your", "Bishop"};
+        case 4:
+            return {"your", "Queen"};
+        case 5:
+            return {"your", "Rook"};
+        case 6:
+            return {"a", "Pawn"};
+        default:
+            return {"", ""};
     }
 }
 
@@ -72,15 +79,24 @@ std::string PieceNameText(std::int32_t army, std::int32_t kind, std::int32_t com
     if (kind >= HorsePawn && kind <= BishopPawn) return text + " PAWN";
     const bool joined = kind == CombinedKing;
     switch (joined ? companionKind : kind) {
-        case Queen: text += " QUEEN"; break;
-        case Horse: text += " HORSE"; break;
-        case Rook: text += " ROOK"; break;
-        case Bishop: text += " BISHOP"; break;
+        case Queen:
+            text += " QUEEN";
+            break;
+        case Horse:
+            text += " HORSE";
+            break;
+        case Rook:
+            text += " ROOK";
+            break;
+        case Bishop:
+            text += " BISHOP";
+            break;
         case King:
             if (joined) throw TInternalError("a King cannot be its own companion");
             text += " KING";
             break;
-        default: throw TInternalError("impossible piece kind " + std::to_string(kind));
+        default:
+            throw TInternalError("impossible piece kind " + std::to_string(kind));
     }
     return joined ? text + "/KING" : text;
 }

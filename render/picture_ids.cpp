@@ -17,16 +17,22 @@ void CheckArmy(std::int32_t army) {
 // internal error rather than a silent wrong picture.
 int ByBoard(char boardLetter, int earth, int air, int water, int fire) {
     switch (boardLetter) {
-        case 'E': return earth;
-        case 'A': return air;
-        case 'W': return water;
-        case 'F': return fire;
-        default: throw TInternalError(std::string("unknown board letter ") + boardLetter);
+        case 'E':
+            return earth;
+        case 'A':
+            return air;
+        case 'W':
+            return water;
+        case 'F':
+            return fire;
+        default:
+            throw TInternalError(std::string("unknown board letter ") + boardLetter);
     }
 }
 
 // Rows rank 8 down to 1, columns files A..H; the number is 8000 + entry.
 using TRulerTable = std::array<std::array<std::uint8_t, 8>, 8>;
+// clang-format off
 constexpr TRulerTable kEarthRulers{{{14, 14, 1, 14, 14, 6, 12, 2},
                                     {15, 15, 15, 1, 1, 12, 12, 12},
                                     {7, 3, 15, 14, 14, 3, 12, 6},
@@ -59,17 +65,21 @@ constexpr TRulerTable kFireRulers{{{13, 1, 13, 13, 13, 12, 10, 2},
                                    {12, 1, 12, 12, 12, 13, 10, 4},
                                    {15, 15, 1, 15, 15, 11, 13, 4},
                                    {3, 15, 12, 9, 9, 15, 12, 4}}};
+// clang-format on
 
 void CheckSquare(int rank, int file) {
-    if (rank < 1 || rank > 8 || file < 1 || file > 8)
-        throw TInternalError("square off the board");
+    if (rank < 1 || rank > 8 || file < 1 || file > 8) throw TInternalError("square off the board");
 }
 
 }  // namespace
 
-int BoardPictureId(char boardLetter) { return ByBoard(boardLetter, 1503, 1500, 1501, 1502); }
+int BoardPictureId(char boardLetter) {
+    return ByBoard(boardLetter, 1503, 1500, 1501, 1502);
+}
 
-int GodsSetOffset(char boardLetter) { return ByBoard(boardLetter, 0, 50, 100, 150); }
+int GodsSetOffset(char boardLetter) {
+    return ByBoard(boardLetter, 0, 50, 100, 150);
+}
 
 int PiecePictureId(std::int32_t kind, std::int32_t army, TPieceStyle style, char boardLetter,
                    std::int32_t companionKind) {
@@ -108,16 +118,24 @@ int InfoPiecePictureId(char boardLetter, std::int32_t kind, std::int32_t compani
     if (kind == CombinedKing) kind = companionKind;
     const int base = ByBoard(boardLetter, 7000, 7010, 7020, 7030);
     switch (kind) {
-        case 5: return base + 0;  // Queen
-        case 6: return base + 1;  // Horse
-        case 7: return base + 2;  // Rook
-        case 8: return base + 3;  // King
-        case 9: return base + 4;  // Bishop
-        default: throw TInternalError("impossible piece kind " + std::to_string(kind));
+        case 5:
+            return base + 0;  // Queen
+        case 6:
+            return base + 1;  // Horse
+        case 7:
+            return base + 2;  // Rook
+        case 8:
+            return base + 3;  // King
+        case 9:
+            return base + 4;  // Bishop
+        default:
+            throw TInternalError("impossible piece kind " + std::to_string(kind));
     }
 }
 
-int InfoKingOverlayId(char boardLetter) { return ByBoard(boardLetter, 7000, 7010, 7020, 7030) + 5; }
+int InfoKingOverlayId(char boardLetter) {
+    return ByBoard(boardLetter, 7000, 7010, 7020, 7030) + 5;
+}
 
 int RulerPictureId(char boardLetter, int rank, int file) {
     CheckSquare(rank, file);
@@ -125,8 +143,9 @@ int RulerPictureId(char boardLetter, int rank, int file) {
         boardLetter == 'E'   ? kEarthRulers
         : boardLetter == 'A' ? kAirRulers
         : boardLetter == 'W' ? kWaterRulers
-        : boardLetter == 'F' ? kFireRulers
-                             : throw TInternalError(std::string("unknown board letter ") + boardLetter);
+        : boardLetter == 'F'
+            ? kFireRulers
+            : throw TInternalError(std::string("unknown board letter ") + boardLetter);
     return 8000 + table[8 - rank][file - 1];
 }
 

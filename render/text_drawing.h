@@ -9,4 +9,8 @@ namespace vaeloric {
 // its top at y, on a transparent background.
 void DrawCentredText(QPainter& painter, int x, int top, const QString& text);
 
+// The same, with the font made smaller as far as needed for the text to fit
+// in maxWidth pixels (wide letters in a long name).
+void DrawFittedText(QPainter& painter, int x, int top, const QString& text, int maxWidth);
+
 }  // namespace vaeloric

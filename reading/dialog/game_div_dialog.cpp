@@ -40,8 +40,7 @@ void AddShadeLine(QWidget* parent, int x, int y, int width) {
 }
 }  // namespace
 
-TGameDivDialog::TGameDivDialog(QWidget* parent, const std::string& text,
-                               const std::string& caption)
+TGameDivDialog::TGameDivDialog(QWidget* parent, const std::string& text, const std::string& caption)
     : QDialog(parent),
       text_(text.substr(0, kMaxReadingText)),
       caption_(caption.substr(0, kMaxReadingCaption)) {
@@ -79,7 +78,9 @@ TGameDivDialog::TGameDivDialog(QWidget* parent, const std::string& text,
     setWindowTitle(QString::fromStdString(caption_));
 }
 
-QString TGameDivDialog::ShownText() const { return textArea_->text(); }
+QString TGameDivDialog::ShownText() const {
+    return textArea_->text();
+}
 
 void TGameDivDialog::Scrolled(int position) {
     textArea_->setText(QString::fromStdString(ReadingTextFrom(text_, position)));

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
-
 #include <QDialog>
+#include <string>
 
 class QLabel;
 class QScrollBar;
@@ -13,7 +12,7 @@ namespace vaeloric {
 // read-only text area and a scroll bar that moves the text by whole lines.
 class TGameDivDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The text is kept up to 3000 characters, the caption up to 60.
     TGameDivDialog(QWidget* parent, const std::string& text, const std::string& caption);
 
@@ -21,7 +20,7 @@ public:
     QString ShownText() const;
     QScrollBar* ScrollBar() const { return scrollBar_; }
 
-private:
+  private:
     void Scrolled(int position);
 
     std::string text_;

@@ -31,6 +31,8 @@ void PaintKingOverlay(QPainter& painter, const QRectF& area, char letter);
 void PaintDialogPiece(QPainter& painter, const QRectF& area, int kind);
 void PaintRuler(QPainter& painter, const QRectF& area, int ruler);
 const char* RulerName(int ruler);
+// The small sign of ruler 1..15.
+void DrawRulerEmblem(QPainter& painter, int ruler, const QRectF& box);
 void PaintPtahSquare(QPainter& painter, const QRectF& area);
 void PaintPtahOverlay(QPainter& painter, const QRectF& area);
 void PaintPtahMarker(QPainter& painter, const QRectF& area);

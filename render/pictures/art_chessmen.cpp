@@ -165,7 +165,7 @@ QPainterPath ChessmanPath(int kind) {
 
 void PaintSymbolicPiece(QPainter& painter, const QRectF& area, int kind, int army) {
     painter.save();
-    MapDesignBox(painter, area);
+    MapDesignBox(painter, area.adjusted(2, 2, -2, -2));
     DrawFigure(painter, ChessmanPath(kind), ArmyColour(army), 3.2, 2.6);
     DrawDetails(painter, kind, ArmyDetail(army));
     painter.restore();
@@ -174,15 +174,15 @@ void PaintSymbolicPiece(QPainter& painter, const QRectF& area, int kind, int arm
 void PaintPawn(QPainter& painter, const QRectF& area, int pawnKind, int army) {
     static constexpr int kPromotesTo[5] = {0, 6, 5, 7, 9};
     painter.save();
-    MapDesignBox(painter, area);
+    MapDesignBox(painter, area.adjusted(2, 2, -2, -2));
     painter.save();
-    painter.translate(-7, 4);
+    painter.translate(-7, 2);
     DrawFigure(painter, ChessmanPath(1), ArmyColour(army), 3.2, 2.6);
     DrawDetails(painter, 1, ArmyDetail(army));
     painter.restore();
     // The emblem of the piece the pawn becomes, on a gold disc.
-    const QPointF centre(73, 25);
-    const double radius = 19;
+    const QPointF centre(75, 22);
+    const double radius = 18;
     painter.setPen(QPen(ink::kHalo, 6));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius, radius);
@@ -199,7 +199,7 @@ void PaintPawn(QPainter& painter, const QRectF& area, int pawnKind, int army) {
 
 void PaintKingBadge(QPainter& painter, const QRectF& area, int army) {
     painter.save();
-    MapDesignBox(painter, area);
+    MapDesignBox(painter, area.adjusted(1, 1, -1, -1));
     painter.setPen(QPen(ink::kHalo, 8));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(50, 50), 42, 42);

@@ -341,7 +341,7 @@ void PaintWithHalo(QPainter& painter, const QRectF& area, double haloPixels,
         haloPainter.fillRect(halo.rect(), ink::kHalo);
     }
     painter.save();
-    painter.setClipRect(area);
+    painter.setClipRect(area, Qt::IntersectClip);
     const QPointF origin = area.topLeft() - QPointF(pad, pad);
     const int steps = 16;
     for (int i = 0; i < steps; ++i) {

@@ -56,7 +56,7 @@ void PaintGod(QPainter& painter, const QRectF& area, char letter, int kind, int 
     const TDeity& deity = DeityOf(letter, kind);
     PaintWithHalo(painter, area, std::max(1.0, area.width() / 40),
                   [&](QPainter& layer, const QRectF& box) {
-                      PaintDeity(layer, box.adjusted(1.5, 1.5, -1.5, -1.5), deity, army);
+                      PaintDeity(layer, box.adjusted(2.5, 2.5, -2.5, -2.5), deity, army);
                   });
 }
 

@@ -62,7 +62,7 @@ QPainterPath ShouldersPath() {
 
 void DrawCollar(QPainter& painter, const TInks& inks) {
     painter.save();
-    painter.setClipPath(ShouldersPath());
+    painter.setClipPath(ShouldersPath(), Qt::IntersectClip);
     for (int i = 0; i < 2; ++i) {
         Line(painter, i == 0 ? inks.detail : ink::kTurquoise, 2.6);
         const double r = 14 + i * 7;
@@ -114,7 +114,7 @@ void DrawHuman(QPainter& painter, const TInks& inks, bool female) {
     Fill(painter, HumanFace(!female), inks.main);
     Fill(painter, wig, inks.dark);
     painter.save();
-    painter.setClipPath(wig);
+    painter.setClipPath(wig, Qt::IntersectClip);
     Line(painter, inks.detail, 1.6);
     for (double y = 20; y < 90; y += 6) painter.drawLine(QPointF(52, y + 4), QPointF(80, y));
     painter.restore();
@@ -154,10 +154,10 @@ void DrawIbis(QPainter& painter, const TInks& inks) {
 void DrawJackal(QPainter& painter, const TInks& inks) {
     QPainterPath head = Ellipse(55, 40, 13, 13)
                             .united(Poly({{48, 30}, {18, 41}, {20, 47}, {48, 52}}))
-                            .united(Poly({{50, 30}, {55, 4}, {63, 30}}))
+                            .united(Poly({{50, 30}, {56, 11}, {63, 30}}))
                             .united(Poly({{47, 48}, {62, 48}, {62, 74}, {47, 74}}));
     Fill(painter, head.simplified(), inks.main);
-    Fill(painter, Poly({{53, 26}, {55, 10}, {59, 26}}), inks.detail, 1.2);
+    Fill(painter, Poly({{53, 27}, {56, 16}, {59, 27}}), inks.detail, 1.2);
     Eye(painter, QPointF(43, 38), inks, true);
     Line(painter, inks.detail, 1.6);
     painter.drawLine(QPointF(22, 46), QPointF(34, 46));
@@ -220,12 +220,12 @@ void DrawCrocodile(QPainter& painter, const TInks& inks) {
 void DrawBull(QPainter& painter, const TInks& inks) {
     QPainterPath horns;
     horns.moveTo(42, 32);
-    horns.cubicTo(30, 28, 28, 16, 34, 8);
-    horns.cubicTo(34, 18, 40, 24, 48, 26);
+    horns.cubicTo(30, 28, 28, 18, 34, 12);
+    horns.cubicTo(34, 20, 40, 24, 48, 26);
     horns.closeSubpath();
     horns.moveTo(58, 28);
-    horns.cubicTo(66, 22, 70, 16, 70, 6);
-    horns.cubicTo(76, 16, 72, 28, 62, 34);
+    horns.cubicTo(66, 22, 70, 18, 70, 11);
+    horns.cubicTo(76, 18, 72, 28, 62, 34);
     horns.closeSubpath();
     Fill(painter, horns, inks.detail, 2.0);
     QPainterPath head = Ellipse(52, 40, 14, 14)

@@ -43,10 +43,12 @@ void DrawGildedChessman(QPainter& painter, const QRectF& box, int kind) {
 
 // A standing Ptah, mummiform with his blue cap and composite sceptre, in a
 // 100 x 180 design box; `shownHeight` below 180 shows only his upper part.
-void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 180) {
+void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 180,
+                    double shownTop = 0) {
     painter.save();
-    painter.setClipRect(area);
+    painter.setClipRect(area, Qt::IntersectClip);
     MapDesignBox(painter, area, 100, shownHeight);
+    painter.translate(0, -shownTop);
     const QColor skin(0x4f, 0x93, 0x5c);
     auto fill = [&](const QPainterPath& path, const QColor& colour, double width = 2.0) {
         painter.setPen(QPen(ink::kKohl, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -65,9 +67,13 @@ void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 
     body.closeSubpath();
     fill(body, ink::kHalo);
     painter.save();
-    painter.setClipPath(body);
-    painter.setPen(QPen(ink::kSand, 1.2));
-    for (double y = 58; y < 164; y += 5) painter.drawLine(QPointF(36, y), QPointF(74, y - 3));
+    painter.setClipPath(body, Qt::IntersectClip);
+    // The close-fitting feathered garment: a net of lozenges.
+    painter.setPen(QPen(ink::kSand, 1.1));
+    for (double y = 30; y < 200; y += 7) {
+        painter.drawLine(QPointF(34, y), QPointF(76, y - 21));
+        painter.drawLine(QPointF(34, y - 21), QPointF(76, y));
+    }
     painter.restore();
     QPainterPath menat;
     menat.addRoundedRect(QRectF(68, 52, 6, 22), 3, 3);
@@ -128,6 +134,7 @@ void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 
 
 void DrawNightSky(QPainter& painter, const QRectF& sky) {
     painter.save();
+    painter.setClipRect(sky, Qt::IntersectClip);
     QLinearGradient night(sky.topLeft(), sky.bottomLeft());
     night.setColorAt(0, ink::kLapisDeep);
     night.setColorAt(1, ink::kLapis);
@@ -177,7 +184,7 @@ void PaintLargePiece(QPainter& painter, const QRectF& area, char letter, int kin
                   QString::fromLatin1(deity.name), 16);
     const QRectF niche = DrawNiche(painter, area);
     painter.save();
-    painter.setClipRect(niche.adjusted(1, 1, -1, -1));
+    painter.setClipRect(niche.adjusted(1, 1, -1, -1), Qt::IntersectClip);
     PaintDeity(painter, niche.adjusted(4, 3, -4, 2), deity, 0);
     painter.restore();
     DrawAltar(painter, area, kind, QString::fromLatin1(KindName(kind)));
@@ -205,7 +212,7 @@ void PaintKingOverlay(QPainter& painter, const QRectF& area, char letter) {
     painter.drawEllipse(c, r - 6, r - 6);
     QPainterPath disc;
     disc.addEllipse(c, r - 7, r - 7);
-    painter.setClipPath(disc);
+    painter.setClipPath(disc, Qt::IntersectClip);
     PaintDeity(painter, QRectF(c.x() - r + 8, c.y() - r + 10, 2 * r - 16, 2 * r - 10),
                DeityOf(letter, 8), 0);
     painter.restore();
@@ -241,14 +248,10 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     DrawCartouche(painter, QRectF(inner.left() + 8, h * 0.78, inner.width() - 16, 28),
                   QString::fromLatin1(deity.name), 16);
     const double emblem = 20;
-    const QRectF left(inner.left() + 10, inner.bottom() - emblem - 6, emblem * 0.8, emblem);
-    const QRectF right(inner.right() - 10 - emblem * 0.8, inner.bottom() - emblem - 6, emblem * 0.8,
-                       emblem);
-    switch (ruler % 3) {
-        case 0: DrawAnkh(painter, left, ink::kGold); DrawAnkh(painter, right, ink::kGold); break;
-        case 1: DrawDjed(painter, left, ink::kTurquoise); DrawDjed(painter, right, ink::kTurquoise); break;
-        default: DrawWas(painter, left, ink::kLapis); DrawWas(painter, right, ink::kLapis); break;
-    }
+    const QRectF left(inner.left() + 10, inner.bottom() - emblem - 5, emblem, emblem);
+    const QRectF right(inner.right() - 10 - emblem, inner.bottom() - emblem - 5, emblem, emblem);
+    DrawRulerEmblem(painter, ruler, left);
+    DrawRulerEmblem(painter, ruler, right);
     DrawFittedText(painter, QRectF(left.right() + 4, left.top(), right.left() - left.right() - 8, emblem),
                    QStringLiteral("RULER %1").arg(ruler), SansFont(10), ink::kKohl);
     (void)w;
@@ -274,7 +277,7 @@ void PaintPtahOverlay(QPainter& painter, const QRectF& area) {
     DrawShrine(painter, area, ink::kLimestone);
     const QRectF sky(area.left() + 6, area.top() + 16, area.width() - 12, area.height() - 40);
     DrawNightSky(painter, sky);
-    DrawPtahFigure(painter, sky.adjusted(0, 3, 0, 0), 104);
+    DrawPtahFigure(painter, sky.adjusted(0, 2, 0, 0), 104, 8);
     DrawFittedText(painter, QRectF(area.left() + 4, area.bottom() - 22, area.width() - 8, 18),
                    QStringLiteral("PTAH"), SerifFont(16), ink::kKohl);
 }
@@ -282,10 +285,10 @@ void PaintPtahOverlay(QPainter& painter, const QRectF& area) {
 void PaintPtahMarker(QPainter& painter, const QRectF& area) {
     // A gold ring round the middle of the square: the piece stays visible.
     const QPointF c = area.center();
-    const double r = std::min(area.width(), area.height()) / 2 - 2.5;
+    const double r = std::min(area.width(), area.height()) / 2 - 3.5;
     painter.save();
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(ink::kKohl, 5));
+    painter.setPen(QPen(ink::kKohl, 4.6));
     painter.drawEllipse(c, r, r);
     painter.setPen(QPen(ink::kGold, 3));
     painter.drawEllipse(c, r, r);
@@ -293,9 +296,9 @@ void PaintPtahMarker(QPainter& painter, const QRectF& area) {
     for (int i = 0; i < 4; ++i) {
         const QPointF at = c + QPointF(i == 0 ? r : i == 2 ? -r : 0, i == 1 ? r : i == 3 ? -r : 0);
         painter.setBrush(ink::kKohl);
-        painter.drawEllipse(at, 3.2, 3.2);
+        painter.drawEllipse(at, 2.6, 2.6);
         painter.setBrush(ink::kTurquoise);
-        painter.drawEllipse(at, 2.1, 2.1);
+        painter.drawEllipse(at, 1.6, 1.6);
     }
     painter.restore();
 }

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "app/flow/command_line.h"
@@ -23,6 +27,34 @@ inline constexpr const char* kVersusComputers = "45xWill it rain?^@Ann^@fqo";
 // board's top-left corner is at (160, 20).
 class GameFlow : public ::testing::Test {
 protected:
+    // Every test writes its analysis file into a folder of its own.
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = std::filesystem::temp_directory_path() /
+                 ("vaeloric-flow-" + std::string(info->test_suite_name()) + "-" + info->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        SetAnalysisFile((folder / "vaelfin.tmp").string());
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    static void SetAnalysisFile(const std::string& path) {
+#ifdef _WIN32
+        _putenv_s("VAELORIC_ANALYSIS_FILE", path.c_str());
+#else
+        setenv("VAELORIC_ANALYSIS_FILE", path.c_str(), 1);
+#endif
+    }
+    std::string AnalysisPath() const { return (folder / "vaelfin.tmp").string(); }
+    // The whole file, or "(none)" when there is none.
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return "(none)";
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
     void Start(TStartMode mode, const std::string& argument = kAllHuman, char boardLetter = 'W') {
         game = std::make_unique<TGameSession>();
         game->mode = mode;
@@ -68,9 +100,9 @@ protected:
             for (int file = 1; file <= 8; ++file) Board().PutPiece(rank, file, TPiece{});
     }
     void Place(int rank, int file, std::int32_t kind, std::int32_t army) {
-        Board().PutPiece(rank, file,
-                         TPiece{kind, army, AllyOf(army), Board().GetPlayerCode(army),
-                                InitialValue(Board(), kind, army)});
+        // A King joined with its companion is worth what a King is.
+        const std::int32_t value = InitialValue(Board(), kind == CombinedKing ? King : kind, army);
+        Board().PutPiece(rank, file, TPiece{kind, army, AllyOf(army), Board().GetPlayerCode(army), value});
     }
 
     // The first legal move of the army to move for a face, if any.
@@ -82,6 +114,7 @@ protected:
         return true;
     }
 
+    std::filesystem::path folder;
     TFakeWindowLayer layer;
     std::unique_ptr<TGameSession> game;
     std::unique_ptr<TGameController> controller;

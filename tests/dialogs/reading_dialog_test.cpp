@@ -1,6 +1,7 @@
 // The reading dialog's whole-line scrolling.
-#include <QScrollBar>
 #include <gtest/gtest.h>
+
+#include <QScrollBar>
 
 #include "reading/dialog/game_div_dialog.h"
 #include "reading/dialog/reading_scroll.h"
@@ -39,7 +40,7 @@ TEST(ReadingScroll, ShowsAtMost999Characters) {
 }
 
 class ReadingDialog : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::EnsureWidgetApplication(); }
 };
 

@@ -1,8 +1,6 @@
 // The question, players and dice dialogs as widgets: controls, refusals and
 // reopening with the last choice.
-#include <functional>
-#include <utility>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -10,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "dialogs/dice_dialog.h"
 #include "dialogs/player_settings_dialog.h"
@@ -39,7 +39,7 @@ void WhenModal(std::function<void(QWidget*)> body) {
 }
 
 class SetupDialogs : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::EnsureWidgetApplication(); }
 };
 
@@ -140,14 +140,6 @@ TEST_F(SetupDialogs, PlayersRefuseMissingNamesAndCutLongOnes) {
     ASSERT_TRUE(TPlayerSettingsDialog::Run(nullptr, data));
     EXPECT_EQ(data.names[1], std::string(23, 'a'));
     EXPECT_EQ(data.names[3], "Cy");
-}
-
-TEST_F(SetupDialogs, PlayersKeepTheControlTexts) {
-    TPlayerSettingsDialog dialog(nullptr, TPlayerSettingsData{});
-    EXPECT_EQ(dialog.windowTitle(), "The  Four Players");
-    for (const TSeatButton& button : kSeatButtons)
-        EXPECT_EQ(Control<QRadioButton>(&dialog, button.controlId)->text().toStdString(),
-                  button.label);
 }
 
 TEST_F(SetupDialogs, DiceGivesTheChosenFaceAndReopensWithIt) {

@@ -1,11 +1,11 @@
 // Writes pictures of the dialogs to look at by eye, when
 // VAELORIC_PREVIEW_DIR names a folder. Skipped otherwise.
-#include <cstdlib>
+#include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <gtest/gtest.h>
+#include <cstdlib>
 
 #include "dialogs/dice_dialog.h"
 #include "dialogs/player_settings_dialog.h"

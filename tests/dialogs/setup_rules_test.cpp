@@ -58,18 +58,18 @@ TEST(PlayerNamesCheck, HumanSeatsNeedNames) {
         bool accepted;
     } cases[] = {
         {Players(2, 1, 3, {"", "Ann", "", "Cy", ""}), true},
-        {Players(2, 1, 3, {"", "", "", "Cy", ""}), false},      // no Questioner
-        {Players(1, 8, 3, {"", "Ann", "", "", ""}), false},     // human seat 2 unnamed
-        {Players(2, 8, 3, {"", "Ann", "", "", ""}), true},      // computers need none
-        {Players(2, 1, 1, {"", "Ann", "", "Cy", ""}), false},   // human seat 4 unnamed
+        {Players(2, 1, 3, {"", "", "", "Cy", ""}), false},     // no Questioner
+        {Players(1, 8, 3, {"", "Ann", "", "", ""}), false},    // human seat 2 unnamed
+        {Players(2, 8, 3, {"", "Ann", "", "", ""}), true},     // computers need none
+        {Players(2, 1, 1, {"", "Ann", "", "Cy", ""}), false},  // human seat 4 unnamed
         {Players(1, 1, 1, {"", "A", "B", "C", "D"}), true},
     };
     for (auto& c : cases) EXPECT_EQ(CheckPlayerNames(c.data), c.accepted);
 }
 
 TEST(PlayerNamesCheck, NamesCutTo23Characters) {
-    TPlayerSettingsData data = Players(1, 1, 1, {"", std::string(30, 'a'), std::string(23, 'b'),
-                                                 std::string(24, 'c'), "d"});
+    TPlayerSettingsData data = Players(
+        1, 1, 1, {"", std::string(30, 'a'), std::string(23, 'b'), std::string(24, 'c'), "d"});
     EXPECT_TRUE(CheckPlayerNames(data));
     EXPECT_EQ(data.names[1], std::string(23, 'a'));
     EXPECT_EQ(data.names[2], std::string(23, 'b'));

@@ -160,14 +160,14 @@ TEST_F(FluidTest, RenderedMusicIsAudibleAndRestIsSilent) {
 }
 
 TEST_F(FluidTest, MusicFileIsFoundBesideTheProgram) {
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
     const QString name = QStringLiteral("options-test-%1.mid").arg(QCoreApplication::applicationPid());
     const std::string beside = QDir(QCoreApplication::applicationDirPath()).filePath(name).toStdString();
     testing::WriteFile(beside, testing::TinyMidi(1, 24));
     EXPECT_EQ(ResolveMediaFile(name.toStdString()), beside);
 
     // The working folder wins over the program's folder.
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(folder.path()));
     testing::WriteFile(Path(name.toUtf8().constData()), testing::TinyMidi(1, 24));
     EXPECT_EQ(ResolveMediaFile(name.toStdString()), name.toStdString());
     QDir::setCurrent(before);

@@ -109,20 +109,6 @@ TEST_F(PlayerTest, CommandsWithoutDeviceReturnNotReadyAndSendNothing) {
     }
 }
 
-TEST_F(PlayerTest, OpenFailureIsSilentUnlessErrorsShown) {
-    for (bool show : {false, true}) {
-        boxes.clear();
-        TMMPlayer& p = MakePlayer(show);
-        backend->openResult = kMciErrFileNotFound;
-        EXPECT_EQ(p.Open("sontina3.mid"), kMciErrFileNotFound);
-        EXPECT_FALSE(p.IsOpen());
-        EXPECT_EQ(boxes.size(), show ? 1u : 0u);
-        if (show) {
-            EXPECT_STREQ(p.ErrorText(), MciErrorText(kMciErrFileNotFound));
-        }
-    }
-}
-
 TEST_F(PlayerTest, DeviceAlreadyOpenClosesInsteadOfShowingABox) {
     TMMPlayer& p = MakePlayer(true);
     ASSERT_EQ(p.Open("sontina3.mid"), 0u);

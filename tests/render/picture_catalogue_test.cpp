@@ -155,6 +155,26 @@ TEST(PictureCatalogue, GroundIsTransparentOnlyWhereItShouldBe) {
     }
 }
 
+// Figures drawn over a square keep clear of its edges: nothing is clipped.
+TEST(PictureCatalogue, FiguresStayInsideTheirSquare) {
+    App();
+    for (char letter : kLetters) {
+        const TPictureCatalogue catalogue(letter);
+        for (int id : catalogue.Ids()) {
+            if (!(id >= 2001 && id <= 2285) && id != 999 && !(id >= 1001 && id <= 1009)) continue;
+            const QImage image = catalogue.Picture(id).toImage();
+            int touching = 0;
+            for (int i = 0; i < image.width(); ++i) {
+                touching += qAlpha(image.pixel(i, 0)) > 40;
+                touching += qAlpha(image.pixel(i, image.height() - 1)) > 40;
+                touching += qAlpha(image.pixel(0, i)) > 40;
+                touching += qAlpha(image.pixel(image.width() - 1, i)) > 40;
+            }
+            EXPECT_EQ(touching, 0) << letter << " picture " << id;
+        }
+    }
+}
+
 TEST(PictureCatalogue, PiecesOfDifferentKindsAndArmiesDiffer) {
     App();
     for (char letter : kLetters) {

@@ -1,7 +1,8 @@
 // Board, pieces, King badges, the Ptah marker and the coordinate labels,
 // painted into images.
-#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <QPainter>
 
 #include "game/internal_error.h"
 #include "render/board_drawing.h"
@@ -16,7 +17,7 @@ namespace {
 constexpr TBoardOrigin kOrigin{40, 30};
 
 class BoardDrawing : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::EnsureGuiApplication(); }
 
     QImage PaintPieces(const TBoard& board, const std::array<char, 3>& status, TPieceStyle style) {

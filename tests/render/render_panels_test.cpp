@@ -1,6 +1,7 @@
 // The turn panel, the square information panel and the pyramid ruler panel.
-#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <QPainter>
 
 #include "render/panel_drawing.h"
 #include "render/picture_ids.h"
@@ -12,7 +13,7 @@ namespace {
 constexpr TBoardOrigin kOrigin{20, 20};
 
 class Panels : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::EnsureGuiApplication(); }
 
     QImage Turn(const TTurnPanelInput& input) {
@@ -75,13 +76,22 @@ TEST_F(Panels, NameOnOneOrTwoLines) {
     EXPECT_TRUE(InkInRows(two, 48, 64, red));
 }
 
+TEST_F(Panels, WideNamesStayInsideThePanel) {
+    const QColor red(255, 0, 0);
+    const QImage image = Turn({1, 1, "WWWWWWWWW MMMMMMMMM", 0});
+    EXPECT_TRUE(InkInRows(image, 4, 30, red));
+    EXPECT_EQ(test::CountOther(image, QRect(4, 4, 2, 44), red), 0);
+    EXPECT_EQ(test::CountOther(image, QRect(70, 4, 2, 44), red), 0);
+}
+
 TEST_F(Panels, ThrowAndEnterButtonsBeforeTheThrow) {
     const QColor panel(255, 255, 0);
     const QImage image = Turn({3, 1, "Anna", 0});
     const QPixmap enter = pictures.Picture(kEnterButtonUpId);
     EXPECT_TRUE(test::HoldsPicture(image, 7, 132, enter, test::Plain(enter, panel), 31));
     const QPixmap throwButton = pictures.Picture(kThrowButtonUpId);
-    EXPECT_TRUE(test::HoldsPicture(image, 7, 101, throwButton, test::Plain(throwButton, panel), 31));
+    EXPECT_TRUE(
+        test::HoldsPicture(image, 7, 101, throwButton, test::Plain(throwButton, panel), 31));
 }
 
 TEST_F(Panels, DieFaceThenHintForAHumanOrMoveButtonForAComputer) {
@@ -114,8 +124,9 @@ TEST_F(Panels, EmptySquareClearsToTheBackground) {
     EXPECT_EQ(test::CountOther(image, QRect(kOrigin.x + 410, 0, 150, kOrigin.y + 250),
                                options.backgroundColour),
               0);
-    EXPECT_TRUE(test::HoldsPicture(image, kOrigin.x + 410, kOrigin.y + 252,
-                                   pictures.Picture(SquarePictureId('W', 4, 4, TSquareStyle::English))));
+    EXPECT_TRUE(
+        test::HoldsPicture(image, kOrigin.x + 410, kOrigin.y + 252,
+                           pictures.Picture(SquarePictureId('W', 4, 4, TSquareStyle::English))));
 }
 
 TEST_F(Panels, EmptyPtahSquareShowsItsOwnPicture) {
@@ -123,15 +134,16 @@ TEST_F(Panels, EmptyPtahSquareShowsItsOwnPicture) {
     const QImage image = Info(test::SetUpBoard(setUp), "45W", TSquare{4, 5});
     EXPECT_TRUE(test::HoldsPicture(image, kOrigin.x + 410, 0, pictures.Picture(kEmptyPtahSquareId),
                                    QImage(), kOrigin.y + 250));
-    EXPECT_TRUE(test::HoldsPicture(image, kOrigin.x + 410, kOrigin.y + 252,
-                                   pictures.Picture(SquarePictureId('W', 4, 5, TSquareStyle::Vaeloric))));
+    EXPECT_TRUE(
+        test::HoldsPicture(image, kOrigin.x + 410, kOrigin.y + 252,
+                           pictures.Picture(SquarePictureId('W', 4, 5, TSquareStyle::Vaeloric))));
 }
 
 TEST_F(Panels, PieceWithNameBandInItsArmysColour) {
     const TSetUpRecord setUp = test::SampleSetUp("45W", 2, 1, 3);
     const TBoard board = test::SetUpBoard(setUp);
-    const QColor bands[5] = {{}, QColor(255, 0, 0), QColor(0, 0, 0), QColor(255, 255, 0),
-                             QColor(0, 0, 255)};
+    const QColor bands[5] = {
+        {}, QColor(255, 0, 0), QColor(0, 0, 0), QColor(255, 255, 0), QColor(0, 0, 255)};
     for (int army = 1; army <= 4; ++army) {
         // The pawn in front of each army's King.
         const TSquare home = KingHomeSquare(army);

@@ -1,9 +1,9 @@
 // Writes pictures of the whole window and of the panels to look at by eye,
 // when VAELORIC_PREVIEW_DIR names a folder. Skipped otherwise.
-#include <cstdlib>
+#include <gtest/gtest.h>
 
 #include <QPainter>
-#include <gtest/gtest.h>
+#include <cstdlib>
 
 #include "render/panel_drawing.h"
 #include "render/scene.h"

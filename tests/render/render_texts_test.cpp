@@ -50,14 +50,6 @@ TEST(TurnName, HumanSeatsInPlayingOrderAndComputerNames) {
     EXPECT_EQ(TurnPanelName(board, other), "Imelda Morrow");
 }
 
-TEST(TurnName, DieHints) {
-    EXPECT_STREQ(DieHint(1).first, "your King");
-    EXPECT_STREQ(DieHint(1).second, "or a Pawn");
-    EXPECT_STREQ(DieHint(6).first, "a");
-    EXPECT_STREQ(DieHint(6).second, "Pawn");
-    EXPECT_STREQ(DieHint(3).second, "Bishop");
-}
-
 TEST(PieceName, ElementAndKindWithJoinedKings) {
     EXPECT_EQ(PieceNameText(1, HorsePawn, Queen), "FIRE PAWN");
     EXPECT_EQ(PieceNameText(2, King, Queen), "EARTH KING");

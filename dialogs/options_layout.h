@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace vaeloric {
+
+// The sans-serif dialog font at a point size: "MS Sans Serif" where it
+// exists, else its free metric equivalents.
+QFont OptionDialogFont(int pointSize);
+
+// Dialog units of a font, as the window system measures them: a quarter of
+// the average letter width across, an eighth of the line height down.
+class TDialogUnits {
+public:
+    explicit TDialogUnits(const QFont& font);
+
+    int X(int units) const { return (units * baseWidth + 2) / 4; }
+    int Y(int units) const { return (units * baseHeight + 4) / 8; }
+    QPoint Point(int x, int y) const { return QPoint(X(x), Y(y)); }
+    QSize Size(int width, int height) const { return QSize(X(width), Y(height)); }
+    QRect Rect(int x, int y, int width, int height) const {
+        return QRect(Point(x, y), Size(width, height));
+    }
+    int BaseWidth() const { return baseWidth; }
+    int BaseHeight() const { return baseHeight; }
+
+private:
+    int baseWidth;
+    int baseHeight;
+};
+
+}  // namespace vaeloric

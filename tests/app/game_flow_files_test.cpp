@@ -1,0 +1,186 @@
+// Closing, saving under a chosen name and reloading a saved game.
+#include "tests/app/game_flow_fixture.h"
+
+namespace vaeloric::testing {
+namespace {
+
+constexpr const char* kCaption = "VAELORIC CHESS - Will it rain?";
+
+TEST_F(GameFlow, CloseOfAnUntouchedGameAsksNothing) {
+    StartLauncher();
+    EXPECT_TRUE(controller->CanClose());
+    EXPECT_TRUE(layer.boxes.empty());
+    EXPECT_EQ(Contents(AnalysisPath()).rfind("The game was ended prematurely, so there is no win or lose.\n", 0),
+              0u);
+}
+
+TEST_F(GameFlow, SaveQuestionOnClose) {
+    struct Row {
+        std::vector<TBoxAnswer> answers;
+        std::optional<std::string> saveAs;
+        bool closes;
+        bool saved;
+    };
+    const Row rows[] = {
+        {{TBoxAnswer::Cancel}, std::nullopt, false, false},
+        {{TBoxAnswer::No}, std::nullopt, true, false},
+        {{TBoxAnswer::Yes}, std::nullopt, false, false},  // save dialog cancelled
+        {{TBoxAnswer::Yes, TBoxAnswer::Ok}, "game.vae", true, true},
+    };
+    for (const Row& row : rows) {
+        layer.Forget();
+        std::filesystem::remove(AnalysisPath());
+        StartLauncher();
+        Enter(std::nullopt);  // a throw makes the game modified
+        layer.Forget();
+        layer.boxAnswers = {row.answers.begin(), row.answers.end()};
+        const std::string path = (folder / "game.vae").string();
+        std::filesystem::remove(path);
+        if (row.saveAs) layer.saveScript = {path};
+        EXPECT_EQ(controller->CanClose(), row.closes);
+        EXPECT_EQ(layer.boxes[0], (TMessageBox{"Save game before exit?", kCaption,
+                                               TBoxButtons::YesNoCancel, TBoxIcon::Question}));
+        EXPECT_EQ(std::filesystem::exists(path), row.saved);
+        // The note of an early end is written only when the window closes.
+        EXPECT_EQ(Contents(AnalysisPath()) != "(none)", row.closes);
+        if (row.saved) {
+            EXPECT_EQ(layer.boxes[1], (TMessageBox{path, "Game filename", TBoxButtons::OkCancel,
+                                                   TBoxIcon::Question}));
+            EXPECT_FALSE(controller->Modified());
+        }
+    }
+}
+
+TEST_F(GameFlow, SaveAsRetriesUntilAFileIsWrittenOrTheDialogIsCancelled) {
+    StartLauncher();
+    layer.Forget();
+    const std::string bad = (folder / "missing" / "deep" / "x.vae").string();
+    const std::string good = (folder / "x.vae").string();
+    layer.saveScript = {bad, good, good};
+    // The unwritable name fails; the confirmation of the next is cancelled.
+    layer.boxAnswers = {TBoxAnswer::Ok, TBoxAnswer::Ok, TBoxAnswer::Cancel, TBoxAnswer::Ok};
+    EXPECT_TRUE(controller->SaveAs());
+    EXPECT_EQ(layer.BoxTexts(), (std::vector<std::string>{bad, "File could not be saved", good, good}));
+    EXPECT_EQ(layer.boxes[1], (TMessageBox{"File could not be saved", kCaption, TBoxButtons::Ok,
+                                           TBoxIcon::Exclamation}));
+    EXPECT_EQ(layer.events[0], "save dialog:vaeloric.vae");
+    EXPECT_EQ(Contents(good).rfind(";Vaeloric Chess for Windows'95\r\nW\r\n45WAnn\r\n", 0), 0u);
+    // The next save proposes the name just used.
+    layer.Forget();
+    EXPECT_FALSE(controller->SaveAs());
+    EXPECT_EQ(layer.events, (std::vector<std::string>{"save dialog:" + good}));
+}
+
+TEST_F(GameFlow, DemonstrationSaveExplainsReloadingFirst) {
+    layer.ptahScript = {[](TPtahSquareChoice& c) {
+        c.question = "Q";
+        return true;
+    }};
+    layer.playerScript = {[](TPlayerChoice& c) {
+        c.names = {"", "Ann", "", "Cid", ""};
+        return true;
+    }};
+    Start(TStartMode::Demonstration);
+    controller->Command(CmSave);
+    ASSERT_EQ(layer.boxes.size(), 1u);
+    EXPECT_EQ(layer.boxes[0],
+              (TMessageBox{"A saved game can only be reloaded by first launching the \"Vaeloric Chess\" "
+                           "program.\n\nIt is not possible to reload saved games from the individual "
+                           "board programs.",
+                           "Information"}));
+    EXPECT_TRUE(layer.Saw("save dialog:vaeloric.vae"));
+    // Closing a demonstration game writes no analysis file.
+    EXPECT_TRUE(controller->CanClose());
+    EXPECT_EQ(Contents(AnalysisPath()), "(none)");
+}
+
+TEST_F(GameFlow, UnwritableAnalysisOnCloseAsksWhetherToCloseAnyway) {
+    std::ofstream(folder / "plain") << "x";
+    SetAnalysisFile((folder / "plain" / "vaelfin.tmp").string());
+    StartLauncher();
+    layer.boxAnswers = {TBoxAnswer::Ok, TBoxAnswer::No, TBoxAnswer::Ok, TBoxAnswer::Yes};
+    EXPECT_FALSE(controller->CanClose());
+    EXPECT_TRUE(controller->CanClose());
+    ASSERT_EQ(layer.boxes.size(), 4u);
+    EXPECT_EQ(layer.boxes[0], (TMessageBox{"Error saving game analysis!", kCaption}));
+    EXPECT_EQ(layer.boxes[1].buttons, TBoxButtons::YesNo);
+    EXPECT_EQ(layer.boxes[1].title, kCaption);
+}
+
+// Reload mode: the saved game is asked for at the first paint.
+class Reload : public GameFlow {
+protected:
+    // A game of the Water program, saved after army 1's first move.
+    std::string SavedGame(char boardLetter = 'W') {
+        TFakeWindowLayer saver;
+        TGameSession session;
+        session.mode = TStartMode::Launcher;
+        session.boardLetter = boardLetter;
+        ParseLauncherArgument("54xWill it rain?^@Ann^@hBob^@fo", boardLetter, session.setup);
+        TGameController writer(saver, session);
+        writer.PlaceBoard(800);
+        writer.ReadyToDraw();
+        session.board.armyToMove = 4;
+        session.turn.checkmated[2] = 1;
+        const std::string path = (folder / (std::string("saved-") + boardLetter + ".vae")).string();
+        saver.saveScript = {path};
+        EXPECT_TRUE(writer.SaveAs());
+        return path;
+    }
+    std::string WriteText(const std::string& name, const std::string& text) {
+        const std::string path = (folder / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+};
+
+TEST_F(Reload, CancellingTheOpenDialogEndsTheProgram) {
+    Start(TStartMode::Reload);
+    EXPECT_EQ(layer.events, (std::vector<std::string>{"control panel", "open dialog:vaeloric.vae", "destroy"}));
+    EXPECT_TRUE(layer.boxes.empty());
+    EXPECT_EQ(Contents(AnalysisPath()), "CANCELLED");
+    EXPECT_TRUE(controller->Ended());
+}
+
+TEST_F(Reload, EveryRefusalShowsItsMessageAndTheOpenDialogAgain) {
+    const std::string good = SavedGame();
+    const std::string fire = SavedGame('F');
+    const std::string wrong = WriteText("wrong.vae", ";Vaeloric Chess for Windows'95 \r\nW\r\n");
+    std::string damagedText = Contents(good);
+    damagedText.replace(damagedText.find("|B"), 3, "|ZZ");
+    const std::string damaged = WriteText("damaged.vae", damagedText);
+    const std::string missing = (folder / "none.vae").string();
+    layer.openScript = {missing, wrong, fire, damaged, good};
+    Start(TStartMode::Reload);
+
+    ASSERT_EQ(layer.boxes.size(), 4u);
+    EXPECT_EQ(layer.boxes[0], (TMessageBox{"File could not be opened", "", TBoxButtons::Ok, TBoxIcon::Exclamation}));
+    EXPECT_EQ(layer.boxes[1], (TMessageBox{"Wrong file type", "Incorrect File"}));
+    EXPECT_EQ(layer.boxes[2], (TMessageBox{"That game used the Fire board.\nYou have chosen to load a game\n"
+                                           "using the Water board.",
+                                           "Incorrect File"}));
+    EXPECT_EQ(layer.boxes[3].title, "Incorrect File");
+    EXPECT_EQ(std::count_if(layer.events.begin(), layer.events.end(),
+                            [](const std::string& e) { return e.rfind("open dialog:", 0) == 0; }),
+              5);
+    // Then the good file: title, seats and turn as saved.
+    EXPECT_FALSE(layer.destroyed);
+    EXPECT_EQ(layer.title, kCaption);
+    EXPECT_EQ(controller->FileName(), good);
+    EXPECT_EQ(Board().questionerArmy, 3);
+    EXPECT_EQ(Board().armyToMove, 4);
+    EXPECT_EQ(Board().GetPlayerCode(3), Human);
+    EXPECT_EQ(Board().GetPlayerCode(4), Human);
+    EXPECT_EQ(Board().GetPlayerCode(1), 2);
+    EXPECT_EQ(Board().GetPlayerCode(2), 3);
+    EXPECT_EQ(Turn().checkmated[2], 1);
+    EXPECT_EQ(game->setup.seatName[2], "Bob");
+    EXPECT_FALSE(controller->Modified());
+    EXPECT_EQ(Contents(AnalysisPath()), "(none)");
+    // Play goes on from the loaded game.
+    Enter(std::nullopt);
+    EXPECT_EQ(Board().armyToMove, 1);
+}
+
+}  // namespace
+}  // namespace vaeloric::testing
