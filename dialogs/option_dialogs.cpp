@@ -33,6 +33,7 @@ TRadioOptionDialog::TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec&
     : QDialog(parent), spec(dialogSpec) {
     setObjectName(QString::number(spec.resource));
     setWindowTitle(QString::fromUtf8(spec.caption));
+    UseDialogFrame(this);
     setFont(OptionDialogFont(kDialogFontPoints));
     const TDialogUnits units(font());
 
@@ -78,7 +79,7 @@ TRadioOptionDialog::TRadioOptionDialog(QWidget* parent, const TOptionDialogSpec&
 
     const QSize wanted = units.Size(spec.width, spec.height);
     const QSize needed = column->totalMinimumSize();
-    setFixedSize(std::max(wanted.width(), needed.width()),
+    setFixedSize(std::max({wanted.width(), needed.width(), CaptionWidth(windowTitle())}),
                  std::max(wanted.height(), needed.height()));
 }
 

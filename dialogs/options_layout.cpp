@@ -1,7 +1,9 @@
 #include "dialogs/options_layout.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QStringList>
+#include <QWidget>
 
 namespace vaeloric {
 
@@ -12,6 +14,21 @@ QFont OptionDialogFont(int pointSize) {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(pointSize);
     return font;
+}
+
+void UseDialogFrame(QWidget* dialog) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+}
+
+int CaptionWidth(const QString& caption) {
+    // Title bars use a bold face of about the application's size; the icon,
+    // the frame and the title buttons (some window managers show all three
+    // even on a fixed-size dialog) take some ten lines' height besides.
+    QFont title = QApplication::font();
+    title.setBold(true);
+    const QFontMetrics metrics(title);
+    return metrics.horizontalAdvance(caption) + 10 * metrics.height();
 }
 
 TDialogUnits::TDialogUnits(const QFont& font) {

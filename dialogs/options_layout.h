@@ -4,6 +4,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
+
+class QWidget;
 
 namespace vaeloric {
 
@@ -13,6 +16,14 @@ QFont OptionDialogFont(int pointSize);
 
 // Dialog units of a font, as the window system measures them: a quarter of
 // the average letter width across, an eighth of the line height down.
+// A modal dialog's frame as on the desktop it was made for: a caption with a
+// close box only (a fixed-size dialog has nothing to minimise or maximise).
+void UseDialogFrame(QWidget* dialog);
+
+// The width a dialog needs for its whole caption to show in the title bar
+// next to the icon and the close box.
+int CaptionWidth(const QString& caption);
+
 class TDialogUnits {
   public:
     explicit TDialogUnits(const QFont& font);

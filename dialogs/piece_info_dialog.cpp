@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "dialogs/options_layout.h"
 #include "game/board.h"
@@ -49,6 +50,7 @@ TPieceInfoDialog::TPieceInfoDialog(QWidget* parent, int elementCode,
     : QDialog(parent) {
     setObjectName(QString::number(kPieceInfoResource));
     setWindowTitle(QString::fromUtf8(kPieceInfoCaption));
+    UseDialogFrame(this);
     setFont(OptionDialogFont(kPieceInfoFontPoints));
     const TDialogUnits units(font());
 
@@ -98,7 +100,15 @@ TPieceInfoDialog::TPieceInfoDialog(QWidget* parent, int elementCode,
     ok->setGeometry(units.Rect(40, 174, 43, 17));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(units.Size(kPieceInfoWidth, kPieceInfoHeight));
+    // A title bar wider than the dialog would cut its caption short: widen
+    // the dialog and keep the controls in its middle.
+    const QSize size = units.Size(kPieceInfoWidth, kPieceInfoHeight);
+    const int width = std::max(size.width(), CaptionWidth(windowTitle()));
+    contentOffset = (width - size.width()) / 2;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->move(child->pos() + QPoint(contentOffset, 0));
+    }
+    setFixedSize(width, size.height());
 }
 
 void TPieceInfoDialog::PlacePicture(QLabel* label, const QPixmap& picture, QPoint standardPixel,
@@ -108,13 +118,20 @@ void TPieceInfoDialog::PlacePicture(QLabel* label, const QPixmap& picture, QPoin
         return;
     }
     const TDialogUnits units(font());
-    const QPoint place(standardPixel.x() * units.BaseWidth() / kClassicBaseWidth,
+    const QPoint place(contentOffset + standardPixel.x() * units.BaseWidth() / kClassicBaseWidth,
                        standardPixel.y() * units.BaseHeight() / kClassicBaseHeight);
-    // The picture at its own size, but never over the frame's edge.
+    // The picture at its own size, but never over the frame's edge: with a
+    // smaller font the frame shrinks, so the picture moves back inside it
+    // and is cut only when it is larger than the frame.
     const QWidget* frame = findChild<QWidget*>(QString::number(frameId));
     const QRect inside = frame->geometry().adjusted(2, 2, -2, -2);
+    QRect area(place, picture.deviceIndependentSize().toSize());
+    area.moveRight(std::min(area.right(), inside.right()));
+    area.moveBottom(std::min(area.bottom(), inside.bottom()));
+    area.moveLeft(std::max(area.left(), inside.left()));
+    area.moveTop(std::max(area.top(), inside.top()));
     label->setPixmap(picture);
-    label->setGeometry(QRect(place, picture.deviceIndependentSize().toSize()).intersected(inside));
+    label->setGeometry(area.intersected(inside));
     label->show();
     label->raise();
 }

@@ -39,6 +39,7 @@ class TPieceInfoDialog : public QDialog {
     QPlainTextEdit* description = nullptr;
     QPlainTextEdit* dieValue = nullptr;
     int shownPiece = -1;
+    int contentOffset = 0;  // pixels the controls moved right to fit the caption
 };
 
 // Runs the dialog modally over the parent.

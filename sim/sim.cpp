@@ -11,8 +11,10 @@ namespace vaeloric::sim {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: vaeloric-sim legal|choose|status|read|play|bench ... (see the manual for the "
-    "arguments).";
+    "Usage: vaeloric-sim legal GAME.vae FACE | choose GAME.vae FACE [--opponent CODE] [--scores]"
+    " | status GAME.vae | read GAME.vae SQUARE | play [--board W|A|E|F] [--ptah SQUARE]"
+    " [--seats LLL] [--questioner CODE] [--seed N] [--turns N] [--save FILE] [--analysis FILE]"
+    " | bench [--games N] [--turns T]";
 
 }  // namespace
 

@@ -1,8 +1,6 @@
 #include "sim/sim_support.h"
 
 #include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace vaeloric::sim {
 

@@ -164,37 +164,43 @@ QPainterPath ChessmanPath(int kind) {
 }
 
 void PaintSymbolicPiece(QPainter& painter, const QRectF& area, int kind, int army) {
-    painter.save();
-    MapDesignBox(painter, area.adjusted(2, 2, -2, -2));
-    DrawFigure(painter, ChessmanPath(kind), ArmyColour(army), 3.2, 2.6);
-    DrawDetails(painter, kind, ArmyDetail(army));
-    painter.restore();
+    PaintWithHalo(painter, area, std::max(1.0, area.width() / 40),
+                  [&](QPainter& layer, const QRectF& box) {
+                      layer.save();
+                      MapDesignBox(layer, box.adjusted(2, 2, -2, -2));
+                      DrawFigure(layer, ChessmanPath(kind), ArmyColour(army), 3.2, 0);
+                      DrawDetails(layer, kind, ArmyDetail(army));
+                      layer.restore();
+                  },
+                  true);
 }
 
 void PaintPawn(QPainter& painter, const QRectF& area, int pawnKind, int army) {
     static constexpr int kPromotesTo[5] = {0, 6, 5, 7, 9};
-    painter.save();
-    MapDesignBox(painter, area.adjusted(2, 2, -2, -2));
-    painter.save();
-    painter.translate(-7, 2);
-    DrawFigure(painter, ChessmanPath(1), ArmyColour(army), 3.2, 2.6);
-    DrawDetails(painter, 1, ArmyDetail(army));
-    painter.restore();
-    // The emblem of the piece the pawn becomes, on a gold disc.
-    const QPointF centre(75, 22);
-    const double radius = 18;
-    painter.setPen(QPen(ink::kHalo, 6));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, radius, radius);
-    painter.setPen(QPen(ink::kKohl, 2.6));
-    painter.setBrush(ink::kGold);
-    painter.drawEllipse(centre, radius, radius);
-    painter.translate(centre.x() - radius * 0.8, centre.y() - radius * 0.86);
-    painter.scale(radius * 1.6 / 100, radius * 1.6 / 100);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink::kKohl);
-    painter.drawPath(ChessmanPath(kPromotesTo[std::clamp(pawnKind, 1, 4)]));
-    painter.restore();
+    PaintWithHalo(painter, area, std::max(1.0, area.width() / 40), [&](QPainter& layer, const QRectF& box) {
+        layer.save();
+        MapDesignBox(layer, box.adjusted(2, 2, -2, -2));
+        layer.save();
+        layer.translate(-7, 2);
+        DrawFigure(layer, ChessmanPath(1), ArmyColour(army), 3.2, 0);
+        DrawDetails(layer, 1, ArmyDetail(army));
+        layer.restore();
+        // The emblem of the piece the pawn becomes, on a gold disc.
+        const QPointF centre(75, 22);
+        const double radius = 18;
+        layer.setPen(QPen(ink::kHalo, 6));
+        layer.setBrush(Qt::NoBrush);
+        layer.drawEllipse(centre, radius, radius);
+        layer.setPen(QPen(ink::kKohl, 2.6));
+        layer.setBrush(ink::kGold);
+        layer.drawEllipse(centre, radius, radius);
+        layer.translate(centre.x() - radius * 0.8, centre.y() - radius * 0.86);
+        layer.scale(radius * 1.6 / 100, radius * 1.6 / 100);
+        layer.setPen(Qt::NoPen);
+        layer.setBrush(ink::kKohl);
+        layer.drawPath(ChessmanPath(kPromotesTo[std::clamp(pawnKind, 1, 4)]));
+        layer.restore();
+    }, true);
 }
 
 void PaintKingBadge(QPainter& painter, const QRectF& area, int army) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <QImage>
+#include <QLinearGradient>
 
 namespace vaeloric::art {
 
@@ -323,7 +324,7 @@ void DrawShrine(QPainter& painter, const QRectF& area, const QColor& wall) {
 namespace vaeloric::art {
 
 void PaintWithHalo(QPainter& painter, const QRectF& area, double haloPixels,
-                   const std::function<void(QPainter&, const QRectF&)>& paint) {
+                   const std::function<void(QPainter&, const QRectF&)>& paint, bool glaze) {
     const int pad = static_cast<int>(std::ceil(haloPixels)) + 1;
     const QSize size(static_cast<int>(std::ceil(area.width())) + 2 * pad,
                      static_cast<int>(std::ceil(area.height())) + 2 * pad);
@@ -333,6 +334,15 @@ void PaintWithHalo(QPainter& painter, const QRectF& area, double haloPixels,
         QPainter layerPainter(&layer);
         layerPainter.setRenderHint(QPainter::Antialiasing);
         paint(layerPainter, QRectF(pad, pad, area.width(), area.height()));
+        if (glaze) {
+            // Light falls from the upper left on a glazed surface.
+            QLinearGradient light(QPointF(pad, pad), QPointF(pad + area.width(), pad + area.height()));
+            light.setColorAt(0, QColor(255, 255, 255, 70));
+            light.setColorAt(0.45, QColor(255, 255, 255, 0));
+            light.setColorAt(1, QColor(0, 0, 0, 60));
+            layerPainter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+            layerPainter.fillRect(layer.rect(), light);
+        }
     }
     QImage halo = layer;
     {

@@ -78,8 +78,9 @@ void DrawShrine(QPainter& painter, const QRectF& area, const QColor& wall);
 namespace vaeloric::art {
 
 // Paints with `paint` into an offscreen layer and lays it on `painter` with
-// a light halo of `haloPixels` round every opaque pixel.
+// a light halo of `haloPixels` round every opaque pixel; `glaze` adds the
+// sheen of glazed faience.
 void PaintWithHalo(QPainter& painter, const QRectF& area, double haloPixels,
-                   const std::function<void(QPainter&, const QRectF&)>& paint);
+                   const std::function<void(QPainter&, const QRectF&)>& paint, bool glaze = false);
 
 }  // namespace vaeloric::art

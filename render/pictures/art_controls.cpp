@@ -109,7 +109,7 @@ void PaintButton(QPainter& painter, const QRectF& area, int button, bool down) {
     painter.rotate(button == 0 ? -18 : 0);
     DrawDie(painter, QRectF(-7.5, -7.5, 15, 15), button == 0 ? 5 : 3, 1.0);
     painter.restore();
-    DrawFittedText(painter, QRectF(area.left() + 23, area.top() + 4, area.width() - 27, area.height() - 8)
+    DrawFittedText(painter, QRectF(area.left() + 23, area.top() + 4, area.width() - 29, area.height() - 8)
                                 .translated(shift),
                    button == 0 ? QStringLiteral("THROW") : QStringLiteral("ENTER"), SansFont(11),
                    text);
@@ -134,7 +134,6 @@ void PaintCursor(QPainter& painter, const QRectF& area, int id) {
     MapDesignBox(painter, area.adjusted(2, 2, -2, -2));
     DrawFigure(painter, ChessmanPath(kKinds[id - 1000]), ink::kGold, 4.5, 4);
     painter.restore();
-    (void)area;
 }
 
 void PaintIcon(QPainter& painter, const QRectF& area, char letter) {
@@ -146,8 +145,8 @@ void PaintIcon(QPainter& painter, const QRectF& area, char letter) {
     painter.setBrush(ink::kLapisDeep);
     painter.drawRoundedRect(area.adjusted(s * 0.02, s * 0.02, -s * 0.02, -s * 0.02), s * 0.16, s * 0.16);
     const QRectF cell = area.adjusted(s * 0.12, s * 0.12, -s * 0.12, -s * 0.12);
-    const QRectF top = cell.adjusted(cell.width() * 0.3, cell.height() * 0.3, -cell.width() * 0.3,
-                                     -cell.height() * 0.3);
+    const QRectF top = cell.adjusted(cell.width() * 0.26, cell.height() * 0.26, -cell.width() * 0.26,
+                                     -cell.height() * 0.26);
     auto side = [&](TElement element, double shade, QPolygonF polygon) {
         painter.setBrush(Shade(ElementTone(element), shade));
         painter.drawPolygon(polygon);
@@ -159,6 +158,8 @@ void PaintIcon(QPainter& painter, const QRectF& area, char letter) {
     side(TElement::Earth, 1.05, QPolygonF({cell.bottomLeft(), cell.topLeft(), top.topLeft(), top.bottomLeft()}));
     painter.setBrush(ink::kGold);
     painter.drawRect(top);
+    painter.setBrush(Shade(ElementTone(BoardElement(letter)), 1.35));
+    painter.drawRect(top.adjusted(top.width() * 0.1, top.height() * 0.1, -top.width() * 0.1, -top.height() * 0.1));
     painter.restore();
     if (s >= 24) {
         DrawElementSymbol(painter, BoardElement(letter), top.adjusted(top.width() * 0.18, top.height() * 0.18,

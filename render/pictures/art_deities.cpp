@@ -57,7 +57,8 @@ void PaintGod(QPainter& painter, const QRectF& area, char letter, int kind, int 
     PaintWithHalo(painter, area, std::max(1.0, area.width() / 40),
                   [&](QPainter& layer, const QRectF& box) {
                       PaintDeity(layer, box.adjusted(2.5, 2.5, -2.5, -2.5), deity, army);
-                  });
+                  },
+                  true);
 }
 
 }  // namespace vaeloric::art

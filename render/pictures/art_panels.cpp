@@ -58,7 +58,7 @@ void DrawPtahFigure(QPainter& painter, const QRectF& area, double shownHeight = 
     QPainterPath plinth;
     plinth.addPolygon(QPolygonF({QPointF(14, 176), QPointF(90, 176), QPointF(90, 164), QPointF(24, 164)}));
     plinth.closeSubpath();
-    fill(plinth, ink::kLapis);
+    fill(plinth, ink::kGold);
     QPainterPath body;
     body.moveTo(44, 48);
     body.cubicTo(36, 64, 38, 110, 44, 164);
@@ -220,14 +220,14 @@ void PaintKingOverlay(QPainter& painter, const QRectF& area, char letter) {
 
 void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     const TDeity& deity = RulerDeity(ruler);
-    const double w = area.width(), h = area.height();
+    const double y0 = area.top(), h = area.height();
     painter.save();
     painter.fillRect(area, ink::kKohl);
     const QRectF inner = area.adjusted(2, 2, -2, -2);
-    DrawNightSky(painter, QRectF(inner.left(), inner.top(), inner.width(), h * 0.55));
+    DrawNightSky(painter, QRectF(inner.left(), inner.top(), inner.width(), h * 0.55 - 2));
     // The pyramid the ruler keeps, rising behind the bust.
-    QPolygonF pyramid({QPointF(inner.left() - 10, h * 0.62), QPointF(area.center().x(), h * 0.1),
-                       QPointF(inner.right() + 10, h * 0.62)});
+    QPolygonF pyramid({QPointF(inner.left() - 10, y0 + h * 0.62), QPointF(area.center().x(), y0 + h * 0.1),
+                       QPointF(inner.right() + 10, y0 + h * 0.62)});
     QLinearGradient sunlit(QPointF(inner.left(), 0), QPointF(inner.right(), 0));
     sunlit.setColorAt(0, ink::kGoldPale);
     sunlit.setColorAt(0.5, ink::kSand);
@@ -238,14 +238,14 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     painter.drawPolygon(pyramid);
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink::kSand);
-    painter.drawRect(QRectF(inner.left(), h * 0.55, inner.width(), inner.bottom() - h * 0.55));
+    painter.drawRect(QRectF(inner.left(), y0 + h * 0.55, inner.width(), inner.bottom() - (y0 + h * 0.55)));
     painter.restore();
-    PaintWithHalo(painter, QRectF(inner.left() + 4, h * 0.2, inner.width() - 8, h * 0.52), 2.0,
+    PaintWithHalo(painter, QRectF(inner.left() + 4, y0 + h * 0.2, inner.width() - 8, h * 0.52), 2.0,
                   [&](QPainter& layer, const QRectF& box) {
                       PaintDeity(layer, box, deity, kLapisFaience + ruler % 4);
                   });
-    DrawFrieze(painter, QRectF(inner.left(), h * 0.73, inner.width(), 7));
-    DrawCartouche(painter, QRectF(inner.left() + 8, h * 0.78, inner.width() - 16, 28),
+    DrawFrieze(painter, QRectF(inner.left(), y0 + h * 0.73, inner.width(), 7));
+    DrawCartouche(painter, QRectF(inner.left() + 8, y0 + h * 0.78, inner.width() - 16, 28),
                   QString::fromLatin1(deity.name), 16);
     const double emblem = 20;
     const QRectF left(inner.left() + 10, inner.bottom() - emblem - 5, emblem, emblem);
@@ -254,8 +254,35 @@ void PaintRuler(QPainter& painter, const QRectF& area, int ruler) {
     DrawRulerEmblem(painter, ruler, right);
     DrawFittedText(painter, QRectF(left.right() + 4, left.top(), right.left() - left.right() - 8, emblem),
                    QStringLiteral("RULER %1").arg(ruler), SansFont(10), ink::kKohl);
-    (void)w;
 }
+
+namespace {
+
+// A papyrus column: banded shaft under an open capital.
+void DrawColumn(QPainter& painter, const QRectF& box) {
+    painter.save();
+    painter.setPen(QPen(ink::kKohl, 1));
+    const double w = box.width();
+    const double capital = w * 1.4;
+    QPolygonF flare({QPointF(box.left() - w * 0.2, box.top()), QPointF(box.right() + w * 0.2, box.top()),
+                     QPointF(box.right(), box.top() + capital), QPointF(box.left(), box.top() + capital)});
+    painter.setBrush(ink::kTurquoise);
+    painter.drawPolygon(flare);
+    QLinearGradient round(box.topLeft(), box.topRight());
+    round.setColorAt(0, Shade(ink::kLimestone, 1.08));
+    round.setColorAt(1, Shade(ink::kLimestone, 0.78));
+    painter.setBrush(round);
+    painter.drawRect(QRectF(box.left(), box.top() + capital, w, box.height() - capital));
+    painter.setBrush(ink::kGold);
+    for (int i = 0; i < 3; ++i) {
+        painter.drawRect(QRectF(box.left(), box.top() + capital + i * 3, w, 2));
+    }
+    painter.setBrush(ink::kCarnelian);
+    painter.drawRect(QRectF(box.left() - 1, box.bottom() - 4, w + 2, 4));
+    painter.restore();
+}
+
+}  // namespace
 
 void PaintPtahSquare(QPainter& painter, const QRectF& area) {
     DrawShrine(painter, area, ink::kLimestone);
@@ -267,7 +294,9 @@ void PaintPtahSquare(QPainter& painter, const QRectF& area) {
     DrawNightSky(painter, sky);
     painter.drawRect(sky);
     painter.restore();
-    DrawPtahFigure(painter, sky.adjusted(6, 8, -6, -4));
+    DrawPtahFigure(painter, sky.adjusted(10, 8, -10, -4));
+    DrawColumn(painter, QRectF(sky.left() + 3, sky.top() + 4, 9, sky.height() - 4));
+    DrawColumn(painter, QRectF(sky.right() - 12, sky.top() + 4, 9, sky.height() - 4));
     DrawFrieze(painter, QRectF(area.left() + 2, sky.bottom() + 3, w - 4, 7));
     DrawCartouche(painter, QRectF(area.left() + 16, sky.bottom() + 14, w - 32, 30),
                   QStringLiteral("PTAH"), 20);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include "tests/render/picture_test_app.h"
 #include <set>
 
 namespace vaeloric {
@@ -10,13 +10,7 @@ namespace {
 
 namespace ids = picture_ids;
 
-QGuiApplication& App() {
-    static int argc = 1;
-    static char name[] = "picture_catalogue_test";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    return app;
-}
+void App() { test::EnsurePictureApp(); }
 
 constexpr char kLetters[] = {'W', 'A', 'E', 'F'};
 

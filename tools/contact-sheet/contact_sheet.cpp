@@ -1,12 +1,16 @@
 // Usage: vaeloric-contact-sheet OUTPUT_DIR [BOARD_LETTERS]
 // Writes OUTPUT_DIR/<letter>/<id>.png for every picture of each program
 // (default WAEF) and OUTPUT_DIR/sheet-<letter>.png, an overview with every
-// picture at its own size and two boards set with pieces. Runs without a
-// display: QT_QPA_PLATFORM=offscreen.
+// picture at its own size and two boards set with pieces.
+//        vaeloric-contact-sheet --icon BOARD_LETTER SIZE FILE
+// Writes the program icon at SIZE pixels (for the desktop entry).
+// Runs without a display: QT_QPA_PLATFORM=offscreen.
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "render/pictures/picture_catalogue.h"
 
@@ -87,6 +91,19 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: vaeloric-contact-sheet OUTPUT_DIR [BOARD_LETTERS]\n");
         return 2;
+    }
+    if (std::string(argv[1]) == "--icon") {
+        if (argc != 5 || !ids::IsBoardLetter(argv[2][0]) || std::atoi(argv[3]) <= 0) {
+            std::fprintf(stderr, "usage: vaeloric-contact-sheet --icon BOARD_LETTER SIZE FILE\n");
+            return 2;
+        }
+        const int side = std::atoi(argv[3]);
+        const QPixmap icon = TPictureCatalogue(argv[2][0]).Icon().pixmap(side, side);
+        if (!icon.save(QString::fromLocal8Bit(argv[4]))) {
+            std::fprintf(stderr, "cannot write %s\n", argv[4]);
+            return 1;
+        }
+        return 0;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString letters = argc > 2 ? QString::fromLatin1(argv[2]) : QStringLiteral("WAEF");
