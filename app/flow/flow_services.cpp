@@ -21,9 +21,12 @@ TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std
     const std::int32_t army = board.armyToMove;
     const TMoveAttempt attempt = TryMove(board, army, face, source, move.Square());
     switch (attempt.refusal) {
-        case TMoveRefusal::None: break;
-        case TMoveRefusal::KingAttacked: return TDropResult::KingAttacked;
-        default: return TDropResult::Refused;
+        case TMoveRefusal::None:
+            break;
+        case TMoveRefusal::KingAttacked:
+            return TDropResult::KingAttacked;
+        default:
+            return TDropResult::Refused;
     }
     move = attempt.target;
     if (attempt.movedAsKind == King && army == board.questionerArmy &&
@@ -47,7 +50,7 @@ namespace {
 
 // The readings go to the window's reading dialog.
 class TLayerReadingDisplay : public TReadingDisplay {
-public:
+  public:
     explicit TLayerReadingDisplay(TWindowLayer& layer) : layer_(layer) {}
     void ShowReading(const std::string& caption, const std::string& text) override {
         layer_.RunReadingDialog(text, caption);
@@ -58,11 +61,13 @@ public:
         layer_.SetCursor(kArrowCursor);
     }
 
-private:
+  private:
     TWindowLayer& layer_;
 };
 
-bool Demonstration(const TGameSession& game) { return game.mode == TStartMode::Demonstration; }
+bool Demonstration(const TGameSession& game) {
+    return game.mode == TStartMode::Demonstration;
+}
 
 }  // namespace
 
@@ -82,7 +87,9 @@ bool WriteUnfinishedFile(const TGameSession& game) {
     return WriteUnfinishedGame(game.reading, Demonstration(game)) != TAnalysisWrite::Failed;
 }
 
-bool WriteCancelledFile() { return WriteCancelledAnalysis() != TAnalysisWrite::Failed; }
+bool WriteCancelledFile() {
+    return WriteCancelledAnalysis() != TAnalysisWrite::Failed;
+}
 
 bool WriteGameFile(const std::string& path, const TGameSession& game) {
     return WriteSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading)

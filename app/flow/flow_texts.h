@@ -3,13 +3,15 @@
 // The game flow's own texts, each in one place.
 namespace vaeloric::texts {
 
-inline constexpr const char* kCheckRefusal = "Your King is in check.\nYou must break the check to move.";
+inline constexpr const char* kCheckRefusal =
+    "Your King is in check.\nYou must break the check to move.";
 inline constexpr const char* kCheckRefusalTitle = "info";
 
 inline constexpr const char* kMissGoTitle = "Miss Go";
 inline constexpr const char* kDicePreventsMoving = "Dice roll prevents moving";
-inline constexpr const char* kCheckmateNotice[5] = {"", "FIRE is in CHECKMATE", "EARTH is in CHECKMATE",
-                                                    "AIR is in CHECKMATE", "WATER is in CHECKMATE"};
+inline constexpr const char* kCheckmateNotice[5] = {"", "FIRE is in CHECKMATE",
+                                                    "EARTH is in CHECKMATE", "AIR is in CHECKMATE",
+                                                    "WATER is in CHECKMATE"};
 
 // Our own question after the analysis file could not be written on an early
 // close, so that an unwritable folder never traps the user.

@@ -121,22 +121,43 @@ void TGameController::RunOption(TOptionKind which) {
 void TGameController::Command(int command) {
     if (ended_) return;
     switch (command) {
-        case CmBackgroundColour: RunOption(TOptionKind::BackgroundColour); break;
-        case CmMusic: RunOption(TOptionKind::Music); break;
-        case CmBoardStyle: RunOption(TOptionKind::BoardStyle); break;
-        case CmPieceStyle: RunOption(TOptionKind::PieceStyle); break;
-        case CmSquareStyle: RunOption(TOptionKind::SquareStyle); break;
-        case CmPieceInfo: layer_.RunPieceInfoDialog(); break;
+        case CmBackgroundColour:
+            RunOption(TOptionKind::BackgroundColour);
+            break;
+        case CmMusic:
+            RunOption(TOptionKind::Music);
+            break;
+        case CmBoardStyle:
+            RunOption(TOptionKind::BoardStyle);
+            break;
+        case CmPieceStyle:
+            RunOption(TOptionKind::PieceStyle);
+            break;
+        case CmSquareStyle:
+            RunOption(TOptionKind::SquareStyle);
+            break;
+        case CmPieceInfo:
+            layer_.RunPieceInfoDialog();
+            break;
         case CmResign:
             layer_.CloseMusic();
             musicOn_ = false;
             layer_.RequestClose();
             break;
-        case CmSave: SaveAs(); break;
-        case CmMoveReading: moveReading_ = !moveReading_; break;
-        case CmWholeReading: wholeReading_ = !wholeReading_; break;
-        case CmShowGod: layer_.DrawRulerPanel(); break;
-        default: break;
+        case CmSave:
+            SaveAs();
+            break;
+        case CmMoveReading:
+            moveReading_ = !moveReading_;
+            break;
+        case CmWholeReading:
+            wholeReading_ = !wholeReading_;
+            break;
+        case CmShowGod:
+            layer_.DrawRulerPanel();
+            break;
+        default:
+            break;
     }
 }
 
@@ -145,11 +166,13 @@ bool TGameController::CanClose() {
     if (modified_) {
         switch (Box(texts::kSaveBeforeExit, game_.setup.caption, TBoxButtons::YesNoCancel,
                     TBoxIcon::Question)) {
-            case TBoxAnswer::Cancel: return false;
+            case TBoxAnswer::Cancel:
+                return false;
             case TBoxAnswer::Yes:
                 if (!SaveAs()) return false;
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     if (game_.mode != TStartMode::Demonstration && !WriteUnfinishedFile(game_)) {

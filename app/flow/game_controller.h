@@ -43,7 +43,7 @@ inline constexpr int kSquareSide = 50;
 // (presses, releases, moves at client points; commands; close requests) and
 // draws what this says; everything else goes through the window layer.
 class TGameController {
-public:
+  public:
     // Assigns the seats (launcher and reload mode) or fills the set-up
     // dialogs' defaults (demonstration mode).
     TGameController(TWindowLayer& layer, TGameSession& game);
@@ -83,7 +83,7 @@ public:
     const std::string& FileName() const { return fileName_; }
     bool PieceSelected() const { return pieceSelected_; }
 
-private:
+  private:
     // Set-up.
     void SetUpGame();
     void ResetPlay();

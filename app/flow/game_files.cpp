@@ -1,15 +1,14 @@
 // Saving under a chosen name, and the reload-mode set-up that asks for a
 // saved game until one loads or the user gives up.
 #include "app/flow/flow_services.h"
-#include "app/flow/saved_game_texts.h"
 #include "app/flow/game_controller.h"
+#include "app/flow/saved_game_texts.h"
 #include "app/flow/seats.h"
 
 namespace vaeloric {
 
 bool TGameController::WriteGame(const std::string& path) {
-    if (Box(path, kSaveConfirmTitle, TBoxButtons::OkCancel, TBoxIcon::Question) !=
-        TBoxAnswer::Ok)
+    if (Box(path, kSaveConfirmTitle, TBoxButtons::OkCancel, TBoxIcon::Question) != TBoxAnswer::Ok)
         return false;
     if (!WriteGameFile(path, game_)) {
         Box(kCannotSaveText, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);

@@ -14,12 +14,18 @@ int PieceCursor(const TBoard& board, const TPiece& piece, std::int32_t face) {
     if (kind == CombinedKing) kind = face == 1 ? King : board.CompanionKind();
     if (IsPawnKind(kind)) return 1002;
     switch (kind) {
-        case Queen: return 1003;
-        case Horse: return 1004;
-        case Rook: return 1005;
-        case King: return 1006;
-        case Bishop: return 1009;
-        default: return kBoardCursor;
+        case Queen:
+            return 1003;
+        case Horse:
+            return 1004;
+        case Rook:
+            return 1005;
+        case King:
+            return 1006;
+        case Bishop:
+            return 1009;
+        default:
+            return kBoardCursor;
     }
 }
 
@@ -73,11 +79,13 @@ void TGameController::BoardRelease() {
         throw TInternalError("Impossible piece kind " + std::to_string(kind) + " in move entry");
 
     switch (MakeHumanMove(board, source_, move, game_.turn.throwValue, game_.turn.ptahReached)) {
-        case TDropResult::Refused: return;
+        case TDropResult::Refused:
+            return;
         case TDropResult::KingAttacked:
             Box(texts::kCheckRefusal, texts::kCheckRefusalTitle);
             return;
-        case TDropResult::Moved: break;
+        case TDropResult::Moved:
+            break;
     }
     game_.turn.lastMove = move;
     AfterMove(destination);

@@ -122,7 +122,8 @@ void TGameController::MissGoTest() {
     if (game_.turn.checkmated[army]) {
         Box(texts::kCheckmateNotice[army], texts::kMissGoTitle);
         LoseTurn();
-    } else if (game_.turn.throwValue == 0 || NoLegalMove(game_.board, game_.turn.throwValue, army)) {
+    } else if (game_.turn.throwValue == 0 ||
+               NoLegalMove(game_.board, game_.turn.throwValue, army)) {
         Box(texts::kDicePreventsMoving, texts::kMissGoTitle);
         LoseTurn();
     }
@@ -141,7 +142,8 @@ void TGameController::AdvanceArmy() {
 
 void TGameController::ComputerMove() {
     layer_.SetWaitCursor(true);
-    MakeComputerMove(game_.board, game_.turn.throwValue, game_.board.armyToMove, game_.turn.lastMove);
+    MakeComputerMove(game_.board, game_.turn.throwValue, game_.board.armyToMove,
+                     game_.turn.lastMove);
     layer_.SetWaitCursor(false);
     layer_.SetCursor(kArrowCursor);
     AfterMove(game_.turn.lastMove.Square());

@@ -72,7 +72,7 @@ inline constexpr int kEnterUp = 1905, kEnterDown = 1906;
 inline constexpr int kMoveUp = 1910, kMoveDown = 1911;
 
 class TWindowLayer {
-public:
+  public:
     virtual ~TWindowLayer() = default;
 
     // A modal message box; the answer is the button pressed (Ok for a

@@ -16,7 +16,7 @@ class TKoravinWindow;
 // exception escaping an event handler is shown in a box titled "EXCEPTION"
 // and ends the process with exit code -1.
 class TKoravinApp : public QApplication {
-public:
+  public:
     TKoravinApp(int& argc, char** argv, TGameSession& game);
     ~TKoravinApp() override;
 
@@ -26,7 +26,7 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-private:
+  private:
     TGameSession& game_;
     TPictureCatalogue pictures_;
     std::unique_ptr<TKoravinWindow> window_;

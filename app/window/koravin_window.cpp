@@ -91,7 +91,9 @@ void TKoravinWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void TKoravinWindow::OnCommand(int command) { controller_.Command(command); }
+void TKoravinWindow::OnCommand(int command) {
+    controller_.Command(command);
+}
 
 void TKoravinWindow::ShowRuler(bool on) {
     rulerShown_ = on;
@@ -103,7 +105,8 @@ void TKoravinWindow::ShowControlPanel() {
     controlPanel_ = new TControlPanelDialog(this);
     controlPanel_->SetReadingSwitches(controller_.MoveReading(), controller_.WholeReading());
     // Below the turn panel and its buttons, whatever the font's dialog units.
-    if (controlPanel_->y() < kControlPanelTop) controlPanel_->move(controlPanel_->x(), kControlPanelTop);
+    if (controlPanel_->y() < kControlPanelTop)
+        controlPanel_->move(controlPanel_->x(), kControlPanelTop);
     connect(controlPanel_, &TControlPanelDialog::CommandIssued, this, &TKoravinWindow::OnCommand);
     controlPanel_->show();
 }

@@ -16,7 +16,7 @@ class TMusic;
 // the game controller and draws what the game state says.
 class TKoravinWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     TKoravinWindow(TGameSession& game, const TPictureCatalogue& pictures);
     ~TKoravinWindow() override;
 
@@ -29,10 +29,10 @@ public:
     void DestroyWithoutAsking();
     TMusic& Music() { return *music_; }
 
-public slots:
+  public slots:
     void OnCommand(int command);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -41,7 +41,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
-private:
+  private:
     TGameSession& game_;
     const TPictureCatalogue& pictures_;
     TQtWindowLayer layer_;

@@ -7,9 +7,8 @@ namespace vaeloric {
 
 TMusic::TMusic(QObject* window) : QObject(window), player_(new TMMPlayer(window)) {
     // The end of the piece (the media notification) starts it again.
-    connect(player_, &TMMPlayer::MciNotify, this, [this](quint32, quint32) {
-        RestartMusic(*player_);
-    });
+    connect(player_, &TMMPlayer::MciNotify, this,
+            [this](quint32, quint32) { RestartMusic(*player_); });
 }
 
 TMusic::~TMusic() = default;
@@ -24,6 +23,8 @@ void TMusic::Stop() {
     ApplyMusicChoice(false, on, *player_);
 }
 
-void TMusic::Close() { CloseMusicForResign(*player_); }
+void TMusic::Close() {
+    CloseMusicForResign(*player_);
+}
 
 }  // namespace vaeloric

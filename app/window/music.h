@@ -11,7 +11,7 @@ class TMMPlayer;
 // restarted whenever the piece ends. Every failure is silent.
 class TMusic : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TMusic(QObject* window);
     ~TMusic() override;
 
@@ -19,7 +19,7 @@ public:
     void Stop();
     void Close();
 
-private:
+  private:
     TMMPlayer* player_;  // owned by the window, as its QObject child
 };
 

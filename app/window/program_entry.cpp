@@ -39,8 +39,11 @@ int RunBoardProgram(int argc, char** argv, char boardLetter) {
     game.boardLetter = boardLetter;
     game.mode = DecideStartMode(argc - 1, argv + 1);
     switch (game.mode) {
-        case TStartMode::Demonstration: game.setup.status[2] = boardLetter; break;
-        case TStartMode::Reload: break;
+        case TStartMode::Demonstration:
+            game.setup.status[2] = boardLetter;
+            break;
+        case TStartMode::Reload:
+            break;
         case TStartMode::Launcher:
             ParseLauncherArgument(argv[1], boardLetter, game.setup);
             // Refused before any window opens, so a launcher without a display

@@ -22,21 +22,30 @@ namespace {
 
 QMessageBox::Icon QtIcon(TBoxIcon icon) {
     switch (icon) {
-        case TBoxIcon::Question: return QMessageBox::Question;
-        case TBoxIcon::Exclamation: return QMessageBox::Warning;
-        case TBoxIcon::Information: return QMessageBox::Information;
-        case TBoxIcon::Stop: return QMessageBox::Critical;
-        case TBoxIcon::None: break;
+        case TBoxIcon::Question:
+            return QMessageBox::Question;
+        case TBoxIcon::Exclamation:
+            return QMessageBox::Warning;
+        case TBoxIcon::Information:
+            return QMessageBox::Information;
+        case TBoxIcon::Stop:
+            return QMessageBox::Critical;
+        case TBoxIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons QtButtons(TBoxButtons buttons) {
     switch (buttons) {
-        case TBoxButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case TBoxButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-        case TBoxButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        case TBoxButtons::Ok: break;
+        case TBoxButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case TBoxButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case TBoxButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case TBoxButtons::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
@@ -70,10 +79,14 @@ TBoxAnswer TQtWindowLayer::ShowMessage(const TMessageBox& box) {
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
     switch (message.exec()) {
-        case QMessageBox::Cancel: return TBoxAnswer::Cancel;
-        case QMessageBox::Yes: return TBoxAnswer::Yes;
-        case QMessageBox::No: return TBoxAnswer::No;
-        default: break;
+        case QMessageBox::Cancel:
+            return TBoxAnswer::Cancel;
+        case QMessageBox::Yes:
+            return TBoxAnswer::Yes;
+        case QMessageBox::No:
+            return TBoxAnswer::No;
+        default:
+            break;
     }
     return TBoxAnswer::Ok;
 }
@@ -175,26 +188,46 @@ void TQtWindowLayer::SetWaitCursor(bool on) {
         QApplication::restoreOverrideCursor();
 }
 
-void TQtWindowLayer::Invalidate() { window_.ShowRuler(false); }
+void TQtWindowLayer::Invalidate() {
+    window_.ShowRuler(false);
+}
 
-void TQtWindowLayer::DrawButton(int) { window_.update(); }
+void TQtWindowLayer::DrawButton(int) {
+    window_.update();
+}
 
-void TQtWindowLayer::DrawInformationPanel() { window_.ShowRuler(false); }
+void TQtWindowLayer::DrawInformationPanel() {
+    window_.ShowRuler(false);
+}
 
-void TQtWindowLayer::DrawRulerPanel() { window_.ShowRuler(true); }
+void TQtWindowLayer::DrawRulerPanel() {
+    window_.ShowRuler(true);
+}
 
 void TQtWindowLayer::SetTitle(const std::string& title) {
     window_.setWindowTitle(QString::fromStdString(title));
 }
 
-void TQtWindowLayer::ShowControlPanel() { window_.ShowControlPanel(); }
+void TQtWindowLayer::ShowControlPanel() {
+    window_.ShowControlPanel();
+}
 
-void TQtWindowLayer::StartMusic() { window_.Music().Start(); }
-void TQtWindowLayer::StopMusic() { window_.Music().Stop(); }
-void TQtWindowLayer::CloseMusic() { window_.Music().Close(); }
+void TQtWindowLayer::StartMusic() {
+    window_.Music().Start();
+}
+void TQtWindowLayer::StopMusic() {
+    window_.Music().Stop();
+}
+void TQtWindowLayer::CloseMusic() {
+    window_.Music().Close();
+}
 
-void TQtWindowLayer::RequestClose() { window_.close(); }
+void TQtWindowLayer::RequestClose() {
+    window_.close();
+}
 
-void TQtWindowLayer::DestroyWindow() { window_.DestroyWithoutAsking(); }
+void TQtWindowLayer::DestroyWindow() {
+    window_.DestroyWithoutAsking();
+}
 
 }  // namespace vaeloric

@@ -9,7 +9,7 @@ class TKoravinWindow;
 // The window layer over Qt: message boxes, the modal dialogs, cursors,
 // repainting, file dialogs and closing, all on behalf of one main window.
 class TQtWindowLayer : public TWindowLayer {
-public:
+  public:
     explicit TQtWindowLayer(TKoravinWindow& window) : window_(window) {}
 
     TBoxAnswer ShowMessage(const TMessageBox& box) override;
@@ -35,7 +35,7 @@ public:
     void RequestClose() override;
     void DestroyWindow() override;
 
-private:
+  private:
     TKoravinWindow& window_;
 };
 

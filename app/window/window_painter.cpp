@@ -7,12 +7,18 @@ namespace vaeloric {
 
 QColor BackgroundColour(TBackground background) {
     switch (background) {
-        case TBackground::LightGreen: return QColor(0, 255, 0);
-        case TBackground::DarkGreen: return QColor(17, 170, 17);
-        case TBackground::White: return QColor(255, 255, 255);
-        case TBackground::Orange: return QColor(255, 160, 0);
-        case TBackground::Purple: return QColor(208, 18, 239);
-        case TBackground::Black: return QColor(0, 0, 0);
+        case TBackground::LightGreen:
+            return QColor(0, 255, 0);
+        case TBackground::DarkGreen:
+            return QColor(17, 170, 17);
+        case TBackground::White:
+            return QColor(255, 255, 255);
+        case TBackground::Orange:
+            return QColor(255, 160, 0);
+        case TBackground::Purple:
+            return QColor(208, 18, 239);
+        case TBackground::Black:
+            return QColor(0, 0, 0);
     }
     return QColor(0, 255, 0);
 }
@@ -39,8 +45,10 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
 
     // A held picture button shows its pressed image while the pointer is on it.
     const TTurnState& turn = game.turn;
-    if (turn.throwPressed && turn.overThrow) painter.drawPixmap(7, 101, pictures.Picture(kThrowDown));
-    if (turn.enterPressed && turn.overEnter) painter.drawPixmap(7, 132, pictures.Picture(kEnterDown));
+    if (turn.throwPressed && turn.overThrow)
+        painter.drawPixmap(7, 101, pictures.Picture(kThrowDown));
+    if (turn.enterPressed && turn.overEnter)
+        painter.drawPixmap(7, 132, pictures.Picture(kEnterDown));
     if (turn.movePressed && turn.overMove) painter.drawPixmap(7, 111, pictures.Picture(kMoveDown));
 
     if (rulerShown && turn.lastMove.file != 0)

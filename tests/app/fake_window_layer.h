@@ -15,7 +15,7 @@ namespace vaeloric::testing {
 // a dialog without a script is closed with OK unchanged; a file dialog
 // without a script is cancelled.
 class TFakeWindowLayer : public TWindowLayer {
-public:
+  public:
     std::vector<TMessageBox> boxes;
     std::deque<TBoxAnswer> boxAnswers;
 
@@ -87,7 +87,9 @@ public:
         events.push_back(on ? "wait on" : "wait off");
     }
     void Invalidate() override { ++invalidations; }
-    void DrawButton(int pictureId) override { events.push_back("button:" + std::to_string(pictureId)); }
+    void DrawButton(int pictureId) override {
+        events.push_back("button:" + std::to_string(pictureId));
+    }
     void DrawInformationPanel() override { events.push_back("information panel"); }
     void DrawRulerPanel() override { events.push_back("ruler panel"); }
     void SetTitle(const std::string& text) override { title = text; }
@@ -121,7 +123,7 @@ public:
         readings.clear();
     }
 
-private:
+  private:
     template <typename T>
     static bool Next(std::deque<std::function<bool(T&)>>& script, T& value) {
         if (script.empty()) return true;

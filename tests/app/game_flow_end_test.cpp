@@ -8,7 +8,7 @@ namespace {
 // Kings in the far corners; the Questioner's (army 1) King one step below
 // the Ptah square E4.
 class EndOfGame : public GameFlow {
-protected:
+  protected:
     void SetUp() override {
         GameFlow::SetUp();
         StartLauncher();
@@ -29,17 +29,18 @@ protected:
 TEST_F(EndOfGame, KingHoldingThePtahSquareForARoundWins) {
     KingOntoPtah();
     for (int i = 0; i < 3; ++i) Enter(std::nullopt);
-    EXPECT_EQ(layer.BoxTexts(), (std::vector<std::string>{"Dice roll prevents moving",
-                                                          "Dice roll prevents moving",
-                                                          "Dice roll prevents moving", "you win!"}));
+    EXPECT_EQ(layer.BoxTexts(),
+              (std::vector<std::string>{"Dice roll prevents moving", "Dice roll prevents moving",
+                                        "Dice roll prevents moving", "you win!"}));
     EXPECT_EQ(layer.boxes.back(), (TMessageBox{"you win!", "GAME OVER"}));
     EXPECT_TRUE(layer.destroyed);
     EXPECT_TRUE(controller->Ended());
     const std::string analysis = Contents(AnalysisPath());
-    EXPECT_EQ(analysis.rfind("At the beginning of the game Ann asked:\n[Will it rain?]\n"
-                             "Because you won the game it is a FAVOURABLE ANSWER to the question.\n",
-                             0),
-              0u)
+    EXPECT_EQ(
+        analysis.rfind("At the beginning of the game Ann asked:\n[Will it rain?]\n"
+                       "Because you won the game it is a FAVOURABLE ANSWER to the question.\n",
+                       0),
+        0u)
         << analysis;
     // After the end nothing reacts and the window may go.
     layer.Forget();
@@ -57,8 +58,9 @@ TEST_F(EndOfGame, KingAttackedOnThePtahSquareLoses) {
     EXPECT_EQ(layer.BoxTexts(), (std::vector<std::string>{"you lose!"}));
     EXPECT_EQ(layer.boxes.back().title, "GAME OVER");
     EXPECT_TRUE(layer.destroyed);
-    EXPECT_NE(Contents(AnalysisPath()).find("Because you lost the game it is an UNFAVOURABLE ANSWER"),
-              std::string::npos);
+    EXPECT_NE(
+        Contents(AnalysisPath()).find("Because you lost the game it is an UNFAVOURABLE ANSWER"),
+        std::string::npos);
 }
 
 TEST_F(EndOfGame, DoubleCheckmateDecidesForTheQuestionersSide) {
@@ -91,10 +93,12 @@ TEST_F(EndOfGame, DoubleCheckmateDecidesForTheQuestionersSide) {
         Place(5, 4, King, NextArmy(a));
         Place(5, 5, King, NextArmy(b));
         Enter(std::nullopt);
-        EXPECT_EQ(layer.BoxTexts(), (std::vector<std::string>{"Dice roll prevents moving", row.notice}))
+        EXPECT_EQ(layer.BoxTexts(),
+                  (std::vector<std::string>{"Dice roll prevents moving", row.notice}))
             << row.argument << " " << row.evenArmiesMated;
         EXPECT_TRUE(layer.destroyed);
-        EXPECT_NE(Contents(AnalysisPath()).find(row.won ? "FAVOURABLE" : "UNFAVOURABLE"), std::string::npos);
+        EXPECT_NE(Contents(AnalysisPath()).find(row.won ? "FAVOURABLE" : "UNFAVOURABLE"),
+                  std::string::npos);
     }
 }
 
@@ -122,8 +126,9 @@ TEST_F(EndOfGame, ResignOfferComesBackUntilAccepted) {
     Enter(std::nullopt);  // army 1 misses; army 2 is to move
     ASSERT_EQ(layer.boxes.size(), 2u);
     EXPECT_EQ(layer.boxes[1],
-              (TMessageBox{"It is unlikely that you will win from this position.\n\nDo you want to resign?",
-                           "", TBoxButtons::YesNo, TBoxIcon::None}));
+              (TMessageBox{
+                  "It is unlikely that you will win from this position.\n\nDo you want to resign?",
+                  "", TBoxButtons::YesNo, TBoxIcon::None}));
     EXPECT_FALSE(layer.destroyed);
     for (int i = 0; i < 3; ++i) Enter(std::nullopt);  // armies 2, 3, 4: no offer
     EXPECT_EQ(layer.boxes.size(), 5u);
@@ -140,9 +145,9 @@ TEST_F(EndOfGame, AnalysisThatCannotBeWrittenIsReportedAndTheGameStillEnds) {
     SetAnalysisFile((folder / "plain" / "vaelfin.tmp").string());
     KingOntoPtah();
     for (int i = 0; i < 3; ++i) Enter(std::nullopt);
-    EXPECT_EQ(layer.boxes.back(), (TMessageBox{"Error saving game analysis!",
-                                               "VAELORIC CHESS - Will it rain?", TBoxButtons::Ok,
-                                               TBoxIcon::None}));
+    EXPECT_EQ(layer.boxes.back(),
+              (TMessageBox{"Error saving game analysis!", "VAELORIC CHESS - Will it rain?",
+                           TBoxButtons::Ok, TBoxIcon::None}));
     EXPECT_TRUE(layer.destroyed);
 }
 

@@ -10,7 +10,8 @@ TEST_F(GameFlow, CloseOfAnUntouchedGameAsksNothing) {
     StartLauncher();
     EXPECT_TRUE(controller->CanClose());
     EXPECT_TRUE(layer.boxes.empty());
-    EXPECT_EQ(Contents(AnalysisPath()).rfind("The game was ended prematurely, so there is no win or lose.\n", 0),
+    EXPECT_EQ(Contents(AnalysisPath())
+                  .rfind("The game was ended prematurely, so there is no win or lose.\n", 0),
               0u);
 }
 
@@ -60,7 +61,8 @@ TEST_F(GameFlow, SaveAsRetriesUntilAFileIsWrittenOrTheDialogIsCancelled) {
     // The unwritable name fails; the confirmation of the next is cancelled.
     layer.boxAnswers = {TBoxAnswer::Ok, TBoxAnswer::Ok, TBoxAnswer::Cancel, TBoxAnswer::Ok};
     EXPECT_TRUE(controller->SaveAs());
-    EXPECT_EQ(layer.BoxTexts(), (std::vector<std::string>{bad, "File could not be saved", good, good}));
+    EXPECT_EQ(layer.BoxTexts(),
+              (std::vector<std::string>{bad, "File could not be saved", good, good}));
     EXPECT_EQ(layer.boxes[1], (TMessageBox{"File could not be saved", kCaption, TBoxButtons::Ok,
                                            TBoxIcon::Exclamation}));
     EXPECT_EQ(layer.events[0], "save dialog:vaeloric.vae");
@@ -83,11 +85,12 @@ TEST_F(GameFlow, DemonstrationSaveExplainsReloadingFirst) {
     Start(TStartMode::Demonstration);
     controller->Command(CmSave);
     ASSERT_EQ(layer.boxes.size(), 1u);
-    EXPECT_EQ(layer.boxes[0],
-              (TMessageBox{"A saved game can only be reloaded by first launching the \"Vaeloric Chess\" "
-                           "program.\n\nIt is not possible to reload saved games from the individual "
-                           "board programs.",
-                           "Information"}));
+    EXPECT_EQ(
+        layer.boxes[0],
+        (TMessageBox{"A saved game can only be reloaded by first launching the \"Vaeloric Chess\" "
+                     "program.\n\nIt is not possible to reload saved games from the individual "
+                     "board programs.",
+                     "Information"}));
     EXPECT_TRUE(layer.Saw("save dialog:vaeloric.vae"));
     // Closing a demonstration game writes no analysis file.
     EXPECT_TRUE(controller->CanClose());
@@ -109,7 +112,7 @@ TEST_F(GameFlow, UnwritableAnalysisOnCloseAsksWhetherToCloseAnyway) {
 
 // Reload mode: the saved game is asked for at the first paint.
 class Reload : public GameFlow {
-protected:
+  protected:
     // A game of the Water program, saved after army 1's first move.
     std::string SavedGame(char boardLetter = 'W') {
         TFakeWindowLayer saver;
@@ -136,7 +139,8 @@ protected:
 
 TEST_F(Reload, CancellingTheOpenDialogEndsTheProgram) {
     Start(TStartMode::Reload);
-    EXPECT_EQ(layer.events, (std::vector<std::string>{"control panel", "open dialog:vaeloric.vae", "destroy"}));
+    EXPECT_EQ(layer.events,
+              (std::vector<std::string>{"control panel", "open dialog:vaeloric.vae", "destroy"}));
     EXPECT_TRUE(layer.boxes.empty());
     EXPECT_EQ(Contents(AnalysisPath()), "CANCELLED");
     EXPECT_TRUE(controller->Ended());
@@ -154,11 +158,13 @@ TEST_F(Reload, EveryRefusalShowsItsMessageAndTheOpenDialogAgain) {
     Start(TStartMode::Reload);
 
     ASSERT_EQ(layer.boxes.size(), 4u);
-    EXPECT_EQ(layer.boxes[0], (TMessageBox{"File could not be opened", "", TBoxButtons::Ok, TBoxIcon::Exclamation}));
+    EXPECT_EQ(layer.boxes[0], (TMessageBox{"File could not be opened", "", TBoxButtons::Ok,
+                                           TBoxIcon::Exclamation}));
     EXPECT_EQ(layer.boxes[1], (TMessageBox{"Wrong file type", "Incorrect File"}));
-    EXPECT_EQ(layer.boxes[2], (TMessageBox{"That game used the Fire board.\nYou have chosen to load a game\n"
-                                           "using the Water board.",
-                                           "Incorrect File"}));
+    EXPECT_EQ(layer.boxes[2],
+              (TMessageBox{"That game used the Fire board.\nYou have chosen to load a game\n"
+                           "using the Water board.",
+                           "Incorrect File"}));
     EXPECT_EQ(layer.boxes[3].title, "Incorrect File");
     EXPECT_EQ(std::count_if(layer.events.begin(), layer.events.end(),
                             [](const std::string& e) { return e.rfind("open dialog:", 0) == 0; }),

@@ -26,7 +26,7 @@ inline constexpr const char* kVersusComputers = "45xWill it rain?^@Ann^@fqo";
 // One game driven through the fake window: a 800-pixel-wide client, so the
 // board's top-left corner is at (160, 20).
 class GameFlow : public ::testing::Test {
-protected:
+  protected:
     // Every test writes its analysis file into a folder of its own.
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -45,7 +45,9 @@ protected:
         setenv("VAELORIC_ANALYSIS_FILE", path.c_str(), 1);
 #endif
     }
-    std::string AnalysisPath() const { return (folder / "vaelfin.tmp").string(); }
+    std::string AnalysisPath() const {
+        return (folder / "vaelfin.tmp").string();
+    }
     // The whole file, or "(none)" when there is none.
     static std::string Contents(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -65,28 +67,42 @@ protected:
         controller->PlaceBoard(800);
         EXPECT_FALSE(controller->ReadyToDraw());  // the first paint sets up
     }
-    void StartLauncher(const std::string& argument = kAllHuman) { Start(TStartMode::Launcher, argument); }
+    void StartLauncher(const std::string& argument = kAllHuman) {
+        Start(TStartMode::Launcher, argument);
+    }
 
-    TBoard& Board() { return game->board; }
-    TTurnState& Turn() { return game->turn; }
+    TBoard& Board() {
+        return game->board;
+    }
+    TTurnState& Turn() {
+        return game->turn;
+    }
 
     // Client point of the centre of a square.
-    static int X(int file) { return 160 + 50 * (file - 1) + 25; }
-    static int Y(int rank) { return 20 + 50 * (8 - rank) + 25; }
+    static int X(int file) {
+        return 160 + 50 * (file - 1) + 25;
+    }
+    static int Y(int rank) {
+        return 20 + 50 * (8 - rank) + 25;
+    }
 
     void Click(int x, int y) {
         controller->MouseMove(x, y);
         controller->LeftDown(x, y);
         controller->LeftUp(x, y);
     }
-    void ThrowButton() { Click(37, 116); }
+    void ThrowButton() {
+        Click(37, 116);
+    }
     // A throw of `face` through the dice dialog (nullopt: the dialog is
     // closed without OK).
     void Enter(std::optional<std::int32_t> face) {
         layer.diceScript.push_back(face);
         Click(37, 147);
     }
-    void MoveButton() { Click(37, 136); }
+    void MoveButton() {
+        Click(37, 136);
+    }
     void Drag(TSquare from, TSquare to) {
         controller->MouseMove(X(from.file), Y(from.rank));
         controller->LeftDown(X(from.file), Y(from.rank));
@@ -102,7 +118,8 @@ protected:
     void Place(int rank, int file, std::int32_t kind, std::int32_t army) {
         // A King joined with its companion is worth what a King is.
         const std::int32_t value = InitialValue(Board(), kind == CombinedKing ? King : kind, army);
-        Board().PutPiece(rank, file, TPiece{kind, army, AllyOf(army), Board().GetPlayerCode(army), value});
+        Board().PutPiece(rank, file,
+                         TPiece{kind, army, AllyOf(army), Board().GetPlayerCode(army), value});
     }
 
     // The first legal move of the army to move for a face, if any.
@@ -120,6 +137,8 @@ protected:
     std::unique_ptr<TGameController> controller;
 };
 
-inline TSquare Sq(int rank, int file) { return TSquare{static_cast<std::int16_t>(rank), file}; }
+inline TSquare Sq(int rank, int file) {
+    return TSquare{static_cast<std::int16_t>(rank), file};
+}
 
 }  // namespace vaeloric::testing

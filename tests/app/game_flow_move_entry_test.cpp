@@ -8,7 +8,7 @@ namespace {
 // Army 1's King on E1 shielded by its Rook on E2 from army 2's Rook on E8;
 // a Queen on A2 and a pawn-free board otherwise.
 class MoveEntry : public GameFlow {
-protected:
+  protected:
     void SetUp() override {
         GameFlow::SetUp();
         StartLauncher();
@@ -67,8 +67,9 @@ TEST_F(MoveEntry, MoveLeavingTheKingAttackedIsTakenBackWithTheInfoBox) {
     const TBoard before = Board();
     Drag(Sq(2, 5), Sq(2, 6));
     ASSERT_EQ(layer.boxes.size(), 1u);
-    EXPECT_EQ(layer.boxes[0], (TMessageBox{"Your King is in check.\nYou must break the check to move.",
-                                           "info", TBoxButtons::Ok, TBoxIcon::None}));
+    EXPECT_EQ(layer.boxes[0],
+              (TMessageBox{"Your King is in check.\nYou must break the check to move.", "info",
+                           TBoxButtons::Ok, TBoxIcon::None}));
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file)
             EXPECT_EQ(Board().GetPiece(rank, file), before.GetPiece(rank, file));
@@ -118,12 +119,18 @@ TEST_F(MoveEntry, CombinedKingSetsThePtahFlagOnlyAsAKing) {
     Board().PutPiece(1, 5, TPiece{});
     Place(3, 5, CombinedKing, 1);
     const std::int32_t companion = Board().CompanionKind();
-    const int companionFace = companion == Horse ? 2 : companion == Bishop ? 3 : companion == Queen ? 4 : 5;
+    const int companionFace = companion == Horse    ? 2
+                              : companion == Bishop ? 3
+                              : companion == Queen  ? 4
+                                                    : 5;
     Enter(companionFace);
     ASSERT_EQ(Turn().throwValue, companionFace);
     controller->MouseMove(X(5), Y(3));
     controller->LeftDown(X(5), Y(3));
-    EXPECT_EQ(layer.cursor, companion == Horse ? 1004 : companion == Bishop ? 1009 : companion == Queen ? 1003 : 1005);
+    EXPECT_EQ(layer.cursor, companion == Horse    ? 1004
+                            : companion == Bishop ? 1009
+                            : companion == Queen  ? 1003
+                                                  : 1005);
     controller->LeftUp(X(5), Y(3));
     Turn().throwValue = 0;
     Enter(1);

@@ -128,9 +128,9 @@ TEST_F(GameFlow, TimerRefusalIsReportedOnce) {
     StartLauncher();
     controller->ReportTimerRefused();
     ASSERT_EQ(layer.boxes.size(), 1u);
-    EXPECT_EQ(layer.boxes[0], (TMessageBox{"There are too many timers on your system!",
-                                           "VAELORIC CHESS - Will it rain?", TBoxButtons::Ok,
-                                           TBoxIcon::None}));
+    EXPECT_EQ(layer.boxes[0],
+              (TMessageBox{"There are too many timers on your system!",
+                           "VAELORIC CHESS - Will it rain?", TBoxButtons::Ok, TBoxIcon::None}));
 }
 
 TEST_F(GameFlow, ControlPanelCommandsReachTheirHandlers) {
@@ -156,9 +156,9 @@ TEST_F(GameFlow, ControlPanelCommandsReachTheirHandlers) {
     EXPECT_FALSE(controller->MoveReading());
     EXPECT_TRUE(controller->WholeReading());
     controller->Command(CmResign);
-    EXPECT_EQ(layer.events, (std::vector<std::string>{"piece info", "ruler panel", "option dialog 0",
-                                                      "option dialog 4", "music start",
-                                                      "music close"}));
+    EXPECT_EQ(layer.events,
+              (std::vector<std::string>{"piece info", "ruler panel", "option dialog 0",
+                                        "option dialog 4", "music start", "music close"}));
     EXPECT_EQ(layer.closeRequests, 1);
     EXPECT_TRUE(layer.boxes.empty());
 }

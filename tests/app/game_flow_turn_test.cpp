@@ -127,7 +127,8 @@ TEST_F(GameFlow, MoveButtonMakesTheComputersMoveUnderTheWaitCursor) {
     ASSERT_EQ(layer.readings.size(), 1u);
     EXPECT_EQ(layer.readings[0].first, "Last move analysis");
     const auto panel = std::find(layer.events.begin(), layer.events.end(), "information panel");
-    const auto reading = std::find(layer.events.begin(), layer.events.end(), "reading:Last move analysis");
+    const auto reading =
+        std::find(layer.events.begin(), layer.events.end(), "reading:Last move analysis");
     EXPECT_LT(panel, reading);
 }
 

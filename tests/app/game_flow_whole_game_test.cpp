@@ -10,16 +10,18 @@ namespace vaeloric::testing {
 namespace {
 
 const std::set<std::string> kTurnNotices = {
-    "Dice roll prevents moving", "FIRE is in CHECKMATE", "EARTH is in CHECKMATE",
-    "AIR is in CHECKMATE", "WATER is in CHECKMATE",
+    "Dice roll prevents moving",
+    "FIRE is in CHECKMATE",
+    "EARTH is in CHECKMATE",
+    "AIR is in CHECKMATE",
+    "WATER is in CHECKMATE",
     "It is unlikely that you will win from this position.\n\nDo you want to resign?",
 };
 const std::set<std::string> kEndings = {"you win!", "you lose!", "Double Checkmate - you win!",
                                         "Double Checkmate - you lose!"};
 
-
 class WholeGame : public GameFlow {
-public:
+  public:
     // Plays up to `turns` turns; the human armies take a random legal move
     // and the computers are moved with the MOVE button. Resigning is refused.
     // Counts the games that ended in `ended`.

@@ -8,9 +8,9 @@
 #include <fstream>
 
 #include "app/flow/command_line.h"
-#include "dialogs/control_panel_dialog.h"
 #include "app/window/koravin_window.h"
 #include "app/window/program_entry.h"
+#include "dialogs/control_panel_dialog.h"
 
 namespace vaeloric {
 namespace {
@@ -24,7 +24,7 @@ void EnsureApplication() {
 }
 
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EnsureApplication();
         game.mode = TStartMode::Launcher;
@@ -40,7 +40,8 @@ protected:
     void Mouse(QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         const QPointF point(x, y);
         QMouseEvent event(type, point, window->mapToGlobal(point), button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                          Qt::NoModifier);
         QApplication::sendEvent(window.get(), &event);
     }
 
@@ -121,8 +122,10 @@ TEST(ProgramEntry, RefusesABadLauncherArgumentBeforeAnyWindow) {
         const char* argument;
         const char* sentence;
     } rows[] = {
-        {"91xQ^@Ann^@fho", "The Ptah square must be given as two digits from 1 to 8 (rank, then file).\n"},
-        {"45xQ^@Ann^@fo", "Seat 4 has no player: its letter must be one of h, f, o, r, c, i, a, q.\n"},
+        {"91xQ^@Ann^@fho",
+         "The Ptah square must be given as two digits from 1 to 8 (rank, then file).\n"},
+        {"45xQ^@Ann^@fo",
+         "Seat 4 has no player: its letter must be one of h, f, o, r, c, i, a, q.\n"},
     };
     for (const auto& row : rows) {
         char program[] = "marisel";
