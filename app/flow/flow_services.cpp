@@ -6,7 +6,6 @@
 #include "game/dice_rule.h"
 #include "players/computer_move.h"
 #include "players/legal_moves.h"
-#include "reading/network.h"
 #include "reading/show_readings.h"
 
 namespace vaeloric {
@@ -97,10 +96,8 @@ bool WriteGameFile(const std::string& path, const TGameSession& game) {
 }
 
 TLoadResult LoadGameFile(const std::string& path, TGameSession& game) {
-    TLoadResult result =
-        LoadSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading);
-    if (result.Loaded() && result.activationsRestored) ComposeGameText(game.reading);
-    return result;
+    // The loader assigns the seats and composes the game text itself.
+    return LoadSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading);
 }
 
 }  // namespace vaeloric

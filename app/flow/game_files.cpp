@@ -3,7 +3,6 @@
 #include "app/flow/flow_services.h"
 #include "app/flow/game_controller.h"
 #include "app/flow/saved_game_texts.h"
-#include "app/flow/seats.h"
 
 namespace vaeloric {
 
@@ -56,7 +55,6 @@ void TGameController::OpenAndLoad() {
         }
         break;
     }
-    AssignSeats(game_.setup, game_.board);
     layer_.SetTitle(game_.setup.caption);
     modified_ = false;
     fileName_ = chosen;
