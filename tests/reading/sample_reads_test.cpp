@@ -14,8 +14,21 @@
 namespace vaeloric {
 namespace {
 
+// The moves of the sample games are ours; the games and readings are the
+// shared sample expectations.
 std::string DataPath(const std::string& name) {
     return std::string(VAELORIC_SOURCE_DIR) + "/tests/reading/data/" + name;
+}
+
+std::string SamplePath(const std::string& name) {
+    return std::string(VAELORIC_SAMPLES_DIR) + "/" + name;
+}
+
+// The sample folder of a game by its short name ("board-A-E5").
+std::string SampleFolder(const std::string& shortName) {
+    if (shortName == "board-A-E5") return "board-A-E5-seed101-limit61";
+    if (shortName == "board-E-F2") return "board-E-F2-seed303-limit250";
+    return "board-F-C3-seed202-limit140";
 }
 
 std::vector<std::string> ReadLines(const std::string& path) {
@@ -38,7 +51,7 @@ struct TSampleGame {
 };
 
 TSampleGame LoadSample(const std::string& name) {
-    const std::vector<std::string> lines = ReadLines(DataPath(name));
+    const std::vector<std::string> lines = ReadLines(SamplePath(name));
     TSampleGame game;
     game.boardLetter = lines.at(2).at(2);
     game.questionerArmy = QuadrantArmy(lines[2][0] - '0', lines[2][1] - '0');
@@ -88,7 +101,7 @@ struct TExpectedRead {
 };
 
 TExpectedRead LoadExpected(const std::string& name) {
-    const std::vector<std::string> lines = ReadLines(DataPath(name));
+    const std::vector<std::string> lines = ReadLines(SamplePath(name));
     TExpectedRead expected;
     std::string* section = nullptr;
     std::string move, game;
@@ -133,9 +146,12 @@ TEST_P(SampleRead, MatchesTheIndependentReading) {
 
 INSTANTIATE_TEST_SUITE_P(
     Samples, SampleRead,
-    ::testing::Values(TSampleCase{"board-A-E5.vae", "board-A-E5-read-C8.abbrev.txt", 8, 3},
-                      TSampleCase{"board-E-F2.vae", "board-E-F2-read-F4.abbrev.txt", 4, 6},
-                      TSampleCase{"board-F-C3.vae", "board-F-C3-read-F6.abbrev.txt", 6, 6}));
+    ::testing::Values(TSampleCase{"board-A-E5-seed101-limit61/game.vae",
+                                  "board-A-E5-seed101-limit61/read-C8.abbrev.txt", 8, 3},
+                      TSampleCase{"board-E-F2-seed303-limit250/game.vae",
+                                  "board-E-F2-seed303-limit250/read-F4.abbrev.txt", 4, 6},
+                      TSampleCase{"board-F-C3-seed202-limit140/game.vae",
+                                  "board-F-C3-seed202-limit140/read-F6.abbrev.txt", 6, 6}));
 
 
 // Every move of the sample games, fed through the whole-game pass from a new
@@ -144,7 +160,7 @@ class SampleGame : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SampleGame, WholeGamePassesEndInTheSavedActivations) {
     const std::string name = GetParam();
-    const TSampleGame saved = LoadSample(name + ".vae");
+    const TSampleGame saved = LoadSample(SampleFolder(name) + "/game.vae");
     const int elementCode = ElementCodeOfLetter(saved.boardLetter);
     TReadingRecord record;
     int moves = 0;
