@@ -5,16 +5,11 @@
 #include <QWidget>
 #include <functional>
 
+#include "tests/support/widget_application.h"
+
 namespace vaeloric::testing {
 
-// One widget application for the whole test program, whoever asks first.
-inline void EnsureWidgetApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    static int argc = 1;
-    static char name[] = "dialogs_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
+using test::EnsureWidgetApplication;
 
 // Runs `act` on the modal dialog once it is up (for the Run...Dialog calls,
 // which block in the dialog's own event loop).

@@ -5,7 +5,7 @@
 
 #include "reading/dialog/game_div_dialog.h"
 #include "reading/dialog/reading_scroll.h"
-#include "tests/dialogs/setup_qt_app.h"
+#include "tests/support/widget_application.h"
 
 namespace vaeloric {
 namespace {

@@ -15,7 +15,7 @@
 #include "dialogs/dice_dialog.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/ptah_square_dialog.h"
-#include "tests/dialogs/setup_qt_app.h"
+#include "tests/support/widget_application.h"
 
 namespace vaeloric {
 namespace {

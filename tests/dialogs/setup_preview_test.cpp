@@ -11,7 +11,7 @@
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/ptah_square_dialog.h"
 #include "reading/dialog/game_div_dialog.h"
-#include "tests/dialogs/setup_qt_app.h"
+#include "tests/support/widget_application.h"
 
 namespace vaeloric {
 namespace {

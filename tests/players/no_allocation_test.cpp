@@ -2,25 +2,12 @@
 // moves must not touch the heap.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 
 #include "players/computer_move.h"
 #include "players/legal_moves.h"
 #include "players_support.h"
+#include "tests/support/allocation_counter.h"
 
-namespace {
-std::atomic<long> allocations{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace vaeloric {
 namespace {
@@ -30,20 +17,20 @@ TEST(ComputerMove, AllocatesNothing) {
     int moves = 0;
     for (const TBoard& position : positions) {
         TBoard board = position;
-        const long before = allocations.load();
+        const long before = test::allocations.load();
         for (std::int16_t die = 1; die <= 6; ++die) {
             HasNoLegalMove(board, die, board.armyToMove);
             SquareRecord destination, origin;
             TBoard trial = board;
             moves += ChooseComputerMove(trial, die, board.armyToMove, destination, origin) ? 1 : 0;
         }
-        ASSERT_EQ(allocations.load(), before);
+        ASSERT_EQ(test::allocations.load(), before);
     }
     EXPECT_GT(moves, 100);
     // The counter does see allocations.
-    const long before = allocations.load();
+    const long before = test::allocations.load();
     auto* probe = new int(1);
-    EXPECT_EQ(allocations.load(), before + 1);
+    EXPECT_EQ(test::allocations.load(), before + 1);
     delete probe;
 }
 

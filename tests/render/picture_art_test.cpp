@@ -7,7 +7,7 @@
 #include "render/pictures/art_common.h"
 #include "render/pictures/picture_catalogue.h"
 #include "render/pictures/square_lore.h"
-#include "tests/render/picture_test_app.h"
+#include "tests/support/gui_application.h"
 
 namespace vaeloric {
 namespace {
@@ -16,7 +16,7 @@ namespace ids = picture_ids;
 using art::TElement;
 
 void EnsureApp() {
-    test::EnsurePictureApp();
+    test::EnsureGuiApplication();
 }
 
 TEST(SquareLore, LayoutsGiveEachSquareItsGroup) {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "tests/render/picture_test_app.h"
+#include "tests/support/gui_application.h"
 
 namespace vaeloric {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 namespace ids = picture_ids;
 
 void App() {
-    test::EnsurePictureApp();
+    test::EnsureGuiApplication();
 }
 
 constexpr char kLetters[] = {'W', 'A', 'E', 'F'};

@@ -1,19 +1,10 @@
 #include "tests/render/render_test_support.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include "app/flow/seats.h"
 
 namespace vaeloric::test {
-
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "render_tests";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-}
 
 QImage Canvas(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);

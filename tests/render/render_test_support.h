@@ -5,11 +5,9 @@
 
 #include "app/flow/setup_record.h"
 #include "game/board.h"
+#include "tests/support/gui_application.h"
 
 namespace vaeloric::test {
-
-// A QGuiApplication for painting text and pixmaps, made once per program.
-void EnsureGuiApplication();
 
 // A transparent canvas for one drawing call.
 QImage Canvas(int width, int height);

@@ -11,22 +11,15 @@
 #include "app/window/koravin_window.h"
 #include "app/window/program_entry.h"
 #include "dialogs/control_panel_dialog.h"
+#include "tests/support/widget_application.h"
 
 namespace vaeloric {
 namespace {
 
-void EnsureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "window_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 class MainWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        EnsureApplication();
+        test::EnsureWidgetApplication();
         game.mode = TStartMode::Launcher;
         game.boardLetter = 'W';
         ParseLauncherArgument("45xWill it rain?^@Ann^@hBob^@fo", 'W', game.setup);
