@@ -19,32 +19,6 @@ TBoard PtahHeldBoard() {
     return board;
 }
 
-// Both Kings of the side given by `first` (1: armies 1 and 3, 2: armies 2
-// and 4) in the corners, checkmated by four enemy Rooks.
-TBoard DoubleCheckmate(std::int32_t first) {
-    TBoard board = EmptyBoard("44W", 1);
-    if (first == 2) {
-        Put(board, "A1", 2, King);
-        Put(board, "H8", 4, King);
-        Put(board, "A8", 3, Rook, 80);
-        Put(board, "B8", 3, Rook, 80);
-        Put(board, "H1", 1, Rook, 80);
-        Put(board, "G1", 1, Rook, 80);
-        Put(board, "D4", 1, King);
-        Put(board, "E6", 3, King);
-    } else {
-        Put(board, "A8", 3, King);
-        Put(board, "H1", 1, King);
-        Put(board, "A1", 2, Rook, 80);
-        Put(board, "B1", 2, Rook, 80);
-        Put(board, "H8", 4, Rook, 80);
-        Put(board, "G8", 4, Rook, 80);
-        Put(board, "D4", 2, King);
-        Put(board, "E6", 4, King);
-    }
-    return board;
-}
-
 TEST(EndOfGame, PtahSquareHeldUntilTheTurnComesBack) {
     TBoard board = PtahHeldBoard();
     TTurnState turn;

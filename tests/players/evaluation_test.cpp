@@ -51,23 +51,10 @@ TEST(Evaluation, OpponentKingOnPtahIsBestForIt) {
     EXPECT_NE(EvaluatePosition(board, 3, 1), kBestScore);
 }
 
-// Armies 2 (A1) and 4 (H8) checkmated by four Rooks of armies 1 and 3;
-// the Questioner (army 1) holds the Ptah square D4 unattacked.
-TBoard DoubleCheckmateOfTwoAndFour() {
-    TBoard board = EmptyBoard("44W", 1);
-    Put(board, "A1", 2, King);
-    Put(board, "H8", 4, King);
-    Put(board, "A8", 3, Rook, 80);
-    Put(board, "B8", 3, Rook, 80);
-    Put(board, "H1", 1, Rook, 80);
-    Put(board, "G1", 1, Rook, 80);
-    Put(board, "D4", 1, King);
-    Put(board, "E6", 3, King);
-    return board;
-}
-
 TEST(Evaluation, DoubleCheckmateOverridesEverything) {
-    TBoard board = DoubleCheckmateOfTwoAndFour();
+    // Armies 2 (A1) and 4 (H8) checkmated by four Rooks of armies 1 and 3;
+    // the Questioner (army 1) holds the Ptah square D4 unattacked.
+    TBoard board = DoubleCheckmate(2);
     // Both enemies mated beats the Ptah square held (2147483637).
     for (std::int32_t army : {1, 3})
         EXPECT_EQ(EvaluatePosition(board, army, 1), kBestScore) << army;
