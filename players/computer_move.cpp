@@ -2,6 +2,8 @@
 
 #include "players/evaluation.h"
 #include "players/legal_moves.h"
+#include "game/check.h"
+#include "game/make_move.h"
 #include "players/rules_bridge.h"
 
 namespace vaeloric {
@@ -14,7 +16,7 @@ std::int32_t PtahFactor(TBoard& board) {
     const TSquare p{board.ptahRank, board.ptahFile};
     const TSquare king = KingSquare(board, q);
     if (king.rank != 0) {
-        const int distance = PtahDistance(board, q);
+        const int distance = KingDistanceToPtah(board, q);
         SquareRecord first[kPieceListRoom];
         if (distance == 2) {
             // Can the King reach the square in two steps?
@@ -80,7 +82,7 @@ bool ChooseComputerMoveWithScores(TBoard& board, std::int16_t die, std::int32_t 
     origin = list[chosen].from;
     destination = list[chosen].to;
     MakeAnyMove(board, origin.Square(), destination, asKing);
-    PromoteArmy(board, army);
+    Promote(board, army);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/check.h"
 #include "game/dice_rule.h"
 #include "game/internal_error.h"
 #include "players/compact_moves.h"
@@ -76,7 +77,7 @@ bool TEvaluation::HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t
             // These trials change values (promotion) or leave a piece behind.
             const SquareRecord target = TargetRecord(board, m);
             MakeAnyMove(board, from, target, die == 1);
-            attacked = AttackerCount(board, to, hostileTo) > 0;
+            attacked = CountAttackers(board, to, hostileTo) > 0;
             TakeBack(board, target, from);
         } else {
             // Any other trial comes back exactly, and the count of attackers
@@ -109,14 +110,14 @@ void TEvaluation::DiceSurvey() {
 void TEvaluation::PtahTerm() {
     const TSquare ownKing = KingSquare(board, a);
     std::int32_t term = 0;
-    if (ownKing.rank != 0) term = 2 * (5 - PtahDistance(board, a));
+    if (ownKing.rank != 0) term = 2 * (5 - KingDistanceToPtah(board, a));
     if (term < 0) term = 0;
     if (term == 8) term = 100;
     const bool opposed = !OnSameSide(q, a);
-    const bool ptahAttacked = AttackerCount(board, p, q) > 0;
+    const bool ptahAttacked = CountAttackers(board, p, q) > 0;
     if ((ptahAttacked && opposed) || (!ptahAttacked && !opposed)) term += 20;
     const TSquare qKing = KingSquare(board, q);
-    if (qKing.rank != 0 && PtahDistance(board, q) == 1) {
+    if (qKing.rank != 0 && KingDistanceToPtah(board, q) == 1) {
         term += opposed ? -10 : 10;
         SquareRecord kingMoves[kPieceListRoom];
         const int n = GenerateKingMoves(board, qKing, q, kingMoves);
@@ -129,7 +130,7 @@ void TEvaluation::PtahTerm() {
 
 void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
     const std::int32_t v = x.value;
-    const bool hostileKing = HostileKingNextTo(board, s, x.army);
+    const bool hostileKing = HostileKingAdjacent(board, s, x.army);
     // Most pieces stand unattacked: the map says so without a search.
     if (!hostileKing && !attackMap.Attacked(x.army, s.rank, s.file)) return;
     TSquare attackers[kAttackerRoom];
@@ -162,7 +163,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
 
     TSquare defenders[kAttackerRoom];
     const int defenderCount = Attackers(board, s, armyAfter, defenders);
-    const bool friendlyKing = HostileKingNextTo(board, s, armyAfter);
+    const bool friendlyKing = HostileKingAdjacent(board, s, armyAfter);
     if (defenderCount == 0 && !friendlyKing) {
         exposure = Add32(exposure, realThreats != 0 ? Mul32(v, attackWeight) : Div32(v, 4));
         return;
@@ -270,7 +271,7 @@ void TEvaluation::PieceMoves(TSquare s, const TPiece& x, bool own) {
             board.At(t.rank, t.file) = x;
             board.At(s.rank, s.file) = TPiece{};
         }
-        if (attacked < 0) attacked = AttackerCount(board, t, x.army) > 0 ? 1 : 0;
+        if (attacked < 0) attacked = CountAttackers(board, t, x.army) > 0 ? 1 : 0;
         if (own) {
             if (mayMark && !marked && ReachesPtah(t, kind) && AttacksPtah(t)) marked = true;
             if (attacked == 0) ownMobility += 1;
@@ -313,11 +314,11 @@ std::int32_t TEvaluation::Decided(std::int32_t score) {
     const TSquare qKing = KingSquare(board, q);
     const bool questionerOnPtah = qKing.rank != 0 && SquaresEqual(qKing, p);
     if (!OnSameSide(q, a)) {
-        if (questionerOnPtah && AttackerCount(board, p, q) > 0) score = kBestScore;
+        if (questionerOnPtah && CountAttackers(board, p, q) > 0) score = kBestScore;
         const TSquare ownKing = KingSquare(board, a);
         if (ownKing.rank != 0 && SquaresEqual(ownKing, p)) score = kBestScore;
     } else if (questionerOnPtah) {
-        score = AttackerCount(board, p, q) > 0 ? kWorstScore : kPtahHeldScore;
+        score = CountAttackers(board, p, q) > 0 ? kWorstScore : kPtahHeldScore;
     }
     if (status[NextArmy(a)] == kCheckmated && status[PreviousArmy(a)] == kCheckmated)
         score = kBestScore;

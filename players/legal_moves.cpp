@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "game/check.h"
 #include "players/move_scan.h"
 
 namespace vaeloric {
@@ -44,12 +45,12 @@ int MoveExposesKing(TBoard& board, const SquareRecord& from, const SquareRecord&
         companion.kind = board.CompanionKind();
         origin = king;
         target = companion;
-        count = AttackerCount(board, from.Square(), moving.army);
+        count = CountAttackers(board, from.Square(), moving.army);
     } else if (moving.kind >= HorsePawn && moving.kind <= Bishop && moving.kind != King) {
         origin = TPiece{};
         target = moving;
         const TSquare king = KingSquare(board, moving.army);
-        if (king.rank != 0) count = AttackerCount(board, king, moving.army);
+        if (king.rank != 0) count = CountAttackers(board, king, moving.army);
     } else {
         return 0;
     }

@@ -9,6 +9,7 @@
 #include "game/dice_rule.h"
 #include "players/attack_map.h"
 #include "players/legal_moves.h"
+#include "game/check.h"
 #include "players/rules_bridge.h"
 
 namespace vaeloric::players {
@@ -32,7 +33,7 @@ inline bool ExposesKing(TBoard& board, TSquare from, const SquareRecord& to, TSq
     const TPiece standing = target;
     origin = TPiece{};
     target = moving;
-    const bool exposed = AttackerCount(board, king, moving.army) != 0;
+    const bool exposed = CountAttackers(board, king, moving.army) != 0;
     board.At(to.rank, to.file) = standing;
     board.At(from.rank, from.file) = moving;
     return exposed;
@@ -81,7 +82,7 @@ inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army,
         const TPiece& standing = board.At(rank, file);
         if (standing.kind != Empty && (standing.army == army || standing.army == ally)) continue;
         const TSquare to{static_cast<std::int16_t>(rank), file};
-        if (HostileKingNextTo(board, to, army) ||
+        if (HostileKingAdjacent(board, to, army) ||
             attacks.AttackedWithoutOrigin(board, army, to, origin))
             continue;
         SquareRecord& record = list[n++];

@@ -38,10 +38,6 @@ void TakeBack(TBoard& board, const SquareRecord& target, TSquare origin) {
     UndoMove(board, target, SquareRecord::At(origin));
 }
 
-void PromoteArmy(TBoard& board, std::int32_t army) {
-    Promote(board, army);
-}
-
 TSquare KingSquare(const TBoard& board, std::int32_t army) {
     TSquare square{0, 0};
     FindKing(board, army, square);
@@ -55,22 +51,10 @@ int Attackers(TBoard& board, TSquare square, std::int32_t army, TSquare* list) {
     return n;
 }
 
-int AttackerCount(TBoard& board, TSquare square, std::int32_t army) {
-    return CountAttackers(board, square, army);
-}
-
-bool HostileKingNextTo(TBoard& board, TSquare square, std::int32_t army) {
-    return HostileKingAdjacent(board, square, army);
-}
-
 int ArmyCheckStatus(TBoard& board, std::int32_t army) {
     const TSquare king = KingSquare(board, army);
     if (king.rank == 0) return kNotInCheck;
     return CheckStatus(board, king, army);
-}
-
-int PtahDistance(TBoard& board, std::int32_t army) {
-    return KingDistanceToPtah(board, army);
 }
 
 }  // namespace vaeloric::players

@@ -25,17 +25,12 @@ int GenerateKingMoves(TBoard& board, TSquare origin, std::int32_t army, SquareRe
 // half moving when asKing), and takes it back.
 void MakeAnyMove(TBoard& board, TSquare origin, const SquareRecord& target, bool asKing);
 void TakeBack(TBoard& board, const SquareRecord& target, TSquare origin);
-void PromoteArmy(TBoard& board, std::int32_t army);
 
 // The square of the army's King; rank 0 when it has none.
 TSquare KingSquare(const TBoard& board, std::int32_t army);
 // The attackers of the square as enemies of the army, in their order.
 int Attackers(TBoard& board, TSquare square, std::int32_t army, TSquare* list);
-int AttackerCount(TBoard& board, TSquare square, std::int32_t army);
-bool HostileKingNextTo(TBoard& board, TSquare square, std::int32_t army);
 // Check status 0/1/2 of the army's King; 0 for an army without a King.
 int ArmyCheckStatus(TBoard& board, std::int32_t army);
-// King steps from the army's King to the Ptah square.
-int PtahDistance(TBoard& board, std::int32_t army);
 
 }  // namespace vaeloric::players

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "game/check.h"
 #include "game/dice_rule.h"
 #include "game/internal_error.h"
 #include "players/evaluation.h"
@@ -162,7 +163,7 @@ bool TEvaluation::HasSafeMove(const TCompactList& list, std::int16_t die, std::i
         const SquareRecord to = TargetRecord(board, m);
         const bool asKing = die == 1;
         MakeAnyMove(board, from, to, asKing);
-        if (AttackerCount(board, to.Square(), hostileTo) == 0) safe = true;
+        if (CountAttackers(board, to.Square(), hostileTo) == 0) safe = true;
         TakeBack(board, to, from);
     }
     return safe;
@@ -187,14 +188,14 @@ void TEvaluation::DiceSurvey() {
 void TEvaluation::PtahTerm() {
     const TSquare ownKing = KingSquare(board, a);
     std::int32_t term = 0;
-    if (ownKing.rank != 0) term = 2 * (5 - PtahDistance(board, a));
+    if (ownKing.rank != 0) term = 2 * (5 - KingDistanceToPtah(board, a));
     if (term < 0) term = 0;
     if (term == 8) term = 100;
     const bool opposed = !OnSameSide(q, a);
-    const bool ptahAttacked = AttackerCount(board, p, q) > 0;
+    const bool ptahAttacked = CountAttackers(board, p, q) > 0;
     if ((ptahAttacked && opposed) || (!ptahAttacked && !opposed)) term += 20;
     const TSquare qKing = KingSquare(board, q);
-    if (qKing.rank != 0 && PtahDistance(board, q) == 1) {
+    if (qKing.rank != 0 && KingDistanceToPtah(board, q) == 1) {
         term += opposed ? -10 : 10;
         SquareRecord kingMoves[kPieceListRoom];
         const int n = GenerateKingMoves(board, qKing, q, kingMoves);
@@ -209,7 +210,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
     const std::int32_t v = x.value;
     TSquare attackers[kAttackerRoom];
     const int attackerCount = Attackers(board, s, x.army, attackers);
-    const bool hostileKing = HostileKingNextTo(board, s, x.army);
+    const bool hostileKing = HostileKingAdjacent(board, s, x.army);
     if (attackerCount == 0 && !hostileKing) return;
 
     std::int32_t attackWeight = 0, realThreats = 0, minAttacker = kBestScore;
@@ -240,7 +241,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
 
     TSquare defenders[kAttackerRoom];
     const int defenderCount = Attackers(board, s, armyAfter, defenders);
-    const bool friendlyKing = HostileKingNextTo(board, s, armyAfter);
+    const bool friendlyKing = HostileKingAdjacent(board, s, armyAfter);
     if (defenderCount == 0 && !friendlyKing) {
         exposure = Add32(exposure, realThreats != 0 ? Mul32(v, attackWeight) : Div32(v, 4));
         return;
@@ -329,7 +330,7 @@ void TEvaluation::OwnMoves(TSquare s, const TPiece& x) {
                 for (int j = 0; j < m; ++j) marked = marked || SquaresEqual(onward[j].Square(), p);
             }
         }
-        if (AttackerCount(board, t, x.army) == 0) ownMobility += 1;
+        if (CountAttackers(board, t, x.army) == 0) ownMobility += 1;
         if (t.rank >= 4 && t.rank <= 5 && t.file >= 4 && t.file <= 5) ownMobility += 1;
         TakeBack(board, to, s);
     }
@@ -342,7 +343,7 @@ void TEvaluation::EnemyMoves(TSquare s, const TPiece& x) {
     for (int i = 0; i < n; ++i) {
         const SquareRecord& to = moves[i];
         MakeAnyMove(board, s, to, false);
-        if (AttackerCount(board, to.Square(), x.army) > 0) enemyRestricted += 1;
+        if (CountAttackers(board, to.Square(), x.army) > 0) enemyRestricted += 1;
         TakeBack(board, to, s);
     }
 }
@@ -351,11 +352,11 @@ std::int32_t TEvaluation::Decided(std::int32_t score) {
     const TSquare qKing = KingSquare(board, q);
     const bool questionerOnPtah = qKing.rank != 0 && SquaresEqual(qKing, p);
     if (!OnSameSide(q, a)) {
-        if (questionerOnPtah && AttackerCount(board, p, q) > 0) score = kBestScore;
+        if (questionerOnPtah && CountAttackers(board, p, q) > 0) score = kBestScore;
         const TSquare ownKing = KingSquare(board, a);
         if (ownKing.rank != 0 && SquaresEqual(ownKing, p)) score = kBestScore;
     } else if (questionerOnPtah) {
-        score = AttackerCount(board, p, q) > 0 ? kWorstScore : kPtahHeldScore;
+        score = CountAttackers(board, p, q) > 0 ? kWorstScore : kPtahHeldScore;
     }
     if (status[NextArmy(a)] == kCheckmated && status[PreviousArmy(a)] == kCheckmated)
         score = kBestScore;
