@@ -4,6 +4,7 @@
 
 #include "app/flow/end_of_game.h"
 #include "app/flow/seats.h"
+#include "game/dice_rule.h"
 #include "game/square.h"
 #include "players/computer_move.h"
 #include "players/legal_moves.h"
@@ -50,7 +51,6 @@ void PlayGame(const TGameOptions& options, TGame& game,
     game.turns = 0;
     game.computerMoves = 0;
 
-    const TSquare ptah{board.ptahRank, board.ptahFile};
     std::minstd_rand dice(options.seed);
     for (long turnNumber = 1; turnNumber <= options.turnLimit; ++turnNumber) {
         const std::int32_t army = board.armyToMove;
@@ -66,13 +66,11 @@ void PlayGame(const TGameOptions& options, TGame& game,
             ++game.computerMoves;
             line += MoveText(origin.Square(), destination.Square());
             game.turn.lastMove = destination;
-            const TPiece& moved = board.At(destination.rank, destination.file);
-            // The Questioner's King (or CombinedKing moving as one) reaching
-            // the Ptah square, as the human move entry notes it.
-            if (army == questioner && moved.kind == King &&
-                SquaresEqual(destination.Square(), ptah)) {
+            // The piece that arrived tells how it moved: a CombinedKing
+            // moving as a King leaves a King on the destination.
+            const std::int32_t movedAs = board.At(destination.rank, destination.file).kind;
+            if (BringsQuestionerToPtah(board, army, movedAs, destination.Square()))
                 game.turn.ptahReached = true;
-            }
             RunWholeGamePass(game.reading, board, destination.rank, destination.file);
         }
         sink(line);

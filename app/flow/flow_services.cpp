@@ -28,9 +28,7 @@ TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std
             return TDropResult::Refused;
     }
     move = attempt.target;
-    if (attempt.movedAsKind == King && army == board.questionerArmy &&
-        move.rank == board.ptahRank && move.file == board.ptahFile)
-        ptahReached = true;
+    if (BringsQuestionerToPtah(board, army, attempt.movedAsKind, move.Square())) ptahReached = true;
     return TDropResult::Moved;
 }
 
