@@ -9,8 +9,8 @@
 #include <random>
 #include <vector>
 
-#include "app/flow/end_of_game.h"
-#include "app/flow/seats.h"
+#include "flow/end_of_game.h"
+#include "flow/seats.h"
 #include "players/computer_move.h"
 #include "players/evaluation.h"
 #include "players/legal_moves.h"

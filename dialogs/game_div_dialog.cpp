@@ -1,4 +1,4 @@
-#include "reading/dialog/game_div_dialog.h"
+#include "dialogs/game_div_dialog.h"
 
 #include <QFont>
 #include <QFrame>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "reading/dialog/reading_scroll.h"
+#include "dialogs/reading_scroll.h"
 #include "reading/reading_record.h"
 
 namespace vaeloric {

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 #include "dialogs/setup_dialog_style.h"
 #include "render/fonts.h"
 

@@ -1,4 +1,4 @@
-#include "reading/dialog/reading_scroll.h"
+#include "dialogs/reading_scroll.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "dialogs/setup_dialog_data.h"
 
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 
 namespace vaeloric {
 

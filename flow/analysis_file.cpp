@@ -1,10 +1,10 @@
-#include "app/flow/analysis_file.h"
+#include "flow/analysis_file.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/flow/safe_file.h"
+#include "flow/safe_file.h"
 
 namespace vaeloric {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 #include "reading/reading_record.h"
 
 namespace vaeloric {

@@ -1,4 +1,4 @@
-#include "app/flow/command_line.h"
+#include "flow/command_line.h"
 
 #include <algorithm>
 #include <string>

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 
 namespace vaeloric {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/flow/turn_state.h"
+#include "flow/turn_state.h"
 #include "game/board.h"
 
 namespace vaeloric {

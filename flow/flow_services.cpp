@@ -1,8 +1,8 @@
 // The flow's calls into the rules, the computer players, the readings and
 // the files.
-#include "app/flow/flow_services.h"
+#include "flow/flow_services.h"
 
-#include "app/flow/analysis_file.h"
+#include "flow/analysis_file.h"
 #include "game/dice_rule.h"
 #include "players/computer_move.h"
 #include "players/legal_moves.h"

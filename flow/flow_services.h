@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/flow/game_session.h"
-#include "app/flow/saved_game.h"
-#include "app/flow/window_layer.h"
+#include "flow/game_session.h"
+#include "flow/saved_game.h"
+#include "flow/window_layer.h"
 #include "game/square_record.h"
 
 namespace vaeloric {

@@ -1,9 +1,9 @@
-#include "app/flow/game_controller.h"
+#include "flow/game_controller.h"
 
-#include "app/flow/analysis_file.h"
-#include "app/flow/flow_services.h"
-#include "app/flow/flow_texts.h"
-#include "app/flow/seats.h"
+#include "flow/analysis_file.h"
+#include "flow/flow_services.h"
+#include "flow/flow_texts.h"
+#include "flow/seats.h"
 
 namespace vaeloric {
 

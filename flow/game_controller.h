@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "app/flow/game_session.h"
-#include "app/flow/window_layer.h"
+#include "flow/game_session.h"
+#include "flow/window_layer.h"
 
 namespace vaeloric {
 

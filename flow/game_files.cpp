@@ -1,8 +1,8 @@
 // Saving under a chosen name, and the reload-mode set-up that asks for a
 // saved game until one loads or the user gives up.
-#include "app/flow/flow_services.h"
-#include "app/flow/game_controller.h"
-#include "app/flow/saved_game_texts.h"
+#include "flow/flow_services.h"
+#include "flow/game_controller.h"
+#include "flow/saved_game_texts.h"
 
 namespace vaeloric {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/flow/command_line.h"
-#include "app/flow/setup_record.h"
-#include "app/flow/turn_state.h"
+#include "flow/command_line.h"
+#include "flow/setup_record.h"
+#include "flow/turn_state.h"
 #include "game/board.h"
 #include "reading/reading_record.h"
 

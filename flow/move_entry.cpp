@@ -1,10 +1,10 @@
 // Move entry on the board: press a piece the throw allows, release it on its
 // destination. The rules decide legality; this decides what the user sees.
-#include "app/flow/move_entry.h"
+#include "flow/move_entry.h"
 
-#include "app/flow/flow_services.h"
-#include "app/flow/flow_texts.h"
-#include "app/flow/game_controller.h"
+#include "flow/flow_services.h"
+#include "flow/flow_texts.h"
+#include "flow/game_controller.h"
 #include "game/internal_error.h"
 
 namespace vaeloric {

@@ -1,4 +1,4 @@
-#include "app/flow/safe_file.h"
+#include "flow/safe_file.h"
 
 #include <atomic>
 #include <chrono>

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/flow/setup_record.h"
-#include "app/flow/turn_state.h"
+#include "flow/setup_record.h"
+#include "flow/turn_state.h"
 #include "game/board.h"
 #include "reading/reading_record.h"
 

@@ -2,8 +2,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/flow/saved_game.h"
-#include "app/flow/saved_game_texts.h"
+#include "flow/saved_game.h"
+#include "flow/saved_game_texts.h"
 #include "reading/network.h"
 
 namespace vaeloric {

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/flow/saved_game.h"
-#include "app/flow/saved_game_format.h"
-#include "app/flow/saved_game_scanner.h"
-#include "app/flow/saved_game_texts.h"
-#include "app/flow/seats.h"
+#include "flow/saved_game.h"
+#include "flow/saved_game_format.h"
+#include "flow/saved_game_scanner.h"
+#include "flow/saved_game_texts.h"
+#include "flow/seats.h"
 #include "game/square.h"
 
 namespace vaeloric {

@@ -1,4 +1,4 @@
-#include "app/flow/saved_game_scanner.h"
+#include "flow/saved_game_scanner.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include <charconv>
 #include <string>
 
-#include "app/flow/safe_file.h"
-#include "app/flow/saved_game.h"
-#include "app/flow/saved_game_format.h"
-#include "app/flow/saved_game_texts.h"
+#include "flow/safe_file.h"
+#include "flow/saved_game.h"
+#include "flow/saved_game_format.h"
+#include "flow/saved_game_texts.h"
 
 namespace vaeloric {
 

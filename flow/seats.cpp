@@ -1,4 +1,4 @@
-#include "app/flow/seats.h"
+#include "flow/seats.h"
 
 namespace vaeloric {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 #include "game/board.h"
 
 namespace vaeloric {

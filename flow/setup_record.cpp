@@ -1,4 +1,4 @@
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 
 #include <cstring>
 

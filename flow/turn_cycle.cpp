@@ -1,10 +1,10 @@
 // The turn cycle: the three picture buttons, the dice, the Miss Go test, the
 // computer's move and the end-of-game test.
-#include "app/flow/analysis_file.h"
-#include "app/flow/end_of_game.h"
-#include "app/flow/flow_services.h"
-#include "app/flow/flow_texts.h"
-#include "app/flow/game_controller.h"
+#include "flow/analysis_file.h"
+#include "flow/end_of_game.h"
+#include "flow/flow_services.h"
+#include "flow/flow_texts.h"
+#include "flow/game_controller.h"
 
 namespace vaeloric {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/flow/command_line.h"
+#include "flow/command_line.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vaeloric::TSetUpRecord record;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/flow/saved_game.h"
+#include "flow/saved_game.h"
 
 namespace {
 

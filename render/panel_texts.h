@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 #include "game/board.h"
 
 // Texts of the turn panel and the square information panel.

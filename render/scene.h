@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "app/flow/setup_record.h"
-#include "app/flow/turn_state.h"
+#include "flow/setup_record.h"
+#include "flow/turn_state.h"
 #include "game/board.h"
 #include "render/board_geometry.h"
 #include "render/display_options.h"

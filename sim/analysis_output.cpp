@@ -1,6 +1,6 @@
 #include "sim/analysis_output.h"
 
-#include "app/flow/analysis_file.h"
+#include "flow/analysis_file.h"
 
 namespace vaeloric::sim {
 

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "app/flow/saved_game.h"
+#include "flow/saved_game.h"
 #include "sim/analysis_output.h"
 #include "sim/commands.h"
 #include "sim/game_runner.h"

@@ -2,8 +2,8 @@
 
 #include <random>
 
-#include "app/flow/end_of_game.h"
-#include "app/flow/seats.h"
+#include "flow/end_of_game.h"
+#include "flow/seats.h"
 #include "game/dice_rule.h"
 #include "game/square.h"
 #include "players/computer_move.h"

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/flow/saved_game.h"
+#include "flow/saved_game.h"
 #include "game/square.h"
 
 namespace vaeloric::sim {

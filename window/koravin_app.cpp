@@ -1,4 +1,4 @@
-#include "app/window/koravin_app.h"
+#include "window/koravin_app.h"
 
 #include <QMessageBox>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <ctime>
 #include <exception>
 
-#include "app/window/koravin_window.h"
+#include "window/koravin_window.h"
 
 namespace vaeloric {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/flow/game_session.h"
+#include "flow/game_session.h"
 #include "render/pictures/picture_catalogue.h"
 
 namespace vaeloric {

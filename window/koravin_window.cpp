@@ -1,4 +1,4 @@
-#include "app/window/koravin_window.h"
+#include "window/koravin_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "app/window/music.h"
-#include "app/window/window_painter.h"
+#include "window/music.h"
+#include "window/window_painter.h"
 #include "dialogs/control_panel_dialog.h"
 
 namespace vaeloric {

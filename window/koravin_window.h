@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/flow/game_controller.h"
-#include "app/window/qt_window_layer.h"
+#include "flow/game_controller.h"
+#include "window/qt_window_layer.h"
 #include "render/pictures/picture_catalogue.h"
 
 namespace vaeloric {

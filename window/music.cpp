@@ -1,4 +1,4 @@
-#include "app/window/music.h"
+#include "window/music.h"
 
 #include "media/mm_player.h"
 #include "media/music_rules.h"

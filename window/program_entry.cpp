@@ -1,13 +1,13 @@
-#include "app/window/program_entry.h"
+#include "window/program_entry.h"
 
 #include <QMessageBox>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 
-#include "app/flow/command_line.h"
-#include "app/flow/game_session.h"
-#include "app/window/koravin_app.h"
+#include "flow/command_line.h"
+#include "flow/game_session.h"
+#include "window/koravin_app.h"
 
 namespace vaeloric {
 

@@ -1,4 +1,4 @@
-#include "app/window/qt_window_layer.h"
+#include "window/qt_window_layer.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -6,15 +6,15 @@
 #include <QMessageBox>
 #include <algorithm>
 
-#include "app/window/koravin_window.h"
-#include "app/window/music.h"
+#include "window/koravin_window.h"
+#include "window/music.h"
 #include "dialogs/dice_dialog.h"
 #include "dialogs/option_dialogs.h"
 #include "dialogs/piece_info_dialog.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/ptah_square_dialog.h"
 #include "game/board.h"
-#include "reading/dialog/game_div_dialog.h"
+#include "dialogs/game_div_dialog.h"
 
 namespace vaeloric {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/flow/window_layer.h"
+#include "flow/window_layer.h"
 
 namespace vaeloric {
 

@@ -1,4 +1,4 @@
-#include "app/window/window_painter.h"
+#include "window/window_painter.h"
 
 #include "render/panel_drawing.h"
 #include "render/scene.h"

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QRect>
 
-#include "app/flow/game_controller.h"
+#include "flow/game_controller.h"
 #include "render/display_options.h"
 #include "render/pictures/picture_catalogue.h"
 

@@ -3,8 +3,8 @@
 
 #include <QScrollBar>
 
-#include "reading/dialog/game_div_dialog.h"
-#include "reading/dialog/reading_scroll.h"
+#include "dialogs/game_div_dialog.h"
+#include "dialogs/reading_scroll.h"
 #include "tests/support/widget_application.h"
 
 namespace vaeloric {

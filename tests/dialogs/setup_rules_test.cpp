@@ -1,7 +1,7 @@
 // The checks of the question, players and dice dialogs, without a display.
 #include <gtest/gtest.h>
 
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 #include "dialogs/setup_dialog_data.h"
 
 namespace vaeloric {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/flow/command_line.h"
-#include "app/flow/seats.h"
+#include "flow/command_line.h"
+#include "flow/seats.h"
 
 namespace vaeloric {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/flow/window_layer.h"
+#include "flow/window_layer.h"
 
 namespace vaeloric::testing {
 

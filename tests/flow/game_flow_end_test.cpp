@@ -1,6 +1,6 @@
 // The end of a game: the Ptah square, double checkmate, the resign offer and
 // the analysis file.
-#include "tests/app/game_flow_fixture.h"
+#include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
 namespace {

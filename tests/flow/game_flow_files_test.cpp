@@ -1,5 +1,5 @@
 // Closing, saving under a chosen name and reloading a saved game.
-#include "tests/app/game_flow_fixture.h"
+#include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
 namespace {

@@ -9,12 +9,12 @@
 #include <sstream>
 #include <string>
 
-#include "app/flow/command_line.h"
-#include "app/flow/game_controller.h"
-#include "app/flow/game_session.h"
+#include "flow/command_line.h"
+#include "flow/game_controller.h"
+#include "flow/game_session.h"
 #include "game/board.h"
 #include "players/legal_moves.h"
-#include "tests/app/fake_window_layer.h"
+#include "tests/flow/fake_window_layer.h"
 
 namespace vaeloric::testing {
 

@@ -1,6 +1,6 @@
 // Move entry on the board: selecting, dropping, the check refusal, the Ptah
 // flag, right clicks and the cursors.
-#include "tests/app/game_flow_fixture.h"
+#include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
 namespace {

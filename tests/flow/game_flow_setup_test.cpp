@@ -1,6 +1,6 @@
 // Start-up of the game flow: the three modes, the set-up dialogs and the
 // board placement.
-#include "tests/app/game_flow_fixture.h"
+#include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
 namespace {

@@ -1,6 +1,6 @@
 // The turn cycle: picture buttons, dice, Miss Go, computer moves, readings.
-#include "app/flow/flow_texts.h"
-#include "tests/app/game_flow_fixture.h"
+#include "flow/flow_texts.h"
+#include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <random>
 #include <set>
 
-#include "tests/app/game_flow_fixture.h"
+#include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/flow/saved_game.h"
+#include "flow/saved_game.h"
 #include "saved_game_support.h"
 
 namespace vaeloric {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app/flow/saved_game.h"
+#include "flow/saved_game.h"
 #include "reading/network.h"
 #include "saved_game_support.h"
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/flow/saved_game.h"
+#include "flow/saved_game.h"
 #include "saved_game_support.h"
 
 namespace vaeloric {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/flow/saved_game.h"
-#include "app/flow/seats.h"
+#include "flow/saved_game.h"
+#include "flow/seats.h"
 
 namespace vaeloric::testing_support {
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/flow/saved_game.h"
-#include "app/flow/saved_game_texts.h"
+#include "flow/saved_game.h"
+#include "flow/saved_game_texts.h"
 #include "saved_game_support.h"
 
 namespace vaeloric {
@@ -14,7 +14,7 @@ using namespace testing_support;
 namespace fs = std::filesystem;
 
 const std::string kGoldenPath =
-    std::string(VAELORIC_SOURCE_DIR) + "/tests/app/data/saved_game_golden.vae";
+    std::string(VAELORIC_SOURCE_DIR) + "/tests/flow/data/saved_game_golden.vae";
 
 TEST(SavedGameWriter, MatchesTheGoldenFileByteForByte) {
     const std::string written = Format(MidGame('W'), 'W');

@@ -1,4 +1,4 @@
-#include "app/flow/end_of_game.h"
+#include "flow/end_of_game.h"
 
 #include <gtest/gtest.h>
 

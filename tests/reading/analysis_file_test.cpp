@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/flow/analysis_file.h"
+#include "flow/analysis_file.h"
 
 namespace vaeloric {
 namespace {

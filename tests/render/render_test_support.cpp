@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/flow/seats.h"
+#include "flow/seats.h"
 
 namespace vaeloric::test {
 

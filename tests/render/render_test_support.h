@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "app/flow/setup_record.h"
+#include "flow/setup_record.h"
 #include "game/board.h"
 #include "tests/support/gui_application.h"
 

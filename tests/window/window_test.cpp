@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/flow/command_line.h"
-#include "app/window/koravin_window.h"
-#include "app/window/program_entry.h"
+#include "flow/command_line.h"
+#include "window/koravin_window.h"
+#include "window/program_entry.h"
 #include "dialogs/control_panel_dialog.h"
 #include "tests/support/widget_application.h"
 
