@@ -2,9 +2,11 @@
 
 #include <exception>
 #include <ostream>
+#include <string_view>
 
 #include "sim/commands.h"
 #include "sim/sim_support.h"
+#include "vaeloric_version.h"
 
 namespace vaeloric::sim {
 
@@ -19,6 +21,10 @@ constexpr const char* kUsage =
 }  // namespace
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        out << "vaeloric-sim " VAELORIC_VERSION_TEXT "\n";
+        return 0;
+    }
     if (argc < 2) {
         err << kUsage << "\n";
         return 2;
