@@ -24,15 +24,15 @@ if(VAELORIC_HAS_LAUNCHER)
   string(APPEND depends ", libqt6sql6-sqlite")
 endif()
 string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS ${depends})
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "four-handed divination chess
- Vaeloric Chess is a divination game played as chess. The player asks a
- question, chooses its element and a square of the board, and leads one of
- four armies on an eight by eight board; a die decides which kind of piece
- may move. Winning the game is a favourable answer, and readings explain
- what each move says about the question.
- .
- The package holds the launcher, the four board programs (one for each
- element) and vaeloric-sim, which plays, checks and reads games without a
- window.")
+# CPack indents the long description itself.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "four-handed divination chess
+Vaeloric Chess is a divination game played as chess. The player asks a
+question, chooses its element and a square of the board, and leads one of
+four armies on an eight by eight board; a die decides which kind of piece
+may move. Winning the game is a favourable answer, and readings explain
+what each move says about the question.
+.
+The package holds the launcher, the four board programs (one for each
+element) and vaeloric-sim, which plays, checks and reads games without a
+window.")
 include(CPack)
