@@ -14,7 +14,9 @@ constexpr const char* kUsage =
     "Usage: vaeloric-sim legal GAME.vae FACE | choose GAME.vae FACE [--opponent CODE] [--scores]"
     " | status GAME.vae | read GAME.vae SQUARE | play [--board W|A|E|F] [--ptah SQUARE]"
     " [--seats LLL] [--questioner CODE] [--seed N] [--turns N] [--save FILE] [--analysis FILE]"
-    " | bench [--games N] [--turns T]";
+    " | bench [--games N] [--turns T]"
+    " | tournament [--profiles 2..8] [--boards WAEF] [--games N] [--turns N] [--seed N]"
+    " [--threads N] [--csv FILE] [--json FILE] [--svg FILE]";
 
 }  // namespace
 
@@ -42,9 +44,11 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
             status = RunPlay(args, text);
         else if (command == "bench")
             status = RunBench(args, text);
+        else if (command == "tournament")
+            status = RunTournament(args, text);
         else
             throw TUsageError("Unknown sub-command '" + command +
-                              "'; use legal, choose, status, read, play or bench.");
+                              "'; use legal, choose, status, read, play, bench or tournament.");
     } catch (const TUsageError& error) {
         err << error.what() << "\n";
         return 2;
