@@ -5,6 +5,7 @@
 
 #include "sim/commands.h"
 #include "sim/sim_support.h"
+#include "sim/tournament/options.h"
 
 namespace vaeloric::sim {
 
@@ -51,6 +52,22 @@ std::string Usage() {
            "      (1 to " +
            maxTurns +
            ", default 400); prints their signature and timing.\n"
+           "  tournament [OPTIONS]\n"
+           "      Plays every profile as the Questioner's side against every other, on every\n"
+           "      board, and prints the ratings and the chances of a favourable answer.\n"
+           "      --profiles CODES   two or more profiles, 2 to 8 (default 2345678)\n"
+           "      --boards LETTERS   some of W A E F (default WAEF)\n"
+           "      --games N          games per pairing and board, 1 to " +
+           std::to_string(kMaxGamesPerPairing) +
+           " (default 10)\n"
+           "      --turns N          the turn limit, 1 to " +
+           std::to_string(kMaxTournamentTurns) +
+           " (default 400)\n"
+           "      --seed N           the base seed, 0 to 4294967295 (default 1)\n"
+           "      --threads N        1 to " +
+           std::to_string(kMaxThreads) +
+           " (default: every core)\n"
+           "      --csv FILE, --json FILE, --svg FILE   the raw results and the chart\n"
            "  help, --help, -h\n"
            "      This text.\n"
            "\n"
@@ -93,9 +110,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
             status = RunPlay(args, text);
         else if (command == "bench")
             status = RunBench(args, text);
+        else if (command == "tournament")
+            status = RunTournament(args, text);
         else
-            throw TUsageError("Unknown sub-command '" + command +
-                              "'; use legal, choose, status, read, play, bench or help.");
+            throw TUsageError(
+                "Unknown sub-command '" + command +
+                "'; use legal, choose, status, read, play, bench, tournament or help.");
     } catch (const TUsageError& error) {
         err << error.what() << "\n";
         return 2;
