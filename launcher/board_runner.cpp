@@ -30,7 +30,8 @@ QString TBoardRunner::FindProgram(const QString& name) {
     const QString own = QCoreApplication::applicationDirPath();
     if (const QString dir = qEnvironmentVariable("VAELORIC_BOARD_DIR"); !dir.isEmpty())
         folders << dir;
-    folders << own << own + "/../boards";
+    else
+        folders << own << own + "/../boards";
     for (const QString& folder : folders) {
         const QFileInfo file(QDir(folder).filePath(name));
         if (file.isFile() && file.isExecutable()) return file.canonicalFilePath();

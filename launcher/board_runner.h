@@ -17,8 +17,8 @@ class TBoardRunner : public QObject {
     explicit TBoardRunner(QObject* parent = nullptr);
     ~TBoardRunner() override;
 
-    // The board program `name`: from VAELORIC_BOARD_DIR when set, then the
-    // launcher's own folder, then the build tree's boards/ beside it, then
+    // The board program `name`: from VAELORIC_BOARD_DIR when set, else the
+    // launcher's own folder, then the build tree's boards/ beside it; then
     // PATH. Empty when none is found.
     static QString FindProgram(const QString& name);
 
