@@ -206,9 +206,10 @@ void TLauncherWindow::OnEnded(const TProcessEnd& end) {
         return;
     }
     RecordGameEnd(result, current_.entry);
-    if (!store_.Update(current_.entry))
-        current_.entry.note +=
-            (current_.entry.note.empty() ? "" : " ") + store_.Message().toStdString();
+    if (!store_.Update(current_.entry)) {
+        if (!current_.entry.note.empty()) current_.entry.note += ' ';
+        current_.entry.note += store_.Message().toStdString();
+    }
     answer_->Show(current_.entry);
     ShowPage(TPage::Answer);
     emit GameEnded();
