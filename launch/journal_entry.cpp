@@ -80,7 +80,7 @@ std::string ExportMarkdown(const std::vector<TJournalEntry>& entries) {
             std::string analysis = entry.analysis;
             // A fence inside the text must not close the block.
             for (std::size_t at = 0; (at = analysis.find("```", at)) != std::string::npos; at += 4)
-                analysis.insert(at + 1, " ");
+                analysis.insert(at + 1, 1, ' ');
             text += analysis + "\n```\n";
         }
     }
@@ -96,7 +96,10 @@ std::string ExportCsv(const std::vector<TJournalEntry>& entries) {
             entry.ptahSquare, entry.players,  OutcomeKey(entry.outcome), entry.analysis,
             entry.note,       entry.savedGame};
         std::string row;
-        for (const std::string& field : fields) row += (row.empty() ? "" : ",") + CsvField(field);
+        for (const std::string& field : fields) {
+            if (!row.empty()) row += ',';
+            row += CsvField(field);
+        }
         text += row + "\r\n";
     }
     return text;

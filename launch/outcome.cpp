@@ -66,6 +66,8 @@ bool TakeAnalysis(const std::vector<std::string>& lines, std::size_t heading,
         !lines[heading + 1].empty())
         return false;
     reading.analysis = JoinFrom(lines, heading + 2);
+    // The judgement may begin with a line feed of its own.
+    reading.analysis.erase(0, reading.analysis.find_first_not_of('\n'));
     return true;
 }
 
@@ -81,6 +83,12 @@ TOutcome OutcomeFromKey(const std::string& key) {
     for (const TKeyName& entry : kOutcomes)
         if (key == entry.key) return entry.outcome;
     return TOutcome::Failed;
+}
+
+std::string OutcomeSentence(TOutcome outcome) {
+    if (outcome == TOutcome::Favourable) return kFavourable;
+    if (outcome == TOutcome::Unfavourable) return kUnfavourable;
+    return {};
 }
 
 std::string OutcomeHeadline(TOutcome outcome) {

@@ -19,6 +19,8 @@ TOutcome OutcomeFromKey(const std::string& key);
 
 // The answer in a few words for the answer page and the journal list.
 std::string OutcomeHeadline(TOutcome outcome);
+// The board program's own sentence for a decided game, else empty.
+std::string OutcomeSentence(TOutcome outcome);
 
 // What an analysis file says.
 struct TAnalysisReading {

@@ -115,8 +115,10 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     answer_->setStyleSheet(QString("color: %1; border: 3px solid %1; border-radius: 8px; "
                                    "padding: 10px;")
                                .arg(colour));
-    note_->setText(Q(entry.note));
-    note_->setVisible(!entry.note.empty());
+    const std::string note = decided ? OutcomeSentence(entry.outcome) : entry.note;
+    note_->setText(Q(note));
+    note_->setAlignment(decided ? Qt::AlignCenter : Qt::AlignLeft);
+    note_->setVisible(!note.empty());
     players_->setText(Q(entry.players));
     analysis_->setPlainText(entry.analysis.empty() ? QString("(No analysis was written.)")
                                                    : Q(entry.analysis));

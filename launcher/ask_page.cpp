@@ -45,6 +45,12 @@ TAskPage::TAskPage(QWidget* parent) : QWidget(parent) {
     left->addWidget(BuildQuestionBox());
     left->addWidget(BuildElementBox());
     left->addWidget(BuildSeatsBox());
+    auto* armies = new QGroupBox("Who leads which army");
+    preview_ = new QLabel;
+    preview_->setWordWrap(true);
+    preview_->setTextFormat(Qt::RichText);
+    (new QVBoxLayout(armies))->addWidget(preview_);
+    left->addWidget(armies);
     left->addStretch();
     columns->addLayout(left, 3);
     columns->addWidget(BuildSquareBox(), 2);
@@ -177,9 +183,6 @@ QWidget* TAskPage::BuildSquareBox() {
     picker_ = new TPtahPicker;
     dice_ = new QCheckBox("Let the dice choose");
     squareName_ = new QLabel;
-    preview_ = new QLabel;
-    preview_->setWordWrap(true);
-    preview_->setTextFormat(Qt::RichText);
     layout->addWidget(
         Note("Click a square of the board (never a corner). Its quarter "
              "decides the army you lead.",
@@ -190,7 +193,6 @@ QWidget* TAskPage::BuildSquareBox() {
     row->addStretch();
     row->addWidget(squareName_);
     layout->addLayout(row);
-    layout->addWidget(preview_);
     connect(picker_, &TPtahPicker::SquarePicked, this, [this] {
         dice_->setChecked(false);
         Refresh();

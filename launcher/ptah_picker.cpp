@@ -30,9 +30,14 @@ void TPtahPicker::SetSquare(TPtahChoice square) {
     update();
 }
 
+// Room on the left and below for the rank and file letters.
+constexpr int kLabelRoom = 16;
+
 QRect TPtahPicker::BoardRect() const {
-    const int side = std::min(width(), height()) / 8 * 8;
-    return {(width() - side) / 2, (height() - side) / 2, side, side};
+    const int side = std::min(width(), height()) - kLabelRoom;
+    const int rounded = std::max(8, side / 8 * 8);
+    return {kLabelRoom + (width() - kLabelRoom - rounded) / 2,
+            (height() - kLabelRoom - rounded) / 2, rounded, rounded};
 }
 
 void TPtahPicker::paintEvent(QPaintEvent*) {
@@ -80,8 +85,9 @@ void TPtahPicker::paintEvent(QPaintEvent*) {
     for (int i = 0; i < 8; ++i) {
         painter.drawText(QRect(board.x() + i * cell, board.bottom() + 1, cell, 14), Qt::AlignCenter,
                          QString(QChar('A' + i)));
-        painter.drawText(QRect(board.x() - 14, board.y() + (7 - i) * cell, 12, cell),
-                         Qt::AlignCenter, QString::number(i + 1));
+        painter.drawText(
+            QRect(board.x() - kLabelRoom, board.y() + (7 - i) * cell, kLabelRoom - 2, cell),
+            Qt::AlignCenter, QString::number(i + 1));
     }
 }
 
