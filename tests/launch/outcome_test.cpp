@@ -8,6 +8,7 @@
 #include <random>
 
 #include "flow/analysis_file.h"
+#include "tests/support/temp_folder.h"
 
 namespace vaeloric {
 namespace {
@@ -76,9 +77,7 @@ TEST(AnalysisReader, DamagedTextIsFailedWithAReason) {
 class AnalysisFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / "vaeloric-launch-outcome";
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = test::FreshTestFolder("vaeloric-launch-outcome");
     }
     void TearDown() override { fs::remove_all(folder); }
     std::string Write(const std::string& name, const std::string& bytes) {
