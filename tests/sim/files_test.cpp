@@ -120,7 +120,7 @@ TEST(SimFiles, KilledSavesLeaveTheOldOrTheNewGame) {
     const std::string after = ReadFile(path);
     ASSERT_NE(after, before);
 
-    constexpr int kMoments = 24;
+    constexpr int kMoments = 12;
     int finished = 0;
     for (int moment = 1; moment <= kMoments; ++moment) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << before;
