@@ -7,7 +7,8 @@ namespace vaeloric {
 
 // What a player choosing opponents wants to know: how each one plays and how
 // strong it is. The ratings come from a large all-computer tournament (see
-// the README, "The opponents"), on the Elo scale with the seven averaging 1500.
+// the README, "The opponents"), on the Elo scale with the seven averaging 1500;
+// a rerun of that command gives the same figures.
 struct TOpponentNote {
     std::int32_t rating;
     const char* character;  // one line, drawn from the profile's weights
