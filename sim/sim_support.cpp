@@ -72,7 +72,7 @@ void CheckOutputTarget(const std::string& path) {
 
 void LoadGameFile(const std::string& path, TSavedGame& game) {
     std::string bytes;
-    const TFileOutcome read = ReadRegularFile(path, kMaxSavedGameBytes + 1, bytes);
+    const TFileOutcome read = ReadFileSafely(path, kMaxSavedGameBytes + 1, bytes);
     if (read == TFileOutcome::NotRegular) throw TUsageError(NotRegularSentence(path, "read"));
     if (read != TFileOutcome::Done) throw TUsageError("Cannot open the saved game '" + path + "'.");
     const TLoadResult result = ParseSavedGame(bytes, kAnyBoard, game);
