@@ -10,7 +10,7 @@ namespace vaeloric {
 std::string ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes) {
     bytes.clear();
     // One byte more than allowed tells a file that is too large.
-    switch (ReadRegularFile(path, limit + 1, bytes)) {
+    switch (ReadFileSafely(path, limit + 1, bytes)) {
         case TFileOutcome::Done:
             break;
         case TFileOutcome::NotRegular:
