@@ -88,6 +88,7 @@ TOutcome OutcomeFromKey(const std::string& key) {
 std::string OutcomeSentence(TOutcome outcome) {
     if (outcome == TOutcome::Favourable) return kFavourable;
     if (outcome == TOutcome::Unfavourable) return kUnfavourable;
+    if (outcome == TOutcome::Unfinished) return kPremature;
     return {};
 }
 

@@ -115,7 +115,7 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     answer_->setStyleSheet(QString("color: %1; border: 3px solid %1; border-radius: 8px; "
                                    "padding: 10px;")
                                .arg(colour));
-    const std::string note = decided ? OutcomeSentence(entry.outcome) : entry.note;
+    const std::string note = entry.note.empty() ? OutcomeSentence(entry.outcome) : entry.note;
     note_->setText(Q(note));
     note_->setAlignment(decided ? Qt::AlignCenter : Qt::AlignLeft);
     note_->setVisible(!note.empty());
