@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>

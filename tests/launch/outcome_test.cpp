@@ -76,7 +76,8 @@ TEST(AnalysisReader, DamagedTextIsFailedWithAReason) {
 class AnalysisFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / "vaeloric-launch-outcome";
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() / (std::string("vaeloric-launch-") + info->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
