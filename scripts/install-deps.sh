@@ -10,6 +10,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils
+  valgrind
   python3
 "
 
