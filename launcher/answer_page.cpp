@@ -99,10 +99,13 @@ QString TAnswerPage::AnswerText() const {
 
 void TAnswerPage::Show(const TJournalEntry& entry) {
     entry_ = entry;
-    question_->setText("“" + Q(entry.question) + "”");
-    asked_->setText(
-        QString("Asked by %1 on %2 — %3 board, Ptah square %4")
-            .arg(Q(entry.questionerName), Q(entry.askedAt), Q(entry.element), Q(entry.ptahSquare)));
+    // A game saved without a question (by the headless tool) is still shown.
+    question_->setText(entry.question.empty() ? QString("(No question was recorded.)")
+                                              : "“" + Q(entry.question) + "”");
+    const QString who =
+        entry.questionerName.empty() ? QString("the Questioner") : Q(entry.questionerName);
+    asked_->setText(QString("Asked by %1 on %2 — %3 board, Ptah square %4")
+                        .arg(who, Q(entry.askedAt), Q(entry.element), Q(entry.ptahSquare)));
     const bool decided =
         entry.outcome == TOutcome::Favourable || entry.outcome == TOutcome::Unfavourable;
     QFont font = answer_->font();
