@@ -7,25 +7,18 @@
 
 namespace vaeloric {
 
-std::string ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes) {
-    bytes.clear();
+std::string ReadBoundedFile(const std::string& path, std::size_t limit, std::string& bytes) {
     // One byte more than allowed tells a file that is too large.
     switch (ReadFileSafely(path, limit + 1, bytes)) {
         case TFileOutcome::Done:
-            break;
+            return bytes.size() > limit ? "it is far too large" : "";
         case TFileOutcome::NotRegular:
             return "it is not a regular file";
-        case TFileOutcome::Failed: {
-            std::error_code error;
-            return std::filesystem::exists(path, error) ? "it could not be read"
-                                                        : "there is no such file";
-        }
+        case TFileOutcome::Failed:
+            break;
     }
-    if (bytes.size() > limit) {
-        bytes.clear();
-        return "it is far too large";
-    }
-    return {};
+    std::error_code error;
+    return std::filesystem::exists(path, error) ? "it could not be read" : "there is no such file";
 }
 
 }  // namespace vaeloric

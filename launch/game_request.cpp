@@ -41,7 +41,7 @@ TGameRequest QuestionRequest(const TQuestionForm& form, TPtahChoice square,
 std::string SavedGameRequest(const std::string& path, const std::string& askedAt,
                              TGameRequest& request) {
     std::string bytes;
-    if (const std::string why = ReadWholeFile(path, kMaxSavedGameBytes, bytes); !why.empty())
+    if (const std::string why = ReadBoundedFile(path, kMaxSavedGameBytes, bytes); !why.empty())
         return "This saved game cannot be opened: " + why + ".";
     TSavedGame game;
     const TLoadResult result = ParseSavedGame(bytes, kAnyBoard, game);

@@ -8,7 +8,6 @@
 #include <random>
 
 #include "flow/analysis_file.h"
-#include "tests/support/temp_folder.h"
 
 namespace vaeloric {
 namespace {
@@ -77,7 +76,10 @@ TEST(AnalysisReader, DamagedTextIsFailedWithAReason) {
 class AnalysisFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = test::FreshTestFolder("vaeloric-launch-outcome");
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() / (std::string("vaeloric-launch-") + info->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
     std::string Write(const std::string& name, const std::string& bytes) {
