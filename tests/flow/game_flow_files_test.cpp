@@ -10,9 +10,9 @@ TEST_F(GameFlow, CloseOfAnUntouchedGameAsksNothing) {
     StartLauncher();
     EXPECT_TRUE(controller->CanClose());
     EXPECT_TRUE(layer.boxes.empty());
-    EXPECT_EQ(Contents(AnalysisPath())
-                  .rfind("The game was ended prematurely, so there is no win or lose.\n", 0),
-              0u);
+    EXPECT_EQ(
+        AnalysisText().rfind("The game was ended prematurely, so there is no win or lose.\n", 0),
+        0u);
 }
 
 TEST_F(GameFlow, SaveQuestionOnClose) {
@@ -43,7 +43,7 @@ TEST_F(GameFlow, SaveQuestionOnClose) {
                                                TBoxButtons::YesNoCancel, TBoxIcon::Question}));
         EXPECT_EQ(std::filesystem::exists(path), row.saved);
         // The note of an early end is written only when the window closes.
-        EXPECT_EQ(Contents(AnalysisPath()) != "(none)", row.closes);
+        EXPECT_EQ(AnalysisText() != "(none)", row.closes);
         if (row.saved) {
             EXPECT_EQ(layer.boxes[1], (TMessageBox{path, "Game filename", TBoxButtons::OkCancel,
                                                    TBoxIcon::Question}));
@@ -94,7 +94,7 @@ TEST_F(GameFlow, DemonstrationSaveExplainsReloadingFirst) {
     EXPECT_TRUE(layer.Saw("save dialog:vaeloric.vae"));
     // Closing a demonstration game writes no analysis file.
     EXPECT_TRUE(controller->CanClose());
-    EXPECT_EQ(Contents(AnalysisPath()), "(none)");
+    EXPECT_EQ(AnalysisText(), "(none)");
 }
 
 TEST_F(GameFlow, UnwritableAnalysisOnCloseAsksWhetherToCloseAnyway) {
@@ -142,7 +142,7 @@ TEST_F(Reload, CancellingTheOpenDialogEndsTheProgram) {
     EXPECT_EQ(layer.events,
               (std::vector<std::string>{"control panel", "open dialog:vaeloric.vae", "destroy"}));
     EXPECT_TRUE(layer.boxes.empty());
-    EXPECT_EQ(Contents(AnalysisPath()), "CANCELLED");
+    EXPECT_EQ(AnalysisText(), "CANCELLED");
     EXPECT_TRUE(controller->Ended());
 }
 
@@ -182,7 +182,7 @@ TEST_F(Reload, EveryRefusalShowsItsMessageAndTheOpenDialogAgain) {
     EXPECT_EQ(Turn().checkmated[2], 1);
     EXPECT_EQ(game->setup.seatName[2], "Bob");
     EXPECT_FALSE(controller->Modified());
-    EXPECT_EQ(Contents(AnalysisPath()), "(none)");
+    EXPECT_EQ(AnalysisText(), "(none)");
     // Play goes on from the loaded game.
     Enter(std::nullopt);
     EXPECT_EQ(Board().armyToMove, 1);

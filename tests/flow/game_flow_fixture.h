@@ -56,6 +56,14 @@ class GameFlow : public ::testing::Test {
         text << in.rdbuf();
         return text.str();
     }
+    // The analysis file is text: read the platform's line ends as '\n'.
+    std::string AnalysisText() const {
+        std::ifstream in(AnalysisPath());
+        if (!in) return "(none)";
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
 
     void Start(TStartMode mode, const std::string& argument = kAllHuman, char boardLetter = 'W') {
         game = std::make_unique<TGameSession>();

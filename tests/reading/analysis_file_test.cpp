@@ -13,8 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Text mode reads the platform's line ends as '\n'.
 std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
