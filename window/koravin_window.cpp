@@ -115,8 +115,12 @@ void TKoravinWindow::Relayout() {
     const TSceneScale scale = Scale();
     controller_.PlaceBoard(scale.SceneWidth(width()));
     if (controlPanel_ != nullptr) {
-        controlPanel_->SetScale(scale.Scale());
+        // As large as the scene, as long as the whole column fits below the
+        // turn panel.
         const int top = static_cast<int>(std::ceil(kControlPanelTop * scale.Scale()));
+        controlPanel_->SetScale(1.0);
+        const double room = double(height() - top - 4) / controlPanel_->height();
+        controlPanel_->SetScale(std::max(0.6, std::min(scale.Scale(), room)));
         if (controlPanel_->y() < top) controlPanel_->move(controlPanel_->x(), top);
     }
     update();
