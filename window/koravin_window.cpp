@@ -269,15 +269,18 @@ void TKoravinWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    // The buttons overlap (MOVE takes the place of THROW and ENTER once the
+    // die is cast), so each key acts only while its button is shown.
+    const bool thrown = game_.turn.throwValue != 0;
     switch (event->key()) {
         case Qt::Key_T:
-            ClickAt(Centre(kThrowRect));
+            if (!thrown) ClickAt(Centre(kThrowRect));
             break;
         case Qt::Key_E:
-            ClickAt(Centre(kEnterRect));
+            if (!thrown) ClickAt(Centre(kEnterRect));
             break;
         case Qt::Key_M:
-            ClickAt(Centre(kMoveRect));
+            if (thrown) ClickAt(Centre(kMoveRect));
             break;
         case Qt::Key_Up:
             MoveKeyboardCursor(1, 0);
