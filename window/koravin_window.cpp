@@ -350,6 +350,11 @@ void TKoravinWindow::UpdateAccessibleText() {
 }
 
 void TKoravinWindow::closeEvent(QCloseEvent* event) {
+    // Not in the middle of a move: the close question comes once it is done.
+    if (extras_.sliding && !destroying_) {
+        event->ignore();
+        return;
+    }
     if (destroying_ || controller_.CanClose())
         event->accept();
     else
