@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "game/legal_moves.h"
 #include "players/computer_move.h"
-#include "players/legal_moves.h"
 #include "sim/game_runner.h"
 #include "sim/sim_support.h"
 #include "sim_test_support.h"

@@ -9,7 +9,7 @@
 
 #include "game/board.h"
 
-namespace vaeloric::players {
+namespace vaeloric {
 
 // 0 for armies 1 and 3, 1 for armies 2 and 4.
 constexpr int SideOf(std::int32_t army) {
@@ -41,4 +41,4 @@ class TAttackMap {
     std::uint64_t attackedBy[2] = {0, 0};
 };
 
-}  // namespace vaeloric::players
+}  // namespace vaeloric

@@ -1,23 +1,19 @@
-#include "players/attack_map.h"
+#include "game/attack_map.h"
 
 #include "game/piece.h"
+#include "game/square_geometry.h"
 
-namespace vaeloric::players {
+namespace vaeloric {
+
+using namespace rules;
 
 namespace {
 
+// The two diagonal capture steps of each army's pawns.
 struct TStep {
     int rank;
     int file;
 };
-
-constexpr TStep kQueenJumps[8] = {{2, 0},  {2, 2},   {0, 2},  {-2, 2},
-                                  {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
-constexpr TStep kHorseJumps[8] = {{2, 1},   {1, 2},   {-1, 2}, {-2, 1},
-                                  {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
-constexpr TStep kRookRays[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-constexpr TStep kBishopRays[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
-// The two diagonal capture steps of each army's pawns.
 constexpr TStep kPawnCaptures[5][2] = {
     {}, {{1, -1}, {1, 1}}, {{1, 1}, {-1, 1}}, {{-1, -1}, {-1, 1}}, {{1, -1}, {-1, -1}}};
 
@@ -30,37 +26,40 @@ int Sign(int value) {
 void TAttackMap::Build(const TBoard& board) {
     attackedBy[0] = attackedBy[1] = 0;
     const std::int32_t companion = board.CompanionKind();
+    const TPiece* cells = &board.squares[0][0];
     for (int rank = 1; rank <= 8; ++rank) {
         for (int file = 1; file <= 8; ++file) {
             const TPiece& piece = board.At(rank, file);
             if (piece.army < 1 || piece.army > 4) continue;
             const int side = SideOf(piece.army);
             const std::int32_t kind = piece.kind == CombinedKing ? companion : piece.kind;
-            const auto jumps = [&](const TStep* steps, int n) {
-                for (int i = 0; i < n; ++i) {
-                    const int r = rank + steps[i].rank, f = file + steps[i].file;
+            const int at = FlatIndex(rank, file);
+            const auto jumps = [&](const TSquareGeometry::TTargets& targets) {
+                for (int i = 0; i < targets.count; ++i)
+                    Mark(side, RankOfFlat(targets.flat[i]), FileOfFlat(targets.flat[i]));
+            };
+            const auto rays = [&](const TSquareGeometry::TRays& lines) {
+                for (int d = 0; d < 4; ++d)
+                    for (int i = 0; i < lines.length[d]; ++i) {
+                        const int flat = lines.flat[d][i];
+                        Mark(side, RankOfFlat(flat), FileOfFlat(flat));
+                        if (cells[flat].kind != Empty) break;
+                    }
+            };
+            if (IsPawnKind(kind)) {
+                for (const TStep& step : kPawnCaptures[piece.army]) {
+                    const int r = rank + step.rank, f = file + step.file;
                     if (OnBoard(r, f)) Mark(side, r, f);
                 }
-            };
-            const auto rays = [&](const TStep* steps) {
-                for (int i = 0; i < 4; ++i) {
-                    for (int r = rank + steps[i].rank, f = file + steps[i].file; OnBoard(r, f);
-                         r += steps[i].rank, f += steps[i].file) {
-                        Mark(side, r, f);
-                        if (board.At(r, f).kind != Empty) break;
-                    }
-                }
-            };
-            if (IsPawnKind(kind))
-                jumps(kPawnCaptures[piece.army], 2);
-            else if (kind == Queen)
-                jumps(kQueenJumps, 8);
-            else if (kind == Horse)
-                jumps(kHorseJumps, 8);
-            else if (kind == Rook)
-                rays(kRookRays);
-            else if (kind == Bishop)
-                rays(kBishopRays);
+            } else if (kind == Queen) {
+                jumps(kGeometry.queen[at]);
+            } else if (kind == Horse) {
+                jumps(kGeometry.horse[at]);
+            } else if (kind == Rook) {
+                rays(kGeometry.rook[at]);
+            } else if (kind == Bishop) {
+                rays(kGeometry.bishop[at]);
+            }
         }
     }
 }
@@ -87,4 +86,4 @@ bool TAttackMap::AttackedWithoutOrigin(const TBoard& board, std::int32_t army, T
     return false;
 }
 
-}  // namespace vaeloric::players
+}  // namespace vaeloric

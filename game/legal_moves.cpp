@@ -1,13 +1,11 @@
-#include "players/legal_moves.h"
+#include "game/legal_moves.h"
 
 #include <memory>
 
 #include "game/check.h"
-#include "players/move_scan.h"
+#include "game/legal_scan.h"
 
 namespace vaeloric {
-
-using namespace players;
 
 bool TLegalMoveList::Push(const SquareRecord& from, const SquareRecord& to) {
     if (count >= kMaxLegalMoves) return false;
@@ -16,18 +14,18 @@ bool TLegalMoveList::Push(const SquareRecord& from, const SquareRecord& to) {
     return true;
 }
 
-void ListLegalMoves(TBoard& board, std::int32_t army, std::int16_t die, TLegalMoveList& list) {
+void ListLegalMoves(TBoard& board, std::int32_t army, std::int32_t face, TLegalMoveList& list) {
     list.Clear();
-    ForEachLegalMove(board, army, die, [&](const SquareRecord& from, const SquareRecord& to) {
+    ForEachLegalMove(board, army, face, [&](const SquareRecord& from, const SquareRecord& to) {
         list.Push(from, to);
         return true;
     });
 }
 
-int HasNoLegalMove(TBoard& board, std::int16_t die, std::int32_t army) {
+int HasNoLegalMove(TBoard& board, std::int32_t face, std::int32_t army) {
     // The first legal move answers the question.
     const bool none = ForEachLegalMove(
-        board, army, die, [](const SquareRecord&, const SquareRecord&) { return false; });
+        board, army, face, [](const SquareRecord&, const SquareRecord&) { return false; });
     return none ? 1 : 0;
 }
 
@@ -49,8 +47,8 @@ int MoveExposesKing(TBoard& board, const SquareRecord& from, const SquareRecord&
     } else if (moving.kind >= HorsePawn && moving.kind <= Bishop && moving.kind != King) {
         origin = TPiece{};
         target = moving;
-        const TSquare king = KingSquare(board, moving.army);
-        if (king.rank != 0) count = CountAttackers(board, king, moving.army);
+        TSquare king;
+        if (FindKing(board, moving.army, king)) count = CountAttackers(board, king, moving.army);
     } else {
         return 0;
     }

@@ -1,18 +1,19 @@
 #pragma once
 
-// The legal-move scan shared by the public list, the Miss Go test and the
-// evaluation's compact lists.
+// The legal-move scan: the one legality rule, shared by the move entry's
+// test of a single move, the Miss Go test, the legal-move lists and the
+// computer players.
 
 #include <cstdint>
 
+#include "game/attack_map.h"
 #include "game/board.h"
-#include "game/dice_rule.h"
-#include "players/attack_map.h"
-#include "players/legal_moves.h"
 #include "game/check.h"
-#include "players/rules_bridge.h"
+#include "game/dice_rule.h"
+#include "game/legal_moves.h"
+#include "game/moves.h"
 
-namespace vaeloric::players {
+namespace vaeloric {
 
 inline bool CapturesKing(const SquareRecord& to) {
     return to.capture == 1 && (to.captured.kind == King || to.captured.kind == CombinedKing);
@@ -71,11 +72,11 @@ struct TArmySquares {
 // same order, refused next to a hostile King or where the army's enemies
 // would attack with the King's square emptied.
 inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army,
-                            const TAttackMap& attacks, SquareRecord* list) {
+                            const TAttackMap& attacks, TMoveListBase& list) {
     static constexpr int kSteps[8][2] = {{1, 0},  {1, 1},   {0, 1},  {-1, 1},
                                          {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
     const std::int32_t ally = AllyOf(army);
-    int n = 0;
+    list.Clear();
     for (const auto& step : kSteps) {
         const int rank = origin.rank + step[0], file = origin.file + step[1];
         if (!OnBoard(rank, file)) continue;
@@ -85,87 +86,79 @@ inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army,
         if (HostileKingAdjacent(board, to, army) ||
             attacks.AttackedWithoutOrigin(board, army, to, origin))
             continue;
-        SquareRecord& record = list[n++];
-        record = SquareRecord::At(to);
+        SquareRecord record = SquareRecord::At(to);
         if (standing.kind != Empty) {
             record.capture = 1;
             record.captured = standing;
         }
+        list.Push(record);
     }
-    return n;
+    return list.Size();
 }
 
-// The kind a piece moves as on the face (MoveKindForFace), inline for the
-// scans.
-inline std::int32_t MovingKind(std::int32_t companion, std::int16_t die, std::int32_t kind) {
-    if (kind == CombinedKing)
-        return die == 1 ? King : (MovingKind(companion, die, companion) != 0 ? companion : 0);
-    switch (die) {
-        case 1:
-            return IsPawnKind(kind) || kind == King ? kind : 0;
-        case 6:
-            return IsPawnKind(kind) ? kind : 0;
-        case 2:
-            return kind == Horse ? kind : 0;
-        case 3:
-            return kind == Bishop ? kind : 0;
-        case 4:
-            return kind == Queen ? kind : 0;
-        case 5:
-            return kind == Rook ? kind : 0;
-        default:
-            return 0;
-    }
-}
-
-// Calls fn(from, to) for every legal move in list order; fn returns false to
-// stop the scan early. Returns false when stopped. With the attack map of the
-// board, most exposure tests are answered without a search: a move can only
-// expose its King by opening a line through its origin.
-//
-// The army's pieces may be given (in scan order) to spare the board scan.
+// Calls fn(from, to) for every legal move of the army's piece on the origin
+// moving as kind (as MoveKindForFace gives it; King for a King step), in its
+// generator's order; fn returns false to stop the scan early. Returns false
+// when stopped. king is the square of the army's King (rank 0 when it has
+// none). With the attack map of the board, most exposure tests are answered
+// without a search: a move can only expose its King by opening a line
+// through its origin.
 template <typename Fn>
-bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int16_t die, Fn&& fn,
-                      const TAttackMap* attacks = nullptr, const TArmySquares* pieces = nullptr) {
-    if (die < 1 || die > 6) return true;
-    if (pieces == nullptr) {
-        TArmySquares scanned;
-        scanned.Build(board, army);
-        return ForEachLegalMove(board, army, die, fn, attacks, &scanned);
+bool ForEachLegalMoveOfPiece(TBoard& board, std::int32_t army, TSquare origin, std::int32_t kind,
+                             TSquare king, Fn&& fn, const TAttackMap* attacks = nullptr) {
+    const SquareRecord from = SquareRecord::At(origin);
+    TPieceMoveList moves;
+    if (kind == King) {
+        // King steps are tested for attack already; only a King capture
+        // (possible only on a board read from a file) is left out.
+        if (attacks != nullptr)
+            KingMovesFromMap(board, origin, army, *attacks, moves);
+        else
+            KingMoves(board, from, army, moves);
+        for (const SquareRecord& to : moves) {
+            if (!CapturesKing(to) && !fn(from, to)) return false;
+        }
+        return true;
     }
-    const std::int32_t companion = board.CompanionKind();
-    const TSquare king = pieces->king;
-    SquareRecord moves[kPieceListRoom];
-    for (int p = 0; p < pieces->count; ++p) {
-        const TSquare origin = pieces->Square(p);
-        const TPiece& piece = board.At(origin.rank, origin.file);
-        const std::int32_t kind = MovingKind(companion, die, piece.kind);
-        if (kind == 0) continue;
-        const SquareRecord from = SquareRecord::At(origin);
-        if (kind == King) {
-            // King steps are tested for attack already; only a King capture
-            // (possible only on a board read from a file) is left out.
-            const int n = attacks != nullptr
-                              ? KingMovesFromMap(board, origin, army, *attacks, moves)
-                              : GenerateKingMoves(board, origin, army, moves);
-            for (int i = 0; i < n; ++i) {
-                if (!CapturesKing(moves[i]) && !fn(from, moves[i])) return false;
-            }
-            continue;
-        }
-        // Leaving the origin opens no line to the King: no destination can
-        // expose it, the mover can only block.
-        const bool safeOrigin = attacks != nullptr && piece.kind != CombinedKing &&
-                                king.rank != 0 &&
-                                !attacks->AttackedWithoutOrigin(board, army, king, origin);
-        const int n = GeneratePieceMoves(board, origin, kind, moves);
-        for (int i = 0; i < n; ++i) {
-            if (CapturesKing(moves[i])) continue;
-            if (!safeOrigin && ExposesKing(board, origin, moves[i], king)) continue;
-            if (!fn(from, moves[i])) return false;
-        }
+    // Leaving the origin opens no line to the King: no destination can
+    // expose it, the mover can only block.
+    const bool safeOrigin =
+        attacks != nullptr && board.At(origin.rank, origin.file).kind != CombinedKing &&
+        king.rank != 0 && !attacks->AttackedWithoutOrigin(board, army, king, origin);
+    PieceMoves(board, from, kind, moves);
+    for (const SquareRecord& to : moves) {
+        if (CapturesKing(to)) continue;
+        if (!safeOrigin && ExposesKing(board, origin, to, king)) continue;
+        if (!fn(from, to)) return false;
     }
     return true;
 }
 
-}  // namespace vaeloric::players
+// Calls fn(from, to) for every legal move of the army for the face in list
+// order: board scan rank 1..8, file 1..8, then each piece's generator order.
+// fn returns false to stop the scan early; returns false when stopped.
+//
+// The attack map of the board and the army's pieces (in scan order) may be
+// given to spare work.
+template <typename Fn>
+bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int32_t face, Fn&& fn,
+                      const TAttackMap* attacks = nullptr, const TArmySquares* pieces = nullptr) {
+    if (face < 1 || face > 6) return true;
+    if (pieces == nullptr) {
+        TArmySquares scanned;
+        scanned.Build(board, army);
+        return ForEachLegalMove(board, army, face, fn, attacks, &scanned);
+    }
+    const std::int32_t companion = board.CompanionKind();
+    for (int p = 0; p < pieces->count; ++p) {
+        const TSquare origin = pieces->Square(p);
+        const std::int32_t kind =
+            MoveKindForFace(companion, face, board.At(origin.rank, origin.file).kind);
+        if (kind == Empty) continue;
+        if (!ForEachLegalMoveOfPiece(board, army, origin, kind, pieces->king, fn, attacks))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace vaeloric
