@@ -55,7 +55,7 @@ int RunPlay(const TArguments& args, std::string& out) {
             options.seed = static_cast<std::uint32_t>(
                 ParseNonNegative(OptionValue(args, i), "The seed", kSeedModulus));
         } else if (option == "--turns") {
-            options.turnLimit = ParseCount(OptionValue(args, i), "--turns", kMaxTurns);
+            options.turnLimit = ParseCount(OptionValue(args, i), "--turns", kMaxTurns, 0);
         } else if (option == "--save") {
             savePath = OptionValue(args, i);
         } else if (option == "--analysis") {

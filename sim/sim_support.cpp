@@ -49,13 +49,14 @@ std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::u
     return value;
 }
 
-long ParseCount(const std::string& text, const char* what, long limit) {
+long ParseCount(const std::string& text, const char* what, long limit, long lowest) {
     bool valid = !text.empty() && text.size() <= 9;
     for (char c : text) valid = valid && c >= '0' && c <= '9';
     const long value = valid ? std::stol(text) : 0;
-    if (!valid || value < 1 || value > limit) {
-        throw TUsageError(std::string(what) + " must be a whole number from 1 to " +
-                          std::to_string(limit) + ", not '" + text + "'.");
+    if (!valid || value < lowest || value > limit) {
+        throw TUsageError(std::string(what) + " must be a whole number from " +
+                          std::to_string(lowest) + " to " + std::to_string(limit) + ", not '" +
+                          text + "'.");
     }
     return value;
 }

@@ -30,8 +30,8 @@ std::int32_t ParseComputerCode(const std::string& text, const char* option);
 // A non-negative decimal integer of any length, reduced modulo the modulus
 // (so that a seed may be reduced as std::minstd_rand reduces it).
 std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::uint64_t modulus);
-// A count from 1 up to the limit.
-long ParseCount(const std::string& text, const char* what, long limit);
+// A count from lowest (1 unless given) up to the limit.
+long ParseCount(const std::string& text, const char* what, long limit, long lowest = 1);
 
 // The whole-game activations as the saved game prints them, one a line.
 std::string ActivationLines(const std::array<float, kUnitCount>& activations);
