@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "players/opponent_profiles.h"
+
 namespace vaeloric {
 
 std::string TSetUpRecord::Question() const {
@@ -19,17 +21,6 @@ void CutAtCharacter(std::string& text, std::size_t maxBytes) {
 
 namespace {
 constexpr char kSeatLetters[] = "hforciaq";  // codes 1..8
-constexpr const char* kOpponentNames[9] = {
-    "",
-    "",
-    "Dr Aldous Fenn",
-    "Osric Vane",
-    "AR Morrow",
-    "Lachlan Corvey",
-    "Imelda Morrow",
-    "H. Tarrant Bell",
-    "Varro Quillane",
-};
 }  // namespace
 
 std::int32_t PlayerCodeOfLetter(char letter) {
@@ -43,7 +34,7 @@ char LetterOfPlayerCode(std::int32_t code) {
 }
 
 const char* OpponentName(std::int32_t code) {
-    return (code >= 2 && code <= 8) ? kOpponentNames[code] : "";
+    return IsComputerCode(code) ? OpponentProfile(code).name : "";
 }
 
 const char* BoardName(char boardLetter) {
