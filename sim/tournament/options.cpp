@@ -64,8 +64,8 @@ std::string OutputPath(const std::string& option, const std::string& path) {
     std::error_code error;
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    if (path.empty() || CheckWriteTarget(path) != TFileOutcome::Done ||
-        !fs::is_directory(folder, error)) {
+    CheckOutputTarget(path);
+    if (path.empty() || fs::is_directory(target, error) || !fs::is_directory(folder, error)) {
         throw TUsageError(option + " needs a file in an existing folder, not '" + path + "'.");
     }
     return path;

@@ -11,7 +11,7 @@
 
 #include "dialogs/control_panel_dialog.h"
 #include "flow/command_line.h"
-#include "players/legal_moves.h"
+#include "game/legal_moves.h"
 #include "tests/support/widget_application.h"
 #include "window/koravin_window.h"
 #include "window/program_entry.h"
