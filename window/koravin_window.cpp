@@ -334,15 +334,18 @@ void TKoravinWindow::UpdateAccessibleText() {
                     : tr(" M makes the computer's move.");
     }
     if (ArmyInCheck(board, army)) text += tr(" In check.");
-    const TSquare cursor = extras_.cursor;
-    if (OnBoard(cursor.rank, cursor.file)) {
-        const TPiece& piece = board.GetPiece(cursor.rank, cursor.file);
-        text += tr(" Cursor on %1%2: ").arg(QChar('A' + cursor.file - 1)).arg(cursor.rank);
-        text += piece.kind == Empty ? tr("empty.")
+    const auto describe = [&](const QString& what, TSquare square, const QString& end) {
+        if (!OnBoard(square.rank, square.file)) return;
+        const TPiece& piece = board.GetPiece(square.rank, square.file);
+        text += what.arg(QChar('A' + square.file - 1)).arg(square.rank);
+        text += piece.kind == Empty ? tr("empty")
                                     : QString::fromStdString(PieceNameText(piece.army, piece.kind,
-                                                                           board.CompanionKind())) +
-                                          (keyboardHolds_ ? tr(", held.") : QStringLiteral("."));
-    }
+                                                                           board.CompanionKind()));
+        text += end;
+    };
+    describe(tr(" Cursor on %1%2: "), extras_.cursor,
+             keyboardHolds_ ? tr(", held.") : QStringLiteral("."));
+    describe(tr(" The panel shows %1%2: "), game_.turn.lastMove.Square(), QStringLiteral("."));
     if (text == accessibleDescription()) return;
     setAccessibleDescription(text);
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
