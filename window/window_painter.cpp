@@ -1,6 +1,7 @@
 #include "window/window_painter.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "render/board_drawing.h"
 #include "render/panel_drawing.h"
@@ -64,13 +65,13 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
     scene.markCheck = extras.markCheck;
     // While a move slides, its destination shows what stood there before.
     const TTurnState& moved = game.turn;
-    TBoard shown;
+    std::optional<TBoard> shown;
     const bool sliding = extras.sliding && OnBoard(moved.moveTo.rank, moved.moveTo.file);
     if (sliding) {
         shown = game.board;
-        shown.PutPiece(moved.moveTo.rank, moved.moveTo.file,
-                       moved.lastMove.capture ? moved.lastMove.captured : TPiece{});
-        scene.board = &shown;
+        shown->PutPiece(moved.moveTo.rank, moved.moveTo.file,
+                        moved.lastMove.capture ? moved.lastMove.captured : TPiece{});
+        scene.board = &*shown;
     }
     PaintScene(painter, pictures, scene, client);
     if (sliding) {
