@@ -10,8 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "flow/setup_record.h"
 #include "dialogs/setup_dialog_style.h"
+#include "flow/setup_record.h"
+#include "players/opponent_notes.h"
 #include "render/fonts.h"
 
 namespace vaeloric {
@@ -87,6 +88,8 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
         const TSeatButton& seatButton = kSeatButtons[i];
         auto* button = new QRadioButton(seatButton.label, frames[seatButton.seat]);
         button->setObjectName(ControlName(seatButton.controlId));
+        if (seatButton.code != Human)
+            button->setToolTip(QString::fromStdString(OpponentNoteText(seatButton.code)));
         groups[seatButton.seat]->addButton(button, seatButton.code);
         // Three to a row, in the order of the seat's buttons.
         const int n = placed[seatButton.seat]++;

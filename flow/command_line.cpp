@@ -11,11 +11,16 @@ TStartMode DecideStartMode(int argumentCount, const char* const* arguments) {
     return TStartMode::Launcher;
 }
 
+std::string ReloadPath(std::string_view argument) {
+    if (argument.empty() || argument[0] != '*') return {};
+    return std::string(argument.substr(1));
+}
+
 namespace {
 
 // Walks the argument; every read is bounds-checked.
 class TFieldReader {
-public:
+  public:
     explicit TFieldReader(std::string_view text) : text_(text) {}
 
     bool AtEnd() const { return pos_ >= text_.size(); }
@@ -35,7 +40,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };

@@ -12,6 +12,10 @@ enum class TStartMode { Demonstration, Reload, Launcher };
 // args: the arguments after the program name.
 TStartMode DecideStartMode(int argumentCount, const char* const* arguments);
 
+// The saved game named by a reload argument: what follows the `*`, empty for
+// `*` alone (the open dialog asks).
+std::string ReloadPath(std::string_view argument);
+
 // Parses the launcher's argument
 //   <rank><file><any><question>^@<name>^@<code2>[<name2>^@]<code3>...<code4>...
 // into the record. Lenient like the launcher expects: fields without their

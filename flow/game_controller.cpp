@@ -51,6 +51,7 @@ void TGameController::ResetPlay() {
     game_.turn.Reset();
     pickUpAllowed_ = true;
     pieceSelected_ = false;
+    pieceHeld_ = false;
 }
 
 void TGameController::SetUpGame() {

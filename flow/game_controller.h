@@ -97,6 +97,7 @@ class TGameController {
     void UpdateButton(const THotRect& rect, bool pressed, bool& over, int upImage, int downImage,
                       int x, int y);
     bool ButtonRelease();
+    void ClearPress();
     void MissGoTest();
     void LoseTurn();
     void ComputerMove();
@@ -143,6 +144,7 @@ class TGameController {
     // Move entry.
     bool overBoard_ = false;
     bool pieceSelected_ = false;
+    bool pieceHeld_ = false;  // the press in progress picked up a piece
     bool pickUpAllowed_ = true;
     TSquare source_{0, 0};
 };

@@ -33,9 +33,12 @@ bool TGameController::SaveAs() {
 }
 
 void TGameController::OpenAndLoad() {
-    std::string chosen = fileName_;
-    for (;;) {
-        if (!layer_.RunOpenDialog(chosen)) {
+    // A file named after the `*` is tried first, with every check; the open
+    // dialog follows only when it is refused.
+    std::string chosen = game_.reloadPath.empty() ? fileName_ : game_.reloadPath;
+    bool ask = game_.reloadPath.empty();
+    for (;; ask = true) {
+        if (ask && !layer_.RunOpenDialog(chosen)) {
             WriteCancelledFile();
             ended_ = true;
             layer_.DestroyWindow();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "flow/command_line.h"
 #include "flow/setup_record.h"
 #include "flow/turn_state.h"
@@ -18,6 +20,8 @@ struct TGameSession {
     TReadingRecord reading;
     TStartMode mode = TStartMode::Demonstration;
     char boardLetter = 'W';
+    // Reload mode: the saved game to try before the open dialog, if any.
+    std::string reloadPath;
 };
 
 }  // namespace vaeloric

@@ -47,6 +47,7 @@ void TGameController::BoardPress() {
     if (!ThrowAllowsPiece(game_.board, piece, game_.turn.throwValue)) return;
 
     pieceSelected_ = true;
+    pieceHeld_ = true;
     game_.turn.pressActive = true;
     if (pickUpAllowed_) {
         source_ = square;
@@ -57,11 +58,15 @@ void TGameController::BoardPress() {
 
 void TGameController::BoardRelease() {
     // A release anywhere ends the hold, so that the next press picks up the
-    // piece pressed then, not the one held before.
+    // piece pressed then, not the one held before. Only the release of the
+    // press that picked a piece up is a drop: a selection left from an
+    // earlier press (or turn) never moves anything.
     pickUpAllowed_ = true;
+    const bool held = pieceHeld_;
+    pieceHeld_ = false;
     if (!overBoard_) return;
     layer_.SetCursor(kBoardCursor);
-    if (!pieceSelected_) return;
+    if (!pieceSelected_ || !held) return;
 
     TBoard& board = game_.board;
     const TSquare destination = board.pointerSquare;

@@ -1,14 +1,42 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+// The one way the programs read and write their files. Only regular files
+// are read or replaced; nothing ever blocks on a FIFO or a device, and a
+// replaced file is either the old one or the whole new one, whatever
+// happens during the write.
 
 namespace vaeloric {
 
-// Writes `contents` to `path` so that the old file survives any failure: the
-// bytes go to a temporary file in the same folder, which is flushed and then
-// renamed over the target. Creates missing parent folders when asked.
-// Returns false (and leaves the target untouched) on any failure.
+enum class TFileOutcome {
+    Done,
+    NotRegular,  // a device, FIFO, socket or folder: left untouched
+    Failed,      // missing, no permission, disk full, ...
+};
+
+// Replaces the file at `path` with `contents`. A symbolic link is followed
+// and its target replaced in the target's own folder. The bytes go to a
+// temporary file made beside it, which is flushed to the disk and renamed
+// over the target; the folder is flushed after. On any failure the target is
+// left as it was and the temporary file removed. An existing file keeps its
+// permission bits. Temporary files left by killed runs are removed after a
+// successful write. Creates missing parent folders when asked.
+TFileOutcome WriteFileSafely(const std::string& path, const std::string& contents,
+                             bool createFolders = false);
+
+// The same, true when the file was written.
 bool SafeWriteFile(const std::string& path, const std::string& contents,
                    bool createFolders = false);
+
+// Checks that `path` can be a target of WriteFileSafely: it is missing, or a
+// regular file (through any symbolic links). Done or NotRegular.
+TFileOutcome CheckWriteTarget(const std::string& path);
+
+// Reads at most `maxBytes` bytes of the regular file at `path` into `bytes`;
+// a longer file is cut there, so that a caller passing one byte more than it
+// accepts can tell a file that is too large.
+TFileOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
 }  // namespace vaeloric

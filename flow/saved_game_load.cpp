@@ -1,30 +1,9 @@
-#include <filesystem>
-#include <fstream>
-#include <system_error>
-
+#include "flow/safe_file.h"
 #include "flow/saved_game.h"
 #include "flow/saved_game_texts.h"
 #include "reading/network.h"
 
 namespace vaeloric {
-
-namespace {
-
-// Reads at most one byte more than a saved game may have, so that the
-// parser can tell a file that is too large without holding all of it.
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.resize(kMaxSavedGameBytes + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return false;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return true;
-}
-
-}  // namespace
 
 void CommitSavedGame(const TSavedGame& game, TBoard& board, TSetUpRecord& setUp, TTurnState& turn,
                      TReadingRecord& reading) {
@@ -41,8 +20,10 @@ void CommitSavedGame(const TSavedGame& game, TBoard& board, TSetUpRecord& setUp,
 
 TLoadResult LoadSavedGame(const std::string& path, char boardLetter, TBoard& board,
                           TSetUpRecord& setUp, TTurnState& turn, TReadingRecord& reading) {
+    // One byte more than a saved game may have, so that the parser can tell
+    // a file that is too large without holding all of it.
     std::string bytes;
-    if (path.empty() || !ReadFileBytes(path, bytes)) {
+    if (ReadRegularFile(path, kMaxSavedGameBytes + 1, bytes) != TFileOutcome::Done) {
         TLoadResult result;
         result.outcome = TLoadOutcome::CannotOpen;
         result.message = kCannotOpenText;

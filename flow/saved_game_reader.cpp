@@ -51,7 +51,7 @@ class TReader {
 
         if (!ReadStatus() || !ReadCaption()) return Failed();
         game_.board.SetUp(game_.setUp.status.data());
-        if (!ReadSections() || !CheckSeats() || !CheckKings()) return Failed();
+        if (!ReadSections() || !CheckBoardRead() || !CheckSeats() || !CheckKings()) return Failed();
         AssignSeats(game_.setUp, game_.board);
 
         TLoadResult result;
@@ -207,7 +207,14 @@ class TReader {
                 game_.board.PutPiece(rank, file, piece);
             }
         }
+        boardRead_ = true;
         return true;
+    }
+
+    // A file cut short may still hold every section before its board; the
+    // board set up from the status would then pass for the saved one.
+    bool CheckBoardRead() {
+        return boardRead_ || Fail("the file ends before its [BOARDSTATE] section.");
     }
 
     // Every seat needs a player: there is no computer opponent for code 0.
@@ -265,6 +272,7 @@ class TReader {
     char boardLetter_;
     TSavedGame& game_;
     std::string reason_;
+    bool boardRead_ = false;
 };
 
 }  // namespace

@@ -9,6 +9,13 @@ TSeatArmies SeatArmies(const TSetUpRecord& record) {
     return seats;
 }
 
+bool SeatOffersPlayer(int seat, std::int32_t code) {
+    if (seat < 2 || seat > 4) return false;
+    if (code == Human) return true;
+    if (seat == kGrandmasterSeat) return code == kGrandmasterCode;
+    return code >= 2 && code < kGrandmasterCode;
+}
+
 void AssignSeats(const TSetUpRecord& record, TBoard& board) {
     const TSeatArmies seats = SeatArmies(record);
     board.SetPlayerCode(seats.army[1], Human);

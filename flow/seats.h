@@ -14,6 +14,12 @@ struct TSeatArmies {
 };
 TSeatArmies SeatArmies(const TSetUpRecord& record);
 
+// Who may take seat 2..4: seats 2 and 4 a human or one of the six
+// opponents 2..7, seat 3 a human or the Grandmaster (8) only.
+inline constexpr std::int32_t kGrandmasterCode = 8;
+inline constexpr int kGrandmasterSeat = 3;
+bool SeatOffersPlayer(int seat, std::int32_t code);
+
 // Gives every army its player code: the Questioner's army 1 (human), the
 // others the codes of seats 2..4 in playing order from the Questioner's.
 void AssignSeats(const TSetUpRecord& record, TBoard& board);

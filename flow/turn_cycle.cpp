@@ -55,6 +55,9 @@ void TGameController::MouseMove(int x, int y) {
 
 void TGameController::LeftDown(int x, int y) {
     if (ended_ || !setupDone_) return;
+    // A press whose release never arrived (the window lost the pointer) is
+    // over: it must not act when this press is released.
+    ClearPress();
     MouseMove(x, y);
     TTurnState& turn = game_.turn;
     const bool noThrow = turn.throwValue == 0;
@@ -78,7 +81,20 @@ void TGameController::LeftUp(int x, int y) {
     MouseMove(x, y);
     game_.turn.pressActive = false;
     if (ButtonRelease()) return;
-    if (ArmyToMoveIsHuman()) BoardRelease();
+    if (ArmyToMoveIsHuman())
+        BoardRelease();
+    else
+        pieceHeld_ = false;
+}
+
+void TGameController::ClearPress() {
+    TTurnState& turn = game_.turn;
+    if (turn.throwPressed && turn.overThrow) layer_.DrawButton(kThrowUp);
+    if (turn.enterPressed && turn.overEnter) layer_.DrawButton(kEnterUp);
+    if (turn.movePressed && turn.overMove) layer_.DrawButton(kMoveUp);
+    turn.throwPressed = turn.enterPressed = turn.movePressed = false;
+    turn.pressActive = false;
+    pieceHeld_ = false;
 }
 
 // The button cases of a release; false when the release is a drop instead.
@@ -138,6 +154,10 @@ void TGameController::LoseTurn() {
 
 void TGameController::AdvanceArmy() {
     game_.board.armyToMove = NextArmy(game_.board.armyToMove);
+    // Nothing chosen during one turn carries over to the next.
+    ClearPress();
+    pieceSelected_ = false;
+    pickUpAllowed_ = true;
 }
 
 void TGameController::ComputerMove() {

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the saved-game reader. Whatever it accepts must
-// be a sound game, and writing that game back must give a file that reads
-// to the very same bytes again.
+// be a sound game, writing that game back must give a file that reads to the
+// very same bytes again, and that file cut before its board must be refused.
 
 #include <cstdint>
 #include <cstdlib>
@@ -70,5 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(ParseSavedGame(first, game.setUp.status[2], again).Loaded());
     CheckSound(again);
     Require(Written(again) == first);
+    // The same file cut before its board never loads with the board that the
+    // status sets up.
+    const std::string_view cut = std::string_view(first).substr(0, first.find("[BOARDSTATE]"));
+    Require(!ParseSavedGame(cut, kAnyBoard, again).Loaded());
     return 0;
 }

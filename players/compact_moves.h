@@ -38,6 +38,9 @@ struct TCompactList {
     void Build(TBoard& board, std::int32_t army, std::int16_t die, const TAttackMap* attacks,
                const TArmySquares* pieces) {
         count = 0;
+        // Squares without moves keep a start too: the board scan reads it
+        // before it looks at the length.
+        std::memset(blockStart, 0, sizeof blockStart);
         std::memset(blockLength, 0, sizeof blockLength);
         ForEachLegalMove(
             board, army, die,

@@ -35,15 +35,14 @@ const TSenders& Senders() {
 }
 
 struct TOutputGroup {
-    int first, last;        // a run of units
+    int first, last;            // a run of units
     int extraFirst, extraLast;  // a second run (the outer planets), or -1
     double moveThreshold;
 };
 
 constexpr TOutputGroup kOutputGroups[] = {
-    {0, 5, -1, -1, 0.85},   {6, 9, -1, -1, 0.38},   {10, 21, -1, -1, 0.86},
-    {22, 25, -1, -1, 0.88}, {26, 32, 91, 93, 0.86}, {33, 54, -1, -1, 0.86},
-    {55, 70, -1, -1, 0.86}, {71, 90, -1, -1, 0.9},
+    {0, 5, -1, -1, 0.85},   {6, 9, -1, -1, 0.38},   {10, 21, -1, -1, 0.86}, {22, 25, -1, -1, 0.88},
+    {26, 32, 91, 93, 0.86}, {33, 54, -1, -1, 0.86}, {55, 70, -1, -1, 0.86}, {71, 90, -1, -1, 0.9},
 };
 
 // The order in which selected texts are written.
@@ -56,8 +55,7 @@ int GroupWinner(const TOutputGroup& group, const std::array<float, kUnitCount>& 
                 double threshold) {
     int winner = -1;
     auto consider = [&](int unit) {
-        if (activation[unit] > threshold &&
-            (winner < 0 || activation[unit] > activation[winner]))
+        if (activation[unit] > threshold && (winner < 0 || activation[unit] > activation[winner]))
             winner = unit;
     };
     for (int unit = group.first; unit <= group.last; ++unit) consider(unit);
@@ -69,7 +67,7 @@ int GroupWinner(const TOutputGroup& group, const std::array<float, kUnitCount>& 
 }  // namespace
 
 TNetwork& ProgramNetwork() {
-    static TNetwork network;
+    static thread_local TNetwork network;
     return network;
 }
 
@@ -97,13 +95,15 @@ void TNetwork::ComputeNetInputs(const TNetworkBlock& block, TReadingRecord& reco
     const float inhibition = block.value[TNetworkBlock::kInhibition];
     for (int j = 0; j < kUnitCount; ++j) {
         float excitatory = 0.0f;
-        for (int k = 0; k < senders.excitatoryCount[j]; ++k) excitatory += a[senders.excitatory[j][k]];
+        for (int k = 0; k < senders.excitatoryCount[j]; ++k)
+            excitatory += a[senders.excitatory[j][k]];
         float inhibitory = 0.0f;
-        for (int k = 0; k < senders.inhibitoryCount[j]; ++k) inhibitory += -a[senders.inhibitory[j][k]];
+        for (int k = 0; k < senders.inhibitoryCount[j]; ++k)
+            inhibitory += -a[senders.inhibitory[j][k]];
         excitatorySum[j] = excitatory;
         inhibitorySum[j] = inhibitory;
-        netInput[j] = externalStrength * block.value[j] + excitation * excitatory +
-                      inhibition * inhibitory;
+        netInput[j] =
+            externalStrength * block.value[j] + excitation * excitatory + inhibition * inhibitory;
     }
 }
 

@@ -41,7 +41,7 @@ const TWeightTable& Weights();
 // activations from rest; whole-game mode on the record's gameActivation.
 // Nothing is allocated while it runs.
 class TNetwork {
-public:
+  public:
     TNetwork() { ResetNetwork(); }
 
     // Sums and net inputs to 0, move-mode activations to rest. The record's
@@ -59,14 +59,15 @@ public:
     std::array<float, kUnitCount>& MoveActivation() { return moveActivation; }
     const std::array<float, kUnitCount>& NetInput() const { return netInput; }
 
-private:
+  private:
     std::array<float, kUnitCount> moveActivation{};
     std::array<float, kUnitCount> excitatorySum{};
     std::array<float, kUnitCount> inhibitorySum{};
     std::array<float, kUnitCount> netInput{};
 };
 
-// The one network of the program (single-threaded, like the game).
+// The network of the calling thread; games played side by side on several
+// threads must not share one.
 TNetwork& ProgramNetwork();
 
 enum class TTextTarget { MoveText, GameText };

@@ -5,11 +5,12 @@ set -eu
 
 PACKAGES="
   build-essential cmake ninja-build pkg-config clang
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev
   libfluidsynth-dev fluidsynth timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils
+  valgrind
   python3
 "
 

@@ -55,9 +55,9 @@ int RunBench(const TArguments& args, std::string& out) {
             throw TUsageError("The option " + args[i] + " needs a value.");
         }
         if (args[i] == "--games")
-            games = ParseCount(args[++i], "--games", 1000000);
+            games = ParseCount(args[++i], "--games", kMaxBenchGames);
         else if (args[i] == "--turns")
-            turns = ParseCount(args[++i], "--turns", 100000000);
+            turns = ParseCount(args[++i], "--turns", kMaxTurns);
         else
             throw TUsageError("Unknown option '" + args[i] + "' for bench.");
     }

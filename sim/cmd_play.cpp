@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "flow/safe_file.h"
 #include "flow/saved_game.h"
 #include "sim/analysis_output.h"
 #include "sim/commands.h"
@@ -10,13 +11,26 @@ namespace vaeloric::sim {
 
 namespace {
 
-// std::minstd_rand takes its seed modulo its modulus.
-constexpr std::uint64_t kSeedModulus = 2147483647;
-constexpr long kMaxTurns = 100000000;
-
 std::string OptionValue(const TArguments& args, std::size_t& i) {
     if (i + 1 >= args.size()) throw TUsageError("The option " + args[i] + " needs a value.");
     return args[++i];
+}
+
+std::string NotWrittenSentence(const std::string& path) {
+    return "'" + path + "' is not a regular file; nothing was written.";
+}
+
+// Refuses a target that no write would replace before the game is played.
+void CheckTarget(const std::string& path) {
+    if (!path.empty() && CheckWriteTarget(path) == TFileOutcome::NotRegular)
+        throw TUsageError(NotWrittenSentence(path));
+}
+
+// A failed write: the target turned out not to be a regular file, or the
+// write itself failed.
+[[noreturn]] void WriteFailed(const std::string& path, const std::string& sentence) {
+    CheckTarget(path);
+    throw TUsageError(sentence);
 }
 
 }  // namespace
@@ -65,6 +79,9 @@ int RunPlay(const TArguments& args, std::string& out) {
         }
     }
 
+    CheckTarget(savePath);
+    CheckTarget(analysisPath);
+
     TGame game;
     PlayGame(options, game, [&](const std::string& line) {
         out += line;
@@ -73,11 +90,10 @@ int RunPlay(const TArguments& args, std::string& out) {
     if (!savePath.empty()) {
         const TSaveResult saved = WriteSavedGame(savePath, options.boardLetter, game.board,
                                                  game.setUp, game.turn, game.reading);
-        if (!saved.saved) throw TUsageError("Cannot write the saved game '" + savePath + "'.");
+        if (!saved.saved) WriteFailed(savePath, "Cannot write the saved game '" + savePath + "'.");
     }
-    if (!analysisPath.empty() && !WriteAnalysis(analysisPath, game)) {
-        throw TUsageError("Cannot write the analysis file '" + analysisPath + "'.");
-    }
+    if (!analysisPath.empty() && !WriteAnalysis(analysisPath, game))
+        WriteFailed(analysisPath, "Cannot write the analysis file '" + analysisPath + "'.");
     return 0;
 }
 

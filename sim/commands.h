@@ -16,5 +16,6 @@ int RunStatus(const TArguments& args, std::string& out);
 int RunRead(const TArguments& args, std::string& out);
 int RunPlay(const TArguments& args, std::string& out);
 int RunBench(const TArguments& args, std::string& out);
+int RunTournament(const TArguments& args, std::string& out);
 
 }  // namespace vaeloric::sim

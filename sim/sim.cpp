@@ -5,25 +5,93 @@
 
 #include "sim/commands.h"
 #include "sim/sim_support.h"
+#include "sim/tournament/options.h"
 
 namespace vaeloric::sim {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: vaeloric-sim legal GAME.vae FACE | choose GAME.vae FACE [--opponent CODE] [--scores]"
-    " | status GAME.vae | read GAME.vae SQUARE | play [--board W|A|E|F] [--ptah SQUARE]"
-    " [--seats LLL] [--questioner CODE] [--seed N] [--turns N] [--save FILE] [--analysis FILE]"
-    " | bench [--games N] [--turns T]";
+std::string Usage() {
+    const std::string maxTurns = std::to_string(kMaxTurns);
+    const std::string maxSeed = std::to_string(kSeedModulus - 1);
+    return "Usage: vaeloric-sim COMMAND [ARGUMENTS]\n"
+           "\n"
+           "  legal GAME.vae FACE\n"
+           "      Every legal move of the army to move for die face FACE (1 to 6).\n"
+           "  choose GAME.vae FACE [--opponent CODE] [--scores]\n"
+           "      The computer player's move for the army to move and FACE (1 to 6).\n"
+           "      --opponent CODE  the computer profile (2 to 8); needed for a human army\n"
+           "      --scores         first every candidate with its score\n"
+           "      Exit status 3 when the army has no legal move.\n"
+           "  status GAME.vae\n"
+           "      Check state, King square and Ptah distance of the four armies.\n"
+           "  read GAME.vae SQUARE\n"
+           "      The readings of the piece on SQUARE (A1 to H8) as the omen of a move.\n"
+           "  play [OPTIONS]\n"
+           "      Plays one game with a computer player in every seat, one line a turn.\n"
+           "      --board W|A|E|F    the board (default W)\n"
+           "      --ptah SQUARE      the Ptah square, A1 to H8 but not a corner (default A2)\n"
+           "      --seats LLL        seats 2 to 4, each one of f o r c i a q (default fqo)\n"
+           "      --questioner CODE  the Questioner's computer profile, 2 to 8 (default 5)\n"
+           "      --seed N           the dice seed, 0 to " +
+           maxSeed +
+           "; a larger one is taken\n"
+           "                         modulo " +
+           std::to_string(kSeedModulus) +
+           " (default 1)\n"
+           "      --turns N          the turn limit, 0 to " +
+           maxTurns +
+           "; 0 sets the game up and\n"
+           "                         plays no turn (default 2000)\n"
+           "      --save FILE        writes the final position as a saved game\n"
+           "      --analysis FILE    writes the analysis file of the game\n"
+           "  bench [--games N] [--turns T]\n"
+           "      Plays N games (1 to " +
+           std::to_string(kMaxBenchGames) +
+           ", default 20) of at most T turns\n"
+           "      (1 to " +
+           maxTurns +
+           ", default 400); prints their signature and timing.\n"
+           "  tournament [OPTIONS]\n"
+           "      Plays every profile as the Questioner's side against every other, on every\n"
+           "      board, and prints the ratings and the chances of a favourable answer.\n"
+           "      --profiles CODES   two or more profiles, 2 to 8 (default 2345678)\n"
+           "      --boards LETTERS   some of W A E F (default WAEF)\n"
+           "      --games N          games per pairing and board, 1 to " +
+           std::to_string(kMaxGamesPerPairing) +
+           " (default 10)\n"
+           "      --turns N          the turn limit, 1 to " +
+           std::to_string(kMaxTournamentTurns) +
+           " (default 400)\n"
+           "      --seed N           the base seed, 0 to 4294967295 (default 1)\n"
+           "      --threads N        1 to " +
+           std::to_string(kMaxThreads) +
+           " (default: every core)\n"
+           "      --csv FILE, --json FILE, --svg FILE   the raw results and the chart\n"
+           "  help, --help, -h\n"
+           "      This text.\n"
+           "\n"
+           "GAME.vae is a saved game of any board, at most " +
+           std::to_string(kMaxSavedGameBytes) +
+           " bytes.\n"
+           "Only regular files are read or replaced; a replaced file is either the old one\n"
+           "or the whole new one.\n"
+           "Exit status: 0 success, 2 bad usage or a bad file, 3 no legal move (choose).\n";
+}
 
 }  // namespace
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     if (argc < 2) {
-        err << kUsage << "\n";
+        err << "Give a sub-command; vaeloric-sim --help lists them.\n";
         return 2;
     }
     const std::string command = argv[1];
+    if (command == "help" || command == "--help" || command == "-h") {
+        out << Usage();
+        out.flush();
+        return 0;
+    }
     const TArguments args(argv + 2, argv + argc);
     // The output is collected first so that a failure never leaves a partial
     // result on standard output.
@@ -42,9 +110,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
             status = RunPlay(args, text);
         else if (command == "bench")
             status = RunBench(args, text);
+        else if (command == "tournament")
+            status = RunTournament(args, text);
         else
-            throw TUsageError("Unknown sub-command '" + command +
-                              "'; use legal, choose, status, read, play or bench.");
+            throw TUsageError(
+                "Unknown sub-command '" + command +
+                "'; use legal, choose, status, read, play, bench, tournament or help.");
     } catch (const TUsageError& error) {
         err << error.what() << "\n";
         return 2;

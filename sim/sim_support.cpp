@@ -1,6 +1,6 @@
 #include "sim/sim_support.h"
 
-#include <fstream>
+#include "flow/safe_file.h"
 
 namespace vaeloric::sim {
 
@@ -49,29 +49,24 @@ std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::u
     return value;
 }
 
-long ParseCount(const std::string& text, const char* what, long limit, long lowest) {
+long ParseCount(const std::string& text, const char* what, long limit, long least) {
     bool valid = !text.empty() && text.size() <= 9;
     for (char c : text) valid = valid && c >= '0' && c <= '9';
     const long value = valid ? std::stol(text) : 0;
-    if (!valid || value < lowest || value > limit) {
+    if (!valid || value < least || value > limit) {
         throw TUsageError(std::string(what) + " must be a whole number from " +
-                          std::to_string(lowest) + " to " + std::to_string(limit) + ", not '" +
+                          std::to_string(least) + " to " + std::to_string(limit) + ", not '" +
                           text + "'.");
     }
     return value;
 }
 
 void LoadGameFile(const std::string& path, TSavedGame& game) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw TUsageError("Cannot open the saved game '" + path + "'.");
     std::string bytes;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > kMaxSavedGameBytes) break;
-        if (!in) break;
-    }
-    if (in.bad()) throw TUsageError("Cannot read the saved game '" + path + "'.");
+    const TFileOutcome read = ReadRegularFile(path, kMaxSavedGameBytes + 1, bytes);
+    if (read == TFileOutcome::NotRegular)
+        throw TUsageError("'" + path + "' is not a regular file; nothing was read.");
+    if (read != TFileOutcome::Done) throw TUsageError("Cannot open the saved game '" + path + "'.");
     const TLoadResult result = ParseSavedGame(bytes, kAnyBoard, game);
     if (!result.Loaded()) {
         std::string reason = result.message;

@@ -16,6 +16,12 @@ class TUsageError : public std::runtime_error {
     explicit TUsageError(const std::string& sentence) : std::runtime_error(sentence) {}
 };
 
+// The numeric limits of the options, which the usage states.
+inline constexpr long kMaxTurns = 100000000;
+inline constexpr long kMaxBenchGames = 1000000;
+// std::minstd_rand takes its seed modulo its modulus.
+inline constexpr std::uint64_t kSeedModulus = 2147483647;
+
 // "red", "black", "yellow", "blue" for armies 1..4.
 const char* ColourName(std::int32_t army);
 // "E2-E4".
@@ -30,8 +36,8 @@ std::int32_t ParseComputerCode(const std::string& text, const char* option);
 // A non-negative decimal integer of any length, reduced modulo the modulus
 // (so that a seed may be reduced as std::minstd_rand reduces it).
 std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::uint64_t modulus);
-// A count from lowest (1 unless given) up to the limit.
-long ParseCount(const std::string& text, const char* what, long limit, long lowest = 1);
+// A count from `least` (0 or 1) up to the limit.
+long ParseCount(const std::string& text, const char* what, long limit, long least = 1);
 
 // The whole-game activations as the saved game prints them, one a line.
 std::string ActivationLines(const std::array<float, kUnitCount>& activations);

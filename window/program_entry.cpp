@@ -8,6 +8,7 @@
 #include "flow/command_line.h"
 #include "flow/game_session.h"
 #include "window/koravin_app.h"
+#include "window/termination_request.h"
 
 namespace vaeloric {
 
@@ -43,6 +44,7 @@ int RunBoardProgram(int argc, char** argv, char boardLetter) {
             game.setup.status[2] = boardLetter;
             break;
         case TStartMode::Reload:
+            game.reloadPath = ReloadPath(argv[1]);
             break;
         case TStartMode::Launcher:
             ParseLauncherArgument(argv[1], boardLetter, game.setup);
@@ -63,6 +65,7 @@ int RunBoardProgram(int argc, char** argv, char boardLetter) {
     }
 
     TKoravinApp app(argc, argv, game);
+    InstallTerminationRequest(&app);
     try {
         return app.Run();
     } catch (const std::exception& error) {

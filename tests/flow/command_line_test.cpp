@@ -1,8 +1,9 @@
+#include "flow/command_line.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "flow/command_line.h"
 #include "flow/seats.h"
 
 namespace vaeloric {
@@ -25,6 +26,8 @@ TEST(StartMode, ArgumentCountAndStarDecide) {
     EXPECT_EQ(DecideStartMode(1, star), TStartMode::Reload);
     EXPECT_EQ(DecideStartMode(1, starMore), TStartMode::Reload);
     EXPECT_EQ(DecideStartMode(1, launcher), TStartMode::Launcher);
+    EXPECT_EQ(ReloadPath("*"), "");
+    EXPECT_EQ(ReloadPath("*/tmp/a b.vae"), "/tmp/a b.vae");
 }
 
 TEST(LauncherArgument, FieldsSeatsAndNames) {

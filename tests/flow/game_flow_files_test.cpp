@@ -188,5 +188,25 @@ TEST_F(Reload, EveryRefusalShowsItsMessageAndTheOpenDialogAgain) {
     EXPECT_EQ(Board().armyToMove, 1);
 }
 
+// `*` with a path: the file is loaded without the open dialog; a refused one
+// gets its message and then the dialog.
+TEST_F(Reload, APathAfterTheStarIsLoadedOrRefusedLikeAChosenFile) {
+    const std::string good = SavedGame();
+    reloadPath = good;
+    Start(TStartMode::Reload);
+    EXPECT_EQ(layer.events, (std::vector<std::string>{"control panel"}));
+    EXPECT_EQ(controller->FileName(), good);
+    EXPECT_EQ(layer.title, kCaption);
+
+    reloadPath = WriteText("wrong.vae", "x\r\n");
+    layer = TFakeWindowLayer{};
+    layer.openScript = {good};
+    Start(TStartMode::Reload);
+    ASSERT_EQ(layer.boxes.size(), 1u);
+    EXPECT_EQ(layer.boxes[0], (TMessageBox{"Wrong file type", "Incorrect File"}));
+    EXPECT_EQ(layer.events[2], "open dialog:" + reloadPath);
+    EXPECT_EQ(controller->FileName(), good);
+}
+
 }  // namespace
 }  // namespace vaeloric::testing

@@ -61,12 +61,14 @@ class GameFlow : public ::testing::Test {
         game = std::make_unique<TGameSession>();
         game->mode = mode;
         game->boardLetter = boardLetter;
+        game->reloadPath = reloadPath;
         if (mode == TStartMode::Launcher) ParseLauncherArgument(argument, boardLetter, game->setup);
         controller = std::make_unique<TGameController>(layer, *game);
         controller->SeedDice(7);
         controller->PlaceBoard(800);
         EXPECT_FALSE(controller->ReadyToDraw());  // the first paint sets up
     }
+    std::string reloadPath;  // what follows the `*` in reload mode
     void StartLauncher(const std::string& argument = kAllHuman) {
         Start(TStartMode::Launcher, argument);
     }

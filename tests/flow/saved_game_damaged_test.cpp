@@ -147,5 +147,24 @@ TEST(SavedGameDamaged, OddBytesNeverLoadHalfAGame) {
     EXPECT_TRUE(ParseSavedGame(padded, 'W', game).Loaded());
 }
 
+TEST(SavedGameDamaged, AFileCutBeforeAnySectionIsRefused) {
+    const TLines good = SplitLines(Format(MidGame('W'), 'W'));
+    int cuts = 0;
+    for (std::size_t line = 0; line < good.size(); ++line) {
+        if (good[line].empty() || good[line].front() != '[') continue;
+        ++cuts;
+        for (const char* end : {"\r\n", "\n"}) {
+            TSavedGame game;
+            const TLoadResult result = ParseSavedGame(
+                JoinLines(TLines(good.begin(), good.begin() + line), end), 'W', game);
+            EXPECT_EQ(result.outcome, TLoadOutcome::Damaged) << good[line];
+            EXPECT_NE(result.message.find("ends before its [BOARDSTATE] section"),
+                      std::string::npos)
+                << good[line] << ": " << result.message;
+        }
+    }
+    EXPECT_EQ(cuts, 10);
+}
+
 }  // namespace
 }  // namespace vaeloric

@@ -42,7 +42,7 @@ TEST(SimUsage, BadUsageAndBadFilesGiveOneSentenceAndStatusTwo) {
         {"play", "--seats", "fq"},
         {"play", "--questioner", "1"},
         {"play", "--seed", "-1"},
-        {"play", "--turns", "-1"},
+        {"play", "--turns", "100000001"},
         {"play", "--turns"},
         {"play", "--colour", "red"},
         {"bench", "--games", "x"},

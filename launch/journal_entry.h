@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "launch/outcome.h"
+
+namespace vaeloric {
+
+// One question asked, as the journal keeps it.
+struct TJournalEntry {
+    std::int64_t id = 0;
+    std::string askedAt;  // local time, "2026-12-08 21:30"
+    std::string question;
+    std::string questionerName;
+    std::string element;     // "Fire"
+    std::string ptahSquare;  // "C3"
+    std::string players;     // one line per seat, as SeatSummary writes them
+    TOutcome outcome = TOutcome::InProgress;
+    std::string analysis;
+    std::string note;       // why there is no answer, if there is none
+    std::string savedGame;  // path of the game file, if one is known
+};
+
+// "Ann leads Fire (red), moves first" and one line for every other seat.
+std::string SeatSummary(const std::vector<std::string>& lines);
+
+// Whether the question or the answer contains every word of `query`,
+// ignoring the case of A to Z. An empty query matches everything.
+bool EntryMatches(const TJournalEntry& entry, const std::string& query);
+
+// The whole reading as plain text (copying, the text file, the PDF).
+std::string ReadingText(const TJournalEntry& entry);
+
+// Every entry, in the order given, as one Markdown document or as CSV
+// (RFC 4180: quoted fields, CR LF rows, a header row).
+std::string ExportMarkdown(const std::vector<TJournalEntry>& entries);
+std::string ExportCsv(const std::vector<TJournalEntry>& entries);
+
+}  // namespace vaeloric

@@ -1,0 +1,151 @@
+#include "launcher/answer_page.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "launch/elements.h"
+#include "launcher/reading_export.h"
+
+namespace vaeloric {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString ElementColour(const std::string& elementName) {
+    for (TQuestionElement element : kQuestionElements)
+        if (elementName == ElementInfo(element).name) return ElementInfo(element).colour;
+    return "#444444";
+}
+
+}  // namespace
+
+TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
+    question_ = new QLabel;
+    question_->setWordWrap(true);
+    question_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont questionFont = question_->font();
+    questionFont.setPointSizeF(questionFont.pointSizeF() * 1.5);
+    questionFont.setItalic(true);
+    question_->setFont(questionFont);
+    asked_ = new QLabel;
+    answer_ = new QLabel;
+    answer_->setWordWrap(true);
+    answer_->setAlignment(Qt::AlignCenter);
+    answer_->setAccessibleName("Answer");
+    note_ = new QLabel;
+    note_->setWordWrap(true);
+    players_ = new QLabel;
+    players_->setWordWrap(true);
+    analysis_ = new QTextEdit;
+    analysis_->setReadOnly(true);
+    analysis_->setAccessibleName("Analysis");
+
+    auto* copy = new QPushButton("Copy");
+    auto* pdf = new QPushButton("Save as PDF…");
+    auto* text = new QPushButton("Save as text…");
+    auto* again = new QPushButton("Ask another question");
+    again->setDefault(true);
+    auto* journal = new QPushButton("Journal");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(again);
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(pdf);
+    buttons->addWidget(text);
+    buttons->addWidget(journal);
+
+    auto* details = new QHBoxLayout;
+    auto* side = new QVBoxLayout;
+    side->addWidget(new QLabel("<b>Players</b>"));
+    side->addWidget(players_);
+    side->addStretch();
+    details->addLayout(side, 1);
+    auto* reading = new QVBoxLayout;
+    reading->addWidget(new QLabel("<b>The network's analysis of the whole game</b>"));
+    reading->addWidget(analysis_, 1);
+    details->addLayout(reading, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question_);
+    layout->addWidget(asked_);
+    layout->addSpacing(8);
+    layout->addWidget(answer_);
+    layout->addWidget(note_);
+    layout->addSpacing(8);
+    layout->addLayout(details, 1);
+    layout->addLayout(buttons);
+
+    connect(copy, &QPushButton::clicked, this, &TAnswerPage::Copy);
+    connect(pdf, &QPushButton::clicked, this, &TAnswerPage::SavePdf);
+    connect(text, &QPushButton::clicked, this, &TAnswerPage::SaveText);
+    connect(again, &QPushButton::clicked, this, &TAnswerPage::AskAnotherRequested);
+    connect(journal, &QPushButton::clicked, this, &TAnswerPage::JournalRequested);
+}
+
+QString TAnswerPage::AnswerText() const {
+    return answer_->text();
+}
+
+void TAnswerPage::Show(const TJournalEntry& entry) {
+    entry_ = entry;
+    question_->setText("“" + Q(entry.question) + "”");
+    asked_->setText(
+        QString("Asked by %1 on %2 — %3 board, Ptah square %4")
+            .arg(Q(entry.questionerName), Q(entry.askedAt), Q(entry.element), Q(entry.ptahSquare)));
+    const bool decided =
+        entry.outcome == TOutcome::Favourable || entry.outcome == TOutcome::Unfavourable;
+    QFont font = answer_->font();
+    font.setBold(true);
+    font.setPointSizeF(QApplication::font().pointSizeF() * (decided ? 3.2 : 1.6));
+    answer_->setFont(font);
+    answer_->setText(decided ? Q(OutcomeHeadline(entry.outcome)).toUpper()
+                             : Q(OutcomeHeadline(entry.outcome)));
+    const QString colour = decided ? ElementColour(entry.element) : QString("#555555");
+    answer_->setStyleSheet(QString("color: %1; border: 3px solid %1; border-radius: 8px; "
+                                   "padding: 10px;")
+                               .arg(colour));
+    const std::string note = decided ? OutcomeSentence(entry.outcome) : entry.note;
+    note_->setText(Q(note));
+    note_->setAlignment(decided ? Qt::AlignCenter : Qt::AlignLeft);
+    note_->setVisible(!note.empty());
+    players_->setText(Q(entry.players));
+    analysis_->setPlainText(entry.analysis.empty() ? QString("(No analysis was written.)")
+                                                   : Q(entry.analysis));
+}
+
+void TAnswerPage::Copy() {
+    QApplication::clipboard()->setText(Q(ReadingText(entry_)));
+}
+
+void TAnswerPage::SavePdf() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Save the reading as PDF",
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/reading.pdf",
+        "PDF files (*.pdf)");
+    if (path.isEmpty()) return;
+    if (const QString problem = SaveReadingPdf(entry_, path); !problem.isEmpty())
+        QMessageBox::warning(this, "Vaeloric Chess", problem);
+}
+
+void TAnswerPage::SaveText() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Save the reading as text",
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/reading.txt",
+        "Text files (*.txt)");
+    if (path.isEmpty()) return;
+    if (const QString problem = SaveReadingText(entry_, path); !problem.isEmpty())
+        QMessageBox::warning(this, "Vaeloric Chess", problem);
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,34 @@
+#include "launcher/launcher_app.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "launcher/launcher_window.h"
+#include "render/pictures/picture_catalogue.h"
+
+namespace vaeloric {
+
+int RunLauncher(int argc, char** argv) {
+#if defined(__linux__) || defined(__unix__)
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    if (!set("QT_QPA_PLATFORM") && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
+        std::cerr << "There is no display to open the Vaeloric Chess window on.\n";
+        return 1;
+    }
+#endif
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Vaeloric Chess");
+    QApplication::setOrganizationName("vaeloric");
+    QApplication::setDesktopFileName("vaeloric");
+    const TPictureCatalogue pictures('F');
+    QApplication::setWindowIcon(pictures.Icon());
+    TLauncherWindow window;
+    window.show();
+    return app.exec();
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,256 @@
+#include "launcher/launcher_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "launcher/answer_page.h"
+#include "launcher/ask_page.h"
+#include "launcher/board_runner.h"
+#include "launcher/journal_page.h"
+
+namespace vaeloric {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string Now() {
+    return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
+}
+
+// A file of its own for every game, so that two games never share one.
+QString FreshAnalysisPath() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (state.isEmpty()) state = QDir::homePath() + "/.local/state";
+    const QString folder = state + "/vaeloric/games";
+    QDir().mkpath(folder);
+    static int counter = 0;
+    const QString path = QString("%1/answer-%2-%3-%4.txt")
+                             .arg(folder, QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss"))
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(++counter);
+    QFile::remove(path);
+    return path;
+}
+
+}  // namespace
+
+TLauncherWindow::TLauncherWindow(const QString& journalPath, QWidget* parent)
+    : QMainWindow(parent), dice_(std::random_device{}()) {
+    setWindowTitle("Vaeloric Chess");
+    runner_ = new TBoardRunner(this);
+    pages_ = new QStackedWidget;
+    ask_ = new TAskPage;
+    answer_ = new TAnswerPage;
+    journal_ = new TJournalPage(store_);
+    pages_->addWidget(ask_);
+    pages_->addWidget(BuildProgressPage());
+    pages_->addWidget(answer_);
+    pages_->addWidget(journal_);
+    setCentralWidget(pages_);
+    resize(1100, 720);
+
+    connect(ask_, &TAskPage::AskRequested, this, &TLauncherWindow::AskQuestion);
+    connect(ask_, &TAskPage::ContinueRequested, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, "Continue a saved game", QString(),
+                                                          "Vaeloric files (*.vae)");
+        if (!path.isEmpty()) ContinueSavedGame(path);
+    });
+    connect(ask_, &TAskPage::DemonstrationRequested, this, &TLauncherWindow::PlayDemonstration);
+    connect(ask_, &TAskPage::JournalRequested, this, [this] { ShowPage(TPage::Journal); });
+    connect(answer_, &TAnswerPage::AskAnotherRequested, this, [this] { ShowPage(TPage::Ask); });
+    connect(answer_, &TAnswerPage::JournalRequested, this, [this] { ShowPage(TPage::Journal); });
+    connect(journal_, &TJournalPage::BackRequested, this,
+            [this] { ShowPage(runner_->Running() ? TPage::Progress : TPage::Ask); });
+    connect(journal_, &TJournalPage::OpenRequested, this, [this](const TJournalEntry& entry) {
+        answer_->Show(entry);
+        ShowPage(TPage::Answer);
+    });
+    connect(runner_, &TBoardRunner::Ended, this, &TLauncherWindow::OnEnded);
+
+    if (!store_.Open(journalPath))
+        ask_->ShowProblem(store_.Message());
+    else {
+        if (!store_.Message().isEmpty()) QMessageBox::warning(this, "Journal", store_.Message());
+        // Games that were still running when the launcher last closed.
+        for (TJournalEntry entry : store_.List()) {
+            if (entry.outcome != TOutcome::InProgress) continue;
+            entry.outcome = TOutcome::Failed;
+            entry.note =
+                "The launcher was closed while this game was played, so its answer was "
+                "not read.";
+            store_.Update(entry);
+        }
+    }
+    LoadSettings();
+}
+
+TLauncherWindow::~TLauncherWindow() = default;
+
+QWidget* TLauncherWindow::BuildProgressPage() {
+    progress_ = new QWidget;
+    auto* title = new QLabel("<h1>Game in progress</h1>");
+    progressText_ = new QLabel;
+    progressText_->setWordWrap(true);
+    auto* stop = new QPushButton("End the game early");
+    stop->setToolTip("Asks the board program to close, as its close box would.");
+    auto* journal = new QPushButton("Journal");
+    auto* layout = new QVBoxLayout(progress_);
+    layout->addStretch();
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(progressText_, 0, Qt::AlignHCenter);
+    layout->addSpacing(20);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(stop);
+    buttons->addWidget(journal);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    layout->addStretch();
+    connect(stop, &QPushButton::clicked, runner_, &TBoardRunner::RequestClose);
+    connect(journal, &QPushButton::clicked, this, [this] { ShowPage(TPage::Journal); });
+    return progress_;
+}
+
+TLauncherWindow::TPage TLauncherWindow::CurrentPage() const {
+    return static_cast<TPage>(pages_->currentIndex());
+}
+
+void TLauncherWindow::ShowPage(TPage page) {
+    if (page == TPage::Journal) journal_->Reload();
+    pages_->setCurrentIndex(static_cast<int>(page));
+}
+
+void TLauncherWindow::AskQuestion() {
+    TQuestionForm form = ask_->Form();
+    if (const std::string problem = CheckQuestionForm(form); !problem.empty()) {
+        ask_->ShowProblem(Q(problem));
+        return;
+    }
+    const TPtahChoice square = form.ptah.Chosen() ? form.ptah : ThrowPtahSquare(dice_);
+    SaveSettings();
+    Start(QuestionRequest(form, square, Now()));
+}
+
+void TLauncherWindow::ContinueSavedGame(const QString& path) {
+    TGameRequest request;
+    if (const std::string problem = SavedGameRequest(path.toStdString(), Now(), request);
+        !problem.empty()) {
+        ask_->ShowProblem(Q(problem));
+        ShowPage(TPage::Ask);
+        return;
+    }
+    Start(request);
+}
+
+void TLauncherWindow::PlayDemonstration() {
+    Start(DemonstrationRequest(ask_->Form().element));
+}
+
+void TLauncherWindow::Start(const TGameRequest& request) {
+    if (runner_->Running()) return;
+    const QString program = TBoardRunner::FindProgram(Q(request.program));
+    if (program.isEmpty()) {
+        ask_->ShowProblem("The board program " + Q(request.program) +
+                          " was not found beside the launcher or on the PATH.");
+        return;
+    }
+    current_ = request;
+    analysisPath_ = request.demonstration ? QString() : FreshAnalysisPath();
+    if (!request.demonstration && !store_.Insert(current_.entry))
+        ask_->ShowProblem(store_.Message() + " The game is played all the same.");
+    QStringList arguments;
+    for (const std::string& argument : request.arguments) arguments << Q(argument);
+    ask_->ShowProblem({});
+    ask_->SetStartEnabled(false);
+    progressText_->setText(
+        request.demonstration
+            ? "The " + Q(request.program) +
+                  " board is open in its own window, without a "
+                  "question. Close it to come back here."
+            : "“" + Q(request.entry.question) + "”\n\nThe " + Q(request.entry.element) +
+                  " board (" + Q(request.program) +
+                  ") is open in its own window. Play the game there: its answer will appear "
+                  "here when the game ends.");
+    ShowPage(TPage::Progress);
+    runner_->Start(program, arguments, analysisPath_);
+}
+
+void TLauncherWindow::OnEnded(const TProcessEnd& end) {
+    ask_->SetStartEnabled(true);
+    if (current_.demonstration) {
+        ShowPage(TPage::Ask);
+        emit GameEnded();
+        return;
+    }
+    const TGameEnd result = JudgeGameEnd(end, analysisPath_.toStdString(), current_.program);
+    QFile::remove(analysisPath_);
+    if (result.reading.outcome == TOutcome::Cancelled) {
+        // The reload was given up in the open dialog: nothing was asked.
+        store_.Remove(current_.entry.id);
+        ShowPage(TPage::Ask);
+        emit GameEnded();
+        return;
+    }
+    RecordGameEnd(result, current_.entry);
+    if (!store_.Update(current_.entry)) {
+        if (!current_.entry.note.empty()) current_.entry.note += ' ';
+        current_.entry.note += store_.Message().toStdString();
+    }
+    answer_->Show(current_.entry);
+    ShowPage(TPage::Answer);
+    emit GameEnded();
+}
+
+void TLauncherWindow::closeEvent(QCloseEvent* event) {
+    if (runner_->Running() &&
+        QMessageBox::question(this, "Vaeloric Chess",
+                              "A game is still being played. If the launcher closes now, its "
+                              "answer will not be shown or kept. Close anyway?") !=
+            QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TLauncherWindow::LoadSettings() {
+    QSettings settings;
+    TQuestionForm form;
+    form.questionerName = settings.value("questioner").toString().toStdString();
+    form.element = ElementFromKey(settings.value("element", "fire").toString().toStdString());
+    const std::int32_t defaults[5] = {0, 0, 2, 8, 3};
+    for (int seat = 2; seat <= 4; ++seat) {
+        const QString key = QString("seat%1/").arg(seat);
+        form.seats[seat].code = settings.value(key + "code", defaults[seat]).toInt();
+        form.seats[seat].name = settings.value(key + "name").toString().toStdString();
+    }
+    ask_->SetForm(form);
+}
+
+void TLauncherWindow::SaveSettings() const {
+    QSettings settings;
+    const TQuestionForm form = ask_->Form();
+    settings.setValue("questioner", Q(form.questionerName));
+    settings.setValue("element", Q(ElementKey(form.element)));
+    for (int seat = 2; seat <= 4; ++seat) {
+        const QString key = QString("seat%1/").arg(seat);
+        settings.setValue(key + "code", form.seats[seat].code);
+        settings.setValue(key + "name", Q(form.seats[seat].name));
+    }
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMainWindow>
+#include <random>
+
+#include "launch/game_request.h"
+#include "launcher/journal_store.h"
+
+class QLabel;
+class QStackedWidget;
+
+namespace vaeloric {
+
+class TAnswerPage;
+class TAskPage;
+class TBoardRunner;
+class TJournalPage;
+
+// The launcher's one window: the question page, "game in progress", the
+// answer and the journal. It starts one board program at a time and never
+// waits for it.
+class TLauncherWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TLauncherWindow(const QString& journalPath = TJournalStore::DefaultPath(),
+                             QWidget* parent = nullptr);
+    ~TLauncherWindow() override;
+
+    enum class TPage { Ask, Progress, Answer, Journal };
+    TPage CurrentPage() const;
+
+    TAskPage& AskPage() { return *ask_; }
+    TAnswerPage& AnswerPage() { return *answer_; }
+    TJournalPage& JournalPage() { return *journal_; }
+    TBoardRunner& Runner() { return *runner_; }
+    TJournalStore& Journal() { return store_; }
+
+    // The three ways to start a game; each shows its refusal on the page.
+    void AskQuestion();
+    void ContinueSavedGame(const QString& path);
+    void PlayDemonstration();
+
+  signals:
+    // A game ended and its page is shown (or the question page, quietly).
+    void GameEnded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* BuildProgressPage();
+    void Start(const TGameRequest& request);
+    void OnEnded(const TProcessEnd& end);
+    void ShowPage(TPage page);
+    void LoadSettings();
+    void SaveSettings() const;
+
+    TJournalStore store_;
+    TBoardRunner* runner_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    TAskPage* ask_ = nullptr;
+    QWidget* progress_ = nullptr;
+    QLabel* progressText_ = nullptr;
+    TAnswerPage* answer_ = nullptr;
+    TJournalPage* journal_ = nullptr;
+    TGameRequest current_;
+    QString analysisPath_;
+    std::mt19937 dice_;
+};
+
+}  // namespace vaeloric

@@ -1,0 +1,5 @@
+#include "launcher/launcher_app.h"
+
+int main(int argc, char** argv) {
+    return vaeloric::RunLauncher(argc, argv);
+}

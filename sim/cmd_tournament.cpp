@@ -1,0 +1,70 @@
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <iostream>
+
+#include "flow/safe_file.h"
+#include "sim/commands.h"
+#include "sim/sim_support.h"
+#include "sim/tournament/options.h"
+#include "sim/tournament/progress.h"
+#include "sim/tournament/result_files.h"
+#include "sim/tournament/svg_chart.h"
+
+namespace vaeloric::sim {
+
+namespace {
+
+constexpr int kInterruptedStatus = 130;  // as a shell reports death by SIGINT
+
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void OnInterrupt(int) {
+    interrupted.store(true);
+}
+
+// Ctrl+C stops the tournament after the games under way; the results so far
+// are still reported. The previous handler is back when this goes.
+class TInterruptGuard {
+  public:
+    TInterruptGuard() : previous_(std::signal(SIGINT, OnInterrupt)) { interrupted = false; }
+    ~TInterruptGuard() { std::signal(SIGINT, previous_); }
+    TInterruptGuard(const TInterruptGuard&) = delete;
+    TInterruptGuard& operator=(const TInterruptGuard&) = delete;
+
+  private:
+    void (*previous_)(int);
+};
+
+void WriteResultFile(const std::string& path, const std::string& contents, const char* what) {
+    if (!path.empty() && !SafeWriteFile(path, contents))
+        throw TUsageError(std::string("Cannot write the ") + what + " '" + path + "'.");
+}
+
+}  // namespace
+
+int RunTournament(const TArguments& args, std::string& out) {
+    const TTournamentOptions options = ParseTournamentOptions(args);
+    const long total = options.plan.GameCount();
+    const bool showProgress = isatty(STDERR_FILENO) != 0;
+    TTournamentRun run;
+    {
+        const TInterruptGuard guard;
+        run = PlayTournament(
+            options.plan, options.threads, interrupted, [&](long done, double seconds) {
+                if (!showProgress) return;
+                std::cerr << "\r" << ProgressLine(done, total, seconds) << "\x1b[K" << std::flush;
+            });
+        if (showProgress) std::cerr << "\r\x1b[K" << std::flush;
+    }
+    const TTournamentReport report = MakeReport(options.plan, std::move(run), options.threads);
+    WriteResultFile(options.csvPath, ResultsCsv(report), "CSV file");
+    WriteResultFile(options.jsonPath, ResultsJson(report), "JSON file");
+    WriteResultFile(options.svgPath, RatingChartSvg(report), "chart");
+    out += ReportText(report);
+    return report.run.stopped ? kInterruptedStatus : 0;
+}
+
+}  // namespace vaeloric::sim

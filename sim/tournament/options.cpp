@@ -1,0 +1,110 @@
+#include "sim/tournament/options.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <thread>
+
+#include "sim/sim_support.h"
+
+namespace vaeloric::sim {
+
+namespace {
+
+std::string Value(const TArguments& args, std::size_t& i) {
+    if (i + 1 >= args.size()) throw TUsageError("The option " + args[i] + " needs a value.");
+    return args[++i];
+}
+
+std::vector<std::int32_t> ParseProfiles(const std::string& text) {
+    std::vector<std::int32_t> profiles;
+    bool valid = true;
+    for (char c : text) {
+        if (c == ',') continue;
+        const std::int32_t code = c - '0';
+        valid = valid && c >= '2' && c <= '8' &&
+                std::find(profiles.begin(), profiles.end(), code) == profiles.end();
+        profiles.push_back(code);
+    }
+    if (!valid || profiles.size() < 2) {
+        throw TUsageError(
+            "--profiles needs two to seven different player codes from 2 to 8"
+            " (such as 2357 or 2,3,5,7), not '" +
+            text + "'.");
+    }
+    return profiles;
+}
+
+std::string ParseBoards(const std::string& text) {
+    bool valid = !text.empty();
+    for (std::size_t i = 0; i < text.size(); ++i)
+        valid = valid && std::string("WAEF").find(text[i]) != std::string::npos &&
+                text.find(text[i]) == i;
+    if (!valid) {
+        throw TUsageError("--boards needs different board letters from W, A, E and F, not '" +
+                          text + "'.");
+    }
+    return text;
+}
+
+std::uint64_t ParseBaseSeed(const std::string& text) {
+    bool valid = !text.empty() && text.size() <= 10;
+    for (char c : text) valid = valid && c >= '0' && c <= '9';
+    if (!valid || std::stoull(text) > 4294967295ull) {
+        throw TUsageError("--seed must be a whole number from 0 to 4294967295, not '" + text +
+                          "'.");
+    }
+    return std::stoull(text);
+}
+
+// Checked before the games so that a long run is not lost to a typing error.
+std::string OutputPath(const std::string& option, const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path target(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (path.empty() || fs::is_directory(target, error) || !fs::is_directory(folder, error)) {
+        throw TUsageError(option + " needs a file in an existing folder, not '" + path + "'.");
+    }
+    return path;
+}
+
+}  // namespace
+
+TTournamentOptions ParseTournamentOptions(const TArguments& args) {
+    TTournamentOptions options;
+    options.threads = static_cast<int>(std::clamp<unsigned>(std::thread::hardware_concurrency(), 1,
+                                                            static_cast<unsigned>(kMaxThreads)));
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--profiles")
+            options.plan.profiles = ParseProfiles(Value(args, i));
+        else if (option == "--boards")
+            options.plan.boards = ParseBoards(Value(args, i));
+        else if (option == "--games")
+            options.plan.gamesPerPairing =
+                ParseCount(Value(args, i), "--games", kMaxGamesPerPairing);
+        else if (option == "--turns")
+            options.plan.turnLimit = ParseCount(Value(args, i), "--turns", kMaxTournamentTurns);
+        else if (option == "--seed")
+            options.plan.baseSeed = ParseBaseSeed(Value(args, i));
+        else if (option == "--threads")
+            options.threads =
+                static_cast<int>(ParseCount(Value(args, i), "--threads", kMaxThreads));
+        else if (option == "--csv")
+            options.csvPath = OutputPath(option, Value(args, i));
+        else if (option == "--json")
+            options.jsonPath = OutputPath(option, Value(args, i));
+        else if (option == "--svg")
+            options.svgPath = OutputPath(option, Value(args, i));
+        else
+            throw TUsageError("Unknown option '" + option + "' for tournament.");
+    }
+    if (options.plan.GameCount() > kMaxTournamentGames) {
+        throw TUsageError("The tournament would play " + std::to_string(options.plan.GameCount()) +
+                          " games; at most " + std::to_string(kMaxTournamentGames) +
+                          " are allowed.");
+    }
+    return options;
+}
+
+}  // namespace vaeloric::sim

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "sim/commands.h"
+#include "sim/tournament/schedule.h"
+
+namespace vaeloric::sim {
+
+inline constexpr long kMaxGamesPerPairing = 1000000;
+inline constexpr long kMaxTournamentGames = 10000000;
+inline constexpr long kMaxTournamentTurns = 100000;
+inline constexpr long kMaxThreads = 256;
+
+struct TTournamentOptions {
+    TTournamentPlan plan;
+    int threads = 1;
+    std::string csvPath, jsonPath, svgPath;
+};
+
+// Checks every option; a bad one throws TUsageError with one sentence.
+TTournamentOptions ParseTournamentOptions(const TArguments& args);
+
+}  // namespace vaeloric::sim

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace vaeloric::sim {
+
+// "[#####---------------]  1234/50400 games  98.1 a second  8:21 left",
+// to be redrawn in place on a terminal.
+std::string ProgressLine(long done, long total, double seconds);
+
+}  // namespace vaeloric::sim

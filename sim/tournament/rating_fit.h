@@ -1,0 +1,32 @@
+#pragma once
+
+#include <vector>
+
+namespace vaeloric::sim {
+
+// The games of one ordered pairing: `score` counts a Questioner's-side win
+// as 1 and an unfinished game as 1/2.
+struct TPairingScore {
+    int questionerSide = 0;  // index into the profiles
+    int otherSide = 0;
+    double games = 0;
+    double score = 0;
+};
+
+// Ratings on the Elo scale with mean 1500, and the Questioner's side's
+// advantage in Elo points, each with the half width of its 95 % interval.
+struct TRatingFit {
+    std::vector<double> rating;
+    std::vector<double> ratingHalfWidth;
+    double advantage = 0;
+    double advantageHalfWidth = 0;
+};
+
+// Bradley-Terry by maximum likelihood: the Questioner's side wins with
+// probability 1 / (1 + 10^((R_other - R_questioner - advantage) / 400)).
+// Every profile also gets one drawn game against a fixed 1500 player, so
+// that a profile that won or lost every game still has a finite rating;
+// against thousands of real games it moves a rating by a fraction of a point.
+TRatingFit FitRatings(int profiles, const std::vector<TPairingScore>& pairings);
+
+}  // namespace vaeloric::sim

@@ -1,0 +1,126 @@
+#include "sim/tournament/report.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "flow/setup_record.h"
+#include "sim/tournament/statistics.h"
+
+namespace vaeloric::sim {
+
+namespace {
+
+template <typename... T>
+std::string Format(const char* format, T... values) {
+    char buffer[256];
+    std::snprintf(buffer, sizeof buffer, format, values...);
+    return buffer;
+}
+
+double Rate(long part, long whole) {
+    return whole > 0 ? static_cast<double>(part) / static_cast<double>(whole) : 0.0;
+}
+
+std::string Percent(long part, long whole) {
+    return whole > 0 ? Format("%5.1f %%", 100 * Rate(part, whole)) : std::string("    -  ");
+}
+
+std::string PercentInterval(long part, long whole) {
+    const TInterval interval =
+        WilsonInterval(static_cast<double>(part), static_cast<double>(whole));
+    return Format("%5.1f - %5.1f %%", 100 * interval.low, 100 * interval.high);
+}
+
+std::string ProfileLabel(std::int32_t code) {
+    return Format("%d %-17s", code, OpponentName(code));
+}
+
+}  // namespace
+
+std::vector<int> TTournamentReport::ByRating() const {
+    std::vector<int> order(tally.profiles.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return fit.rating[a] > fit.rating[b]; });
+    return order;
+}
+
+std::vector<int> TTournamentReport::ByChance() const {
+    std::vector<int> order(tally.profiles.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    const auto chance = [&](int i) {
+        const TResultCount& count = tally.profiles[static_cast<std::size_t>(i)].asOpponents;
+        return Rate(count.wins, count.games);
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return chance(a) > chance(b); });
+    return order;
+}
+
+TTournamentReport MakeReport(const TTournamentPlan& plan, TTournamentRun run, int threads) {
+    TTournamentReport report;
+    report.plan = plan;
+    report.run = std::move(run);
+    report.threads = threads;
+    report.tally = TallyGames(plan, report.run.games);
+    report.fit = FitRatings(static_cast<int>(plan.profiles.size()), report.tally.pairings);
+    return report;
+}
+
+std::string ReportText(const TTournamentReport& report) {
+    const TTournamentPlan& plan = report.plan;
+    const long played = static_cast<long>(report.run.games.size());
+    std::string profiles;
+    for (std::int32_t code : plan.profiles) profiles += static_cast<char>('0' + code);
+    std::string text;
+    if (report.run.stopped) {
+        text += Format("Interrupted: the tables cover the %ld games played of %ld.\n", played,
+                       plan.GameCount());
+    }
+    text += Format(
+        "Tournament: profiles %s, boards %s, %ld games per pairing and board,"
+        " turn limit %ld, seed %llu\n",
+        profiles.c_str(), plan.boards.c_str(), plan.gamesPerPairing, plan.turnLimit,
+        static_cast<unsigned long long>(plan.baseSeed));
+    text += Format("Played %ld games in %.1f s (%.1f games a second on %d thread%s)\n\n", played,
+                   report.run.seconds,
+                   report.run.seconds > 0 ? static_cast<double>(played) / report.run.seconds : 0.0,
+                   report.threads, report.threads == 1 ? "" : "s");
+
+    text +=
+        "Profile               Games    Wins  Losses  Unfinished  Win rate  95 % interval"
+        "    Rating  95 % interval\n";
+    for (int i : report.ByRating()) {
+        const TProfileTally& p = report.tally.profiles[static_cast<std::size_t>(i)];
+        const double rating = report.fit.rating[static_cast<std::size_t>(i)];
+        const double half = report.fit.ratingHalfWidth[static_cast<std::size_t>(i)];
+        text += ProfileLabel(p.code) +
+                Format(" %7ld %7ld %7ld %11ld ", p.own.games, p.own.wins, p.own.losses,
+                       p.own.unfinished) +
+                Percent(p.own.wins, p.own.games) + "  " + PercentInterval(p.own.wins, p.own.games) +
+                Format("  %6.0f  %5.0f - %4.0f\n", rating, rating - half, rating + half);
+    }
+    text += Format(
+        "Questioner's side advantage: %+.0f Elo (95 %% interval %+.0f to %+.0f)."
+        " Ratings count an unfinished game as a draw.\n\n",
+        report.fit.advantage, report.fit.advantage - report.fit.advantageHalfWidth,
+        report.fit.advantage + report.fit.advantageHalfWidth);
+
+    text += "Chance of a favourable answer with the profile as the Questioner's opponents\n";
+    text += "Opponents             Games  Favourable   Chance  95 % interval  ";
+    for (char board : plan.boards) text += Format("  %c board", board);
+    text += "\n";
+    for (int i : report.ByChance()) {
+        const TProfileTally& p = report.tally.profiles[static_cast<std::size_t>(i)];
+        text += ProfileLabel(p.code) +
+                Format(" %7ld %11ld  ", p.asOpponents.games, p.asOpponents.wins) +
+                Percent(p.asOpponents.wins, p.asOpponents.games) + "  " +
+                PercentInterval(p.asOpponents.wins, p.asOpponents.games);
+        for (const TResultCount& board : p.opponentsBoard)
+            text += "  " + Percent(board.wins, board.games);
+        text += "\n";
+    }
+    return text;
+}
+
+}  // namespace vaeloric::sim

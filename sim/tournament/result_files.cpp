@@ -1,0 +1,119 @@
+#include "sim/tournament/result_files.h"
+
+#include <cstdio>
+
+#include "flow/setup_record.h"
+#include "sim/tournament/statistics.h"
+
+namespace vaeloric::sim {
+
+namespace {
+
+const char* ResultWord(TGameResult result) {
+    switch (result) {
+        case TGameResult::Win:
+            return "win";
+        case TGameResult::Lose:
+            return "lose";
+        case TGameResult::Unfinished:
+            break;
+    }
+    return "unfinished";
+}
+
+std::string Number(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.4f", value);
+    return buffer;
+}
+
+std::string JsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string GameFields(const TPlayedGame& played) {
+    const TScheduledGame& g = played.game;
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer, "%ld,%ld,%c,%s,%d,%d,%u,%ld,%s", g.index + 1, g.round + 1,
+                  g.board, SquareName(g.ptah).c_str(), g.questionerSide, g.otherSide, g.seed,
+                  played.turns, ResultWord(played.result));
+    return buffer;
+}
+
+std::string CountJson(const TResultCount& count) {
+    const TInterval interval =
+        WilsonInterval(static_cast<double>(count.wins), static_cast<double>(count.games));
+    return "{\"games\": " + std::to_string(count.games) +
+           ", \"wins\": " + std::to_string(count.wins) +
+           ", \"losses\": " + std::to_string(count.losses) +
+           ", \"unfinished\": " + std::to_string(count.unfinished) +
+           ", \"rate_low\": " + Number(interval.low) + ", \"rate_high\": " + Number(interval.high) +
+           "}";
+}
+
+}  // namespace
+
+std::string ResultsCsv(const TTournamentReport& report) {
+    std::string csv = "game,round,board,ptah,questioner_side,other_side,seed,turns,result\n";
+    for (const TPlayedGame& played : report.run.games) csv += GameFields(played) + "\n";
+    return csv;
+}
+
+std::string ResultsJson(const TTournamentReport& report) {
+    const TTournamentPlan& plan = report.plan;
+    std::string json = "{\n  \"plan\": {\"profiles\": [";
+    for (std::size_t i = 0; i < plan.profiles.size(); ++i)
+        json += (i > 0 ? ", " : "") + std::to_string(plan.profiles[i]);
+    json += "], \"boards\": " + JsonString(plan.boards) +
+            ", \"games_per_pairing\": " + std::to_string(plan.gamesPerPairing) +
+            ", \"turn_limit\": " + std::to_string(plan.turnLimit) +
+            ", \"seed\": " + std::to_string(plan.baseSeed) + "},\n";
+    json += "  \"games_played\": " + std::to_string(report.run.games.size()) +
+            ",\n  \"interrupted\": " + (report.run.stopped ? "true" : "false") + ",\n";
+    json += "  \"questioner_advantage\": " + Number(report.fit.advantage) +
+            ",\n  \"questioner_advantage_half_width\": " + Number(report.fit.advantageHalfWidth) +
+            ",\n  \"profiles\": [\n";
+    for (std::size_t i = 0; i < report.tally.profiles.size(); ++i) {
+        const TProfileTally& p = report.tally.profiles[i];
+        json += "    {\"code\": " + std::to_string(p.code) +
+                ", \"name\": " + JsonString(OpponentName(p.code)) +
+                ", \"rating\": " + Number(report.fit.rating[i]) +
+                ", \"rating_half_width\": " + Number(report.fit.ratingHalfWidth[i]) +
+                ",\n     \"record\": " + CountJson(p.own) +
+                ",\n     \"as_opponents\": " + CountJson(p.asOpponents) +
+                ",\n     \"as_opponents_by_board\": {";
+        for (std::size_t b = 0; b < plan.boards.size(); ++b)
+            json += (b > 0 ? ", " : "") + JsonString(std::string(1, plan.boards[b])) + ": " +
+                    CountJson(p.opponentsBoard[b]);
+        json += i + 1 < report.tally.profiles.size() ? "}},\n" : "}}\n";
+    }
+    json +=
+        "  ],\n  \"games_fields\": "
+        "[\"game\", \"round\", \"board\", \"ptah\", \"questioner_side\", \"other_side\","
+        " \"seed\", \"turns\", \"result\"],\n  \"games\": [\n";
+    for (std::size_t i = 0; i < report.run.games.size(); ++i) {
+        const TPlayedGame& played = report.run.games[i];
+        const TScheduledGame& g = played.game;
+        json += "    [" + std::to_string(g.index + 1) + ", " + std::to_string(g.round + 1) + ", " +
+                JsonString(std::string(1, g.board)) + ", " + JsonString(SquareName(g.ptah)) + ", " +
+                std::to_string(g.questionerSide) + ", " + std::to_string(g.otherSide) + ", " +
+                std::to_string(g.seed) + ", " + std::to_string(played.turns) + ", " +
+                JsonString(ResultWord(played.result)) +
+                (i + 1 < report.run.games.size() ? "],\n" : "]\n");
+    }
+    json += "  ]\n}\n";
+    return json;
+}
+
+}  // namespace vaeloric::sim

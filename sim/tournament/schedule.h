@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/square.h"
+#include "sim/game_runner.h"
+
+namespace vaeloric::sim {
+
+// Which games a tournament plays: every profile as the Questioner's side
+// (Questioner and ally) against every other profile as the other side, on
+// every board, `gamesPerPairing` times.
+struct TTournamentPlan {
+    std::vector<std::int32_t> profiles{2, 3, 4, 5, 6, 7, 8};
+    std::string boards = "WAEF";
+    long gamesPerPairing = 10;
+    long turnLimit = 400;
+    std::uint64_t baseSeed = 1;
+
+    long PairCount() const;  // ordered pairs of profiles
+    long GameCount() const;
+};
+
+// One game of the plan. Its dice seed and Ptah square come from the base
+// seed and the game's own key (board, sides, round) alone, so a game is the
+// same whatever else the tournament plays and whichever thread plays it.
+struct TScheduledGame {
+    long index = 0;
+    long round = 0;
+    char board = 'W';
+    std::int32_t questionerSide = 0;
+    std::int32_t otherSide = 0;
+    TSquare ptah;
+    std::uint32_t seed = 1;  // 1..2147483646, as `play --seed` takes it
+};
+
+// Games run round by round, so an interrupted tournament is still balanced.
+TScheduledGame ScheduledGame(const TTournamentPlan& plan, long index);
+
+// The options `play` would need to replay the game.
+TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit);
+
+}  // namespace vaeloric::sim

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "sim/tournament/rating_fit.h"
+#include "sim/tournament/runner.h"
+
+namespace vaeloric::sim {
+
+struct TResultCount {
+    long games = 0;
+    long wins = 0;
+    long losses = 0;
+    long unfinished = 0;
+
+    void Add(bool won, bool lost);
+};
+
+// A profile's own record (wins and losses of its side, on either side) and,
+// as the other side, how often the Questioner's side won against it: the
+// chance of a favourable answer, over all boards and per board.
+struct TProfileTally {
+    std::int32_t code = 0;
+    TResultCount own;
+    TResultCount asOpponents;                  // wins are the Questioner's
+    std::vector<TResultCount> opponentsBoard;  // in the plan's board order
+};
+
+struct TTournamentTally {
+    std::vector<TProfileTally> profiles;  // in the plan's profile order
+    std::vector<TPairingScore> pairings;
+    long unfinished = 0;
+};
+
+TTournamentTally TallyGames(const TTournamentPlan& plan, const std::vector<TPlayedGame>& games);
+
+}  // namespace vaeloric::sim

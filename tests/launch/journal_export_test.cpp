@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "launch/journal_entry.h"
+
+namespace vaeloric {
+namespace {
+
+TJournalEntry Entry(const std::string& question, TOutcome outcome, const std::string& analysis) {
+    TJournalEntry entry;
+    entry.askedAt = "2026-12-08 21:30";
+    entry.question = question;
+    entry.questionerName = "Ann";
+    entry.element = "Water";
+    entry.ptahSquare = "C3";
+    entry.players = "Ann: Air (yellow), moves first\nDr Aldous Fenn: Water (blue)";
+    entry.outcome = outcome;
+    entry.analysis = analysis;
+    return entry;
+}
+
+TEST(Journal, SearchLooksAtQuestionAndAnswerWordByWord) {
+    const TJournalEntry entry =
+        Entry("Will the HARVEST be good?", TOutcome::Favourable, "The Tower warns.");
+    EXPECT_TRUE(EntryMatches(entry, ""));
+    EXPECT_TRUE(EntryMatches(entry, "harvest"));
+    EXPECT_TRUE(EntryMatches(entry, "  good   FAVOURABLE "));
+    EXPECT_TRUE(EntryMatches(entry, "tower"));
+    EXPECT_FALSE(EntryMatches(entry, "harvest unfavourable"));
+    EXPECT_FALSE(EntryMatches(entry, "Ann"));
+}
+
+TEST(Journal, ExportsKeepAwkwardTextIntact) {
+    const std::vector<TJournalEntry> entries = {
+        Entry("Is \"yes\", or no?\nNext", TOutcome::Unfinished, "a,b\n```\nc"),
+        Entry("*Rain* # [soon]", TOutcome::Favourable, "")};
+    const std::string csv = ExportCsv(entries);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "asked,question,questioner,element,ptah,players,outcome,analysis,note,saved game");
+    EXPECT_NE(csv.find("\"Is \"\"yes\"\", or no?\nNext\""), std::string::npos);
+    EXPECT_NE(csv.find(",\"unfinished\",\"a,b\n```\nc\","), std::string::npos);
+
+    const std::string markdown = ExportMarkdown(entries);
+    EXPECT_NE(markdown.find("## \\*Rain\\* \\# \\[soon\\]\n"), std::string::npos);
+    EXPECT_NE(markdown.find("- Answer: **Favourable**"), std::string::npos);
+    EXPECT_NE(markdown.find("```text\na,b\n` ``\nc\n```\n"), std::string::npos);
+    EXPECT_NE(markdown.find("- Dr Aldous Fenn: Water \\(blue\\)"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vaeloric

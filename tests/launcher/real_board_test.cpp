@@ -1,0 +1,42 @@
+#include <QTimer>
+
+#include "launcher/answer_page.h"
+#include "launcher/ask_page.h"
+#include "launcher/board_runner.h"
+#include "tests/launcher/launcher_fixture.h"
+
+namespace vaeloric::testing {
+namespace {
+
+using RealBoard = LauncherTest;
+
+// The Water board program itself, offscreen: a composed argument, a close
+// request once it runs, and the premature end read back from its answer.
+TEST_F(RealBoard, AGameClosedEarlyEndsPrematurely) {
+    setenv("VAELORIC_BOARD_DIR", VAELORIC_BOARDS_DIR, 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    TLauncherWindow window(JournalPath());
+    TQuestionForm form;
+    form.question = "Will the harvest be good?";
+    form.questionerName = "Ann";
+    form.element = TQuestionElement::Water;
+    form.seats[2] = {2, ""};
+    form.seats[3] = {8, ""};
+    form.seats[4] = {3, ""};
+    form.ptah = {4, 5};
+    window.AskPage().SetForm(form);
+    window.AskQuestion();
+    ASSERT_EQ(window.CurrentPage(), TLauncherWindow::TPage::Progress);
+    // Time enough for the window to come up before it is asked to close.
+    QTimer::singleShot(3000, &window, [&] { window.Runner().RequestClose(); });
+    ASSERT_TRUE(WaitForGameEnd(window, 60000));
+    const TJournalEntry entry = window.Journal().List().at(0);
+    EXPECT_EQ(entry.outcome, TOutcome::Unfinished) << entry.note;
+    EXPECT_EQ(entry.note, "");
+    EXPECT_EQ(entry.analysis, "No moves made.");
+    EXPECT_EQ(window.AnswerPage().AnswerText().toStdString(),
+              "No answer: the game was ended before it was decided");
+}
+
+}  // namespace
+}  // namespace vaeloric::testing
