@@ -99,11 +99,9 @@ class TGameController {
     bool ButtonRelease();
     void ClearPress();
     void MissGoTest();
-    void LoseTurn();
     void ComputerMove();
     void AfterMove(TSquare destination);
-    void AdvanceArmy();
-    void EndOfGameTest();
+    void EndTurn();
     void EndGame(bool won);
     bool ArmyToMoveIsHuman() const;
 
