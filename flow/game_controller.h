@@ -100,12 +100,10 @@ class TGameController {
     bool ButtonRelease();
     void ClearPress();
     void MissGoTest();
-    void LoseTurn();
     void ComputerMove();
     void NoteMove(TSquare from, TSquare to);
     void AfterMove(TSquare destination);
-    void AdvanceArmy();
-    void EndOfGameTest();
+    void EndTurn();
     void EndGame(bool won);
     bool ArmyToMoveIsHuman() const;
 
