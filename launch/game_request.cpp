@@ -8,7 +8,9 @@ namespace vaeloric {
 namespace {
 
 std::string SeatText(const TSeatLine& line) {
-    std::string text = line.player + ": " + ArmyLabel(line.army);
+    // Games saved by the headless tool carry no names.
+    std::string text =
+        (line.player.empty() ? "(no name)" : line.player) + ": " + ArmyLabel(line.army);
     if (line.seat == 1) text += ", the Questioner, moves first";
     return text;
 }
