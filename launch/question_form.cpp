@@ -42,7 +42,7 @@ std::string CheckQuestionForm(const TQuestionForm& form) {
         if (!SeatOffersPlayer(seat, choice.code))
             return which + " cannot be " + PlayerName(choice) + " in this seat.";
         if (choice.code != Human) continue;
-        if (choice.name.empty())
+        if (Blank(choice.name))
             return "Please enter a name for player " + std::to_string(seat) + ".";
         const std::string field = which + "'s name";
         if (std::string problem = CheckFieldText(choice.name, field.c_str(), kMaxNameLength);
