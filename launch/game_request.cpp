@@ -67,6 +67,7 @@ std::string SavedGameRequest(const std::string& path, const std::string& askedAt
 TGameRequest DemonstrationRequest(TQuestionElement element) {
     TGameRequest request;
     request.program = ElementInfo(element).program;
+    request.entry.element = ElementInfo(element).name;  // shown, never kept
     request.demonstration = true;
     return request;
 }
