@@ -1,5 +1,41 @@
+#include <cstdio>
+#include <cstring>
+
+#include "vaeloric_version.h"
 #include "window/program_entry.h"
 
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: %s [ARGUMENT]\n"
+    "Four-handed divination chess on the %s board.\n"
+    "\n"
+    "With no argument the program asks for the question, the names and the\n"
+    "players itself. The one ARGUMENT is either '*', which reloads a saved\n"
+    "game, or the launcher's set-up record:\n"
+    "  <rank><file><any character><question>^@<name>^@<seat 2>[<name>^@]<seat 3>[<name>^@]<seat "
+    "4>[<name>^@]\n"
+    "Seats: h human (a name follows), or a computer opponent f o r c i a q.\n"
+    "\n"
+    "The answer is written to $VAELORIC_ANALYSIS_FILE, else to\n"
+    "$XDG_STATE_HOME/vaeloric/vaelfin.tmp.\n"
+    "\n"
+    "  --help     show this text and exit\n"
+    "  --version  show the version and exit\n"
+    "See vaeloric(6) and marisel(6).\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Only the whole single argument counts, so that any other argument still
+    // reaches the game as the launcher wrote it.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s " VAELORIC_VERSION_TEXT "\n", VAELORIC_PROGRAM_NAME);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::printf(kHelp, VAELORIC_PROGRAM_NAME, VAELORIC_BOARD_ELEMENT);
+        return 0;
+    }
     return vaeloric::RunBoardProgram(argc, argv, VAELORIC_BOARD_LETTER);
 }

@@ -4,8 +4,8 @@
 
 #include "flow/analysis_file.h"
 #include "game/dice_rule.h"
+#include "game/legal_moves.h"
 #include "players/computer_move.h"
-#include "players/legal_moves.h"
 #include "reading/show_readings.h"
 
 namespace vaeloric {

@@ -162,11 +162,28 @@ void TGameController::AdvanceArmy() {
 
 void TGameController::ComputerMove() {
     layer_.SetWaitCursor(true);
-    MakeComputerMove(game_.board, game_.turn.throwValue, game_.board.armyToMove,
-                     game_.turn.lastMove);
+    const TBoard before = game_.board;
+    const std::int32_t army = game_.board.armyToMove;
+    MakeComputerMove(game_.board, game_.turn.throwValue, army, game_.turn.lastMove);
     layer_.SetWaitCursor(false);
     layer_.SetCursor(kArrowCursor);
-    AfterMove(game_.turn.lastMove.Square());
+    // The origin is the one square the move left empty.
+    const TSquare to = game_.turn.lastMove.Square();
+    TSquare from = to;
+    for (int rank = 1; rank <= 8; ++rank)
+        for (int file = 1; file <= 8; ++file)
+            if (before.GetPiece(rank, file).army == army &&
+                game_.board.GetPiece(rank, file).kind == Empty)
+                from = TSquare{static_cast<std::int16_t>(rank), file};
+    NoteMove(from, to);
+    layer_.ShowMove(from, to);
+    AfterMove(to);
+}
+
+void TGameController::NoteMove(TSquare from, TSquare to) {
+    game_.turn.moveFrom = from;
+    game_.turn.moveTo = to;
+    game_.turn.mover = game_.board.armyToMove;
 }
 
 void TGameController::AfterMove(TSquare destination) {

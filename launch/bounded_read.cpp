@@ -9,7 +9,7 @@ namespace vaeloric {
 
 std::string ReadBoundedFile(const std::string& path, std::size_t limit, std::string& bytes) {
     // One byte more than allowed tells a file that is too large.
-    switch (ReadRegularFile(path, limit + 1, bytes)) {
+    switch (ReadFileSafely(path, limit + 1, bytes)) {
         case TFileOutcome::Done:
             return bytes.size() > limit ? "it is far too large" : "";
         case TFileOutcome::NotRegular:

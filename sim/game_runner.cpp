@@ -5,9 +5,9 @@
 #include "flow/end_of_game.h"
 #include "flow/seats.h"
 #include "game/dice_rule.h"
+#include "game/legal_moves.h"
 #include "game/square.h"
 #include "players/computer_move.h"
-#include "players/legal_moves.h"
 #include "reading/show_readings.h"
 #include "sim/sim_support.h"
 
@@ -42,8 +42,7 @@ void PlayGame(const TGameOptions& options, TGame& game,
     TBoard& board = game.board;
     // Seats first: every piece takes its army's player code when it is made.
     AssignSeats(game.setUp, board);
-    const std::int32_t questioner = QuadrantArmy(options.ptahRank, options.ptahFile);
-    board.SetPlayerCode(questioner, options.questionerCode);
+    board.SetPlayerCode(SeatArmies(game.setUp).army[1], options.questionerCode);
     board.SetUp(game.setUp.status.data());
     game.turn.Reset();
     game.reading.Reset();

@@ -2,10 +2,12 @@
 
 #include <exception>
 #include <ostream>
+#include <string_view>
 
 #include "sim/commands.h"
 #include "sim/sim_support.h"
 #include "sim/tournament/options.h"
+#include "vaeloric_version.h"
 
 namespace vaeloric::sim {
 
@@ -82,6 +84,10 @@ std::string Usage() {
 }  // namespace
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        out << "vaeloric-sim " VAELORIC_VERSION_TEXT "\n";
+        return 0;
+    }
     if (argc < 2) {
         err << "Give a sub-command; vaeloric-sim --help lists them.\n";
         return 2;

@@ -35,7 +35,7 @@ TEST_F(EndOfGame, KingHoldingThePtahSquareForARoundWins) {
     EXPECT_EQ(layer.boxes.back(), (TMessageBox{"you win!", "GAME OVER"}));
     EXPECT_TRUE(layer.destroyed);
     EXPECT_TRUE(controller->Ended());
-    const std::string analysis = Contents(AnalysisPath());
+    const std::string analysis = AnalysisText();
     EXPECT_EQ(
         analysis.rfind("At the beginning of the game Ann asked:\n[Will it rain?]\n"
                        "Because you won the game it is a FAVOURABLE ANSWER to the question.\n",
@@ -58,9 +58,8 @@ TEST_F(EndOfGame, KingAttackedOnThePtahSquareLoses) {
     EXPECT_EQ(layer.BoxTexts(), (std::vector<std::string>{"you lose!"}));
     EXPECT_EQ(layer.boxes.back().title, "GAME OVER");
     EXPECT_TRUE(layer.destroyed);
-    EXPECT_NE(
-        Contents(AnalysisPath()).find("Because you lost the game it is an UNFAVOURABLE ANSWER"),
-        std::string::npos);
+    EXPECT_NE(AnalysisText().find("Because you lost the game it is an UNFAVOURABLE ANSWER"),
+              std::string::npos);
 }
 
 TEST_F(EndOfGame, DoubleCheckmateDecidesForTheQuestionersSide) {
@@ -97,8 +96,7 @@ TEST_F(EndOfGame, DoubleCheckmateDecidesForTheQuestionersSide) {
                   (std::vector<std::string>{"Dice roll prevents moving", row.notice}))
             << row.argument << " " << row.evenArmiesMated;
         EXPECT_TRUE(layer.destroyed);
-        EXPECT_NE(Contents(AnalysisPath()).find(row.won ? "FAVOURABLE" : "UNFAVOURABLE"),
-                  std::string::npos);
+        EXPECT_NE(AnalysisText().find(row.won ? "FAVOURABLE" : "UNFAVOURABLE"), std::string::npos);
     }
 }
 
@@ -136,7 +134,7 @@ TEST_F(EndOfGame, ResignOfferComesBackUntilAccepted) {
     Enter(std::nullopt);  // offered again, accepted
     EXPECT_EQ(layer.boxes.back().text.substr(0, 9), "It is unl");
     EXPECT_TRUE(layer.destroyed);
-    EXPECT_NE(Contents(AnalysisPath()).find("UNFAVOURABLE"), std::string::npos);
+    EXPECT_NE(AnalysisText().find("UNFAVOURABLE"), std::string::npos);
 }
 
 TEST_F(EndOfGame, AnalysisThatCannotBeWrittenIsReportedAndTheGameStillEnds) {
@@ -169,7 +167,7 @@ TEST_F(GameFlow, DemonstrationGamesWriteNoAnalysis) {
     layer.boxAnswers = {TBoxAnswer::Ok, TBoxAnswer::Yes};
     Enter(std::nullopt);
     EXPECT_TRUE(layer.destroyed);
-    EXPECT_EQ(Contents(AnalysisPath()), "(none)");
+    EXPECT_EQ(AnalysisText(), "(none)");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "flow/game_controller.h"
 #include "flow/game_session.h"
 #include "game/board.h"
-#include "players/legal_moves.h"
+#include "game/legal_moves.h"
 #include "tests/flow/fake_window_layer.h"
 
 namespace vaeloric::testing {
@@ -51,6 +51,14 @@ class GameFlow : public ::testing::Test {
     // The whole file, or "(none)" when there is none.
     static std::string Contents(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
+        if (!in) return "(none)";
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    // The analysis file is text: read the platform's line ends as '\n'.
+    std::string AnalysisText() const {
+        std::ifstream in(AnalysisPath());
         if (!in) return "(none)";
         std::stringstream text;
         text << in.rdbuf();

@@ -60,7 +60,7 @@ class WholeGame : public GameFlow {
         }
         if (layer.destroyed) {
             EXPECT_TRUE(kEndings.count(layer.boxes.back().text)) << layer.boxes.back().text;
-            EXPECT_NE(Contents(AnalysisPath()).find("ANSWER to the question."), std::string::npos);
+            EXPECT_NE(AnalysisText().find("ANSWER to the question."), std::string::npos);
         }
         ended += layer.destroyed ? 1 : 0;
     }

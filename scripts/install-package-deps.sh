@@ -1,0 +1,31 @@
+#!/bin/sh
+# Installs what the package and Windows checks need on top of
+# scripts/install-deps.sh: lintian and AppStream for the Debian package,
+# MinGW-w64, wine64 and the GoogleTest sources for the Windows cross build,
+# and ccache so that the package build reuses the objects of the test build.
+# With the argument "screenshots" also the tools of scripts/make-screenshots.sh.
+# Kept apart from install-deps.sh because the cross compiler and wine are
+# large and a player does not need them.
+set -eu
+
+PACKAGES="
+  lintian appstream desktop-file-utils man-db dpkg-dev ccache
+  g++-mingw-w64-x86-64-posix wine64 googletest
+"
+if [ "${1:-}" = screenshots ]; then
+  PACKAGES="$PACKAGES xvfb openbox xdotool imagemagick"
+fi
+
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+
+if [ -n "$missing" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  # shellcheck disable=SC2086
+  $SUDO apt-get install -y -q --no-install-recommends $missing
+fi
