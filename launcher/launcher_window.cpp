@@ -184,9 +184,9 @@ void TLauncherWindow::Start(const TGameRequest& request) {
     ask_->SetStartEnabled(false);
     progressText_->setText(
         request.demonstration
-            ? "The " + Q(request.program) +
-                  " board is open in its own window, without a "
-                  "question. Close it to come back here."
+            ? "The " + Q(request.entry.element) + " board (" + Q(request.program) +
+                  ") is open in its own window, without a question. Close it to come back "
+                  "here."
             : "“" + Q(request.entry.question) + "”\n\nThe " + Q(request.entry.element) +
                   " board (" + Q(request.program) +
                   ") is open in its own window. Play the game there: its answer will appear "
