@@ -29,7 +29,7 @@ extern "C" void OnInterrupt(int) {
 // are still reported. The previous handler is back when this goes.
 class TInterruptGuard {
   public:
-    TInterruptGuard() : previous_(std::signal(SIGINT, OnInterrupt)) { interrupted = false; }
+    TInterruptGuard() : previous_((interrupted = false, std::signal(SIGINT, OnInterrupt))) {}
     ~TInterruptGuard() { std::signal(SIGINT, previous_); }
     TInterruptGuard(const TInterruptGuard&) = delete;
     TInterruptGuard& operator=(const TInterruptGuard&) = delete;
