@@ -7,13 +7,15 @@ cd "$(dirname "$0")/.."
 linux_sim="${1:-build/sim/vaeloric-sim}"
 
 cmake --preset mingw
-cmake --build --preset mingw
+tests="game_tests players_tests reading_tests flow_tests sim_tests"
+# shellcheck disable=SC2086
+cmake --build --preset mingw --target vaeloric-sim $tests
 
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 export WINEPREFIX="$PWD/build-mingw/wine" WINEDEBUG=-all
-for test in build-mingw/tests/*_tests.exe; do
+for test in $tests; do
   echo "== $test"
-  "$wine" "$test" --gtest_brief=1
+  "$wine" "build-mingw/tests/$test.exe" --gtest_brief=1
 done
 
 windows=$("$wine" build-mingw/sim/vaeloric-sim.exe bench --games 2 --turns 30 | tr -d '\r' | head -1)
