@@ -11,9 +11,9 @@
 
 #include "flow/end_of_game.h"
 #include "flow/seats.h"
+#include "game/legal_moves.h"
 #include "players/computer_move.h"
 #include "players/evaluation.h"
-#include "players/legal_moves.h"
 #include "sim/game_runner.h"
 
 namespace vaeloric {

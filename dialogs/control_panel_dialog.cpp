@@ -31,11 +31,9 @@ TControlPanelDialog::TControlPanelDialog(QWidget* parent) : QFrame(parent) {
     // A click on the panel is the panel's, never a click on the board below.
     setAttribute(Qt::WA_NoMousePropagation);
 
-    const TDialogUnits units(font());
     for (const TPanelControl& control : kPanelControls) {
         const QString text = QString::fromUtf8(control.text);
         QWidget* widget = nullptr;
-        QRect place = units.Rect(control.x, control.y, control.width, control.height);
         switch (control.kind) {
             case TPanelControlKind::GroupBox:
                 widget = new QGroupBox(text, this);
@@ -43,7 +41,6 @@ TControlPanelDialog::TControlPanelDialog(QWidget* parent) : QFrame(parent) {
             case TPanelControlKind::CheckBox: {
                 auto* box = new QCheckBox(text, this);
                 box->setFocusPolicy(Qt::NoFocus);
-                place.setHeight(units.Y(kCheckBoxHeight));
                 const int command = control.command;
                 connect(box, &QCheckBox::clicked, this,
                         [this, command] { emit CommandIssued(command); });
@@ -62,9 +59,23 @@ TControlPanelDialog::TControlPanelDialog(QWidget* parent) : QFrame(parent) {
             }
         }
         widget->setObjectName(QString::number(control.id));
-        widget->setGeometry(place);
+        widget->setAccessibleName(text);
     }
+    setAccessibleName(QStringLiteral("Control panel"));
     SetReadingSwitches(kMoveReadingAtStart, kWholeReadingAtStart);
+    SetScale(1.0);
+}
+
+void TControlPanelDialog::SetScale(double scale) {
+    QFont scaled = OptionDialogFont(kControlPanelFontPoints);
+    scaled.setPointSizeF(scaled.pointSizeF() * scale);
+    setFont(scaled);
+    const TDialogUnits units(font());
+    for (const TPanelControl& control : kPanelControls) {
+        QRect place = units.Rect(control.x, control.y, control.width, control.height);
+        if (control.kind == TPanelControlKind::CheckBox) place.setHeight(units.Y(kCheckBoxHeight));
+        Control(control.id)->setGeometry(place);
+    }
     setFixedSize(units.Size(kControlPanelWidth, kControlPanelHeight));
     PlaceInParent();
 }

@@ -29,6 +29,10 @@ class TControlPanelDialog : public QFrame {
     // Moves the panel to its place in its parent, in its own dialog units.
     void PlaceInParent();
 
+    // Sizes the panel and its font for the window's zoom (1 is its own
+    // size) and places it again.
+    void SetScale(double scale);
+
   signals:
     // A control was pressed: 1750..1760.
     void CommandIssued(int command);

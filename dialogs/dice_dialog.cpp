@@ -21,7 +21,6 @@ TDiceDialog::TDiceDialog(QWidget* parent, const TDiceData& choice) : QDialog(par
     setFont(SansFont(14));
     auto* layout = new QVBoxLayout(this);
     QGroupBox* group = MakeSetupGroup("", this);
-    group->setMinimumWidth(140);  // wide enough for the title bar to show the title
     auto* column = new QVBoxLayout(group);
     auto* exclusive = new QButtonGroup(group);
     for (int i = 0; i < 6; ++i) {

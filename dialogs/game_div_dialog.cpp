@@ -6,8 +6,11 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
+#include "dialogs/options_layout.h"
 #include "dialogs/reading_scroll.h"
+#include "flow/setup_record.h"
 #include "reading/reading_record.h"
 
 namespace vaeloric {
@@ -41,23 +44,25 @@ void AddShadeLine(QWidget* parent, int x, int y, int width) {
 }  // namespace
 
 TGameDivDialog::TGameDivDialog(QWidget* parent, const std::string& text, const std::string& caption)
-    : QDialog(parent),
-      text_(text.substr(0, kMaxReadingText)),
-      caption_(caption.substr(0, kMaxReadingCaption)) {
+    : QDialog(parent), text_(text.substr(0, kMaxReadingText)), caption_(caption) {
+    CutAtCharacter(caption_, kMaxReadingCaption);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kWidth, kHeight);
+    // Wider when the caption needs it, the contents kept in the middle.
+    const int width = std::max(kWidth, CaptionWidth(QString::fromStdString(caption_)));
+    const int offset = (width - kWidth) / 2;
+    setFixedSize(width, kHeight);
     setFont(ReadingFont());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
     setPalette(palette);
     setAutoFillBackground(true);
 
-    AddShadeLine(this, 7, kTopShadeY, kWidth - 14);
-    AddShadeLine(this, 5, kBottomShadeY, kWidth - 10);
+    AddShadeLine(this, 7, kTopShadeY, width - 14);
+    AddShadeLine(this, 5, kBottomShadeY, width - 10);
 
     textArea_ = new QLabel(QString::fromStdString(text_), this);
-    textArea_->setGeometry(kTextArea);
+    textArea_->setGeometry(kTextArea.translated(offset, 0));
     textArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     textArea_->setWordWrap(true);
     textArea_->setTextFormat(Qt::PlainText);
@@ -65,7 +70,7 @@ TGameDivDialog::TGameDivDialog(QWidget* parent, const std::string& text, const s
 
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName("1760");
-    scrollBar_->setGeometry(kScrollBar);
+    scrollBar_->setGeometry(kScrollBar.translated(offset, 0));
     scrollBar_->setRange(0, ReadingScrollMax(text_));
     scrollBar_->setSingleStep(1);
     scrollBar_->setPageStep(1);
@@ -73,7 +78,7 @@ TGameDivDialog::TGameDivDialog(QWidget* parent, const std::string& text, const s
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("1");
-    ok->setGeometry(kOkButton);
+    ok->setGeometry(kOkButton.translated(offset, 0));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

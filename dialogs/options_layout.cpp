@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 
 namespace vaeloric {
 
@@ -28,7 +31,10 @@ int CaptionWidth(const QString& caption) {
     QFont title = QApplication::font();
     title.setBold(true);
     const QFontMetrics metrics(title);
-    return metrics.horizontalAdvance(caption) + 10 * metrics.height();
+    const int wanted = metrics.horizontalAdvance(caption) + 10 * metrics.height();
+    // A very long question cannot show whole on any screen: stay on it.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? std::min(wanted, screen->availableGeometry().width() * 9 / 10) : wanted;
 }
 
 TDialogUnits::TDialogUnits(const QFont& font) {

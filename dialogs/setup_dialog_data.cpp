@@ -11,7 +11,7 @@ const char* PtahSquareDialogTitle(char boardLetter) {
 TPtahVerdict CheckPtahSquare(TPtahSquareData& data) {
     // The caption holds the prefix and the question in 255 characters; a
     // longer question would not fit, so it is cut where the launcher cuts it.
-    if (data.question.size() > kMaxQuestionLength) data.question.resize(kMaxQuestionLength);
+    CutAtCharacter(data.question, kMaxQuestionLength);
     if (data.question.empty()) return TPtahVerdict::NoQuestion;
     const bool edgeFile = data.file == 1 || data.file == 8;
     const bool edgeRank = data.rank == 1 || data.rank == 8;
@@ -26,7 +26,7 @@ std::array<char, 2> PtahStatusDigits(const TPtahSquareData& data) {
 bool CheckPlayerNames(TPlayerSettingsData& data) {
     for (int seat = 1; seat <= 4; ++seat) {
         std::string& name = data.names[seat];
-        if (name.size() > kDialogNameLength) name.resize(kDialogNameLength);
+        CutAtCharacter(name, kDialogNameLength);
         const bool needed = seat == 1 || data.seatCode[seat] == Human;
         if (needed && name.empty()) return false;
     }

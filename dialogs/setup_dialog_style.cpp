@@ -1,6 +1,8 @@
 #include "dialogs/setup_dialog_style.h"
 
+#include <QBoxLayout>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMessageBox>
@@ -8,6 +10,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+
+#include "dialogs/options_layout.h"
 
 namespace vaeloric {
 
@@ -40,6 +44,23 @@ void FixDialogFrame(QDialog* dialog) {
     dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint);
     if (dialog->layout()) dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FitToTitle(dialog);
+}
+
+void FitToTitle(QWidget* window) {
+    const int wanted = CaptionWidth(window->windowTitle());
+    if (auto* column = qobject_cast<QBoxLayout*>(window->layout())) {
+        if (column->direction() == QBoxLayout::TopToBottom) {
+            column->addStrut(wanted);
+            return;
+        }
+    }
+    if (auto* grid = qobject_cast<QGridLayout*>(window->layout())) {
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
+        return;
+    }
+    window->setMinimumWidth(std::max(window->minimumWidth(), wanted));
 }
 
 QGroupBox* MakeSetupGroup(const QString& title, QWidget* parent) {
@@ -51,6 +72,7 @@ QGroupBox* MakeSetupGroup(const QString& title, QWidget* parent) {
 void ShowPlainMessage(QWidget* parent, const char* title, const char* text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title), QString::fromUtf8(text),
                     QMessageBox::Ok, parent);
+    FitToTitle(&box);
     box.exec();
 }
 

@@ -17,6 +17,10 @@ QPushButton* MakeSetupOkButton(QDialog* dialog);
 // dialog built from a resource. Call after its layout is set.
 void FixDialogFrame(QDialog* dialog);
 
+// Widens a dialog or message box (before it is shown) so that the window
+// frame can show its whole title.
+void FitToTitle(QWidget* window);
+
 // A shaded group frame with a title.
 QGroupBox* MakeSetupGroup(const QString& title, QWidget* parent);
 

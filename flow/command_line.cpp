@@ -34,8 +34,8 @@ class TFieldReader {
     // of the field and steps over the separator.
     std::string Field(std::size_t limit) {
         std::string out;
-        while (!AtEnd() && !AtSeparator() && out.size() < limit) out += text_[pos_++];
-        while (!AtEnd() && !AtSeparator()) ++pos_;
+        while (!AtEnd() && !AtSeparator()) out += text_[pos_++];
+        CutAtCharacter(out, limit);
         if (AtSeparator()) pos_ += 2;
         return out;
     }

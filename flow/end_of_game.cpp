@@ -7,12 +7,6 @@ namespace vaeloric {
 
 namespace {
 
-std::int32_t ArmyCheckStatus(TBoard& board, std::int32_t army) {
-    TSquare king{0, 0};
-    if (!FindKing(board, army, king)) return kNotInCheck;
-    return CheckStatus(board, king, army);
-}
-
 // Within one step of the Ptah square; an army without a King is not.
 bool NearPtah(const TBoard& board, std::int32_t army) {
     const int distance = KingDistanceToPtah(board, army);

@@ -4,8 +4,6 @@
 
 #include "flow/analysis_file.h"
 #include "game/dice_rule.h"
-#include "players/computer_move.h"
-#include "players/legal_moves.h"
 #include "reading/show_readings.h"
 
 namespace vaeloric {
@@ -30,17 +28,6 @@ TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std
     move = attempt.target;
     if (BringsQuestionerToPtah(board, army, attempt.movedAsKind, move.Square())) ptahReached = true;
     return TDropResult::Moved;
-}
-
-bool NoLegalMove(TBoard& board, std::int32_t face, std::int32_t army) {
-    return HasNoLegalMove(board, static_cast<std::int16_t>(face), army) != 0;
-}
-
-void MakeComputerMove(TBoard& board, std::int32_t face, std::int32_t army, SquareRecord& lastMove) {
-    SquareRecord origin;
-    SquareRecord destination;
-    if (ChooseComputerMove(board, static_cast<std::int16_t>(face), army, destination, origin))
-        lastMove = destination;
 }
 
 namespace {

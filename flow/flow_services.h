@@ -26,10 +26,6 @@ enum class TDropResult { Refused, KingAttacked, Moved };
 TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std::int32_t face,
                           bool& ptahReached);
 
-// The Miss Go test's question and the computer's move.
-bool NoLegalMove(TBoard& board, std::int32_t face, std::int32_t army);
-void MakeComputerMove(TBoard& board, std::int32_t face, std::int32_t army, SquareRecord& lastMove);
-
 // The readings after a move to `destination`, shown as the switches ask.
 void RunReadings(TGameSession& game, TSquare destination, bool moveSwitch, bool wholeSwitch,
                  TWindowLayer& layer);

@@ -21,6 +21,9 @@ inline constexpr const char* kCloseWithoutAnalysis =
 inline constexpr const char* kSaveBeforeExit = "Save game before exit?";
 inline constexpr const char* kTooManyTimers = "There are too many timers on your system!";
 
+// Leaving the demonstration set-up: nothing exists to lose yet.
+inline constexpr const char* kQuitQuestion = "Quit Vaeloric Chess?";
+
 inline constexpr const char* kDefaultFileName = "vaeloric.vae";
 
 }  // namespace vaeloric::texts

@@ -64,8 +64,11 @@ void TGameController::SetUpGame() {
     ResetPlay();
     game_.reading.Reset();
     if (game_.mode == TStartMode::Demonstration) {
-        AskQuestionAndPtahSquare();
-        AskPlayers();
+        if (!AskQuestionAndPtahSquare() || !AskPlayers()) {
+            ended_ = true;
+            layer_.DestroyWindow();
+            return;
+        }
         AssignSeats(game_.setup, game_.board);
     }
     game_.board.SetUp(game_.setup.status.data());
@@ -75,21 +78,28 @@ void TGameController::SetUpGame() {
     layer_.Invalidate();
 }
 
-void TGameController::AskQuestionAndPtahSquare() {
-    while (!layer_.RunPtahSquareDialog(ptahChoice_)) {
-    }
+bool TGameController::QuitInsteadOfSetUp() {
+    return Box(texts::kQuitQuestion, game_.setup.caption, TBoxButtons::YesNo, TBoxIcon::Question) ==
+           TBoxAnswer::Yes;
+}
+
+bool TGameController::AskQuestionAndPtahSquare() {
+    // A dialog closed without OK comes back, unless the user chooses to quit.
+    while (!layer_.RunPtahSquareDialog(ptahChoice_))
+        if (QuitInsteadOfSetUp()) return false;
     std::string caption = std::string(kCaptionPrefix) + ptahChoice_.question;
-    if (caption.size() > kMaxCaptionLength) caption.resize(kMaxCaptionLength);
+    CutAtCharacter(caption, kMaxCaptionLength);
     game_.setup.caption = caption;
     layer_.SetTitle(caption);
     game_.setup.status[0] = static_cast<char>('0' + ptahChoice_.rank);
     game_.setup.status[1] = static_cast<char>('0' + ptahChoice_.file);
     game_.setup.status[2] = game_.boardLetter;
+    return true;
 }
 
-void TGameController::AskPlayers() {
-    while (!layer_.RunPlayerSettingsDialog(playerChoice_)) {
-    }
+bool TGameController::AskPlayers() {
+    while (!layer_.RunPlayerSettingsDialog(playerChoice_))
+        if (QuitInsteadOfSetUp()) return false;
     TSetUpRecord& setup = game_.setup;
     setup.questionerName = playerChoice_.names[1];
     for (int seat = 2; seat <= 4; ++seat) {
@@ -98,6 +108,7 @@ void TGameController::AskPlayers() {
     }
     FoldNameCase(setup.questionerName);
     for (int seat = 2; seat <= 4; ++seat) FoldNameCase(setup.seatName[seat]);
+    return true;
 }
 
 void TGameController::RunOption(TOptionKind which) {

@@ -87,8 +87,9 @@ class TGameController {
     // Set-up.
     void SetUpGame();
     void ResetPlay();
-    void AskQuestionAndPtahSquare();
-    void AskPlayers();
+    bool AskQuestionAndPtahSquare();
+    bool AskPlayers();
+    bool QuitInsteadOfSetUp();
     void OpenAndLoad();
 
     // Turn cycle.
@@ -99,11 +100,10 @@ class TGameController {
     bool ButtonRelease();
     void ClearPress();
     void MissGoTest();
-    void LoseTurn();
     void ComputerMove();
+    void NoteMove(TSquare from, TSquare to);
     void AfterMove(TSquare destination);
-    void AdvanceArmy();
-    void EndOfGameTest();
+    void EndTurn();
     void EndGame(bool won);
     bool ArmyToMoveIsHuman() const;
 

@@ -93,6 +93,7 @@ void TGameController::BoardRelease() {
             break;
     }
     game_.turn.lastMove = move;
+    NoteMove(source_, destination);
     AfterMove(destination);
 }
 

@@ -100,7 +100,7 @@ TFileOutcome WriteFileSafely(const std::string& path, const std::string& content
     return TFileOutcome::Done;
 }
 
-TFileOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+TFileOutcome ReadFileSafely(const std::string& path, std::size_t maxBytes, std::string& bytes) {
     bytes.clear();
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
@@ -259,7 +259,7 @@ TFileOutcome WriteFileSafely(const std::string& path, const std::string& content
     return TFileOutcome::Done;
 }
 
-TFileOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+TFileOutcome ReadFileSafely(const std::string& path, std::size_t maxBytes, std::string& bytes) {
     bytes.clear();
     struct stat info {};
     if (path.empty() || stat(path.c_str(), &info) != 0) return TFileOutcome::Failed;

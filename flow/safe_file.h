@@ -37,6 +37,6 @@ TFileOutcome CheckWriteTarget(const std::string& path);
 // Reads at most `maxBytes` bytes of the regular file at `path` into `bytes`;
 // a longer file is cut there, so that a caller passing one byte more than it
 // accepts can tell a file that is too large.
-TFileOutcome ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& bytes);
+TFileOutcome ReadFileSafely(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
 }  // namespace vaeloric

@@ -23,7 +23,7 @@ TLoadResult LoadSavedGame(const std::string& path, char boardLetter, TBoard& boa
     // One byte more than a saved game may have, so that the parser can tell
     // a file that is too large without holding all of it.
     std::string bytes;
-    if (ReadRegularFile(path, kMaxSavedGameBytes + 1, bytes) != TFileOutcome::Done) {
+    if (ReadFileSafely(path, kMaxSavedGameBytes + 1, bytes) != TFileOutcome::Done) {
         TLoadResult result;
         result.outcome = TLoadOutcome::CannotOpen;
         result.message = kCannotOpenText;

@@ -3,11 +3,8 @@
 namespace vaeloric {
 
 TSeatArmies SeatArmies(const TSetUpRecord& record) {
-    const bool low = record.status[0] < '5';
-    const bool left = record.status[1] < '5';
-    const std::int32_t questioner = low ? (left ? 2 : 1) : (left ? 3 : 4);
     TSeatArmies seats{};
-    seats.army[1] = questioner;
+    seats.army[1] = QuadrantArmy(record.status[0] - '0', record.status[1] - '0');
     for (int seat = 2; seat <= 4; ++seat) seats.army[seat] = NextArmy(seats.army[seat - 1]);
     return seats;
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "players/opponent_profiles.h"
+
 namespace vaeloric {
 
 std::string TSetUpRecord::Question() const {
@@ -9,12 +11,16 @@ std::string TSetUpRecord::Question() const {
     return caption.size() > prefix ? caption.substr(prefix) : std::string();
 }
 
+void CutAtCharacter(std::string& text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return;
+    std::size_t end = maxBytes;
+    // Step back over continuation bytes to the start of the cut character.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    text.resize(end);
+}
+
 namespace {
 constexpr char kSeatLetters[] = "hforciaq";  // codes 1..8
-constexpr const char* kOpponentNames[9] = {
-    "",           "",          "Dr Aldous Fenn",  "Osric Vane",     "AR Morrow",
-    "Lachlan Corvey", "Imelda Morrow", "H. Tarrant Bell", "Varro Quillane",
-};
 }  // namespace
 
 std::int32_t PlayerCodeOfLetter(char letter) {
@@ -28,26 +34,36 @@ char LetterOfPlayerCode(std::int32_t code) {
 }
 
 const char* OpponentName(std::int32_t code) {
-    return (code >= 2 && code <= 8) ? kOpponentNames[code] : "";
+    return IsComputerCode(code) ? OpponentProfile(code).name : "";
 }
 
 const char* BoardName(char boardLetter) {
     switch (boardLetter) {
-        case 'W': return "Water ";
-        case 'A': return "Air ";
-        case 'E': return "Earth ";
-        case 'F': return "Fire ";
-        default: return "";
+        case 'W':
+            return "Water ";
+        case 'A':
+            return "Air ";
+        case 'E':
+            return "Earth ";
+        case 'F':
+            return "Fire ";
+        default:
+            return "";
     }
 }
 
 const char* BoardNameLong(char boardLetter) {
     switch (boardLetter) {
-        case 'W': return "Water board.";
-        case 'A': return "Air board.";
-        case 'E': return "Earth board.";
-        case 'F': return "Fire board.";
-        default: return "";
+        case 'W':
+            return "Water board.";
+        case 'A':
+            return "Air board.";
+        case 'E':
+            return "Earth board.";
+        case 'F':
+            return "Fire board.";
+        default:
+            return "";
     }
 }
 

@@ -12,6 +12,9 @@ inline constexpr std::size_t kMaxNameLength = 24;
 inline constexpr std::size_t kMaxQuestionLength = 238;
 inline constexpr std::size_t kMaxCaptionLength = 255;
 
+// Cuts text to at most maxBytes bytes without splitting a UTF-8 character.
+void CutAtCharacter(std::string& text, std::size_t maxBytes);
+
 // Player codes: 1 human, 2..8 the seven computer opponents.
 enum PlayerCode : std::int32_t { Human = 1 };
 
@@ -19,9 +22,9 @@ enum PlayerCode : std::int32_t { Human = 1 };
 struct TSetUpRecord {
     // Ptah rank digit, Ptah file digit, board letter.
     std::array<char, 3> status{'\0', '\0', '\0'};
-    std::string questionerName;      // seat 1, at most 24 characters
-    std::array<std::string, 5> seatName;  // seats 2..4; 0 and 1 unused
-    std::string caption;             // "VAELORIC CHESS - " + question
+    std::string questionerName;                           // seat 1, at most 24 characters
+    std::array<std::string, 5> seatName;                  // seats 2..4; 0 and 1 unused
+    std::string caption;                                  // "VAELORIC CHESS - " + question
     std::array<std::int32_t, 5> seatCode{0, 0, 0, 0, 0};  // seats 2..4
 
     // The question: the caption from its 18th character on.

@@ -5,6 +5,7 @@
 #include "flow/flow_services.h"
 #include "flow/flow_texts.h"
 #include "flow/game_controller.h"
+#include "flow/turn_steps.h"
 
 namespace vaeloric {
 
@@ -134,54 +135,28 @@ bool TGameController::ButtonRelease() {
 }
 
 void TGameController::MissGoTest() {
-    const std::int32_t army = game_.board.armyToMove;
-    if (game_.turn.checkmated[army]) {
-        Box(texts::kCheckmateNotice[army], texts::kMissGoTitle);
-        LoseTurn();
-    } else if (game_.turn.throwValue == 0 ||
-               NoLegalMove(game_.board, game_.turn.throwValue, army)) {
-        Box(texts::kDicePreventsMoving, texts::kMissGoTitle);
-        LoseTurn();
+    switch (vaeloric::MissGoTest(game_.board, game_.turn)) {
+        case TMissGo::Checkmated:
+            Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
+            EndTurn();
+            break;
+        case TMissGo::DicePrevents:
+            Box(texts::kDicePreventsMoving, texts::kMissGoTitle);
+            EndTurn();
+            break;
+        case TMissGo::None:
+            break;
     }
 }
 
-void TGameController::LoseTurn() {
-    game_.turn.throwValue = 0;
+// The turn's end as FinishTurn runs it, then what the window shows of it.
+void TGameController::EndTurn() {
+    const TEndOfGameDecision decision = FinishTurn(game_.board, game_.turn);
     layer_.Invalidate();
-    AdvanceArmy();
-    EndOfGameTest();
-}
-
-void TGameController::AdvanceArmy() {
-    game_.board.armyToMove = NextArmy(game_.board.armyToMove);
     // Nothing chosen during one turn carries over to the next.
     ClearPress();
     pieceSelected_ = false;
     pickUpAllowed_ = true;
-}
-
-void TGameController::ComputerMove() {
-    layer_.SetWaitCursor(true);
-    MakeComputerMove(game_.board, game_.turn.throwValue, game_.board.armyToMove,
-                     game_.turn.lastMove);
-    layer_.SetWaitCursor(false);
-    layer_.SetCursor(kArrowCursor);
-    AfterMove(game_.turn.lastMove.Square());
-}
-
-void TGameController::AfterMove(TSquare destination) {
-    modified_ = true;
-    layer_.DrawInformationPanel();
-    RunReadings(game_, destination, moveReading_, wholeReading_, layer_);
-    game_.turn.throwValue = 0;
-    layer_.Invalidate();
-    AdvanceArmy();
-    EndOfGameTest();
-}
-
-void TGameController::EndOfGameTest() {
-    const TEndOfGameDecision decision = DecideEndOfGame(game_.board, game_.turn);
-    ApplyEndOfGame(decision, game_.turn);
     if (decision.GameOver()) {
         Box(decision.Message(), decision.Title());
         EndGame(decision.QuestionerWon());
@@ -189,6 +164,32 @@ void TGameController::EndOfGameTest() {
         if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes)
             EndGame(false);
     }
+}
+
+void TGameController::ComputerMove() {
+    layer_.SetWaitCursor(true);
+    SquareRecord origin;
+    ComputerTurn(game_.board, game_.turn, origin);
+    layer_.SetWaitCursor(false);
+    layer_.SetCursor(kArrowCursor);
+    const TSquare from = origin.Square();
+    const TSquare to = game_.turn.lastMove.Square();
+    NoteMove(from, to);
+    layer_.ShowMove(from, to);
+    AfterMove(to);
+}
+
+void TGameController::NoteMove(TSquare from, TSquare to) {
+    game_.turn.moveFrom = from;
+    game_.turn.moveTo = to;
+    game_.turn.mover = game_.board.armyToMove;
+}
+
+void TGameController::AfterMove(TSquare destination) {
+    modified_ = true;
+    layer_.DrawInformationPanel();
+    RunReadings(game_, destination, moveReading_, wholeReading_, layer_);
+    EndTurn();
 }
 
 void TGameController::EndGame(bool won) {

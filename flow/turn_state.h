@@ -23,6 +23,11 @@ struct TTurnState {
     // destination with the capture.
     SquareRecord lastMove;
 
+    // The last move made, for its marks on the board: from, to and the army
+    // that made it (0 before the first move of a set-up or load).
+    TSquare moveFrom{0, 0}, moveTo{0, 0};
+    std::int32_t mover = 0;
+
     // The Questioner's King has reached the Ptah square.
     bool ptahReached = false;
 

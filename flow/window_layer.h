@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/square.h"
+
 namespace vaeloric {
 
 // What the game flow needs of the window system, and nothing more. The Qt main
@@ -100,6 +102,9 @@ class TWindowLayer {
 
     // Redraw the whole window soon (board, pieces, panels).
     virtual void Invalidate() = 0;
+    // Show a computer's move (already made on the board) travelling from
+    // its origin to its destination, and return when it has arrived.
+    virtual void ShowMove(TSquare from, TSquare to) = 0;
     // Draw a picture button's image now (the pressed and released images).
     virtual void DrawButton(int pictureId) = 0;
     // Draw the square information panel now, or the pyramid ruler panel over

@@ -49,7 +49,7 @@ const char* OrderStringFor(std::int32_t elementCode, std::int32_t questionerArmy
     static constexpr const char* kFireEarth[5] = {nullptr, "HSRE", "ERSH", "REHS", "SHER"};
     CheckArmy(questionerArmy);
     const char* chosen = (elementCode == 1 || elementCode == 2) ? kWaterAir[questionerArmy]
-                                                               : kFireEarth[questionerArmy];
+                                                                : kFireEarth[questionerArmy];
     // Point into the one table of order strings.
     for (const char* s : kOrderStrings) {
         if (std::string(s) == chosen) return s;
@@ -59,11 +59,16 @@ const char* OrderStringFor(std::int32_t elementCode, std::int32_t questionerArmy
 
 std::int32_t ElementCodeOfLetter(char boardLetter) {
     switch (boardLetter) {
-        case 'A': return 1;
-        case 'W': return 2;
-        case 'F': return 3;
-        case 'E': return 4;
-        default: return 0;
+        case 'A':
+            return 1;
+        case 'W':
+            return 2;
+        case 'F':
+            return 3;
+        case 'E':
+            return 4;
+        default:
+            return 0;
     }
 }
 
@@ -143,28 +148,28 @@ std::int32_t TBoard::GetPlayerCode(std::int32_t army) const {
     return playerCode[army - 1];
 }
 
-std::int32_t TBoard::CompanionKind() const {
-    switch (orderString[0]) {
-        case 'E': return Rook;
-        case 'H': return Horse;
-        case 'R': return Bishop;
-        case 'S': return Queen;
-        default: return Empty;
-    }
-}
-
 std::int32_t InitialValue(const TBoard& board, std::int32_t kind, std::int32_t army) {
     switch (kind) {
-        case HorsePawn: return 13;
-        case QueenPawn: return 11;
-        case RookPawn: return 14;
-        case BishopPawn: return 12;
-        case Queen: return board.queenBonus[army - 1] ? 50 : 30;
-        case Horse: return 50;
-        case Rook: return 80;
-        case Bishop: return board.bishopBonus[army - 1] ? 60 : 40;
-        case King: return 50;
-        default: throw TInternalError("No initial value for kind " + std::to_string(kind));
+        case HorsePawn:
+            return 13;
+        case QueenPawn:
+            return 11;
+        case RookPawn:
+            return 14;
+        case BishopPawn:
+            return 12;
+        case Queen:
+            return board.queenBonus[army - 1] ? 50 : 30;
+        case Horse:
+            return 50;
+        case Rook:
+            return 80;
+        case Bishop:
+            return board.bishopBonus[army - 1] ? 60 : 40;
+        case King:
+            return 50;
+        default:
+            throw TInternalError("No initial value for kind " + std::to_string(kind));
     }
 }
 

@@ -29,7 +29,7 @@ std::int32_t ElementCodeOfLetter(char boardLetter);
 TSquare KingHomeSquare(std::int32_t army);
 
 class TBoard {
-public:
+  public:
     // Empty squares, every army human, then SetUp("21A").
     TBoard();
 
@@ -46,8 +46,9 @@ public:
     const TPiece& At(int rank, int file) const { return squares[9 - rank][file]; }
     TPiece& At(int rank, int file) { return squares[9 - rank][file]; }
 
-    // Kind named by the first letter of the order string; 0 for another letter.
-    std::int32_t CompanionKind() const;
+    // Kind named by the first letter of the order string: the kind that
+    // shares the King's home square.
+    std::int32_t CompanionKind() const { return KindOfOrderLetter(orderString[0]); }
 
     std::int32_t armyToMove = 1;
     std::int32_t questionerArmy = 1;
@@ -62,7 +63,7 @@ public:
     std::int32_t ptahFile = 0;
     std::int32_t elementCode = 1;
 
-private:
+  private:
     void SetBonuses();
 };
 

@@ -23,7 +23,6 @@ constexpr TPawnAttack kPawnAttacksOnEven[4] = {{1, -1, 3}, {1, 1, 3}, {-1, -1, 1
 
 enum class TScanMode { Record, Count, Any };
 
-
 constexpr int kNoSquare = -1;
 
 // Finds the attackers of a square for the army, in the order the Queen,
@@ -32,10 +31,14 @@ constexpr int kNoSquare = -1;
 // where it may step.
 template <TScanMode kMode, bool kSkip>
 class TAttackScan {
-public:
+  public:
     TAttackScan(const TBoard& board, std::int32_t army_, int skipFlat_, TAttackerListBase* list_)
-        : cells(&board.squares[0][0]), army(army_), ally(CheckedAlly(army_)),
-          companion(Companion(board)), skipFlat(skipFlat_), list(list_) {}
+        : cells(&board.squares[0][0]),
+          army(army_),
+          ally(CheckedAlly(army_)),
+          companion(board.CompanionKind()),
+          skipFlat(skipFlat_),
+          list(list_) {}
 
     // An off-board square has no attackers.
     int Run(int rank, int file) {
@@ -46,7 +49,8 @@ public:
         if (Jumps(kGeometry.horse[at], Horse)) return count;
         if (Rays(kGeometry.rook[at], Rook)) return count;
         if (Rays(kGeometry.bishop[at], Bishop)) return count;
-        const TPawnAttack* pawns = (army == Fire || army == Air) ? kPawnAttacksOnOdd : kPawnAttacksOnEven;
+        const TPawnAttack* pawns =
+            (army == Fire || army == Air) ? kPawnAttacksOnOdd : kPawnAttacksOnEven;
         for (int i = 0; i < 4; ++i) {
             const int r = rank + pawns[i].rank;
             const int f = file + pawns[i].file;
@@ -59,7 +63,7 @@ public:
         return count;
     }
 
-private:
+  private:
     bool Skipped(int flat) const { return kSkip && flat == skipFlat; }
 
     bool Attacks(const TPiece& piece, std::int32_t kind) const {
@@ -123,20 +127,23 @@ bool HostileKingNear(const TBoard& board, int rank, int file, std::int32_t army,
 }
 
 bool AnyAttacker(const TBoard& board, TSquare square, std::int32_t army) {
-    return TAttackScan<TScanMode::Any, false>(board, army, kNoSquare, nullptr).Run(square.rank, square.file) > 0;
+    return TAttackScan<TScanMode::Any, false>(board, army, kNoSquare, nullptr)
+               .Run(square.rank, square.file) > 0;
 }
 
 }  // namespace
 
 int ListAttackers(const TBoard& board, TSquare square, std::int32_t army, TAttackerListBase& list) {
     list.Clear();
-    const int count = TAttackScan<TScanMode::Record, false>(board, army, kNoSquare, &list).Run(square.rank, square.file);
+    const int count = TAttackScan<TScanMode::Record, false>(board, army, kNoSquare, &list)
+                          .Run(square.rank, square.file);
     list.Close(TAttackSquare{square.rank, static_cast<std::int16_t>(square.file)});
     return count;
 }
 
 int CountAttackers(const TBoard& board, TSquare square, std::int32_t army) {
-    return TAttackScan<TScanMode::Count, false>(board, army, kNoSquare, nullptr).Run(square.rank, square.file);
+    return TAttackScan<TScanMode::Count, false>(board, army, kNoSquare, nullptr)
+        .Run(square.rank, square.file);
 }
 
 bool HostileKingAdjacent(const TBoard& board, TSquare square, std::int32_t army) {
@@ -155,7 +162,8 @@ bool FindKing(const TBoard& board, std::int32_t army, TSquare& square) {
     return false;
 }
 
-int KingMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+int KingMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+              TMoveListBase& list) {
     const std::int32_t ally = CheckedAlly(army);
     list.Clear();
     if (!OnBoard(origin.rank, origin.file)) [[unlikely]] {
@@ -172,7 +180,8 @@ int KingMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army
         // The King leaves its square, so the square must not shield the
         // destination from a line attack; the piece it would capture stays.
         if (HostileKingNear<true>(board, rank, file, army, skip)) continue;
-        if (TAttackScan<TScanMode::Any, true>(board, army, skip, nullptr).Run(rank, file) > 0) continue;
+        if (TAttackScan<TScanMode::Any, true>(board, army, skip, nullptr).Run(rank, file) > 0)
+            continue;
         list.Push(MakeRecord(rank, file, piece, 0));
     }
     list.Close(origin);
@@ -191,13 +200,14 @@ std::int32_t CheckStatus(TBoard& board, TSquare kingSquare, std::int32_t army) {
     // it or step into its line? Whether that move would be legal is not asked.
     TFixedList<TSquare, kCandidateListSize> candidates;
     TPieceMoveList moves;
-    const std::int32_t companion = Companion(board);
+    const std::int32_t companion = board.CompanionKind();
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file) {
             const TPiece& piece = board.At(rank, file);
             if (piece.army != army || piece.kind == King) continue;
             const std::int32_t kind = piece.kind == CombinedKing ? companion : piece.kind;
-            PieceMoves(board, SquareRecord::At(TSquare{static_cast<std::int16_t>(rank), file}), kind, moves);
+            PieceMoves(board, SquareRecord::At(TSquare{static_cast<std::int16_t>(rank), file}),
+                       kind, moves);
             for (const SquareRecord& move : moves) candidates.Push(move.Square());
         }
     if (candidates.Empty()) return kCheckmated;
@@ -212,6 +222,12 @@ std::int32_t CheckStatus(TBoard& board, TSquare kingSquare, std::int32_t army) {
         if (!stillAttacked) return kInCheck;
     }
     return kCheckmated;
+}
+
+std::int32_t ArmyCheckStatus(TBoard& board, std::int32_t army) {
+    TSquare king;
+    if (!FindKing(board, army, king)) return kNotInCheck;
+    return CheckStatus(board, king, army);
 }
 
 int KingDistanceToPtah(const TBoard& board, std::int32_t army) {

@@ -57,12 +57,17 @@ bool FindKing(const TBoard& board, std::int32_t army, TSquare& square);
 // never onto the army's or its ally's pieces, never next to a hostile King,
 // never onto an attacked square (the origin counts as empty for that test).
 // A step onto a hostile King may be listed; the legality rule refuses it.
-int KingMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list);
+int KingMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+              TMoveListBase& list);
 
 // kNotInCheck, kInCheck (the check can be broken) or kCheckmated, for the
 // army's King standing on kingSquare. Places and removes probe pieces, so the
 // board is changed during the call and restored before it returns.
 std::int32_t CheckStatus(TBoard& board, TSquare kingSquare, std::int32_t army);
+
+// CheckStatus of the army's King wherever it stands (FindKing);
+// kNotInCheck for an army without a King.
+std::int32_t ArmyCheckStatus(TBoard& board, std::int32_t army);
 
 // King steps between the army's King and the Ptah square (the larger of the
 // rank and file distances); -1 when the army has no King.

@@ -46,7 +46,8 @@ void MakeMove(TBoard& board, const SquareRecord& origin, const SquareRecord& tar
     board.At(origin.rank, origin.file) = kEmptyPiece;
 }
 
-void MakeCombinedKingMove(TBoard& board, const SquareRecord& origin, const SquareRecord& target, bool asKing) {
+void MakeCombinedKingMove(TBoard& board, const SquareRecord& origin, const SquareRecord& target,
+                          bool asKing) {
     const TPiece& combined = board.At(origin.rank, origin.file);
     if (combined.kind != CombinedKing) [[unlikely]]
         ThrowBadKind(combined.kind);
@@ -55,7 +56,7 @@ void MakeCombinedKingMove(TBoard& board, const SquareRecord& origin, const Squar
 
     AdjustPawnsOfCaptured(board, target, 5);
 
-    const std::int32_t companionKind = Companion(board);
+    const std::int32_t companionKind = board.CompanionKind();
     const TPiece companion{companionKind, army, ally, board.playerCode[army - 1],
                            InitialValue(board, companionKind, army)};
     TPiece king = companion;
@@ -66,7 +67,8 @@ void MakeCombinedKingMove(TBoard& board, const SquareRecord& origin, const Squar
     board.At(target.rank, target.file) = asKing ? king : companion;
 }
 
-void MakePieceMove(TBoard& board, const SquareRecord& origin, const SquareRecord& target, bool asKing) {
+void MakePieceMove(TBoard& board, const SquareRecord& origin, const SquareRecord& target,
+                   bool asKing) {
     if (board.At(origin.rank, origin.file).kind == CombinedKing)
         MakeCombinedKingMove(board, origin, target, asKing);
     else
@@ -93,11 +95,24 @@ void UndoMove(TBoard& board, const SquareRecord& target, const SquareRecord& ori
         std::int32_t pawnKind;
         std::int32_t start;
         switch (moved.kind) {
-            case Queen: pawnKind = QueenPawn; start = 30; break;
-            case Horse: pawnKind = HorsePawn; start = 32; break;
-            case Rook: pawnKind = RookPawn; start = 33; break;
-            case Bishop: pawnKind = BishopPawn; start = 34; break;
-            default: ThrowBadKind(moved.kind);
+            case Queen:
+                pawnKind = QueenPawn;
+                start = 30;
+                break;
+            case Horse:
+                pawnKind = HorsePawn;
+                start = 32;
+                break;
+            case Rook:
+                pawnKind = RookPawn;
+                start = 33;
+                break;
+            case Bishop:
+                pawnKind = BishopPawn;
+                start = 34;
+                break;
+            default:
+                ThrowBadKind(moved.kind);
         }
         moved.value = start - 5 * CountOfKind(board, moved.army, moved.kind);
         moved.kind = pawnKind;
@@ -113,10 +128,18 @@ void Promote(TBoard& board, std::int32_t army) {
         int rank = i;
         int file = i;
         switch (army) {
-            case Fire: rank = 8; break;
-            case Earth: file = 8; break;
-            case Air: rank = 1; break;
-            default: file = 1; break;
+            case Fire:
+                rank = 8;
+                break;
+            case Earth:
+                file = 8;
+                break;
+            case Air:
+                rank = 1;
+                break;
+            default:
+                file = 1;
+                break;
         }
         TPiece& piece = board.At(rank, file);
         if (!IsPawnKind(piece.kind) || piece.army != army) continue;

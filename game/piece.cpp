@@ -8,41 +8,46 @@ namespace vaeloric {
 
 std::int32_t AllyOf(std::int32_t army) {
     switch (army) {
-        case 1: return 3;
-        case 2: return 4;
-        case 3: return 1;
-        case 4: return 2;
-        default: throw TInternalError("Impossible army code " + std::to_string(army));
+        case 1:
+            return 3;
+        case 2:
+            return 4;
+        case 3:
+            return 1;
+        case 4:
+            return 2;
+        default:
+            throw TInternalError("Impossible army code " + std::to_string(army));
     }
 }
 
 std::int32_t PromotionKind(std::int32_t pawnKind) {
     switch (pawnKind) {
-        case HorsePawn: return Horse;
-        case QueenPawn: return Queen;
-        case RookPawn: return Rook;
-        case BishopPawn: return Bishop;
-        default: throw TInternalError("Not a pawn kind: " + std::to_string(pawnKind));
+        case HorsePawn:
+            return Horse;
+        case QueenPawn:
+            return Queen;
+        case RookPawn:
+            return Rook;
+        case BishopPawn:
+            return Bishop;
+        default:
+            throw TInternalError("Not a pawn kind: " + std::to_string(pawnKind));
     }
 }
 
 std::int32_t PawnKindOf(std::int32_t pieceKind) {
     switch (pieceKind) {
-        case Horse: return HorsePawn;
-        case Queen: return QueenPawn;
-        case Rook: return RookPawn;
-        case Bishop: return BishopPawn;
-        default: throw TInternalError("No pawn for piece kind " + std::to_string(pieceKind));
-    }
-}
-
-std::int32_t KindOfOrderLetter(char letter) {
-    switch (letter) {
-        case 'E': return Rook;
-        case 'H': return Horse;
-        case 'R': return Bishop;
-        case 'S': return Queen;
-        default: throw TInternalError(std::string("Impossible order letter ") + letter);
+        case Horse:
+            return HorsePawn;
+        case Queen:
+            return QueenPawn;
+        case Rook:
+            return RookPawn;
+        case Bishop:
+            return BishopPawn;
+        default:
+            throw TInternalError("No pawn for piece kind " + std::to_string(pieceKind));
     }
 }
 

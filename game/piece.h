@@ -33,13 +33,19 @@ struct TPiece {
     friend bool operator==(const TPiece&, const TPiece&) = default;
 };
 
-constexpr bool IsPawnKind(std::int32_t kind) { return kind >= HorsePawn && kind <= BishopPawn; }
+constexpr bool IsPawnKind(std::int32_t kind) {
+    return kind >= HorsePawn && kind <= BishopPawn;
+}
 
 // Throws TInternalError for an army outside 1..4.
 std::int32_t AllyOf(std::int32_t army);
 
-constexpr std::int32_t NextArmy(std::int32_t army) { return army == 4 ? 1 : army + 1; }
-constexpr std::int32_t PreviousArmy(std::int32_t army) { return army == 1 ? 4 : army - 1; }
+constexpr std::int32_t NextArmy(std::int32_t army) {
+    return army == 4 ? 1 : army + 1;
+}
+constexpr std::int32_t PreviousArmy(std::int32_t army) {
+    return army == 1 ? 4 : army - 1;
+}
 
 // The piece kind a pawn kind promotes to, and the pawn kind standing in front
 // of a piece kind. Throw for kinds that have none.
@@ -47,7 +53,20 @@ std::int32_t PromotionKind(std::int32_t pawnKind);
 std::int32_t PawnKindOf(std::int32_t pieceKind);
 
 // The kind named by an order-string letter (E Rook, H Horse, R Bishop,
-// S Queen); throws for any other letter.
-std::int32_t KindOfOrderLetter(char letter);
+// S Queen); Empty for any other letter.
+constexpr std::int32_t KindOfOrderLetter(char letter) {
+    switch (letter) {
+        case 'E':
+            return Rook;
+        case 'H':
+            return Horse;
+        case 'R':
+            return Bishop;
+        case 'S':
+            return Queen;
+        default:
+            return Empty;
+    }
+}
 
 }  // namespace vaeloric

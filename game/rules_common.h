@@ -10,10 +10,14 @@
 
 namespace vaeloric::rules {
 
-constexpr bool ValidArmy(std::int32_t army) { return army >= 1 && army <= 4; }
+constexpr bool ValidArmy(std::int32_t army) {
+    return army >= 1 && army <= 4;
+}
 
 // AllyOf for an army already known to be 1..4 (1-3, 2-4).
-constexpr std::int32_t AllyOfValid(std::int32_t army) { return ((army + 1) & 3) + 1; }
+constexpr std::int32_t AllyOfValid(std::int32_t army) {
+    return ((army + 1) & 3) + 1;
+}
 
 // Kept out of line so that the checks cost the hot paths one branch.
 [[noreturn]] void ThrowBadArmy(std::int32_t army);
@@ -30,28 +34,24 @@ constexpr bool IsFriend(const TPiece& piece, std::int32_t army, std::int32_t all
     return piece.army == army || piece.army == ally;
 }
 
-constexpr bool IsKingKind(std::int32_t kind) { return kind == King || kind == CombinedKing; }
+constexpr bool IsKingKind(std::int32_t kind) {
+    return kind == King || kind == CombinedKing;
+}
 
 // The pawn kind whose pawns gain 5 when a piece of this kind is captured;
 // Empty for pawns, Kings and CombinedKings.
 constexpr std::int32_t PawnKindOrEmpty(std::int32_t kind) {
     switch (kind) {
-        case Queen: return QueenPawn;
-        case Horse: return HorsePawn;
-        case Rook: return RookPawn;
-        case Bishop: return BishopPawn;
-        default: return Empty;
-    }
-}
-
-// The board's companion kind, inline for the attack scans.
-inline std::int32_t Companion(const TBoard& board) {
-    switch (board.orderString[0]) {
-        case 'E': return Rook;
-        case 'H': return Horse;
-        case 'R': return Bishop;
-        case 'S': return Queen;
-        default: return Empty;
+        case Queen:
+            return QueenPawn;
+        case Horse:
+            return HorsePawn;
+        case Rook:
+            return RookPawn;
+        case Bishop:
+            return BishopPawn;
+        default:
+            return Empty;
     }
 }
 

@@ -8,7 +8,9 @@ namespace vaeloric {
 namespace {
 
 std::string SeatText(const TSeatLine& line) {
-    std::string text = line.player + ": " + ArmyLabel(line.army);
+    // Games saved by the headless tool carry no names.
+    std::string text =
+        (line.player.empty() ? "(no name)" : line.player) + ": " + ArmyLabel(line.army);
     if (line.seat == 1) text += ", the Questioner, moves first";
     return text;
 }
@@ -41,7 +43,7 @@ TGameRequest QuestionRequest(const TQuestionForm& form, TPtahChoice square,
 std::string SavedGameRequest(const std::string& path, const std::string& askedAt,
                              TGameRequest& request) {
     std::string bytes;
-    if (const std::string why = ReadRegularFile(path, kMaxSavedGameBytes, bytes); !why.empty())
+    if (const std::string why = ReadBoundedFile(path, kMaxSavedGameBytes, bytes); !why.empty())
         return "This saved game cannot be opened: " + why + ".";
     TSavedGame game;
     const TLoadResult result = ParseSavedGame(bytes, kAnyBoard, game);
@@ -65,6 +67,7 @@ std::string SavedGameRequest(const std::string& path, const std::string& askedAt
 TGameRequest DemonstrationRequest(TQuestionElement element) {
     TGameRequest request;
     request.program = ElementInfo(element).program;
+    request.entry.element = ElementInfo(element).name;  // shown, never kept
     request.demonstration = true;
     return request;
 }

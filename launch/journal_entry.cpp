@@ -66,7 +66,10 @@ std::string ReadingText(const TJournalEntry& entry) {
 std::string ExportMarkdown(const std::vector<TJournalEntry>& entries) {
     std::string text = "# Vaeloric Chess journal\n";
     for (const TJournalEntry& entry : entries) {
-        text += "\n## " + MarkdownText(entry.question) + "\n\n";
+        text += "\n## " +
+                (entry.question.empty() ? "(No question was recorded.)"
+                                        : MarkdownText(entry.question)) +
+                "\n\n";
         text += "- Asked by " + MarkdownText(entry.questionerName) + " on " + entry.askedAt + "\n";
         text += "- Board: " + entry.element + ", Ptah square " + entry.ptahSquare + "\n";
         text += "- Answer: **" + OutcomeHeadline(entry.outcome) + "**\n";

@@ -88,6 +88,7 @@ TOutcome OutcomeFromKey(const std::string& key) {
 std::string OutcomeSentence(TOutcome outcome) {
     if (outcome == TOutcome::Favourable) return kFavourable;
     if (outcome == TOutcome::Unfavourable) return kUnfavourable;
+    if (outcome == TOutcome::Unfinished) return kPremature;
     return {};
 }
 
@@ -137,7 +138,7 @@ TAnalysisReading ReadAnalysisText(const std::string& bytes) {
 
 TAnalysisReading ReadAnalysisFile(const std::string& path) {
     std::string bytes;
-    if (const std::string why = ReadRegularFile(path, kMaxAnalysisBytes, bytes); !why.empty())
+    if (const std::string why = ReadBoundedFile(path, kMaxAnalysisBytes, bytes); !why.empty())
         return Damaged("the answer file: " + why);
     return ReadAnalysisText(bytes);
 }

@@ -19,7 +19,7 @@ TOutcome OutcomeFromKey(const std::string& key);
 
 // The answer in a few words for the answer page and the journal list.
 std::string OutcomeHeadline(TOutcome outcome);
-// The board program's own sentence for a decided game, else empty.
+// The board program's own sentence for a decided or early-ended game.
 std::string OutcomeSentence(TOutcome outcome);
 
 // What an analysis file says.

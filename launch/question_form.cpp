@@ -21,12 +21,18 @@ std::string CheckFieldText(const std::string& text, const char* what, std::size_
     return {};
 }
 
+namespace {
+bool Blank(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+}  // namespace
+
 std::string CheckQuestionForm(const TQuestionForm& form) {
-    if (form.question.empty()) return "You must enter a question.";
+    if (Blank(form.question)) return "You must enter a question.";
     if (std::string problem = CheckFieldText(form.question, "The question", kMaxQuestionLength);
         !problem.empty())
         return problem;
-    if (form.questionerName.empty()) return "Please enter your name as the Questioner.";
+    if (Blank(form.questionerName)) return "Please enter your name as the Questioner.";
     if (std::string problem = CheckFieldText(form.questionerName, "Your name", kMaxNameLength);
         !problem.empty())
         return problem;
@@ -36,7 +42,7 @@ std::string CheckQuestionForm(const TQuestionForm& form) {
         if (!SeatOffersPlayer(seat, choice.code))
             return which + " cannot be " + PlayerName(choice) + " in this seat.";
         if (choice.code != Human) continue;
-        if (choice.name.empty())
+        if (Blank(choice.name))
             return "Please enter a name for player " + std::to_string(seat) + ".";
         const std::string field = which + "'s name";
         if (std::string problem = CheckFieldText(choice.name, field.c_str(), kMaxNameLength);

@@ -99,10 +99,13 @@ QString TAnswerPage::AnswerText() const {
 
 void TAnswerPage::Show(const TJournalEntry& entry) {
     entry_ = entry;
-    question_->setText("“" + Q(entry.question) + "”");
-    asked_->setText(
-        QString("Asked by %1 on %2 — %3 board, Ptah square %4")
-            .arg(Q(entry.questionerName), Q(entry.askedAt), Q(entry.element), Q(entry.ptahSquare)));
+    // A game saved without a question (by the headless tool) is still shown.
+    question_->setText(entry.question.empty() ? QString("(No question was recorded.)")
+                                              : "“" + Q(entry.question) + "”");
+    const QString who =
+        entry.questionerName.empty() ? QString("the Questioner") : Q(entry.questionerName);
+    asked_->setText(QString("Asked by %1 on %2 — %3 board, Ptah square %4")
+                        .arg(who, Q(entry.askedAt), Q(entry.element), Q(entry.ptahSquare)));
     const bool decided =
         entry.outcome == TOutcome::Favourable || entry.outcome == TOutcome::Unfavourable;
     QFont font = answer_->font();
@@ -115,7 +118,7 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     answer_->setStyleSheet(QString("color: %1; border: 3px solid %1; border-radius: 8px; "
                                    "padding: 10px;")
                                .arg(colour));
-    const std::string note = decided ? OutcomeSentence(entry.outcome) : entry.note;
+    const std::string note = entry.note.empty() ? OutcomeSentence(entry.outcome) : entry.note;
     note_->setText(Q(note));
     note_->setAlignment(decided ? Qt::AlignCenter : Qt::AlignLeft);
     note_->setVisible(!note.empty());

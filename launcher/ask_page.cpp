@@ -16,8 +16,8 @@
 
 #include "flow/seats.h"
 #include "flow/setup_record.h"
-#include "launch/opponent_lines.h"
 #include "launcher/ptah_picker.h"
+#include "players/opponent_notes.h"
 
 namespace vaeloric {
 
@@ -249,7 +249,7 @@ void TAskPage::Refresh() {
         const std::int32_t code = form.seats[seat].code;
         seatName_[seat]->setVisible(code == Human);
         seatLine_[seat]->setText(code == Human ? "Plays at the board with you."
-                                               : Q(OpponentLine(code)));
+                                               : Q(OpponentNoteText(code)));
     }
     if (!form.ptah.Chosen()) {
         squareName_->setText(dice_->isChecked() ? "The dice will choose when the game starts."

@@ -43,6 +43,10 @@ bool TBoardRunner::Running() const {
     return process_ != nullptr;
 }
 
+qint64 TBoardRunner::ProcessId() const {
+    return process_ != nullptr ? process_->processId() : 0;
+}
+
 bool TBoardRunner::Start(const QString& program, const QStringList& arguments,
                          const QString& analysisPath) {
     if (process_ != nullptr) return false;

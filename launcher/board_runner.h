@@ -27,6 +27,8 @@ class TBoardRunner : public QObject {
     // already running; a start failure arrives as Ended with started false.
     bool Start(const QString& program, const QStringList& arguments, const QString& analysisPath);
     bool Running() const;
+    // The running board program's process id, 0 when none runs.
+    qint64 ProcessId() const;
 
     // Asks the running program to close as its window's close box would.
     void RequestClose();

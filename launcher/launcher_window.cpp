@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -61,7 +63,9 @@ TLauncherWindow::TLauncherWindow(const QString& journalPath, QWidget* parent)
     pages_->addWidget(answer_);
     pages_->addWidget(journal_);
     setCentralWidget(pages_);
-    resize(1100, 720);
+    // Room for the whole question page without scrolling, on any screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(std::min(1400, screen.width() * 9 / 10), std::min(900, screen.height() * 9 / 10));
 
     connect(ask_, &TAskPage::AskRequested, this, &TLauncherWindow::AskQuestion);
     connect(ask_, &TAskPage::ContinueRequested, this, [this] {
@@ -105,13 +109,15 @@ QWidget* TLauncherWindow::BuildProgressPage() {
     auto* title = new QLabel("<h1>Game in progress</h1>");
     progressText_ = new QLabel;
     progressText_->setWordWrap(true);
+    progressText_->setAlignment(Qt::AlignCenter);
+    progressText_->setContentsMargins(80, 0, 80, 0);
     auto* stop = new QPushButton("End the game early");
     stop->setToolTip("Asks the board program to close, as its close box would.");
     auto* journal = new QPushButton("Journal");
     auto* layout = new QVBoxLayout(progress_);
     layout->addStretch();
     layout->addWidget(title, 0, Qt::AlignHCenter);
-    layout->addWidget(progressText_, 0, Qt::AlignHCenter);
+    layout->addWidget(progressText_);
     layout->addSpacing(20);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -178,9 +184,9 @@ void TLauncherWindow::Start(const TGameRequest& request) {
     ask_->SetStartEnabled(false);
     progressText_->setText(
         request.demonstration
-            ? "The " + Q(request.program) +
-                  " board is open in its own window, without a "
-                  "question. Close it to come back here."
+            ? "The " + Q(request.entry.element) + " board (" + Q(request.program) +
+                  ") is open in its own window, without a question. Close it to come back "
+                  "here."
             : "“" + Q(request.entry.question) + "”\n\nThe " + Q(request.entry.element) +
                   " board (" + Q(request.program) +
                   ") is open in its own window. Play the game there: its answer will appear "

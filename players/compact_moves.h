@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "game/board.h"
-#include "players/legal_moves.h"
-#include "players/move_scan.h"
+#include "game/legal_moves.h"
+#include "game/legal_scan.h"
 
 namespace vaeloric::players {
 

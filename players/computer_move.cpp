@@ -1,9 +1,9 @@
 #include "players/computer_move.h"
 
-#include "players/evaluation.h"
-#include "players/legal_moves.h"
 #include "game/check.h"
+#include "game/legal_moves.h"
 #include "game/make_move.h"
+#include "players/evaluation.h"
 #include "players/rules_bridge.h"
 
 namespace vaeloric {

@@ -8,14 +8,13 @@
 #include "players/compact_moves.h"
 #include "players/int32_math.h"
 #include "players/opponent_profiles.h"
+#include "players/rules_bridge.h"
 
 namespace vaeloric {
 
 using namespace players;
 
 namespace {
-
-constexpr int kCheckmated = 2;
 
 TSquare Sq(int rank, int file) {
     return TSquare{static_cast<std::int16_t>(rank), file};

@@ -51,10 +51,4 @@ int Attackers(TBoard& board, TSquare square, std::int32_t army, TSquare* list) {
     return n;
 }
 
-int ArmyCheckStatus(TBoard& board, std::int32_t army) {
-    const TSquare king = KingSquare(board, army);
-    if (king.rank == 0) return kNotInCheck;
-    return CheckStatus(board, king, army);
-}
-
 }  // namespace vaeloric::players

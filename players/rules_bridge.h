@@ -30,7 +30,5 @@ void TakeBack(TBoard& board, const SquareRecord& target, TSquare origin);
 TSquare KingSquare(const TBoard& board, std::int32_t army);
 // The attackers of the square as enemies of the army, in their order.
 int Attackers(TBoard& board, TSquare square, std::int32_t army, TSquare* list);
-// Check status 0/1/2 of the army's King; 0 for an army without a King.
-int ArmyCheckStatus(TBoard& board, std::int32_t army);
 
 }  // namespace vaeloric::players

@@ -28,7 +28,7 @@ void DrawBoard(QPainter& painter, const TPictureCatalogue& pictures, TBoardOrigi
         return;
     }
     painter.save();
-    painter.setPen(QPen(Qt::black, 0));
+    painter.setPen(QPen(Qt::black, 1));  // one scene pixel, at any zoom
     painter.setBrush(Qt::NoBrush);
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c)
@@ -37,23 +37,27 @@ void DrawBoard(QPainter& painter, const TPictureCatalogue& pictures, TBoardOrigi
     painter.restore();
 }
 
+void DrawPieceAt(QPainter& painter, const TPictureCatalogue& pictures, const TPiece& piece,
+                 std::int32_t companionKind, TPieceStyle style, QPointF corner) {
+    const int id =
+        PiecePictureId(piece.kind, piece.army, style, pictures.BoardLetter(), companionKind);
+    painter.drawPixmap(corner, pictures.Picture(id));
+    if (piece.kind == CombinedKing) {
+        const TOffset offset = KingBadgeOffset(piece.army);
+        painter.drawPixmap(corner + QPointF(offset.dx, offset.dy),
+                           pictures.Picture(KingBadgeId(piece.army)));
+    }
+}
+
 void DrawPieces(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
                 const std::array<char, 3>& status, TBoardOrigin origin, TPieceStyle style) {
-    const char letter = pictures.BoardLetter();
     for (int i = 0; i < 8; ++i) {
         for (int j = 0; j < 8; ++j) {
             const TPixel corner = SquareCorner(origin, i, j);
             const TPiece& piece = board.At(8 - i, j + 1);
-            if (piece.kind != Empty) {
-                const int id =
-                    PiecePictureId(piece.kind, piece.army, style, letter, board.CompanionKind());
-                painter.drawPixmap(corner.x, corner.y, pictures.Picture(id));
-                if (piece.kind == CombinedKing) {
-                    const TOffset offset = KingBadgeOffset(piece.army);
-                    painter.drawPixmap(corner.x + offset.dx, corner.y + offset.dy,
-                                       pictures.Picture(KingBadgeId(piece.army)));
-                }
-            }
+            if (piece.kind != Empty)
+                DrawPieceAt(painter, pictures, piece, board.CompanionKind(), style,
+                            QPointF(corner.x, corner.y));
             // The marker shows on the Ptah square whether or not a piece
             // stands on it.
             if (status[0] == '0' + (8 - i) && status[1] == '0' + (j + 1))

@@ -17,6 +17,11 @@ void DrawCoordinateLabels(QPainter& painter, TBoardOrigin origin);
 void DrawBoard(QPainter& painter, const TPictureCatalogue& pictures, TBoardOrigin origin,
                TBoardStyle style);
 
+// One piece picture (with the King badge on a CombinedKing) with its
+// top-left corner at `corner`.
+void DrawPieceAt(QPainter& painter, const TPictureCatalogue& pictures, const TPiece& piece,
+                 std::int32_t companionKind, TPieceStyle style, QPointF corner);
+
 // Every piece (with the King badge on a CombinedKing) and the Ptah marker on
 // the square named by status[0] (rank digit) and status[1] (file digit).
 // Throws TInternalError for a piece with an impossible army.

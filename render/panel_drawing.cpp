@@ -11,7 +11,7 @@ namespace vaeloric {
 namespace {
 
 constexpr int kPanelCentre = 37;
-constexpr int kNameWidth = 62;  // inside the panel's border, with a margin
+constexpr int kNameWidth = 60;  // inside the panel's border, with a margin
 
 struct TTurnColours {
     QColor panel;
@@ -96,6 +96,15 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
         } else {
             painter.drawPixmap(7, 111, pictures.Picture(kMoveButtonUpId));
         }
+    }
+    if (input.inCheck) {
+        // A tab under the panel, in its colours: everything inside it keeps
+        // its place.
+        FillEdges(painter, 2, 165, 74, 183, colours.ink);
+        FillEdges(painter, 4, 165, 72, 181, colours.panel);
+        painter.setPen(colours.ink);
+        painter.setFont(SansFont(13, true));
+        DrawCentredText(painter, kPanelCentre, 166, "in check");
     }
     painter.restore();
 }

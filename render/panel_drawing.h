@@ -18,6 +18,7 @@ struct TTurnPanelInput {
     std::int32_t playerCode = 1;  // 1 human, 2..8 computer
     std::string name;             // TurnPanelName()
     int throwValue = 0;           // 0 before the throw
+    bool inCheck = false;         // the army's King is attacked (a mark of our own)
 };
 
 // The turn panel in the top-left corner, (2, 2)-(74, 165), with the throw

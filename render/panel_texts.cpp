@@ -1,5 +1,6 @@
 #include "render/panel_texts.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "game/internal_error.h"
@@ -29,13 +30,35 @@ std::string TurnPanelName(const TBoard& board, const TSetUpRecord& setUp) {
     return setUp.seatName[4];
 }
 
+namespace {
+// Text as whole UTF-8 characters, so that line lengths count letters.
+using TLetters = std::vector<std::string>;
+
+TLetters Letters(const std::string& text) {
+    TLetters letters;
+    for (char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80 && !letters.empty())
+            letters.back() += c;
+        else
+            letters.emplace_back(1, c);
+    }
+    return letters;
+}
+
+std::string Joined(const TLetters& letters, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count && i < letters.size(); ++i) text += letters[i];
+    return text;
+}
+}  // namespace
+
 std::pair<std::string, std::string> SplitTurnName(const std::string& name) {
     // A word carries the blank that follows it.
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : name) {
-        word += c;
-        if (c == ' ') {
+    std::vector<TLetters> words;
+    TLetters word;
+    for (const std::string& letter : Letters(name)) {
+        word.push_back(letter);
+        if (letter == " ") {
             words.push_back(word);
             word.clear();
             if (words.size() == kMaxWords) break;
@@ -44,13 +67,19 @@ std::pair<std::string, std::string> SplitTurnName(const std::string& name) {
     if (!word.empty() && words.size() < kMaxWords) words.push_back(word);
     if (words.empty()) return {};
 
-    std::string first = words[0].substr(0, kLineLength);
+    std::size_t firstLength = std::min(words[0].size(), kLineLength);
+    std::string first = Joined(words[0], firstLength);
     std::size_t next = 1;
-    while (next < words.size() && first.size() + words[next].size() <= kLineLength)
-        first += words[next++];
+    while (next < words.size() && firstLength + words[next].size() <= kLineLength) {
+        first += Joined(words[next], words[next].size());
+        firstLength += words[next++].size();
+    }
     std::string second;
-    for (; next < words.size() && second.size() < kLineLength; ++next)
-        second += words[next].substr(0, kLineLength - second.size());
+    for (std::size_t length = 0; next < words.size() && length < kLineLength; ++next) {
+        const std::size_t taken = std::min(words[next].size(), kLineLength - length);
+        second += Joined(words[next], taken);
+        length += taken;
+    }
     return {first, second};
 }
 

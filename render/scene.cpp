@@ -1,6 +1,7 @@
 #include "render/scene.h"
 
 #include "render/board_drawing.h"
+#include "render/move_marks.h"
 #include "render/panel_texts.h"
 
 namespace vaeloric {
@@ -11,6 +12,7 @@ TTurnPanelInput TurnPanelInputOf(const TScene& scene) {
     input.playerCode = scene.board->GetPlayerCode(input.army);
     input.name = TurnPanelName(*scene.board, *scene.setUp);
     input.throwValue = scene.turn->throwValue;
+    input.inCheck = scene.markCheck && ArmyInCheck(*scene.board, input.army);
     return input;
 }
 
@@ -19,6 +21,8 @@ void PaintScene(QPainter& painter, const TPictureCatalogue& pictures, const TSce
     painter.fillRect(clientRect, scene.options.backgroundColour);
     DrawBoardArea(painter, pictures, *scene.board, scene.setUp->status, scene.origin,
                   scene.options);
+    if (scene.markLastMove) DrawLastMoveFrames(painter, *scene.turn, scene.origin);
+    if (scene.markCheck) DrawCheckMarks(painter, *scene.board, scene.origin);
     DrawTurnPanel(painter, pictures, TurnPanelInputOf(scene));
     DrawSquareInfoPanel(painter, pictures, *scene.board, scene.setUp->status,
                         scene.turn->lastMove.Square(), scene.origin, scene.options);

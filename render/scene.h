@@ -20,13 +20,16 @@ struct TScene {
     const TTurnState* turn = nullptr;  // turn->lastMove is the panel's square
     TBoardOrigin origin;
     TDisplayOptions options;
+    // Marks of our own over the board: the last move and Kings in check.
+    bool markLastMove = false;
+    bool markCheck = false;
 };
 
 // The turn panel input for the board's army to move.
 TTurnPanelInput TurnPanelInputOf(const TScene& scene);
 
 // One full paint, background included: labels, board, pieces, Ptah marker,
-// turn panel and square information panel.
+// the marks asked for, turn panel and square information panel.
 void PaintScene(QPainter& painter, const TPictureCatalogue& pictures, const TScene& scene,
                 QRect clientRect);
 

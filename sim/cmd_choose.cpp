@@ -1,5 +1,5 @@
+#include "game/legal_moves.h"
 #include "players/computer_move.h"
-#include "players/legal_moves.h"
 #include "players/opponent_profiles.h"
 #include "sim/commands.h"
 #include "sim/sim_support.h"

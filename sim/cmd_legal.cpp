@@ -1,4 +1,4 @@
-#include "players/legal_moves.h"
+#include "game/legal_moves.h"
 #include "sim/commands.h"
 #include "sim/sim_support.h"
 

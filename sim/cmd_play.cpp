@@ -16,20 +16,10 @@ std::string OptionValue(const TArguments& args, std::size_t& i) {
     return args[++i];
 }
 
-std::string NotWrittenSentence(const std::string& path) {
-    return "'" + path + "' is not a regular file; nothing was written.";
-}
-
-// Refuses a target that no write would replace before the game is played.
-void CheckTarget(const std::string& path) {
-    if (!path.empty() && CheckWriteTarget(path) == TFileOutcome::NotRegular)
-        throw TUsageError(NotWrittenSentence(path));
-}
-
 // A failed write: the target turned out not to be a regular file, or the
 // write itself failed.
 [[noreturn]] void WriteFailed(const std::string& path, const std::string& sentence) {
-    CheckTarget(path);
+    CheckOutputTarget(path);
     throw TUsageError(sentence);
 }
 
@@ -79,8 +69,8 @@ int RunPlay(const TArguments& args, std::string& out) {
         }
     }
 
-    CheckTarget(savePath);
-    CheckTarget(analysisPath);
+    CheckOutputTarget(savePath);
+    CheckOutputTarget(analysisPath);
 
     TGame game;
     PlayGame(options, game, [&](const std::string& line) {

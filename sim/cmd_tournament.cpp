@@ -29,7 +29,7 @@ extern "C" void OnInterrupt(int) {
 // are still reported. The previous handler is back when this goes.
 class TInterruptGuard {
   public:
-    TInterruptGuard() : previous_(std::signal(SIGINT, OnInterrupt)) { interrupted = false; }
+    TInterruptGuard() : previous_((interrupted = false, std::signal(SIGINT, OnInterrupt))) {}
     ~TInterruptGuard() { std::signal(SIGINT, previous_); }
     TInterruptGuard(const TInterruptGuard&) = delete;
     TInterruptGuard& operator=(const TInterruptGuard&) = delete;
@@ -39,7 +39,10 @@ class TInterruptGuard {
 };
 
 void WriteResultFile(const std::string& path, const std::string& contents, const char* what) {
-    if (!path.empty() && !SafeWriteFile(path, contents))
+    if (path.empty()) return;
+    const TFileOutcome written = WriteFileSafely(path, contents);
+    if (written == TFileOutcome::NotRegular) throw TUsageError(NotRegularSentence(path, "written"));
+    if (written != TFileOutcome::Done)
         throw TUsageError(std::string("Cannot write the ") + what + " '" + path + "'.");
 }
 
@@ -47,6 +50,8 @@ void WriteResultFile(const std::string& path, const std::string& contents, const
 
 int RunTournament(const TArguments& args, std::string& out) {
     const TTournamentOptions options = ParseTournamentOptions(args);
+    for (const std::string& path : {options.csvPath, options.jsonPath, options.svgPath})
+        CheckOutputTarget(path);
     const long total = options.plan.GameCount();
     const bool showProgress = isatty(STDERR_FILENO) != 0;
     TTournamentRun run;

@@ -2,12 +2,9 @@
 
 #include <random>
 
-#include "flow/end_of_game.h"
 #include "flow/seats.h"
-#include "game/dice_rule.h"
+#include "flow/turn_steps.h"
 #include "game/square.h"
-#include "players/computer_move.h"
-#include "players/legal_moves.h"
 #include "reading/show_readings.h"
 #include "sim/sim_support.h"
 
@@ -42,8 +39,7 @@ void PlayGame(const TGameOptions& options, TGame& game,
     TBoard& board = game.board;
     // Seats first: every piece takes its army's player code when it is made.
     AssignSeats(game.setUp, board);
-    const std::int32_t questioner = QuadrantArmy(options.ptahRank, options.ptahFile);
-    board.SetPlayerCode(questioner, options.questionerCode);
+    board.SetPlayerCode(SeatArmies(game.setUp).army[1], options.questionerCode);
     board.SetUp(game.setUp.status.data());
     game.turn.Reset();
     game.reading.Reset();
@@ -54,29 +50,22 @@ void PlayGame(const TGameOptions& options, TGame& game,
     std::minstd_rand dice(options.seed);
     for (long turnNumber = 1; turnNumber <= options.turnLimit; ++turnNumber) {
         const std::int32_t army = board.armyToMove;
-        const auto face = static_cast<std::int16_t>(dice() % 6 + 1);
-        std::string line =
-            std::to_string(turnNumber) + " " + ColourName(army) + " " + std::to_string(face) + " ";
+        game.turn.throwValue = static_cast<std::int16_t>(dice() % 6 + 1);
+        std::string line = std::to_string(turnNumber) + " " + ColourName(army) + " " +
+                           std::to_string(game.turn.throwValue) + " ";
         game.turns = turnNumber;
-        if (game.turn.checkmated[army] != 0 || HasNoLegalMove(board, face, army)) {
+        SquareRecord origin;
+        if (MissGoTest(board, game.turn) != TMissGo::None) {
             line += "miss";
         } else {
-            SquareRecord destination, origin;
-            ChooseComputerMove(board, face, army, destination, origin);
+            ComputerTurn(board, game.turn, origin);
             ++game.computerMoves;
+            const SquareRecord& destination = game.turn.lastMove;
             line += MoveText(origin.Square(), destination.Square());
-            game.turn.lastMove = destination;
-            // The piece that arrived tells how it moved: a CombinedKing
-            // moving as a King leaves a King on the destination.
-            const std::int32_t movedAs = board.At(destination.rank, destination.file).kind;
-            if (BringsQuestionerToPtah(board, army, movedAs, destination.Square()))
-                game.turn.ptahReached = true;
             RunWholeGamePass(game.reading, board, destination.rank, destination.file);
         }
         sink(line);
-        board.armyToMove = NextArmy(army);
-        const TEndOfGameDecision decision = DecideEndOfGame(board, game.turn);
-        ApplyEndOfGame(decision, game.turn);
+        const TEndOfGameDecision decision = FinishTurn(board, game.turn);
         if (decision.GameOver()) {
             game.result = decision.QuestionerWon() ? TGameResult::Win : TGameResult::Lose;
             break;

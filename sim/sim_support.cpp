@@ -61,11 +61,19 @@ long ParseCount(const std::string& text, const char* what, long limit, long leas
     return value;
 }
 
+std::string NotRegularSentence(const std::string& path, const char* nothing) {
+    return "'" + path + "' is not a regular file; nothing was " + nothing + ".";
+}
+
+void CheckOutputTarget(const std::string& path) {
+    if (!path.empty() && CheckWriteTarget(path) == TFileOutcome::NotRegular)
+        throw TUsageError(NotRegularSentence(path, "written"));
+}
+
 void LoadGameFile(const std::string& path, TSavedGame& game) {
     std::string bytes;
-    const TFileOutcome read = ReadRegularFile(path, kMaxSavedGameBytes + 1, bytes);
-    if (read == TFileOutcome::NotRegular)
-        throw TUsageError("'" + path + "' is not a regular file; nothing was read.");
+    const TFileOutcome read = ReadFileSafely(path, kMaxSavedGameBytes + 1, bytes);
+    if (read == TFileOutcome::NotRegular) throw TUsageError(NotRegularSentence(path, "read"));
     if (read != TFileOutcome::Done) throw TUsageError("Cannot open the saved game '" + path + "'.");
     const TLoadResult result = ParseSavedGame(bytes, kAnyBoard, game);
     if (!result.Loaded()) {

@@ -42,6 +42,13 @@ long ParseCount(const std::string& text, const char* what, long limit, long leas
 // The whole-game activations as the saved game prints them, one a line.
 std::string ActivationLines(const std::array<float, kUnitCount>& activations);
 
+// The sentence for a path that is not a regular file; `nothing` is "read"
+// or "written".
+std::string NotRegularSentence(const std::string& path, const char* nothing);
+
+// Refuses, before any work, an output path that no write would replace.
+void CheckOutputTarget(const std::string& path);
+
 // Reads a saved game of any board; a file that cannot be read or is not a
 // valid game is a usage error.
 void LoadGameFile(const std::string& path, TSavedGame& game);

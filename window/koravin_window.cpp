@@ -1,20 +1,30 @@
 #include "window/koravin_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
+#include <cmath>
 
-#include "window/music.h"
-#include "window/window_painter.h"
 #include "dialogs/control_panel_dialog.h"
+#include "render/move_marks.h"
+#include "window/music.h"
 
 namespace vaeloric {
 
 namespace {
-// The turn panel ends at y = 165.
-constexpr int kControlPanelTop = 168;
+// The turn panel (with its "in check" tab) ends at y = 183.
+constexpr int kControlPanelTop = 186;
+constexpr double kZoomStep = 1.25;
+constexpr int kSlideMilliseconds = 250;
+
 }  // namespace
 
 TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pictures)
@@ -24,14 +34,90 @@ TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pict
     setWindowTitle(QString::fromStdString(game_.setup.caption));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(720, 520);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(480, 320);
+    setAccessibleName(QStringLiteral("Vaeloric Chess board"));
     timerId_ = startTimer(10);
     if (timerId_ == 0) controller_.ReportTimerRefused();
     music_ = new TMusic(this);
+    CreateActions();
 }
 
 TKoravinWindow::~TKoravinWindow() {
     if (timerId_ != 0) killTimer(timerId_);
+}
+
+void TKoravinWindow::CreateActions() {
+    const auto make = [this](const QString& text, const QKeySequence& keys, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        return action;
+    };
+    fitAction_ = make(tr("&Fit to Window"), QKeySequence(), [this] { FitToWindow(); });
+    fitAction_->setCheckable(true);
+    fitAction_->setChecked(true);
+    actualSizeAction_ =
+        make(tr("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { SetZoom(1.0); });
+    zoomInAction_ = make(tr("Zoom &In"), QKeySequence::ZoomIn, [this] { ZoomBy(kZoomStep); });
+    // Ctrl+= is where + is without Shift on most keyboards.
+    zoomInAction_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomOutAction_ =
+        make(tr("Zoom &Out"), QKeySequence::ZoomOut, [this] { ZoomBy(1.0 / kZoomStep); });
+    lastMoveAction_ = make(tr("Mark the &Last Move"), QKeySequence(),
+                           [this](bool on) { SetMarks(on, extras_.markCheck); });
+    lastMoveAction_->setCheckable(true);
+    lastMoveAction_->setChecked(extras_.markLastMove);
+    checkAction_ = make(tr("Mark a King in &Check"), QKeySequence(),
+                        [this](bool on) { SetMarks(extras_.markLastMove, on); });
+    checkAction_->setCheckable(true);
+    checkAction_->setChecked(extras_.markCheck);
+}
+
+TSceneScale TKoravinWindow::Scale() const {
+    return zoomFit_ ? TSceneScale(TSceneScale::FitScale(width(), height())) : TSceneScale(zoom_);
+}
+
+void TKoravinWindow::FitToWindow() {
+    zoomFit_ = true;
+    fitAction_->setChecked(true);
+    Relayout();
+}
+
+void TKoravinWindow::SetZoom(double scale) {
+    zoomFit_ = false;
+    zoom_ = TSceneScale(scale).Scale();
+    fitAction_->setChecked(false);
+    Relayout();
+}
+
+void TKoravinWindow::ZoomBy(double factor) {
+    SetZoom(Scale().Scale() * factor);
+}
+
+void TKoravinWindow::SetMarks(bool lastMove, bool check) {
+    extras_.markLastMove = lastMove;
+    extras_.markCheck = check;
+    lastMoveAction_->setChecked(lastMove);
+    checkAction_->setChecked(check);
+    update();
+}
+
+void TKoravinWindow::Relayout() {
+    const TSceneScale scale = Scale();
+    controller_.PlaceBoard(scale.SceneWidth(width()));
+    if (controlPanel_ != nullptr) {
+        // As large as the scene, as long as the whole column fits below the
+        // turn panel.
+        const int top = static_cast<int>(std::ceil(kControlPanelTop * scale.Scale()));
+        controlPanel_->SetScale(1.0);
+        const double room = double(height() - top - 4) / controlPanel_->height();
+        controlPanel_->SetScale(std::max(0.6, std::min(scale.Scale(), room)));
+        if (controlPanel_->y() < top) controlPanel_->move(controlPanel_->x(), top);
+    }
+    update();
 }
 
 void TKoravinWindow::timerEvent(QTimerEvent*) {
@@ -58,20 +144,29 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), BackgroundColour(controller_.Options().background));
         return;
     }
-    PaintGameWindow(painter, rect(), controller_, pictures_, rulerShown_);
+    const double scale = Scale().Scale();
+    // Pictures are drawn for the pixels they land on, so they stay sharp.
+    pictures_.SetRenderScale(scale * devicePixelRatioF());
+    painter.scale(scale, scale);
+    const QRect scene(0, 0, static_cast<int>(std::ceil(width() / scale)) + 1,
+                      static_cast<int>(std::ceil(height() / scale)) + 1);
+    PaintGameWindow(painter, scene, controller_, pictures_, extras_);
+    UpdateAccessibleText();
 }
 
 void TKoravinWindow::resizeEvent(QResizeEvent*) {
-    controller_.PlaceBoard(width());
+    Relayout();
 }
 
 void TKoravinWindow::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    if (keyboardHolds_) return;  // the keyboard's cursor carries the piece
+    const QPoint p = Scale().ToScene(event->position());
     controller_.MouseMove(p.x(), p.y());
 }
 
 void TKoravinWindow::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Scale().ToScene(event->position());
+    keyboardHolds_ = false;
     if (event->button() == Qt::LeftButton)
         controller_.LeftDown(p.x(), p.y());
     else if (event->button() == Qt::RightButton)
@@ -80,11 +175,47 @@ void TKoravinWindow::mousePressEvent(QMouseEvent* event) {
 
 void TKoravinWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = Scale().ToScene(event->position());
     controller_.LeftUp(p.x(), p.y());
 }
 
+void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click on the board shows the square; elsewhere, the menu.
+    if (event->reason() == QContextMenuEvent::Mouse &&
+        OverBoard(Scale().ToScene(QPointF(event->pos()))))
+        return;
+    QMenu menu(this);
+    menu.addAction(fitAction_);
+    menu.addAction(actualSizeAction_);
+    menu.addAction(zoomInAction_);
+    menu.addAction(zoomOutAction_);
+    menu.addSeparator();
+    menu.addAction(lastMoveAction_);
+    menu.addAction(checkAction_);
+    menu.exec(event->globalPos());
+}
+
+QRectF TKoravinWindow::BoardRectInWindow() const {
+    return Scale().ToWindow(
+        QRectF(controller_.OriginX(), controller_.OriginY(), kBoardSide, kBoardSide));
+}
+
+bool TKoravinWindow::OverBoard(QPoint p) const {
+    return p.x() >= controller_.OriginX() && p.x() <= controller_.OriginX() + kBoardSide &&
+           p.y() >= controller_.OriginY() && p.y() <= controller_.OriginY() + kBoardSide;
+}
+
+QPoint TKoravinWindow::SquareCentre(TSquare square) const {
+    return QPoint(controller_.OriginX() + (square.file - 1) * kSquareSide + kSquareSide / 2,
+                  controller_.OriginY() + (8 - square.rank) * kSquareSide + kSquareSide / 2);
+}
+
 void TKoravinWindow::closeEvent(QCloseEvent* event) {
+    // Not in the middle of a move: the close question comes once it is done.
+    if (extras_.sliding && !destroying_) {
+        event->ignore();
+        return;
+    }
     if (destroying_ || controller_.CanClose())
         event->accept();
     else
@@ -96,7 +227,7 @@ void TKoravinWindow::OnCommand(int command) {
 }
 
 void TKoravinWindow::ShowRuler(bool on) {
-    rulerShown_ = on;
+    extras_.rulerShown = on;
     update();
 }
 
@@ -104,11 +235,54 @@ void TKoravinWindow::ShowControlPanel() {
     if (controlPanel_ != nullptr) return;
     controlPanel_ = new TControlPanelDialog(this);
     controlPanel_->SetReadingSwitches(controller_.MoveReading(), controller_.WholeReading());
-    // Below the turn panel and its buttons, whatever the font's dialog units.
-    if (controlPanel_->y() < kControlPanelTop)
-        controlPanel_->move(controlPanel_->x(), kControlPanelTop);
     connect(controlPanel_, &TControlPanelDialog::CommandIssued, this, &TKoravinWindow::OnCommand);
     controlPanel_->show();
+    // Below the turn panel and its buttons, at the window's zoom.
+    Relayout();
+}
+
+void TKoravinWindow::PlaceBesideBoard(QWidget* dialog) const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr || !isVisible()) return;
+    const QRect area = screen->availableGeometry();
+    const QRectF board = BoardRectInWindow();
+    const QPoint boardTopLeft = mapToGlobal(board.topLeft().toPoint());
+    const QPoint boardBottomRight = mapToGlobal(board.bottomRight().toPoint());
+    // The frame adds a title bar and borders to the dialog's own size.
+    const QSize frame = dialog->isVisible()
+                            ? dialog->frameGeometry().size()
+                            : dialog->sizeHint().expandedTo(dialog->size()) + QSize(8, 30);
+    const int gap = 8;
+    const int rightRoom = area.right() - boardBottomRight.x();
+    const int leftRoom = boardTopLeft.x() - area.left();
+    int x;
+    if (rightRoom >= leftRoom)
+        x = std::min(boardBottomRight.x() + gap, area.right() - frame.width());
+    else
+        x = std::max(boardTopLeft.x() - gap - frame.width(), area.left());
+    const int y = std::clamp(boardTopLeft.y(), area.top(),
+                             std::max(area.top(), area.bottom() - frame.height()));
+    dialog->move(std::max(x, area.left()), y);
+}
+
+void TKoravinWindow::SlideLastMove() {
+    if (!isVisible()) return;
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer tick;
+    extras_.sliding = true;
+    extras_.progress = 0;
+    connect(&tick, &QTimer::timeout, &loop, [&] {
+        extras_.progress = std::min(1.0, static_cast<double>(clock.elapsed()) / kSlideMilliseconds);
+        repaint();
+        if (extras_.progress >= 1.0) loop.quit();
+    });
+    tick.start(15);
+    repaint();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    extras_.sliding = false;
+    update();
 }
 
 void TKoravinWindow::DestroyWithoutAsking() {

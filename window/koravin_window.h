@@ -4,8 +4,12 @@
 #include <memory>
 
 #include "flow/game_controller.h"
-#include "window/qt_window_layer.h"
 #include "render/pictures/picture_catalogue.h"
+#include "window/qt_window_layer.h"
+#include "window/scene_scale.h"
+#include "window/window_painter.h"
+
+class QAction;
 
 namespace vaeloric {
 
@@ -13,7 +17,9 @@ class TControlPanelDialog;
 class TMusic;
 
 // The one main window of a board program. It reports what the user does to
-// the game controller and draws what the game state says.
+// the game controller and draws what the game state says. The game works in
+// the pixels of a fixed 1x scene; this window alone scales it to its size
+// and maps the pointer back.
 class TKoravinWindow : public QWidget {
     Q_OBJECT
   public:
@@ -23,11 +29,31 @@ class TKoravinWindow : public QWidget {
     TGameController& Controller() { return controller_; }
     const TPictureCatalogue& Pictures() const { return pictures_; }
 
+    // Zoom: fit the window (the default), or a fixed scale.
+    TSceneScale Scale() const;
+    void FitToWindow();
+    void SetZoom(double scale);
+    void ZoomBy(double factor);
+
+    // The marks of the last move and of a King in check.
+    void SetMarks(bool lastMove, bool check);
+    const TWindowExtras& Extras() const { return extras_; }
+
+    // The keyboard's square cursor (rank, file).
+    TSquare KeyboardCursor() const { return extras_.cursor; }
+
     // For the window layer.
     void ShowRuler(bool on);
     void ShowControlPanel();
     void DestroyWithoutAsking();
     TMusic& Music() { return *music_; }
+    // Moves a dialog about to be shown (or just shown) beside the board,
+    // on the side with more room, covering as little of the board as the
+    // screen allows.
+    void PlaceBesideBoard(QWidget* dialog) const;
+    // Shows the last move sliding from its origin, and returns when it has
+    // arrived; user input waits meanwhile.
+    void SlideLastMove();
 
   public slots:
     void OnCommand(int command);
@@ -38,10 +64,24 @@ class TKoravinWindow : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
   private:
+    void Relayout();
+    void CreateActions();
+    QRectF BoardRectInWindow() const;
+    bool OverBoard(QPoint scenePoint) const;
+    QPoint SquareCentre(TSquare square) const;
+    // A click of the left button at a scene point, as the mouse would make.
+    void ClickAt(QPoint scenePoint);
+    void KeyboardPickOrDrop();
+    void KeyboardDropBack();
+    void MoveKeyboardCursor(int ranks, int files);
+    void UpdateAccessibleText();
+
     TGameSession& game_;
     const TPictureCatalogue& pictures_;
     TQtWindowLayer layer_;
@@ -49,9 +89,20 @@ class TKoravinWindow : public QWidget {
     TMusic* music_ = nullptr;  // a child of the window
     TControlPanelDialog* controlPanel_ = nullptr;
     int timerId_ = 0;
-    bool rulerShown_ = false;
     bool destroying_ = false;
     bool setupPosted_ = false;
+
+    bool zoomFit_ = true;
+    double zoom_ = 1.0;
+    TWindowExtras extras_;
+    bool keyboardHolds_ = false;  // a piece picked up from the keyboard
+
+    QAction* fitAction_ = nullptr;
+    QAction* actualSizeAction_ = nullptr;
+    QAction* zoomInAction_ = nullptr;
+    QAction* zoomOutAction_ = nullptr;
+    QAction* lastMoveAction_ = nullptr;
+    QAction* checkAction_ = nullptr;
 };
 
 }  // namespace vaeloric

@@ -2,19 +2,20 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QMessageBox>
+#include <QTimer>
 #include <algorithm>
 
-#include "window/koravin_window.h"
-#include "window/music.h"
 #include "dialogs/dice_dialog.h"
+#include "dialogs/game_div_dialog.h"
 #include "dialogs/option_dialogs.h"
 #include "dialogs/piece_info_dialog.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/ptah_square_dialog.h"
+#include "dialogs/setup_dialog_style.h"
 #include "game/board.h"
-#include "dialogs/game_div_dialog.h"
+#include "window/koravin_window.h"
+#include "window/music.h"
 
 namespace vaeloric {
 
@@ -65,19 +66,25 @@ bool RunFileDialog(QWidget* parent, std::string& fileName, bool save) {
     return true;
 }
 
+// Once the dialog's own event loop runs (it is shown and sized by then),
+// move it beside the board.
+void PlaceWhenShown(const TKoravinWindow& window, QWidget* dialog) {
+    QTimer::singleShot(0, dialog, [&window, dialog] { window.PlaceBesideBoard(dialog); });
+}
+
 }  // namespace
 
 TBoxAnswer TQtWindowLayer::ShowMessage(const TMessageBox& box) {
-    const QString title = QString::fromStdString(box.title);
+    // An empty title would be replaced by the program's name: a blank shows
+    // the empty title bar the box asks for.
+    const QString title =
+        box.title.empty() ? QStringLiteral(" ") : QString::fromStdString(box.title);
     QMessageBox message(QtIcon(box.icon), title, QString::fromStdString(box.text),
                         QtButtons(box.buttons), &window_);
     // Wide enough that the window frame can show the whole title (most boxes
     // carry the question as their title).
-    if (auto* grid = qobject_cast<QGridLayout*>(message.layout())) {
-        const int wanted = std::min(message.fontMetrics().horizontalAdvance(title) + 140, 640);
-        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, grid->columnCount());
-    }
+    FitToTitle(&message);
+    PlaceWhenShown(window_, &message);
     switch (message.exec()) {
         case QMessageBox::Cancel:
             return TBoxAnswer::Cancel;
@@ -107,9 +114,10 @@ bool TQtWindowLayer::RunPlayerSettingsDialog(TPlayerChoice& choice) {
 }
 
 bool TQtWindowLayer::RunDiceDialog(TDiceChoice& choice) {
-    TDiceData data{choice.face};
-    if (TDiceDialog::Run(&window_, data) == 0) return false;
-    choice.face = data.face;
+    TDiceDialog dialog(&window_, TDiceData{choice.face});
+    PlaceWhenShown(window_, &dialog);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    choice.face = dialog.Data().face;
     return true;
 }
 
@@ -163,6 +171,7 @@ void TQtWindowLayer::RunPieceInfoDialog() {
 
 void TQtWindowLayer::RunReadingDialog(const std::string& text, const std::string& caption) {
     TGameDivDialog dialog(&window_, text, caption);
+    PlaceWhenShown(window_, &dialog);
     dialog.exec();
 }
 
@@ -190,6 +199,10 @@ void TQtWindowLayer::SetWaitCursor(bool on) {
 
 void TQtWindowLayer::Invalidate() {
     window_.ShowRuler(false);
+}
+
+void TQtWindowLayer::ShowMove(TSquare, TSquare) {
+    window_.SlideLastMove();
 }
 
 void TQtWindowLayer::DrawButton(int) {

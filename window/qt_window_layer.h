@@ -24,6 +24,7 @@ class TQtWindowLayer : public TWindowLayer {
     void SetCursor(int resourceId) override;
     void SetWaitCursor(bool on) override;
     void Invalidate() override;
+    void ShowMove(TSquare from, TSquare to) override;
     void DrawButton(int pictureId) override;
     void DrawInformationPanel() override;
     void DrawRulerPanel() override;

@@ -1,6 +1,7 @@
 #include "window/termination_request.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -30,13 +31,22 @@ void OnTerminate(int) {
 void InstallTerminationRequest(QObject* parent) {
     if (wakeSockets[0] != -1 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, wakeSockets) != 0) return;
     auto* notifier = new QSocketNotifier(wakeSockets[1], QSocketNotifier::Read, parent);
-    QObject::connect(notifier, &QSocketNotifier::activated, parent, [] {
-        char byte = 0;
-        [[maybe_unused]] const auto read = ::read(wakeSockets[1], &byte, 1);
+    // While a modal dialog runs (a set-up dialog, a reading, a question) the
+    // request waits for it to close, as a click on the close box would.
+    auto* pending = new QTimer(parent);
+    pending->setInterval(200);
+    QObject::connect(pending, &QTimer::timeout, parent, [pending] {
+        if (QApplication::activeModalWidget() != nullptr) return;
+        pending->stop();
         // The main window is the one top-level widget without a parent; its
         // close goes through the same question and analysis as the close box.
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (widget->parentWidget() == nullptr && widget->isVisible()) widget->close();
+    });
+    QObject::connect(notifier, &QSocketNotifier::activated, parent, [pending] {
+        char byte = 0;
+        [[maybe_unused]] const auto read = ::read(wakeSockets[1], &byte, 1);
+        pending->start();
     });
     struct sigaction action = {};
     action.sa_handler = OnTerminate;

@@ -1,5 +1,9 @@
 #include "window/window_painter.h"
 
+#include <algorithm>
+#include <optional>
+
+#include "render/board_drawing.h"
 #include "render/panel_drawing.h"
 #include "render/scene.h"
 
@@ -32,8 +36,24 @@ TDisplayOptions DisplayOptionsOf(const TOptionSettings& settings) {
     return options;
 }
 
+namespace {
+
+void DrawKeyboardCursor(QPainter& painter, TBoardOrigin origin, TSquare square) {
+    const TPixel corner = SquareCornerOf(origin, square.rank, square.file);
+    const QRectF box = QRectF(corner.x, corner.y, kSquareSize, kSquareSize).adjusted(1, 1, -1, -1);
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 3));
+    painter.drawRect(box);
+    painter.setPen(QPen(Qt::black, 1.5, Qt::DashLine));
+    painter.drawRect(box);
+    painter.restore();
+}
+
+}  // namespace
+
 void PaintGameWindow(QPainter& painter, const QRect& client, const TGameController& controller,
-                     const TPictureCatalogue& pictures, bool rulerShown) {
+                     const TPictureCatalogue& pictures, const TWindowExtras& extras) {
     const TGameSession& game = controller.Game();
     TScene scene;
     scene.board = &game.board;
@@ -41,7 +61,29 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
     scene.turn = &game.turn;
     scene.origin = TBoardOrigin{controller.OriginX(), controller.OriginY()};
     scene.options = DisplayOptionsOf(controller.Options());
+    scene.markLastMove = extras.markLastMove;
+    scene.markCheck = extras.markCheck;
+    // While a move slides, its destination shows what stood there before.
+    const TTurnState& moved = game.turn;
+    std::optional<TBoard> shown;
+    const bool sliding = extras.sliding && OnBoard(moved.moveTo.rank, moved.moveTo.file);
+    if (sliding) {
+        shown = game.board;
+        shown->PutPiece(moved.moveTo.rank, moved.moveTo.file,
+                        moved.lastMove.capture ? moved.lastMove.captured : TPiece{});
+        scene.board = &*shown;
+    }
     PaintScene(painter, pictures, scene, client);
+    if (sliding) {
+        const TPixel from = SquareCornerOf(scene.origin, moved.moveFrom.rank, moved.moveFrom.file);
+        const TPixel to = SquareCornerOf(scene.origin, moved.moveTo.rank, moved.moveTo.file);
+        const double t = std::clamp(extras.progress, 0.0, 1.0);
+        const QPointF at(from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t);
+        DrawPieceAt(painter, pictures, game.board.GetPiece(moved.moveTo.rank, moved.moveTo.file),
+                    game.board.CompanionKind(), scene.options.pieceStyle, at);
+    }
+    if (OnBoard(extras.cursor.rank, extras.cursor.file))
+        DrawKeyboardCursor(painter, scene.origin, extras.cursor);
 
     // A held picture button shows its pressed image while the pointer is on it.
     const TTurnState& turn = game.turn;
@@ -51,7 +93,7 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
         painter.drawPixmap(7, 132, pictures.Picture(kEnterDown));
     if (turn.movePressed && turn.overMove) painter.drawPixmap(7, 111, pictures.Picture(kMoveDown));
 
-    if (rulerShown && turn.lastMove.file != 0)
+    if (extras.rulerShown && turn.lastMove.file != 0)
         DrawPyramidRulerPanel(painter, pictures, turn.lastMove.Square(), scene.origin);
 }
 

@@ -15,10 +15,23 @@ QColor BackgroundColour(TBackground background);
 // The drawing options for the controller's option settings.
 TDisplayOptions DisplayOptionsOf(const TOptionSettings& settings);
 
-// Draws the whole client area: background, board, pieces, the Ptah marker,
-// the turn panel with any held button, and the square information panel (or
-// the pyramid ruler panel when it was asked for).
+// What the window adds to the game's picture.
+struct TWindowExtras {
+    bool rulerShown = false;
+    bool markLastMove = true;
+    bool markCheck = true;
+    // A computer's move on its way, `progress` (0..1) from its origin.
+    bool sliding = false;
+    double progress = 1.0;
+    // The keyboard's square cursor; none while its file is 0.
+    TSquare cursor{0, 0};
+};
+
+// Draws the whole scene (in scene pixels): background, board, pieces, the
+// Ptah marker, the marks, the turn panel with any held button, and the
+// square information panel (or the pyramid ruler panel when it was asked
+// for).
 void PaintGameWindow(QPainter& painter, const QRect& client, const TGameController& controller,
-                     const TPictureCatalogue& pictures, bool rulerShown);
+                     const TPictureCatalogue& pictures, const TWindowExtras& extras);
 
 }  // namespace vaeloric

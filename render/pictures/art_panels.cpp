@@ -159,18 +159,26 @@ void DrawNightSky(QPainter& painter, const QRectF& sky) {
 }
 
 // The lower part of a large picture may lie under the joined King or the
-// Ptah picture, so it carries nothing that is not also said above: an
-// offering table with the gilded chessman of the kind.
-void DrawAltar(QPainter& painter, const QRectF& area, int kind, const QString& caption) {
+// Ptah picture (from 130 down), so it carries nothing that is not also said
+// above: an offering table with the gilded chessman of the kind.
+void DrawAltar(QPainter& painter, const QRectF& area, int kind) {
     const double w = area.width();
     DrawFrieze(painter, QRectF(area.left() + 2, area.top() + 152, w - 4, 7));
     DrawGildedChessman(painter, QRectF(area.center().x() - 30, area.top() + 164, 60, 60), kind);
-    DrawFittedText(painter, QRectF(area.left() + 10, area.bottom() - 24, w - 20, 18), caption,
-                   SansFont(15), ink::kKohl);
+}
+
+// The deity's name in the cartouche and the caption under it, both clear of
+// the overlays.
+void DrawTitles(QPainter& painter, const QRectF& area, const QString& name,
+                const QString& caption) {
+    DrawCartouche(painter, QRectF(area.left() + 12, area.top() + 17, area.width() - 24, 24), name,
+                  15);
+    DrawFittedText(painter, QRectF(area.left() + 8, area.top() + 42, area.width() - 16, 16),
+                   caption, SansFont(14, true), ink::kKohl);
 }
 
 QRectF DrawNiche(QPainter& painter, const QRectF& area) {
-    const QRectF niche(area.left() + 10, area.top() + 48, area.width() - 20, 100);
+    const QRectF niche(area.left() + 10, area.top() + 60, area.width() - 20, 88);
     painter.save();
     painter.setPen(QPen(ink::kKohl, 1.4));
     QLinearGradient glow(niche.topLeft(), niche.bottomLeft());
@@ -187,26 +195,24 @@ QRectF DrawNiche(QPainter& painter, const QRectF& area) {
 void PaintLargePiece(QPainter& painter, const QRectF& area, char letter, int kind) {
     DrawShrine(painter, area, ink::kLimestone);
     const TDeity& deity = DeityOf(letter, kind);
-    DrawCartouche(painter, QRectF(area.left() + 12, area.top() + 19, area.width() - 24, 26),
-                  QString::fromLatin1(deity.name), 16);
+    DrawTitles(painter, area, QString::fromLatin1(deity.name), QString::fromLatin1(KindName(kind)));
     const QRectF niche = DrawNiche(painter, area);
     painter.save();
     painter.setClipRect(niche.adjusted(1, 1, -1, -1), Qt::IntersectClip);
     PaintDeity(painter, niche.adjusted(4, 3, -4, 2), deity, 0);
     painter.restore();
-    DrawAltar(painter, area, kind, QString::fromLatin1(KindName(kind)));
+    DrawAltar(painter, area, kind);
 }
 
 void PaintLargePawn(QPainter& painter, const QRectF& area, int pawnKind) {
     static constexpr int kPromotesTo[5] = {0, 6, 5, 7, 9};
     DrawShrine(painter, area, ink::kLimestone);
     const int target = kPromotesTo[std::clamp(pawnKind, 1, 4)];
-    DrawCartouche(painter, QRectF(area.left() + 12, area.top() + 19, area.width() - 24, 26),
-                  QStringLiteral("PAWN"), 16);
+    DrawTitles(painter, area, QStringLiteral("PAWN"),
+               QStringLiteral("becomes ") + QString::fromLatin1(KindName(target)));
     const QRectF niche = DrawNiche(painter, area);
     PaintPawn(painter, niche.adjusted(20, 6, -20, -4), pawnKind, 0);
-    DrawAltar(painter, area, target,
-              QStringLiteral("becomes ") + QString::fromLatin1(KindName(target)));
+    DrawAltar(painter, area, target);
 }
 
 void PaintKingOverlay(QPainter& painter, const QRectF& area, char letter) {

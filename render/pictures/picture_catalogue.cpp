@@ -99,23 +99,33 @@ QSize TPictureCatalogue::SizeOf(int id) const {
     return QSize();
 }
 
-QImage TPictureCatalogue::Render(int id) const {
+QImage TPictureCatalogue::Render(int id, double scale) const {
     const QSize size = SizeOf(id);
     if (size.isEmpty()) return QImage();
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    const QSize pixels(qRound(size.width() * scale), qRound(size.height() * scale));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(IsTransparent(id, boardLetter_) ? QColor(Qt::transparent) : art::ink::kKohl);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
+    painter.scale(double(pixels.width()) / size.width(), double(pixels.height()) / size.height());
     Draw(painter, QRectF(QPointF(0, 0), QSizeF(size)), boardLetter_, id);
+    painter.end();
+    image.setDevicePixelRatio(scale);
     return image;
+}
+
+void TPictureCatalogue::SetRenderScale(double scale) const {
+    if (scale <= 0 || qFuzzyCompare(scale, renderScale_)) return;
+    renderScale_ = scale;
+    cache_.clear();
 }
 
 QPixmap TPictureCatalogue::Picture(int id) const {
     auto found = cache_.find(id);
     if (found != cache_.end()) return found->second;
     if (!Has(id)) return QPixmap();
-    QPixmap pixmap = QPixmap::fromImage(Render(id));
+    QPixmap pixmap = QPixmap::fromImage(Render(id, renderScale_));
     cache_.emplace(id, pixmap);
     return pixmap;
 }
@@ -128,7 +138,8 @@ QPoint TPictureCatalogue::CursorHotSpot(int id) const {
 QCursor TPictureCatalogue::Cursor(int id) const {
     if (!IsCursorId(id)) return QCursor(Qt::ArrowCursor);
     const QPoint hotSpot = CursorHotSpot(id);
-    return QCursor(Picture(id), hotSpot.x(), hotSpot.y());
+    // Cursors keep their own size whatever the zoom.
+    return QCursor(QPixmap::fromImage(Render(id)), hotSpot.x(), hotSpot.y());
 }
 
 QIcon TPictureCatalogue::Icon() const {

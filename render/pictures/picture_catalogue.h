@@ -28,11 +28,19 @@ class TPictureCatalogue {
     bool Has(int id) const;
 
     // The picture with this number at its own size; a null pixmap for a
-    // number the program does not have.
+    // number the program does not have. It is drawn for the render scale,
+    // so that it stays sharp when painted through a scaled painter.
     QPixmap Picture(int id) const;
 
-    // The same drawing as an image, without the cache (needs no display).
-    QImage Render(int id) const;
+    // Device pixels per picture pixel for the pictures served from now on:
+    // the window's zoom times the screen's pixel ratio. Pictures are drawn
+    // again for a new scale, never scaled up from a smaller drawing.
+    void SetRenderScale(double scale) const;
+    double RenderScale() const { return renderScale_; }
+
+    // The same drawing as an image, without the cache (needs no display);
+    // `scale` device pixels to a picture pixel.
+    QImage Render(int id, double scale = 1.0) const;
 
     // The size of picture `id`; an empty size for an unknown number.
     QSize SizeOf(int id) const;
@@ -52,6 +60,7 @@ class TPictureCatalogue {
     char boardLetter_;
     std::vector<int> ids_;
     mutable std::map<int, QPixmap> cache_;
+    mutable double renderScale_ = 1.0;
 };
 
 }  // namespace vaeloric

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "flow/safe_file.h"
 #include "sim/sim_support.h"
 
 namespace vaeloric::sim {
@@ -56,12 +57,14 @@ std::uint64_t ParseBaseSeed(const std::string& text) {
     return std::stoull(text);
 }
 
-// Checked before the games so that a long run is not lost to a typing error.
+// Checked before the games so that a long run is not lost to a typing error:
+// a regular file or none, in an existing folder.
 std::string OutputPath(const std::string& option, const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    CheckOutputTarget(path);
     if (path.empty() || fs::is_directory(target, error) || !fs::is_directory(folder, error)) {
         throw TUsageError(option + " needs a file in an existing folder, not '" + path + "'.");
     }

@@ -13,8 +13,11 @@
 #include <vector>
 
 #include "dialogs/dice_dialog.h"
+#include "dialogs/game_div_dialog.h"
+#include "dialogs/options_layout.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/ptah_square_dialog.h"
+#include "dialogs/setup_dialog_style.h"
 #include "tests/support/widget_application.h"
 
 namespace vaeloric {
@@ -159,6 +162,27 @@ TEST_F(SetupDialogs, DiceGivesTheChosenFaceAndReopensWithIt) {
     });
     EXPECT_EQ(TDiceDialog::Run(nullptr, data), 0);
     EXPECT_EQ(data.face, 3);
+}
+
+// The window frame shows the whole title: every dialog and box is at least
+// as wide as its title needs.
+TEST_F(SetupDialogs, DialogsAndBoxesAreAsWideAsTheirTitles) {
+    const auto wide = [](QWidget* window) {
+        window->adjustSize();
+        return window->width() >= CaptionWidth(window->windowTitle());
+    };
+    TDiceDialog dice(nullptr, TDiceData{});
+    EXPECT_TRUE(wide(&dice));
+    TPtahSquareDialog question(nullptr, 'W', TPtahSquareData{1, 2, "q"});
+    EXPECT_TRUE(wide(&question));
+    WhenModal([&](QWidget* box) {
+        EXPECT_EQ(box->windowTitle(), kIncompleteFormTitle);
+        EXPECT_TRUE(wide(box));
+        box->close();
+    });
+    ShowPlainMessage(nullptr, kIncompleteFormTitle, kNoQuestionText);
+    TGameDivDialog reading(nullptr, "text", "Whole game analysis - Will the harvest be good?");
+    EXPECT_TRUE(wide(&reading));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The checks of the question, players and dice dialogs, without a display.
 #include <gtest/gtest.h>
 
-#include "flow/setup_record.h"
 #include "dialogs/setup_dialog_data.h"
+#include "flow/setup_record.h"
 
 namespace vaeloric {
 namespace {
@@ -50,6 +50,18 @@ TPlayerSettingsData Players(std::int32_t seat2, std::int32_t seat3, std::int32_t
     data.seatCode = {0, 0, seat2, seat3, seat4};
     data.names = std::move(names);
     return data;
+}
+
+TEST(SetUpTexts, CutBeforeALetterThatWouldCrossTheLimit) {
+    // A 4-byte letter from byte 236 on does not fit in 238 bytes; the
+    // name's 2-byte letter from byte 22 on does not fit in 23.
+    TPtahSquareData question{1, 2, std::string(236, 'q') + "\xF0\x9F\x9C\x81!"};
+    EXPECT_EQ(CheckPtahSquare(question), TPtahVerdict::Accepted);
+    EXPECT_EQ(question.question, std::string(236, 'q'));
+    TPlayerSettingsData names =
+        Players(2, 8, 3, {"", std::string(22, 'a') + "\xC3\xA9", "", "", ""});
+    EXPECT_TRUE(CheckPlayerNames(names));
+    EXPECT_EQ(names.names[1], std::string(22, 'a'));
 }
 
 TEST(PlayerNamesCheck, HumanSeatsNeedNames) {

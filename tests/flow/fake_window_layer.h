@@ -87,6 +87,10 @@ class TFakeWindowLayer : public TWindowLayer {
         events.push_back(on ? "wait on" : "wait off");
     }
     void Invalidate() override { ++invalidations; }
+    void ShowMove(TSquare from, TSquare to) override {
+        events.push_back("slide " + std::to_string(from.rank) + std::to_string(from.file) + "-" +
+                         std::to_string(to.rank) + std::to_string(to.file));
+    }
     void DrawButton(int pictureId) override {
         events.push_back("button:" + std::to_string(pictureId));
     }

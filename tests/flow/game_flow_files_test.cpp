@@ -1,4 +1,5 @@
 // Closing, saving under a chosen name and reloading a saved game.
+#include "flow/flow_services.h"
 #include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
@@ -206,6 +207,51 @@ TEST_F(Reload, APathAfterTheStarIsLoadedOrRefusedLikeAChosenFile) {
     EXPECT_EQ(layer.boxes[0], (TMessageBox{"Wrong file type", "Incorrect File"}));
     EXPECT_EQ(layer.events[2], "open dialog:" + reloadPath);
     EXPECT_EQ(controller->FileName(), good);
+}
+
+bool WholeUtf8(const std::string& text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
+// Letters of 1 to 4 bytes at every position relative to the limits: the
+// question and names are cut before the letter that would cross the limit,
+// and a saved game keeps its 185 lines and reads back the same.
+TEST_F(Reload, LongUtf8QuestionAndNamesAreCutAtWholeLetters) {
+    for (const std::string letter : {"a", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x9C\x81"}) {
+        for (int shift = 0; shift < 4; ++shift) {
+            std::string question(static_cast<std::size_t>(shift), 'q'), name(shift, 'n');
+            while (question.size() < 300) question += letter;
+            while (name.size() < 40) name += letter;
+            layer = TFakeWindowLayer{};
+            StartLauncher("45x" + question + "^@" + name + "^@h" + name + "^@fo");
+            const TSetUpRecord& setup = game->setup;
+            EXPECT_TRUE(WholeUtf8(setup.caption) && WholeUtf8(setup.questionerName) &&
+                        WholeUtf8(setup.seatName[2]));
+            EXPECT_GT(setup.caption.size() + letter.size(), 255u);
+            EXPECT_LE(setup.caption.size(), 255u);
+            EXPECT_GT(setup.questionerName.size() + letter.size(), 24u);
+            EXPECT_LE(setup.questionerName.size(), 24u);
+
+            const std::string path = (folder / "utf8.vae").string();
+            layer.saveScript = {path};
+            ASSERT_TRUE(controller->SaveAs());
+            const std::string saved = Contents(path);
+            EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 185);
+            TGameSession reloaded;
+            reloaded.boardLetter = 'W';
+            ASSERT_TRUE(LoadGameFile(path, reloaded).Loaded());
+            EXPECT_EQ(reloaded.setup.caption, setup.caption);
+            EXPECT_EQ(reloaded.setup.seatName[2], setup.seatName[2]);
+        }
+    }
 }
 
 }  // namespace

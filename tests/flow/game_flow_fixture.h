@@ -13,7 +13,7 @@
 #include "flow/game_controller.h"
 #include "flow/game_session.h"
 #include "game/board.h"
-#include "players/legal_moves.h"
+#include "game/legal_moves.h"
 #include "tests/flow/fake_window_layer.h"
 
 namespace vaeloric::testing {

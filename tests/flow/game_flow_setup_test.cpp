@@ -24,11 +24,16 @@ TEST_F(GameFlow, DemonstrationAsksUntilBothDialogsAreAccepted) {
             return true;
         },
     };
+    // Each dialog closed without OK asks whether to quit; No shows it again.
+    layer.boxAnswers = {TBoxAnswer::No, TBoxAnswer::No, TBoxAnswer::No};
     Start(TStartMode::Demonstration);
 
     EXPECT_EQ(std::count(layer.events.begin(), layer.events.end(), "ptah dialog"), 2);
     EXPECT_EQ(std::count(layer.events.begin(), layer.events.end(), "players dialog"), 3);
-    EXPECT_TRUE(layer.boxes.empty());
+    EXPECT_EQ(layer.BoxTexts(), std::vector<std::string>(3, "Quit Vaeloric Chess?"));
+    EXPECT_EQ(layer.boxes[0], (TMessageBox{"Quit Vaeloric Chess?", "VAELORIC CHESS",
+                                           TBoxButtons::YesNo, TBoxIcon::Question}));
+    EXPECT_FALSE(layer.destroyed);
     EXPECT_EQ(game->setup.caption, "VAELORIC CHESS - Shall I travel?");
     EXPECT_EQ(layer.title, game->setup.caption);
     EXPECT_EQ(std::string(game->setup.status.data(), 3), "45W");
@@ -45,6 +50,24 @@ TEST_F(GameFlow, DemonstrationAsksUntilBothDialogsAreAccepted) {
     EXPECT_EQ(controller->FileName(), "vaeloric.vae");
     EXPECT_FALSE(controller->Modified());
     EXPECT_GT(layer.invalidations, 0);
+}
+
+TEST_F(GameFlow, ClosingASetUpDialogCanQuitTheDemonstration) {
+    for (const bool atPlayers : {false, true}) {
+        layer = TFakeWindowLayer{};
+        layer.ptahScript = {[&](TPtahSquareChoice& c) {
+            c.question = "Q";
+            return atPlayers;
+        }};
+        layer.playerScript = {[](TPlayerChoice&) { return false; }};
+        Start(TStartMode::Demonstration);
+        EXPECT_EQ(layer.BoxTexts(), std::vector<std::string>{"Quit Vaeloric Chess?"});
+        EXPECT_TRUE(layer.destroyed);
+        EXPECT_TRUE(controller->Ended());
+        EXPECT_FALSE(controller->Playing());
+        EXPECT_FALSE(layer.controlPanelShown);
+        EXPECT_EQ(Contents(AnalysisPath()), "(none)");
+    }
 }
 
 TEST_F(GameFlow, DemonstrationDialogsOpenWithTheirDefaults) {

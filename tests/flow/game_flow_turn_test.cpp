@@ -130,6 +130,16 @@ TEST_F(GameFlow, MoveButtonMakesTheComputersMoveUnderTheWaitCursor) {
     const auto reading =
         std::find(layer.events.begin(), layer.events.end(), "reading:Last move analysis");
     EXPECT_LT(panel, reading);
+    // The move is shown sliding from the square it left, before the reading.
+    const TTurnState& turn = Turn();
+    EXPECT_EQ(turn.mover, 2);
+    EXPECT_EQ(before.GetPiece(turn.moveFrom.rank, turn.moveFrom.file).army, 2);
+    EXPECT_EQ(Board().GetPiece(turn.moveFrom.rank, turn.moveFrom.file).kind, Empty);
+    EXPECT_TRUE(SquaresEqual(turn.moveTo, turn.lastMove.Square()));
+    const std::string slide = "slide " + std::to_string(turn.moveFrom.rank) +
+                              std::to_string(turn.moveFrom.file) + "-" +
+                              std::to_string(turn.moveTo.rank) + std::to_string(turn.moveTo.file);
+    EXPECT_LT(std::find(layer.events.begin(), layer.events.end(), slide), reading);
 }
 
 TEST_F(GameFlow, ReadingSwitchesChooseTheDialogs) {

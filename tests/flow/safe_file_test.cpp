@@ -79,7 +79,7 @@ TEST(SafeFile, SpecialFilesAreNeitherReplacedNorRead) {
             EXPECT_EQ(WriteFileSafely(path, "new"), TFileOutcome::NotRegular) << special.kind;
             EXPECT_EQ(CheckWriteTarget(path), TFileOutcome::NotRegular) << special.kind;
             std::string bytes = "old";
-            EXPECT_EQ(ReadRegularFile(path, 100, bytes), TFileOutcome::NotRegular) << special.kind;
+            EXPECT_EQ(ReadFileSafely(path, 100, bytes), TFileOutcome::NotRegular) << special.kind;
             EXPECT_EQ(bytes, "");
             // The board programs show their own failure messages.
             EXPECT_EQ(
@@ -126,7 +126,7 @@ TEST(SafeFile, LinksAreFollowedAndTheFileKeepsItsBits) {
     EXPECT_TRUE(fs::is_symlink(folder / "later.vae"));
 
     std::string bytes;
-    EXPECT_EQ(ReadRegularFile((folder / "top.vae").string(), 2, bytes), TFileOutcome::Done);
+    EXPECT_EQ(ReadFileSafely((folder / "top.vae").string(), 2, bytes), TFileOutcome::Done);
     EXPECT_EQ(bytes, "ne");  // cut at the limit
     fs::create_symlink("loop", folder / "loop");
     EXPECT_EQ(WriteFileSafely((folder / "loop").string(), "x"), TFileOutcome::Failed);

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "flow/analysis_file.h"
+#include "launch/game_request.h"
 
 namespace vaeloric {
 namespace {
@@ -76,7 +77,8 @@ TEST(AnalysisReader, DamagedTextIsFailedWithAReason) {
 class AnalysisFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / "vaeloric-launch-outcome";
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() / (std::string("vaeloric-launch-") + info->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -146,6 +148,21 @@ TEST_F(AnalysisFiles, ProcessEndAndFileGiveTheOutcomeAndOneSentence) {
         EXPECT_EQ(end.reading.outcome, test.outcome) << test.sentence;
         EXPECT_EQ(end.sentence, test.sentence);
     }
+}
+
+TEST_F(AnalysisFiles, ASavedGameIsContinuedOnItsOwnBoardOrRefused) {
+    TGameRequest request;
+    EXPECT_EQ(SavedGameRequest(Write("text.vae", "hello\n"), "now", request)
+                  .rfind("This is not a saved game the board programs can load: ", 0),
+              0u);
+    EXPECT_EQ(SavedGameRequest(folder.string(), "now", request),
+              "This saved game cannot be opened: it is not a regular file.");
+    const std::string sample =
+        std::string(VAELORIC_SAMPLES_DIR) + "/board-F-C3-seed202-limit140/game.vae";
+    ASSERT_EQ(SavedGameRequest(sample, "now", request), "");
+    EXPECT_EQ(request.program, "ignisel");
+    EXPECT_EQ(request.arguments, std::vector<std::string>{"*" + sample});
+    EXPECT_EQ(request.entry.savedGame, sample);
 }
 
 }  // namespace

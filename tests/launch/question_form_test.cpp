@@ -27,7 +27,7 @@ std::string RandomText(std::mt19937& random, std::size_t maxBytes) {
         if (!text.empty() && text.back() == '^' && piece[0] == '@') continue;
         text += piece;
     }
-    return text.empty() ? "q" : text;
+    return text.find_first_not_of(' ') == std::string::npos ? "q" : text;
 }
 
 std::string Folded(std::string name) {
@@ -49,8 +49,9 @@ void ExpectRoundTrip(const TQuestionForm& form, TPtahChoice square) {
     EXPECT_EQ(record.questionerName, Folded(form.questionerName));
     for (int seat = 2; seat <= 4; ++seat) {
         EXPECT_EQ(record.seatCode[seat], form.seats[seat].code) << "seat " << seat;
-        if (form.seats[seat].code == Human)
+        if (form.seats[seat].code == Human) {
             EXPECT_EQ(record.seatName[seat], Folded(form.seats[seat].name));
+        }
     }
 }
 
@@ -105,13 +106,15 @@ TEST(QuestionForm, EveryRefusalIsOneSentence) {
         const char* startOfSentence;
     } cases[] = {
         {[](TQuestionForm& f) { f.question.clear(); }, "You must enter a question."},
+        {[](TQuestionForm& f) { f.question = "   "; }, "You must enter a question."},
         {[](TQuestionForm& f) { f.question = "Rain^@tomorrow?"; },
          "The question may not contain ^"},
         {[](TQuestionForm& f) { f.question = "Rain\ttomorrow?"; },
          "The question may not contain line"},
         {[](TQuestionForm& f) { f.questionerName.clear(); }, "Please enter your name"},
         {[](TQuestionForm& f) { f.questionerName = "A^@"; }, "Your name may not contain ^"},
-        {[](TQuestionForm& f) { f.seats[3].name.clear(); }, "Please enter a name for player 3."},
+        {[](TQuestionForm& f) { f.seats[3].name.assign(2, ' '); },
+         "Please enter a name for player 3."},
         {[](TQuestionForm& f) { f.seats[3].name = "B\nob"; },
          "Player 3's name may not contain line"},
         {[](TQuestionForm& f) { f.seats[3].code = 2; }, "Player 3 cannot be Dr Aldous Fenn"},

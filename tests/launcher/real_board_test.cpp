@@ -1,4 +1,6 @@
 #include <QTimer>
+#include <csignal>
+#include <fstream>
 
 #include "launcher/answer_page.h"
 #include "launcher/ask_page.h"
@@ -9,6 +11,14 @@ namespace vaeloric::testing {
 namespace {
 
 using RealBoard = LauncherTest;
+
+bool CatchesTerminate(qint64 pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0)
+            return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
+    return false;
+}
 
 // The Water board program itself, offscreen: a composed argument, a close
 // request once it runs, and the premature end read back from its answer.
@@ -27,9 +37,15 @@ TEST_F(RealBoard, AGameClosedEarlyEndsPrematurely) {
     window.AskPage().SetForm(form);
     window.AskQuestion();
     ASSERT_EQ(window.CurrentPage(), TLauncherWindow::TPage::Progress);
-    // Time enough for the window to come up before it is asked to close.
-    QTimer::singleShot(3000, &window, [&] { window.Runner().RequestClose(); });
-    ASSERT_TRUE(WaitForGameEnd(window, 60000));
+    // Asked to close only once it handles the request (SIGTERM caught).
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!CatchesTerminate(window.Runner().ProcessId())) return;
+        poll.stop();
+        window.Runner().RequestClose();
+    });
+    poll.start(100);
+    ASSERT_TRUE(WaitForGameEnd(window, 120000));
     const TJournalEntry entry = window.Journal().List().at(0);
     EXPECT_EQ(entry.outcome, TOutcome::Unfinished) << entry.note;
     EXPECT_EQ(entry.note, "");

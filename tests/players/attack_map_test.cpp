@@ -1,9 +1,13 @@
-#include "players/attack_map.h"
+#include "game/attack_map.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 #include "game/check.h"
-#include "players/move_scan.h"
+#include "game/legal_scan.h"
 #include "players_support.h"
 
 namespace vaeloric {
@@ -16,7 +20,7 @@ using namespace testing_support;
 TEST(AttackMap, AgreesWithTheAttackerSearch) {
     int openedLines = 0;
     for (TBoard& position : SelfPlayPositions(8, 80, 3)) {
-        players::TAttackMap map;
+        TAttackMap map;
         map.Build(position);
         for (std::int32_t army = 1; army <= 4; ++army) {
             for (int rank = 1; rank <= 8; ++rank) {
@@ -49,15 +53,32 @@ TEST(AttackMap, AgreesWithTheAttackerSearch) {
 }
 
 TEST(AttackMap, KingStepsAsTheRulesGiveThem) {
-    for (TBoard& position : SelfPlayPositions(8, 80, 4)) {
-        players::TAttackMap map;
+    std::vector<TBoard> positions = SelfPlayPositions(8, 80, 4);
+    // Hostile Kings two squares apart share neighbours neither may step to;
+    // a King beside an enemy piece that its step would capture.
+    TBoard kings = EmptyBoard("45W", Fire);
+    Put(kings, "D4", Fire, King);
+    Put(kings, "F5", Earth, CombinedKing);
+    Put(kings, "D2", Water, King);
+    Put(kings, "C4", Earth, Rook);
+    positions.push_back(kings);
+    int kingsTwoApart = 0;
+    for (TBoard& position : positions) {
+        TAttackMap map;
         map.Build(position);
         for (std::int32_t army = 1; army <= 4; ++army) {
             TSquare king{0, 0};
             if (!FindKing(position, army, king)) continue;
-            SquareRecord fromMap[16], fromRules[16];
-            const int n = players::KingMovesFromMap(position, king, army, map, fromMap);
-            ASSERT_EQ(n, players::GenerateKingMoves(position, king, army, fromRules));
+            for (std::int32_t enemy = 1; enemy <= 4; ++enemy) {
+                TSquare other{0, 0};
+                if (enemy == army || enemy == AllyOf(army) || !FindKing(position, enemy, other))
+                    continue;
+                kingsTwoApart += std::max(std::abs(other.rank - king.rank),
+                                          std::abs(other.file - king.file)) == 2;
+            }
+            TPieceMoveList fromMap, fromRules;
+            const int n = KingMovesFromMap(position, king, army, map, fromMap);
+            ASSERT_EQ(n, KingMoves(position, SquareRecord::At(king), army, fromRules));
             for (int i = 0; i < n; ++i) {
                 EXPECT_TRUE(SquaresEqual(fromMap[i].Square(), fromRules[i].Square()));
                 EXPECT_EQ(fromMap[i].capture, fromRules[i].capture);
@@ -65,6 +86,7 @@ TEST(AttackMap, KingStepsAsTheRulesGiveThem) {
             }
         }
     }
+    EXPECT_GE(kingsTwoApart, 4);
 }
 
 }  // namespace

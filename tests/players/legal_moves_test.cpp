@@ -1,4 +1,4 @@
-#include "players/legal_moves.h"
+#include "game/legal_moves.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,10 @@
 // moves must not touch the heap.
 #include <gtest/gtest.h>
 
-
+#include "game/legal_moves.h"
 #include "players/computer_move.h"
-#include "players/legal_moves.h"
 #include "players_support.h"
 #include "tests/support/allocation_counter.h"
-
 
 namespace vaeloric {
 namespace {

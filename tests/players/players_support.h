@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/legal_moves.h"
 #include "game/make_move.h"
 #include "game/square.h"
-#include "players/legal_moves.h"
 
 namespace vaeloric::testing_support {
 

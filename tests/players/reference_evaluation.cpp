@@ -10,9 +10,9 @@
 #include "game/check.h"
 #include "game/dice_rule.h"
 #include "game/internal_error.h"
+#include "game/legal_moves.h"
 #include "players/evaluation.h"
 #include "players/int32_math.h"
-#include "players/legal_moves.h"
 #include "players/opponent_profiles.h"
 #include "players/rules_bridge.h"
 

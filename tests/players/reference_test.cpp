@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "game/dice_rule.h"
+#include "game/legal_moves.h"
 #include "players/evaluation.h"
-#include "players/legal_moves.h"
 #include "players_support.h"
 #include "reference_evaluation.h"
 
@@ -30,7 +30,8 @@ TEST(ReferenceEvaluation, SameScoresAndBoardsAsTheLiteralSteps) {
         if (compared % 5 == 0) {
             for (int rank = 1; rank <= 8; ++rank)
                 for (int file = 1; file <= 8; ++file)
-                    if (position.At(rank, file).kind == CombinedKing) position.At(rank, file).value += 7;
+                    if (position.At(rank, file).kind == CombinedKing)
+                        position.At(rank, file).value += 7;
         }
         for (std::int32_t army = 1; army <= 4; ++army) {
             TBoard literal = position;

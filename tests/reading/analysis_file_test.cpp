@@ -1,3 +1,5 @@
+#include "flow/analysis_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -5,8 +7,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include "flow/analysis_file.h"
 
 namespace vaeloric {
 namespace {
@@ -22,10 +22,11 @@ std::string Contents(const fs::path& path) {
 }
 
 class AnalysisFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("vaeloric-analysis-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("vaeloric-analysis-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         path = (folder / "deeper" / "vaelfin.tmp").string();
     }
@@ -36,16 +37,38 @@ protected:
 };
 
 TEST(WrapReadingText, BreaksAtTheFirstBlankAtOrAfterTheWidth) {
-    struct { std::string text; std::size_t width; std::string wrapped; } cases[] = {
+    struct {
+        std::string text;
+        std::size_t width;
+        std::string wrapped;
+    } cases[] = {
         {"aaaa bbbb cccc", 6, "aaaa bbbb\ncccc"},
-        {"aaaaaa bbb", 6, "aaaaaa\nbbb"},             // the blank right at the width
-        {"aaaaa bbb ccc", 6, "aaaaa bbb\nccc"},       // at column 5 the blank is still written
-        {"ab\ncdefgh ij", 6, "ab\ncdefgh\nij"},       // a line feed restarts the count
-        {"aaaaaaaa  b", 6, "aaaaaaaa\n b"},           // the break restarts the count
+        {"aaaaaa bbb", 6, "aaaaaa\nbbb"},        // the blank right at the width
+        {"aaaaa bbb ccc", 6, "aaaaa bbb\nccc"},  // at column 5 the blank is still written
+        {"ab\ncdefgh ij", 6, "ab\ncdefgh\nij"},  // a line feed restarts the count
+        {"aaaaaaaa  b", 6, "aaaaaaaa\n b"},      // the break restarts the count
         {std::string(100, 'x') + "\n", 60, std::string(100, 'x') + "\n"},
     };
     for (const auto& c : cases) EXPECT_EQ(WrapReadingText(c.text, c.width), c.wrapped) << c.text;
     EXPECT_EQ(WrapReadingText(std::string(3100, 'y'), 80).size(), 3000u);
+}
+
+// The answer wraps the game text at 60 columns, the unfinished game at 80:
+// a blank in the 59th or 60th column stays, one in the 61st breaks the line
+// (likewise 79, 80 and 81).
+TEST(WrapReadingText, AnswerAtSixtyUnfinishedAtEighty) {
+    const auto line = [](std::size_t column, char blank) {
+        return std::string(column - 1, 'x') + blank + "end";
+    };
+    for (const std::size_t width : {std::size_t{60}, std::size_t{80}}) {
+        for (const std::size_t column : {width - 1, width, width + 1}) {
+            const std::string text = "\n" + line(column, ' ') + "\n";
+            const std::string expected = "\n" + line(column, column > width ? '\n' : ' ') + "\n";
+            const std::string written =
+                width == 60 ? GameAnswerText("Ann", "Why?", true, text) : UnfinishedGameText(text);
+            EXPECT_NE(written.find(expected), std::string::npos) << width << " " << column;
+        }
+    }
 }
 
 TEST_F(AnalysisFile, GameAnswerLines) {
@@ -53,8 +76,9 @@ TEST_F(AnalysisFile, GameAnswerLines) {
     setUp.questionerName = "Ann";
     setUp.caption = "VAELORIC CHESS - Will it rain?";
     TReadingRecord record;
-    record.gameText = "\nKETHER. The Crown, first of the sephiroth, where all things begin in a single "
-                      "point.\n\n";
+    record.gameText =
+        "\nKETHER. The Crown, first of the sephiroth, where all things begin in a single "
+        "point.\n\n";
     ASSERT_EQ(WriteGameAnswer(setUp, record, true, false, path), TAnalysisWrite::Written);
     EXPECT_EQ(Contents(path),
               "At the beginning of the game Ann asked:\n"
@@ -76,17 +100,19 @@ TEST_F(AnalysisFile, GameAnswerLines) {
 
 TEST_F(AnalysisFile, UnfinishedGameLines) {
     TReadingRecord record;
-    record.gameText = "\nKETHER. The Crown, first of the sephiroth, where all things begin in a single "
-                      "point of light.\n\n";
+    record.gameText =
+        "\nKETHER. The Crown, first of the sephiroth, where all things begin in a single "
+        "point of light.\n\n";
     ASSERT_EQ(WriteUnfinishedGame(record, false, path), TAnalysisWrite::Written);
-    EXPECT_EQ(Contents(path),
-              "The game was ended prematurely, so there is no win or lose.\n"
-              "\n"
-              "Neural net analysis of the game:\n"
-              "\n"
-              "\n"
-              "KETHER. The Crown, first of the sephiroth, where all things begin in a single point\n"
-              "of light.\n\n");
+    EXPECT_EQ(
+        Contents(path),
+        "The game was ended prematurely, so there is no win or lose.\n"
+        "\n"
+        "Neural net analysis of the game:\n"
+        "\n"
+        "\n"
+        "KETHER. The Crown, first of the sephiroth, where all things begin in a single point\n"
+        "of light.\n\n");
 }
 
 TEST_F(AnalysisFile, DemonstrationWritesNothing) {
@@ -115,7 +141,8 @@ TEST_F(AnalysisFile, UnwritablePlaceIsReportedAndTheOldFileKept) {
 #ifndef _WIN32
 TEST(AnalysisFilePath, OverrideThenStateFolder) {
     // The test runner sets VAELORIC_ANALYSIS_FILE; put it back afterwards.
-    const std::string runner = std::getenv("VAELORIC_ANALYSIS_FILE") ? std::getenv("VAELORIC_ANALYSIS_FILE") : "";
+    const std::string runner =
+        std::getenv("VAELORIC_ANALYSIS_FILE") ? std::getenv("VAELORIC_ANALYSIS_FILE") : "";
     setenv("VAELORIC_ANALYSIS_FILE", "/tmp/x/answer.tmp", 1);
     EXPECT_EQ(AnalysisFilePath(), "/tmp/x/answer.tmp");
     unsetenv("VAELORIC_ANALYSIS_FILE");

@@ -24,6 +24,10 @@ TEST(TurnName, SplitsIntoTwoLinesOfNine) {
         {"Bartholomew Fitzgerald", "Bartholom", "Fitzgeral"},
         {"", "", ""},
         {"a b c d e f g h i j k", "a b c d ", "e f g h i"},
+        // Lines count letters, not bytes.
+        {"Zo\xC3\xAB \xC3\x85ngstr\xC3\xB6m", "Zo\xC3\xAB ", "\xC3\x85ngstr\xC3\xB6m"},
+        {"\xD0\x94\xD0\xBC\xD0\xB8\xD1\x82\xD1\x80\xD0\xB8\xD0\xB9\xD0\xB5\xD0\xB2\xD0\xB8\xD1\x87",
+         "\xD0\x94\xD0\xBC\xD0\xB8\xD1\x82\xD1\x80\xD0\xB8\xD0\xB9\xD0\xB5\xD0\xB2", ""},
     };
     for (const auto& c : cases) {
         const auto [first, second] = SplitTurnName(c.name);

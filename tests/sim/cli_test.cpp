@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "game/legal_moves.h"
 #include "players/computer_move.h"
-#include "players/legal_moves.h"
 #include "sim/game_runner.h"
 #include "sim/sim_support.h"
 #include "sim_test_support.h"
@@ -43,6 +43,7 @@ TEST(SimUsage, BadUsageAndBadFilesGiveOneSentenceAndStatusTwo) {
         {"play", "--questioner", "1"},
         {"play", "--seed", "-1"},
         {"play", "--turns", "100000001"},
+        {"play", "--turns", "-1"},
         {"play", "--turns"},
         {"play", "--colour", "red"},
         {"bench", "--games", "x"},

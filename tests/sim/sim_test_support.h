@@ -1,5 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -47,6 +52,49 @@ inline std::vector<std::string> Lines(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
+}
+
+// Numbers may differ in their last printed digit; everything else exactly.
+inline void ExpectSameLines(const std::vector<std::string>& actual,
+                            const std::vector<std::string>& expected, const std::string& what) {
+    ASSERT_EQ(actual.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        if (actual[i] == expected[i]) continue;
+        char* endA = nullptr;
+        char* endE = nullptr;
+        const double a = std::strtod(actual[i].c_str(), &endA);
+        const double e = std::strtod(expected[i].c_str(), &endE);
+        const bool numbers = *endA == '\0' && *endE == '\0' && endA != actual[i].c_str();
+        EXPECT_TRUE(numbers && std::fabs(a - e) <= 1e-5)
+            << what << " line " << i + 1 << ": " << actual[i] << " / " << expected[i];
+    }
+}
+
+// A read output against its abbreviated sample: each abbreviated line starts
+// some later line of ours, in order; then the 94 activations.
+inline void ExpectSameReading(const std::string& output, const std::string& sample,
+                              const std::string& what) {
+    const std::vector<std::string> expected = Lines(sample);
+    const std::vector<std::string> actual = Lines(output);
+    const auto section = [](const std::vector<std::string>& lines, const std::string& header) {
+        return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), header) -
+                                        lines.begin());
+    };
+    std::size_t at = 0;
+    const std::size_t expectedActivations = section(expected, "[activations]");
+    for (std::size_t i = 0; i < expectedActivations; ++i) {
+        const std::string& line = expected[i];
+        while (at < actual.size() &&
+               !(line.empty() ? actual[at].empty() : actual[at].starts_with(line)))
+            ++at;
+        ASSERT_LT(at, actual.size()) << what << ": '" << line << "' not found in order";
+        ++at;
+    }
+    const std::size_t actualActivations = section(actual, "[activations]");
+    ExpectSameLines({actual.begin() + static_cast<long>(actualActivations), actual.end()},
+                    {expected.begin() + static_cast<long>(expectedActivations), expected.end()},
+                    what);
+    EXPECT_EQ(actual.size() - actualActivations, 95u) << what;
 }
 
 inline std::filesystem::path TempPath(const std::string& name) {

@@ -3,15 +3,19 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
+#include "dialogs/control_panel_dialog.h"
 #include "flow/command_line.h"
+#include "game/legal_moves.h"
+#include "tests/support/widget_application.h"
 #include "window/koravin_window.h"
 #include "window/program_entry.h"
-#include "dialogs/control_panel_dialog.h"
-#include "tests/support/widget_application.h"
+#include "window/scene_scale.h"
 
 namespace vaeloric {
 namespace {
@@ -29,6 +33,7 @@ class MainWindow : public ::testing::Test {
         // The first paint starts the set-up just after it; the next draws.
         window->grab();
         QApplication::processEvents();
+        window->SetZoom(1.0);  // the game's own pixels, unless a test zooms
     }
     void Mouse(QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         const QPointF point(x, y);
@@ -59,7 +64,7 @@ TEST_F(MainWindow, SetsUpOnTheFirstPaintAndDrawsTheGame) {
     const auto* controls = window->findChild<TControlPanelDialog*>();
     ASSERT_NE(controls, nullptr);
     EXPECT_TRUE(controls->isVisible());
-    EXPECT_GE(controls->geometry().top(), 165);
+    EXPECT_GE(controls->geometry().top(), 183);
     EXPECT_LT(controls->geometry().right(), 260);
     EXPECT_LE(controls->geometry().bottom(), 700);
 }
@@ -108,6 +113,87 @@ TEST_F(MainWindow, ControlPanelCommandsAndAnUntouchedClose) {
         std::getline(in, first);
         EXPECT_EQ(first, "The game was ended prematurely, so there is no win or lose.");
     }
+}
+
+TEST_F(MainWindow, FitsTheSceneToTheWindowAndMapsThePointerBack) {
+    window->resize(1920, 1080);
+    window->FitToWindow();
+    const double scale = window->Scale().Scale();
+    // The board takes most of the height, below its top margin.
+    EXPECT_GE(400 * scale, 0.7 * 1080);
+    const QImage image = window->grab().toImage();
+    const int left = static_cast<int>(window->Controller().OriginX() * scale);
+    const int top = static_cast<int>(20 * scale);
+    EXPECT_NE(image.pixelColor(left + 3, top + 3), QColor(0, 255, 0));
+    EXPECT_NE(image.pixelColor(left + int(395 * scale), top + int(395 * scale)), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(left + int(405 * scale), top + int(380 * scale)), QColor(0, 255, 0));
+    // A click on a square's window pixels reaches that square.
+    const int x = static_cast<int>((window->Controller().OriginX() + 2 * 50 + 49) * scale);
+    const int y = static_cast<int>((20 + 1 * 50) * scale) + 1;  // C7's top edge
+    Mouse(QEvent::MouseMove, x, y, Qt::NoButton);
+    EXPECT_EQ(game.board.pointerSquare.rank, 7);
+    EXPECT_EQ(game.board.pointerSquare.file, 3);
+    // Zooming keeps the layout in scene pixels.
+    window->SetZoom(1.0);
+    EXPECT_EQ(window->Controller().OriginX(), (1920 - 400) / 2 - 40);
+}
+
+// Every window point of a scene pixel maps back to that pixel, at any zoom
+// and any (fractional) device pixel ratio: pointer events arrive in steps of
+// one device pixel.
+TEST(SceneScale, EveryDevicePixelOfASquareOrButtonEdgeReachesItsScenePixel) {
+    std::vector<int> points;
+    for (int k = 0; k <= 8; ++k)
+        for (int d : {-1, 0, 24, 25, 49}) points.push_back(160 + 50 * k + d);
+    for (int edge : {7, 67, 101, 111, 131, 132, 161, 162}) points.push_back(edge);
+    for (double zoom : {1.0, 1.5, 2.0, 2.44}) {
+        for (double ratio : {1.0, 1.25, 1.5, 2.0}) {
+            const TSceneScale scale(zoom);
+            for (int p : points) {
+                for (int device = static_cast<int>(std::ceil(p * zoom * ratio - 1e-9));
+                     device < (p + 1) * zoom * ratio - 1e-9; ++device)
+                    ASSERT_EQ(scale.ToScene(device / ratio), p)
+                        << "zoom " << zoom << " ratio " << ratio << " device " << device;
+            }
+        }
+    }
+}
+
+TEST_F(MainWindow, AWholeHumanTurnFromTheKeyboard) {
+    window->OnCommand(1757);  // no reading dialog to dismiss
+    const auto key = [&](int code) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &press);
+    };
+    key(Qt::Key_T);
+    const int face = game.turn.throwValue;
+    ASSERT_NE(face, 0);
+    TLegalMoveList legal;
+    ListLegalMoves(game.board, 1, static_cast<std::int16_t>(face), legal);
+    ASSERT_FALSE(legal.Empty());
+    const TSquare from = legal[0].from.Square(), to = legal[0].to.Square();
+    const auto walkTo = [&](TSquare target) {
+        while (window->KeyboardCursor().rank < target.rank) key(Qt::Key_Up);
+        while (window->KeyboardCursor().rank > target.rank) key(Qt::Key_Down);
+        while (window->KeyboardCursor().file < target.file) key(Qt::Key_Right);
+        while (window->KeyboardCursor().file > target.file) key(Qt::Key_Left);
+    };
+    key(Qt::Key_Left);  // the first arrow shows the cursor
+    walkTo(from);
+    key(Qt::Key_I);
+    EXPECT_EQ(game.turn.lastMove.Square().file, from.file);
+    key(Qt::Key_Space);
+    EXPECT_TRUE(window->Controller().PieceSelected());
+    key(Qt::Key_Escape);  // dropped back: nothing moved, the throw kept
+    EXPECT_EQ(game.turn.throwValue, face);
+    key(Qt::Key_Space);
+    walkTo(to);
+    EXPECT_NE(window->accessibleDescription().indexOf("FIRE to move"), -1);
+    key(Qt::Key_Return);
+    EXPECT_EQ(game.board.GetPiece(to.rank, to.file).army, 1);
+    EXPECT_EQ(game.board.armyToMove, 2);
+    EXPECT_EQ(game.turn.throwValue, 0);
+    EXPECT_EQ(game.turn.moveFrom.file, from.file);
 }
 
 TEST(ProgramEntry, RefusesABadLauncherArgumentBeforeAnyWindow) {
