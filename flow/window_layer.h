@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/die_face.h"
+
 namespace vaeloric {
 
 // What the game flow needs of the window system, and nothing more. The Qt main
@@ -43,7 +45,7 @@ struct TPlayerChoice {
 
 // The dice dialog: the selected face button 1..6.
 struct TDiceChoice {
-    std::int32_t face = 1;
+    TDieFace face = 1;
 };
 
 // Background colours in the order of the colour dialog's buttons.
