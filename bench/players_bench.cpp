@@ -22,7 +22,7 @@ namespace {
 struct TCorpusPosition {
     TBoard board;
     std::int32_t army;
-    std::int16_t face;
+    TDieFace face;
 };
 
 constexpr int kPerPhase = 80;  // early, middle and late game
@@ -40,18 +40,17 @@ const std::vector<TCorpusPosition>& Corpus() {
             if (phase[0].size() >= 400 && phase[1].size() >= 400 && phase[2].size() >= 400) break;
             sim::TGameOptions options;
             options.boardLetter = kBoards[game % 4];
-            options.ptahRank = kPtah[(game / 4) % 8].rank;
-            options.ptahFile = kPtah[(game / 4) % 8].file;
+            options.ptah = kPtah[(game / 4) % 8];
             const TSetUpRecord setUp = sim::GameSetUp(options);
             TBoard board;
             AssignSeats(setUp, board);
-            board.SetPlayerCode(QuadrantArmy(options.ptahRank, options.ptahFile), 5);
+            board.SetPlayerCode(QuadrantArmy(options.ptah), 5);
             board.SetUp(setUp.status.data());
             TTurnState turn;
             std::minstd_rand dice(static_cast<std::uint32_t>(1000 + game));
             for (int number = 1; number <= 400; ++number) {
                 const std::int32_t army = board.armyToMove;
-                const auto face = static_cast<std::int16_t>(dice() % 6 + 1);
+                const TDieFace face = static_cast<TDieFace>(dice() % 6 + 1);
                 if (turn.checkmated[army] == 0 && !HasNoLegalMove(board, face, army)) {
                     phase[number <= 40 ? 0 : number <= 150 ? 1 : 2].push_back({board, army, face});
                     SquareRecord destination, origin;
@@ -118,8 +117,7 @@ BENCHMARK(BM_EvaluatePosition)->Unit(benchmark::kMicrosecond);
 void BM_ComputerGame(benchmark::State& state) {
     sim::TGameOptions options;
     options.boardLetter = 'F';
-    options.ptahRank = 5;
-    options.ptahFile = 4;
+    options.ptah = TSquare{5, 4};
     options.seed = 3;
     options.turnLimit = 400;
     auto game = std::make_unique<sim::TGame>();

@@ -15,7 +15,7 @@
 namespace vaeloric {
 namespace {
 
-TSquare At(int rank, int file) { return TSquare{static_cast<std::int16_t>(rank), file}; }
+TSquare At(int rank, int file) { return TSquare{rank, file}; }
 
 // Snapshots every 10 plies of 120 on each board, from two Ptah squares.
 const std::vector<TBoard>& Positions() {
@@ -28,7 +28,7 @@ const std::vector<TBoard>& Positions() {
             for (int ply = 0; ply < 120; ++ply) {
                 if (ply % 10 == 0) result.push_back(board);
                 const std::int32_t army = board.armyToMove;
-                const std::int32_t face = static_cast<std::int32_t>(rng() % 6) + 1;
+                const TDieFace face = static_cast<std::int32_t>(rng() % 6) + 1;
                 std::vector<std::pair<TSquare, TSquare>> legal;
                 for (int rank = 1; rank <= 8; ++rank)
                     for (int file = 1; file <= 8; ++file) {

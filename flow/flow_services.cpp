@@ -8,12 +8,12 @@
 
 namespace vaeloric {
 
-bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, std::int32_t face) {
+bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, TDieFace face) {
     if (face < 1 || face > 6 || piece.kind == Empty) return false;
     return FaceAllowsKind(board, face, piece.kind);
 }
 
-TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std::int32_t face,
+TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, TDieFace face,
                           bool& ptahReached) {
     const std::int32_t army = board.armyToMove;
     const TMoveAttempt attempt = TryMove(board, army, face, source, move.Square());

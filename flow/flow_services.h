@@ -15,7 +15,7 @@ namespace vaeloric {
 // the turn it runs.
 
 // Whether a throw lets the piece move (no throw pending allows nothing).
-bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, std::int32_t face);
+bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, TDieFace face);
 
 // A human drop from `source` onto the square of `move` with the face thrown,
 // for the army to move. Refused: not a legal destination (nothing changed).
@@ -23,7 +23,7 @@ bool ThrowAllowsPiece(const TBoard& board, const TPiece& piece, std::int32_t fac
 // Moved: made, with promotion; `move` holds the capture, and `ptahReached`
 // is set when the Questioner's King reached the Ptah square.
 enum class TDropResult { Refused, KingAttacked, Moved };
-TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, std::int32_t face,
+TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, TDieFace face,
                           bool& ptahReached);
 
 // The readings after a move to `destination`, shown as the switches ask.

@@ -9,7 +9,7 @@
 
 namespace vaeloric {
 
-int PieceCursor(const TBoard& board, const TPiece& piece, std::int32_t face) {
+int PieceCursor(const TBoard& board, const TPiece& piece, TDieFace face) {
     std::int32_t kind = piece.kind;
     if (kind == CombinedKing) kind = face == 1 ? King : board.CompanionKind();
     if (IsPawnKind(kind)) return 1002;

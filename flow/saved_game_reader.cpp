@@ -176,8 +176,7 @@ class TReader {
     bool ReadBoard() {
         for (int rank = 8; rank >= 1; --rank) {
             for (int file = 1; file <= 8; ++file) {
-                const std::string square =
-                    SquareName(TSquare{static_cast<std::int16_t>(rank), file});
+                const std::string square = SquareName(TSquare{rank, file});
                 std::int32_t value = 0;
                 if (!scanner_.ReadInt(value)) {
                     if (scanner_.AtEnd())

@@ -23,7 +23,7 @@ TSquare TGameController::SquareAt(int x, int y) const {
     int file = (x - originX_) / kSquareSide + 1;
     rank = rank < 1 ? 1 : (rank > 8 ? 8 : rank);
     file = file < 1 ? 1 : (file > 8 ? 8 : file);
-    return TSquare{static_cast<std::int16_t>(rank), file};
+    return TSquare{rank, file};
 }
 
 void TGameController::UpdateButton(const THotRect& rect, bool pressed, bool& over, int upImage,
@@ -105,7 +105,7 @@ bool TGameController::ButtonRelease() {
     if (turn.throwPressed && turn.overThrow && noThrow) {
         turn.throwPressed = false;
         modified_ = true;
-        turn.throwValue = static_cast<std::int16_t>(dice_() % 6 + 1);
+        turn.throwValue = static_cast<TDieFace>(dice_() % 6 + 1);
         layer_.Invalidate();
         MissGoTest();
         return true;
@@ -114,8 +114,8 @@ bool TGameController::ButtonRelease() {
         turn.enterPressed = false;
         modified_ = true;
         if (layer_.RunDiceDialog(diceChoice_)) {
-            const std::int32_t face = diceChoice_.face;
-            turn.throwValue = static_cast<std::int16_t>(face >= 1 && face <= 5 ? face : 6);
+            const TDieFace face = diceChoice_.face;
+            turn.throwValue = face >= 1 && face <= 5 ? face : 6;
         }
         layer_.Invalidate();
         MissGoTest();

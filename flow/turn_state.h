@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "game/die_face.h"
 #include "game/square_record.h"
 
 namespace vaeloric {
@@ -10,7 +11,7 @@ namespace vaeloric {
 // Everything about the game in progress that is not on the board. The army to
 // move is kept in the board.
 struct TTurnState {
-    std::int16_t throwValue = 0;  // 0 while no throw is pending, else the face 1..6
+    TDieFace throwValue = 0;  // 0 while no throw is pending, else the face 1..6
 
     // Picture buttons: pointer inside the hot rectangle, and pressed on it.
     bool overThrow = false, overEnter = false, overMove = false;

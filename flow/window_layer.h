@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/die_face.h"
 #include "game/square.h"
 
 namespace vaeloric {
@@ -45,7 +46,7 @@ struct TPlayerChoice {
 
 // The dice dialog: the selected face button 1..6.
 struct TDiceChoice {
-    std::int32_t face = 1;
+    TDieFace face = 1;
 };
 
 // Background colours in the order of the colour dialog's buttons.

@@ -86,9 +86,8 @@ void TBoard::SetUp(const char status[3]) {
     for (int rank = 8; rank >= 1; --rank)
         for (int file = 1; file <= 8; ++file) PutPiece(rank, file, TPiece{});
 
-    ptahRank = static_cast<std::int16_t>(status[0] - '0');
-    ptahFile = status[1] - '0';
-    questionerArmy = QuadrantArmy(ptahRank, ptahFile);
+    ptah = PtahSquareOfStatus(status);
+    questionerArmy = QuadrantArmy(ptah);
     armyToMove = questionerArmy;
 
     if (const std::int32_t code = ElementCodeOfLetter(status[2]); code != 0) elementCode = code;
@@ -122,12 +121,12 @@ void TBoard::SetUp(const char status[3]) {
 
 void TBoard::SetBonuses() {
     for (int i = 0; i < 4; ++i) queenBonus[i] = bishopBonus[i] = 0;
-    if (!OnBoard(ptahRank, ptahFile)) return;
-    const int group = (ptahRank == 1 || ptahRank == 3)   ? 0
-                      : (ptahRank == 2 || ptahRank == 4) ? 1
-                      : (ptahRank == 5 || ptahRank == 7) ? 2
-                                                         : 3;
-    const TBonus bonus = kBonus[group][ptahFile - 1];
+    if (!OnBoard(ptah.rank, ptah.file)) return;
+    const int group = (ptah.rank == 1 || ptah.rank == 3)   ? 0
+                      : (ptah.rank == 2 || ptah.rank == 4) ? 1
+                      : (ptah.rank == 5 || ptah.rank == 7) ? 2
+                                                           : 3;
+    const TBonus bonus = kBonus[group][ptah.file - 1];
     queenBonus[bonus.queenArmy - 1] = 1;
     bishopBonus[bonus.bishopPair - 1] = 1;
     bishopBonus[bonus.bishopPair + 1] = 1;

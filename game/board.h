@@ -16,10 +16,17 @@ inline constexpr const char* kOrderStrings[8] = {"REHS", "SHER", "HSRE", "ERSH",
 // and the Questioner's army.
 const char* OrderStringFor(std::int32_t elementCode, std::int32_t questionerArmy);
 
-// The army whose home quarter holds the square.
-constexpr std::int32_t QuadrantArmy(int rank, int file) {
-    if (rank >= 5) return file >= 5 ? 4 : 3;
-    return file >= 5 ? 1 : 2;
+// The army whose home quarter holds the square: for the Ptah square, the
+// Questioner's army.
+constexpr std::int32_t QuadrantArmy(TSquare square) {
+    if (square.rank >= 5) return square.file >= 5 ? 4 : 3;
+    return square.file >= 5 ? 1 : 2;
+}
+
+// The Ptah square of a status (rank digit, file digit, board letter), as the
+// launcher argument and the saved file carry it.
+constexpr TSquare PtahSquareOfStatus(const char status[3]) {
+    return TSquare{status[0] - '0', status[1] - '0'};
 }
 
 // Element code of a board letter: 'A' 1, 'W' 2, 'F' 3, 'E' 4; 0 for others.
@@ -59,8 +66,7 @@ class TBoard {
     std::int32_t playerCode[4] = {1, 1, 1, 1};
     std::int32_t queenBonus[4] = {0, 0, 0, 0};
     std::int32_t bishopBonus[4] = {0, 0, 0, 0};
-    std::int16_t ptahRank = 0;
-    std::int32_t ptahFile = 0;
+    TSquare ptah{0, 0};
     std::int32_t elementCode = 1;
 
   private:

@@ -75,8 +75,7 @@ class TAttackScan {
     bool Found(int flat) {
         ++count;
         if constexpr (kMode == TScanMode::Record)
-            list->Push(TAttackSquare{static_cast<std::int16_t>(RankOfFlat(flat)),
-                                     static_cast<std::int16_t>(FileOfFlat(flat))});
+            list->Push(TSquare{RankOfFlat(flat), FileOfFlat(flat)});
         return kMode == TScanMode::Any;
     }
 
@@ -137,7 +136,7 @@ int ListAttackers(const TBoard& board, TSquare square, std::int32_t army, TAttac
     list.Clear();
     const int count = TAttackScan<TScanMode::Record, false>(board, army, kNoSquare, &list)
                           .Run(square.rank, square.file);
-    list.Close(TAttackSquare{square.rank, static_cast<std::int16_t>(square.file)});
+    list.Close(square);
     return count;
 }
 
@@ -155,7 +154,7 @@ bool FindKing(const TBoard& board, std::int32_t army, TSquare& square) {
         for (int file = 1; file <= 8; ++file) {
             const TPiece& piece = board.At(rank, file);
             if (IsKingKind(piece.kind) && piece.army == army) {
-                square = TSquare{static_cast<std::int16_t>(rank), file};
+                square = TSquare{rank, file};
                 return true;
             }
         }
@@ -206,8 +205,7 @@ std::int32_t CheckStatus(TBoard& board, TSquare kingSquare, std::int32_t army) {
             const TPiece& piece = board.At(rank, file);
             if (piece.army != army || piece.kind == King) continue;
             const std::int32_t kind = piece.kind == CombinedKing ? companion : piece.kind;
-            PieceMoves(board, SquareRecord::At(TSquare{static_cast<std::int16_t>(rank), file}),
-                       kind, moves);
+            PieceMoves(board, SquareRecord::At(TSquare{rank, file}), kind, moves);
             for (const SquareRecord& move : moves) candidates.Push(move.Square());
         }
     if (candidates.Empty()) return kCheckmated;
@@ -233,8 +231,8 @@ std::int32_t ArmyCheckStatus(TBoard& board, std::int32_t army) {
 int KingDistanceToPtah(const TBoard& board, std::int32_t army) {
     TSquare king;
     if (!FindKing(board, army, king)) return -1;
-    const int rankDistance = std::abs(king.rank - board.ptahRank);
-    const int fileDistance = std::abs(king.file - board.ptahFile);
+    const int rankDistance = std::abs(king.rank - board.ptah.rank);
+    const int fileDistance = std::abs(king.file - board.ptah.file);
     return rankDistance > fileDistance ? rankDistance : fileDistance;
 }
 

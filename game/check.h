@@ -12,19 +12,11 @@ namespace vaeloric {
 // Attack means attack by pieces other than Kings: a King never gives check,
 // and a CombinedKing attacks only as its companion kind.
 
-// One entry of an attacker list.
-struct TAttackSquare {
-    std::int16_t rank = 0;
-    std::int16_t file = 0;
-
-    TSquare Square() const { return TSquare{rank, file}; }
-};
-
 // An attacker list: the attackers' squares in the order found, closed by the
 // examined square when there is room.
-using TAttackerListBase = TBoundedList<TAttackSquare>;
+using TAttackerListBase = TBoundedList<TSquare>;
 inline constexpr int kAttackerListSize = 24;
-using TAttackerList = TFixedList<TAttackSquare, kAttackerListSize>;
+using TAttackerList = TFixedList<TSquare, kAttackerListSize>;
 
 // Check status of an army.
 inline constexpr std::int32_t kNotInCheck = 0;

@@ -14,8 +14,7 @@ namespace {
 
 // The tests of TryMove, by the legal-move scan of the one piece; the board
 // is unchanged.
-TMoveAttempt Attempt(TBoard& board, std::int32_t army, std::int32_t face, TSquare from,
-                     TSquare to) {
+TMoveAttempt Attempt(TBoard& board, std::int32_t army, TDieFace face, TSquare from, TSquare to) {
     TMoveAttempt attempt;
     const TPiece piece = board.At(from.rank, from.file);
     if (piece.kind == Empty || piece.army != army) {
@@ -65,8 +64,7 @@ bool KingAttacked(const TBoard& board, std::int32_t army) {
     return CountAttackers(board, king, army) > 0;
 }
 
-TMoveAttempt TryMove(TBoard& board, std::int32_t army, std::int32_t face, TSquare from,
-                     TSquare to) {
+TMoveAttempt TryMove(TBoard& board, std::int32_t army, TDieFace face, TSquare from, TSquare to) {
     const TMoveAttempt attempt = Attempt(board, army, face, from, to);
     if (attempt.refusal != TMoveRefusal::None) return attempt;
     const std::int32_t kind = board.At(from.rank, from.file).kind;
@@ -77,14 +75,13 @@ TMoveAttempt TryMove(TBoard& board, std::int32_t army, std::int32_t face, TSquar
     return attempt;
 }
 
-bool IsLegalMove(TBoard& board, std::int32_t army, std::int32_t face, TSquare from, TSquare to) {
+bool IsLegalMove(TBoard& board, std::int32_t army, TDieFace face, TSquare from, TSquare to) {
     return Attempt(board, army, face, from, to).refusal == TMoveRefusal::None;
 }
 
 bool BringsQuestionerToPtah(const TBoard& board, std::int32_t army, std::int32_t movedAsKind,
                             TSquare to) {
-    return movedAsKind == King && army == board.questionerArmy && to.rank == board.ptahRank &&
-           to.file == board.ptahFile;
+    return movedAsKind == King && army == board.questionerArmy && SquaresEqual(to, board.ptah);
 }
 
 }  // namespace vaeloric

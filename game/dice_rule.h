@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/board.h"
+#include "game/die_face.h"
 #include "game/square.h"
 #include "game/square_record.h"
 
@@ -14,7 +15,7 @@ namespace vaeloric {
 
 // The face that moves a piece of its own kind: pawns 6, Horse 2, Bishop 3,
 // Queen 4, Rook 5; 0 for a King, a CombinedKing or an empty square.
-constexpr std::int32_t FaceOfOwnKind(std::int32_t kind) {
+constexpr TDieFace FaceOfOwnKind(std::int32_t kind) {
     switch (kind) {
         case HorsePawn:
         case QueenPawn:
@@ -38,7 +39,7 @@ constexpr std::int32_t FaceOfOwnKind(std::int32_t kind) {
 // does not let it move. Face 1: pawns (as themselves), King and CombinedKing
 // (as King); 2 Horse, 3 Bishop, 4 Queen, 5 Rook, each also a CombinedKing
 // whose companion is that kind (as the companion); 6 pawns only.
-constexpr std::int32_t MoveKindForFace(std::int32_t companion, std::int32_t face,
+constexpr std::int32_t MoveKindForFace(std::int32_t companion, TDieFace face,
                                        std::int32_t pieceKind) {
     if (pieceKind == King || pieceKind == CombinedKing) {
         if (face == 1) return King;
@@ -48,19 +49,18 @@ constexpr std::int32_t MoveKindForFace(std::int32_t companion, std::int32_t face
     return face != 0 && face == FaceOfOwnKind(pieceKind) ? pieceKind : Empty;
 }
 
-inline std::int32_t MoveKindForFace(const TBoard& board, std::int32_t face,
-                                    std::int32_t pieceKind) {
+inline std::int32_t MoveKindForFace(const TBoard& board, TDieFace face, std::int32_t pieceKind) {
     return MoveKindForFace(board.CompanionKind(), face, pieceKind);
 }
 
-inline bool FaceAllowsKind(const TBoard& board, std::int32_t face, std::int32_t pieceKind) {
+inline bool FaceAllowsKind(const TBoard& board, TDieFace face, std::int32_t pieceKind) {
     return MoveKindForFace(board, face, pieceKind) != Empty;
 }
 
 // The face that moves a piece of the kind other than as a King: its own
 // kind's face, a CombinedKing's by its companion; 0 for a King or an empty
 // square.
-inline std::int32_t FaceForKind(const TBoard& board, std::int32_t pieceKind) {
+inline TDieFace FaceForKind(const TBoard& board, std::int32_t pieceKind) {
     return FaceOfOwnKind(pieceKind == CombinedKing ? board.CompanionKind() : pieceKind);
 }
 
@@ -94,10 +94,10 @@ struct TMoveAttempt {
 // army (not after a King move). A move among the piece's own moves that the
 // scan refuses is refused as KingAttacked. The board is unchanged unless
 // refusal is None.
-TMoveAttempt TryMove(TBoard& board, std::int32_t army, std::int32_t face, TSquare from, TSquare to);
+TMoveAttempt TryMove(TBoard& board, std::int32_t army, TDieFace face, TSquare from, TSquare to);
 
 // The same tests; the board is left unchanged.
-bool IsLegalMove(TBoard& board, std::int32_t army, std::int32_t face, TSquare from, TSquare to);
+bool IsLegalMove(TBoard& board, std::int32_t army, TDieFace face, TSquare from, TSquare to);
 
 // True when a move just made by the army, as movedAsKind, to the square
 // brings the Questioner's King onto the Ptah square (a King, or a

@@ -14,7 +14,7 @@ bool TLegalMoveList::Push(const SquareRecord& from, const SquareRecord& to) {
     return true;
 }
 
-void ListLegalMoves(TBoard& board, std::int32_t army, std::int32_t face, TLegalMoveList& list) {
+void ListLegalMoves(TBoard& board, std::int32_t army, TDieFace face, TLegalMoveList& list) {
     list.Clear();
     ForEachLegalMove(board, army, face, [&](const SquareRecord& from, const SquareRecord& to) {
         list.Push(from, to);
@@ -22,7 +22,7 @@ void ListLegalMoves(TBoard& board, std::int32_t army, std::int32_t face, TLegalM
     });
 }
 
-int HasNoLegalMove(TBoard& board, std::int32_t face, std::int32_t army) {
+int HasNoLegalMove(TBoard& board, TDieFace face, std::int32_t army) {
     // The first legal move answers the question.
     const bool none = ForEachLegalMove(
         board, army, face, [](const SquareRecord&, const SquareRecord&) { return false; });

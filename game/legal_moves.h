@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "game/board.h"
+#include "game/die_face.h"
 #include "game/square_record.h"
 
 namespace vaeloric {
@@ -51,10 +52,10 @@ class TLegalMoveList {
 // Every legal move of the army for the die face (1..6; any other face gives
 // none): board scan rank 1..8, file 1..8, then each piece's generator order.
 // The board is unchanged on return.
-void ListLegalMoves(TBoard& board, std::int32_t army, std::int32_t face, TLegalMoveList& list);
+void ListLegalMoves(TBoard& board, std::int32_t army, TDieFace face, TLegalMoveList& list);
 
 // 1 when the army has no legal move for the die face (a "Miss Go"), else 0.
-int HasNoLegalMove(TBoard& board, std::int32_t face, std::int32_t army);
+int HasNoLegalMove(TBoard& board, TDieFace face, std::int32_t army);
 
 // 1 when making the move would leave the moving piece's own King attacked.
 // The board is unchanged on return.

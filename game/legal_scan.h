@@ -58,7 +58,7 @@ struct TArmySquares {
                 const TPiece& piece = board.At(rank, file);
                 if (piece.army != army) continue;
                 if (king.rank == 0 && (piece.kind == King || piece.kind == CombinedKing)) {
-                    king = TSquare{static_cast<std::int16_t>(rank), file};
+                    king = TSquare{rank, file};
                 }
                 ranks[count] = static_cast<std::int8_t>(rank);
                 files[count] = static_cast<std::int8_t>(file);
@@ -82,7 +82,7 @@ inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army,
         if (!OnBoard(rank, file)) continue;
         const TPiece& standing = board.At(rank, file);
         if (standing.kind != Empty && (standing.army == army || standing.army == ally)) continue;
-        const TSquare to{static_cast<std::int16_t>(rank), file};
+        const TSquare to{rank, file};
         if (HostileKingAdjacent(board, to, army) ||
             attacks.AttackedWithoutOrigin(board, army, to, origin))
             continue;
@@ -141,7 +141,7 @@ bool ForEachLegalMoveOfPiece(TBoard& board, std::int32_t army, TSquare origin, s
 // The attack map of the board and the army's pieces (in scan order) may be
 // given to spare work.
 template <typename Fn>
-bool ForEachLegalMove(TBoard& board, std::int32_t army, std::int32_t face, Fn&& fn,
+bool ForEachLegalMove(TBoard& board, std::int32_t army, TDieFace face, Fn&& fn,
                       const TAttackMap* attacks = nullptr, const TArmySquares* pieces = nullptr) {
     if (face < 1 || face > 6) return true;
     if (pieces == nullptr) {

@@ -57,7 +57,7 @@ constexpr std::int32_t PawnKindOrEmpty(std::int32_t kind) {
 
 inline SquareRecord MakeRecord(int rank, int file, const TPiece& onSquare, std::int32_t promotes) {
     SquareRecord record;
-    record.rank = static_cast<std::int16_t>(rank);
+    record.rank = rank;
     record.file = file;
     if (onSquare.kind != Empty) {
         record.capture = 1;

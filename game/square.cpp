@@ -15,7 +15,7 @@ bool ParseSquareName(const std::string& text, TSquare& square) {
     if (file >= 'a' && file <= 'h') file = static_cast<char>(file - 'a' + 'A');
     const char rank = text[1];
     if (file < 'A' || file > 'H' || rank < '1' || rank > '8') return false;
-    square.rank = static_cast<std::int16_t>(rank - '0');
+    square.rank = rank - '0';
     square.file = file - 'A' + 1;
     return true;
 }

@@ -7,11 +7,13 @@ namespace vaeloric {
 
 // A board square: rank 1..8 (rank 1 at the bottom) and file 1..8 (A..H).
 struct TSquare {
-    std::int16_t rank = 0;
+    std::int32_t rank = 0;
     std::int32_t file = 0;
 };
 
-constexpr bool SquaresEqual(TSquare a, TSquare b) { return a.rank == b.rank && a.file == b.file; }
+constexpr bool SquaresEqual(TSquare a, TSquare b) {
+    return a.rank == b.rank && a.file == b.file;
+}
 
 constexpr bool OnBoard(int rank, int file) {
     return rank >= 1 && rank <= 8 && file >= 1 && file <= 8;

@@ -10,7 +10,7 @@ namespace vaeloric {
 // One entry of a move list, and the description of a move for making and
 // taking it back.
 struct SquareRecord {
-    std::int16_t rank = 0;
+    std::int32_t rank = 0;
     std::int32_t file = 0;
     std::int32_t capture = 0;   // 1 when the move captures the piece on the square
     TPiece captured;            // the captured piece; empty when capture is 0

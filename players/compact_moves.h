@@ -35,7 +35,7 @@ struct TCompactList {
     TCompactMove moves[kMaxLegalMoves];
 
     // attacks: the attack map of the board as it stands, or nullptr.
-    void Build(TBoard& board, std::int32_t army, std::int16_t die, const TAttackMap* attacks,
+    void Build(TBoard& board, std::int32_t army, TDieFace die, const TAttackMap* attacks,
                const TArmySquares* pieces) {
         count = 0;
         // Squares without moves keep a start too: the board scan reads it

@@ -13,7 +13,7 @@ using namespace players;
 std::int32_t PtahFactor(TBoard& board) {
     std::int32_t factor = 1;
     const std::int32_t q = board.questionerArmy;
-    const TSquare p{board.ptahRank, board.ptahFile};
+    const TSquare p = board.ptah;
     const TSquare king = KingSquare(board, q);
     if (king.rank != 0) {
         const int distance = KingDistanceToPtah(board, q);
@@ -51,7 +51,7 @@ std::int32_t PtahFactor(TBoard& board) {
     return factor;
 }
 
-bool ChooseComputerMoveWithScores(TBoard& board, std::int16_t die, std::int32_t army,
+bool ChooseComputerMoveWithScores(TBoard& board, TDieFace die, std::int32_t army,
                                   SquareRecord& destination, SquareRecord& origin,
                                   TScoredMove* scores, int capacity, int& count) {
     count = 0;
@@ -86,8 +86,8 @@ bool ChooseComputerMoveWithScores(TBoard& board, std::int16_t die, std::int32_t 
     return true;
 }
 
-bool ChooseComputerMove(TBoard& board, std::int16_t die, std::int32_t army,
-                        SquareRecord& destination, SquareRecord& origin) {
+bool ChooseComputerMove(TBoard& board, TDieFace die, std::int32_t army, SquareRecord& destination,
+                        SquareRecord& origin) {
     int count = 0;
     return ChooseComputerMoveWithScores(board, die, army, destination, origin, nullptr, 0, count);
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/board.h"
+#include "game/die_face.h"
 #include "game/square_record.h"
 
 namespace vaeloric {
@@ -15,8 +16,8 @@ std::int32_t PtahFactor(TBoard& board);
 // legal move is tried and scored, the first of the best scores wins. Fills
 // the destination and the origin, makes the move and promotes. Returns false,
 // leaving the board as it was, when the army has no legal move.
-bool ChooseComputerMove(TBoard& board, std::int16_t die, std::int32_t army,
-                        SquareRecord& destination, SquareRecord& origin);
+bool ChooseComputerMove(TBoard& board, TDieFace die, std::int32_t army, SquareRecord& destination,
+                        SquareRecord& origin);
 
 // One candidate and its score, for callers that show the reasoning.
 struct TScoredMove {
@@ -27,7 +28,7 @@ struct TScoredMove {
 
 // As ChooseComputerMove, also reporting each candidate's score in list order
 // (up to capacity entries; count receives the number of candidates).
-bool ChooseComputerMoveWithScores(TBoard& board, std::int16_t die, std::int32_t army,
+bool ChooseComputerMoveWithScores(TBoard& board, TDieFace die, std::int32_t army,
                                   SquareRecord& destination, SquareRecord& origin,
                                   TScoredMove* scores, int capacity, int& count);
 

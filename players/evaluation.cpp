@@ -17,7 +17,7 @@ using namespace players;
 namespace {
 
 TSquare Sq(int rank, int file) {
-    return TSquare{static_cast<std::int16_t>(rank), file};
+    return TSquare{rank, file};
 }
 
 bool OnSameSide(std::int32_t army, std::int32_t other) {
@@ -32,7 +32,7 @@ class TEvaluation {
     std::int32_t Run();
 
   private:
-    bool HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t hostileTo);
+    bool HasSafeMove(TCompactList& list, TDieFace die, std::int32_t hostileTo);
     void DiceSurvey();
     void PtahTerm();
     void Exposure(TSquare s, const TPiece& x, std::int32_t& exposure);
@@ -62,7 +62,7 @@ class TEvaluation {
     std::int32_t diceCoverage = 12, diceBlock = 0, checkmatedEnemies = 0;
 };
 
-bool TEvaluation::HasSafeMove(TCompactList& list, std::int16_t die, std::int32_t hostileTo) {
+bool TEvaluation::HasSafeMove(TCompactList& list, TDieFace die, std::int32_t hostileTo) {
     // Every move is tried, also after a safe one has been found: the take-back
     // of a trial promotion resets the pawn's value, which later steps read.
     // What each trial finds is kept for the moves of the board scan.
@@ -94,7 +94,7 @@ void TEvaluation::DiceSurvey() {
     const std::int32_t ally = AllyOf(a);
     const std::int32_t next = NextArmy(a);
     const std::int32_t previous = PreviousArmy(a);
-    for (std::int16_t die = 1; die <= 6; ++die) {
+    for (TDieFace die = 1; die <= 6; ++die) {
         lists[a][die].Build(board, a, die, &attackMap, &armySquares[a]);
         if (!HasSafeMove(lists[a][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
         lists[ally][die].Build(board, ally, die, &attackMap, &armySquares[ally]);
@@ -148,7 +148,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         const TPiece& attacker = board.At(attackers[i].rank, attackers[i].file);
         // The face that moves a kind also names its class (pawns, Queen,
         // Horse, Rook, Bishop); Kings never attack.
-        const auto die = static_cast<std::int16_t>(FaceForKind(board, attacker.kind));
+        const TDieFace die = FaceForKind(board, attacker.kind);
         const int enemy = attacker.army == armyAfter ? 0 : 1;
         if (counted[die][enemy]) break;
         if (die == 0) continue;
@@ -179,7 +179,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         for (bool& made : row) made = false;
     for (int i = 0; i < defenderCount; ++i) {
         const TPiece& defender = board.At(defenders[i].rank, defenders[i].file);
-        const auto die = static_cast<std::int16_t>(FaceForKind(board, defender.kind));
+        const TDieFace die = FaceForKind(board, defender.kind);
         if (die == 0) continue;
         TCompactList* list = &lists[defender.army][die];
         if (emptied) {
@@ -229,7 +229,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
 void TEvaluation::PieceMoves(TSquare s, const TPiece& x, bool own) {
     if (x.kind == King) return;
     const std::int32_t kind = x.kind == CombinedKing ? board.CompanionKind() : x.kind;
-    const auto die = static_cast<std::int16_t>(FaceForKind(board, x.kind));
+    const TDieFace die = FaceForKind(board, x.kind);
     const TCompactList& list = lists[x.army][die];
     const int index = SquareIndex(s.rank, s.file);
     int next = list.blockStart[index];
@@ -328,7 +328,7 @@ std::int32_t TEvaluation::Decided(std::int32_t score) {
 std::int32_t TEvaluation::Run() {
     const TOpponentProfile& w = OpponentProfile(board.GetPlayerCode(a));
     q = board.questionerArmy;
-    p = Sq(board.ptahRank, board.ptahFile);
+    p = board.ptah;
     // Check status does not depend on piece values, so one computation serves
     // both the count of checkmated enemies and the decided positions.
     for (std::int32_t army = 1; army <= 4; ++army) status[army] = ArmyCheckStatus(board, army);

@@ -47,7 +47,7 @@ TSquare KingSquare(const TBoard& board, std::int32_t army) {
 int Attackers(TBoard& board, TSquare square, std::int32_t army, TSquare* list) {
     TAttackerList attackers;
     const int n = ListAttackers(board, square, army, attackers);
-    for (int i = 0; i < n; ++i) list[i] = attackers[i].Square();
+    for (int i = 0; i < n; ++i) list[i] = attackers[i];
     return n;
 }
 

@@ -35,8 +35,7 @@ TBenchFigures Bench(long games, long turnLimit) {
     for (long i = 1; i <= games; ++i) {
         TGameOptions options;
         options.boardLetter = kBoards[(i - 1) % 4];
-        options.ptahRank = kPtahSquares[(i - 1) % 8].rank;
-        options.ptahFile = kPtahSquares[(i - 1) % 8].file;
+        options.ptah = kPtahSquares[(i - 1) % 8];
         options.seed = static_cast<std::uint32_t>(i % 2147483647);
         options.turnLimit = turnLimit;
         PlayGame(options, *game, [&](const std::string& line) { Hash(figures.hash, line); });

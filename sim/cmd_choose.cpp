@@ -28,7 +28,7 @@ int RunChoose(const TArguments& args, std::string& out) {
         }
     }
     if (positional.size() != 2) throw TUsageError(kUsage);
-    const std::int16_t face = ParseFace(positional[1]);
+    const TDieFace face = ParseFace(positional[1]);
     TSavedGame game;
     LoadGameFile(positional[0], game);
     TBoard& board = game.board;

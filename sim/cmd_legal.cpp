@@ -6,7 +6,7 @@ namespace vaeloric::sim {
 
 int RunLegal(const TArguments& args, std::string& out) {
     if (args.size() != 2) throw TUsageError("Usage: vaeloric-sim legal GAME.vae FACE.");
-    const std::int16_t face = ParseFace(args[1]);
+    const TDieFace face = ParseFace(args[1]);
     TSavedGame game;
     LoadGameFile(args[0], game);
     TLegalMoveList list;

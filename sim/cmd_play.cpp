@@ -41,8 +41,7 @@ int RunPlay(const TArguments& args, std::string& out) {
             if ((ptah.rank == 1 || ptah.rank == 8) && (ptah.file == 1 || ptah.file == 8)) {
                 throw TUsageError("The Ptah square cannot be a corner square.");
             }
-            options.ptahRank = ptah.rank;
-            options.ptahFile = ptah.file;
+            options.ptah = ptah;
         } else if (option == "--seats") {
             const std::string value = OptionValue(args, i);
             bool valid = value.size() == 3;

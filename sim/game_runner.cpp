@@ -12,8 +12,8 @@ namespace vaeloric::sim {
 
 TSetUpRecord GameSetUp(const TGameOptions& options) {
     TSetUpRecord setUp;
-    setUp.status = {static_cast<char>('0' + options.ptahRank),
-                    static_cast<char>('0' + options.ptahFile), options.boardLetter};
+    setUp.status = {static_cast<char>('0' + options.ptah.rank),
+                    static_cast<char>('0' + options.ptah.file), options.boardLetter};
     setUp.questionerName = "";
     setUp.caption = kCaptionPrefix;
     for (int seat = 2; seat <= 4; ++seat)
@@ -50,7 +50,7 @@ void PlayGame(const TGameOptions& options, TGame& game,
     std::minstd_rand dice(options.seed);
     for (long turnNumber = 1; turnNumber <= options.turnLimit; ++turnNumber) {
         const std::int32_t army = board.armyToMove;
-        game.turn.throwValue = static_cast<std::int16_t>(dice() % 6 + 1);
+        game.turn.throwValue = static_cast<TDieFace>(dice() % 6 + 1);
         std::string line = std::to_string(turnNumber) + " " + ColourName(army) + " " +
                            std::to_string(game.turn.throwValue) + " ";
         game.turns = turnNumber;

@@ -14,8 +14,7 @@ namespace vaeloric::sim {
 // One all-computer game as the board programs would play it.
 struct TGameOptions {
     char boardLetter = 'W';
-    std::int16_t ptahRank = 2;  // A2
-    std::int32_t ptahFile = 1;
+    TSquare ptah{2, 1};                     // A2
     char seatLetters[3] = {'f', 'q', 'o'};  // seats 2, 3 and 4
     std::int32_t questionerCode = 5;
     std::uint32_t seed = 1;  // already reduced as std::minstd_rand reduces it

@@ -20,11 +20,11 @@ TSquare ParseSquareArgument(const std::string& text) {
     return square;
 }
 
-std::int16_t ParseFace(const std::string& text) {
+TDieFace ParseFace(const std::string& text) {
     if (text.size() != 1 || text[0] < '1' || text[0] > '6') {
         throw TUsageError("The die face must be a number from 1 to 6, not '" + text + "'.");
     }
-    return static_cast<std::int16_t>(text[0] - '0');
+    return text[0] - '0';
 }
 
 std::int32_t ParseComputerCode(const std::string& text, const char* option) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "flow/saved_game.h"
+#include "game/die_face.h"
 #include "game/square.h"
 
 namespace vaeloric::sim {
@@ -30,7 +31,7 @@ std::string MoveText(TSquare from, TSquare to);
 // A square in upper or lower case ("E4", "e4").
 TSquare ParseSquareArgument(const std::string& text);
 // A die face 1..6.
-std::int16_t ParseFace(const std::string& text);
+TDieFace ParseFace(const std::string& text);
 // A computer player code 2..8.
 std::int32_t ParseComputerCode(const std::string& text, const char* option);
 // A non-negative decimal integer of any length, reduced modulo the modulus

@@ -19,7 +19,7 @@ TSquare PtahSquare(std::uint64_t draw) {
     for (int rank = 1; rank <= 8; ++rank) {
         for (int file = 1; file <= 8; ++file) {
             if ((rank == 1 || rank == 8) && (file == 1 || file == 8)) continue;
-            if (n-- == 0) return {static_cast<std::int16_t>(rank), file};
+            if (n-- == 0) return {rank, file};
         }
     }
     return {2, 1};
@@ -64,8 +64,7 @@ TScheduledGame ScheduledGame(const TTournamentPlan& plan, long index) {
 TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit) {
     TGameOptions options;
     options.boardLetter = game.board;
-    options.ptahRank = game.ptah.rank;
-    options.ptahFile = game.ptah.file;
+    options.ptah = game.ptah;
     // Seats 2 and 4 are the Questioner's enemies, seat 3 the ally.
     const char other = LetterOfPlayerCode(game.otherSide);
     options.seatLetters[0] = other;

@@ -133,9 +133,9 @@ class GameFlow : public ::testing::Test {
     }
 
     // The first legal move of the army to move for a face, if any.
-    bool FirstLegalMove(std::int32_t face, TLegalMove& move) {
+    bool FirstLegalMove(TDieFace face, TLegalMove& move) {
         TLegalMoveList list;
-        ListLegalMoves(Board(), Board().armyToMove, static_cast<std::int16_t>(face), list);
+        ListLegalMoves(Board(), Board().armyToMove, face, list);
         if (list.Empty()) return false;
         move = list[0];
         return true;
@@ -148,7 +148,7 @@ class GameFlow : public ::testing::Test {
 };
 
 inline TSquare Sq(int rank, int file) {
-    return TSquare{static_cast<std::int16_t>(rank), file};
+    return TSquare{rank, file};
 }
 
 }  // namespace vaeloric::testing

@@ -88,7 +88,7 @@ TEST_F(PressRelease, EveryPressAndReleaseInEveryTurnState) {
                                               (left ? "left " : "right ") + press.name + " -> " +
                                               release.name;
                     const TBoard before = Board();
-                    const std::int16_t throwBefore = Turn().throwValue;
+                    const TDieFace throwBefore = Turn().throwValue;
                     layer.diceScript.push_back(6);
                     EXPECT_NO_THROW({
                         controller->MouseMove(press.x, press.y);
@@ -178,7 +178,7 @@ TEST_F(PressRelease, RandomPointerSequencesNeverBreakTheRules) {
             }
             const int x = point.x, y = point.y;
             const TBoard before = Board();
-            const std::int16_t throwBefore = Turn().throwValue;
+            const TDieFace throwBefore = Turn().throwValue;
             const int action = static_cast<int>(random() % 2 == 0 ? (held ? 2 : 1) : random() % 4);
             ASSERT_NO_THROW({
                 if (action == 0) controller->MouseMove(x, y);

@@ -34,9 +34,9 @@ class WholeGame : public GameFlow {
             const std::int32_t army = Board().armyToMove;
             layer.Forget();
             layer.boxAnswers = {TBoxAnswer::Ok, TBoxAnswer::No, TBoxAnswer::No};
-            const std::int32_t face = static_cast<std::int32_t>(random() % 6 + 1);
+            const TDieFace face = static_cast<std::int32_t>(random() % 6 + 1);
             TLegalMoveList legal;
-            ListLegalMoves(Board(), army, static_cast<std::int16_t>(face), legal);
+            ListLegalMoves(Board(), army, face, legal);
             Enter(face);
             if (Turn().throwValue != 0) {
                 ASSERT_FALSE(legal.Empty());

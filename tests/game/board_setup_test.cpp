@@ -28,8 +28,7 @@ std::int32_t ValueAt(const TBoard& board, const std::string& square) {
 
 TEST(BoardSetUp, ConstructionDefaultIsPtahA2OnTheAirFamily) {
     const TBoard board;
-    EXPECT_EQ(board.ptahRank, 2);
-    EXPECT_EQ(board.ptahFile, 1);
+    EXPECT_TRUE(SquaresEqual(board.ptah, TSquare{2, 1}));
     EXPECT_EQ(board.questionerArmy, 2);
     EXPECT_EQ(board.armyToMove, 2);
     EXPECT_EQ(std::string(board.orderString), "EHSR");
@@ -82,7 +81,7 @@ TEST(BoardSetUp, EveryStatusGivesThirtyTwoPiecesOfTheRightMix) {
                 EXPECT_EQ(pawns, 16);
                 EXPECT_EQ(others, 12);
                 EXPECT_EQ(empties, 32);
-                EXPECT_EQ(board.questionerArmy, QuadrantArmy(rank - '0', file - '0'));
+                EXPECT_EQ(board.questionerArmy, QuadrantArmy(TSquare{rank - '0', file - '0'}));
                 EXPECT_EQ(board.armyToMove, board.questionerArmy);
             }
 }

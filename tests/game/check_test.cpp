@@ -38,7 +38,7 @@ TEST(Attackers, RecordedInGeneratorOrderAndClosedByTheSquare) {
     EXPECT_EQ(ListAttackers(board, Sq("E4"), Fire, list), 6);
     EXPECT_EQ(Names(list), "E6 F6 E1 B7 D3 F5");
     ASSERT_TRUE(list.HasClosingEntry());
-    EXPECT_EQ(SquareName(list.ClosingEntry().Square()), "E4");
+    EXPECT_EQ(SquareName(list.ClosingEntry()), "E4");
     EXPECT_EQ(CountAttackers(board, Sq("E4"), Fire), 6);
     // Seen from army 2, only Fire's ally Rook on H4 attacks, and it is
     // blocked by nothing: E4 itself is not considered.
@@ -56,7 +56,10 @@ TEST(Attackers, PawnsAttackOnlyDiagonallyForwards) {
         const char* attacked;  // neighbours attacked, in rank 1..8, file 1..8 order
     };
     const TCase cases[] = {
-        {Air, "B5", "A4 C4"}, {Fire, "B3", "A4 C4"}, {Earth, "D4", "E3 E5"}, {Water, "D4", "C3 C5"},
+        {Air, "B5", "A4 C4"},
+        {Fire, "B3", "A4 C4"},
+        {Earth, "D4", "E3 E5"},
+        {Water, "D4", "C3 C5"},
     };
     for (const TCase& c : cases) {
         TBoard board = EmptyBoard();
@@ -65,7 +68,7 @@ TEST(Attackers, PawnsAttackOnlyDiagonallyForwards) {
         std::string attacked;
         for (int rank = 1; rank <= 8; ++rank)
             for (int file = 1; file <= 8; ++file) {
-                const TSquare square{static_cast<std::int16_t>(rank), file};
+                const TSquare square{rank, file};
                 if (CountAttackers(board, square, enemy) == 0) continue;
                 if (!attacked.empty()) attacked += ' ';
                 attacked += SquareName(square);

@@ -34,7 +34,8 @@ TEST(DiceRule, WhichKindsEachFaceMoves) {
     };
     for (const TCase& c : cases)
         for (int face = 0; face < 8; ++face) {
-            EXPECT_EQ(MoveKindForFace(board, face, c.kind), c.asKind[face]) << c.kind << " face " << face;
+            EXPECT_EQ(MoveKindForFace(board, face, c.kind), c.asKind[face])
+                << c.kind << " face " << face;
             EXPECT_EQ(FaceAllowsKind(board, face, c.kind), c.asKind[face] != 0);
         }
     EXPECT_EQ(FaceForKind(board, CombinedKing), 5);
@@ -54,20 +55,21 @@ TEST(MoveLegality, RefusalsLeaveTheBoardUnchanged) {
     struct TCase {
         const char* from;
         const char* to;
-        std::int32_t face;
+        TDieFace face;
         TMoveRefusal refusal;
     };
     const TCase cases[] = {
-        {"E8", "E7", 5, TMoveRefusal::NotOwnPiece}, {"B2", "B3", 6, TMoveRefusal::NotOwnPiece},
-        {"A5", "A6", 4, TMoveRefusal::FaceForbids}, {"E1", "F1", 6, TMoveRefusal::FaceForbids},
-        {"A5", "A5", 5, TMoveRefusal::SameSquare},  {"A5", "D5", 5, TMoveRefusal::OntoKing},
-        {"A5", "B6", 5, TMoveRefusal::NotInList},   {"E1", "E3", 1, TMoveRefusal::NotInList},
+        {"E8", "E7", 5, TMoveRefusal::NotOwnPiece},  {"B2", "B3", 6, TMoveRefusal::NotOwnPiece},
+        {"A5", "A6", 4, TMoveRefusal::FaceForbids},  {"E1", "F1", 6, TMoveRefusal::FaceForbids},
+        {"A5", "A5", 5, TMoveRefusal::SameSquare},   {"A5", "D5", 5, TMoveRefusal::OntoKing},
+        {"A5", "B6", 5, TMoveRefusal::NotInList},    {"E1", "E3", 1, TMoveRefusal::NotInList},
         {"E2", "F2", 5, TMoveRefusal::KingAttacked}, {"E1", "D1", 1, TMoveRefusal::None},
-        {"E2", "E5", 5, TMoveRefusal::None},        {"C7", "C8", 1, TMoveRefusal::None},
+        {"E2", "E5", 5, TMoveRefusal::None},         {"C7", "C8", 1, TMoveRefusal::None},
     };
     for (const TCase& c : cases) {
         const TBoard before = board;
-        EXPECT_EQ(IsLegalMove(board, Fire, c.face, Sq(c.from), Sq(c.to)), c.refusal == TMoveRefusal::None)
+        EXPECT_EQ(IsLegalMove(board, Fire, c.face, Sq(c.from), Sq(c.to)),
+                  c.refusal == TMoveRefusal::None)
             << c.from << c.to;
         EXPECT_TRUE(SameBoard(board, before)) << c.from << c.to;
         const TMoveAttempt attempt = TryMove(board, Fire, c.face, Sq(c.from), Sq(c.to));

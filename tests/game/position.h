@@ -32,7 +32,8 @@ inline TPiece MakePiece(std::int32_t kind, std::int32_t army, std::int32_t value
     return TPiece{kind, army, AllyOf(army), 1, value};
 }
 
-inline void Put(TBoard& board, const char* square, std::int32_t kind, std::int32_t army, std::int32_t value = 0) {
+inline void Put(TBoard& board, const char* square, std::int32_t kind, std::int32_t army,
+                std::int32_t value = 0) {
     const TSquare at = Sq(square);
     board.PutPiece(at.rank, at.file, MakePiece(kind, army, value));
 }
@@ -42,7 +43,9 @@ inline const TPiece& On(const TBoard& board, const char* square) {
     return board.At(at.rank, at.file);
 }
 
-inline SquareRecord Origin(const char* square) { return SquareRecord::At(Sq(square)); }
+inline SquareRecord Origin(const char* square) {
+    return SquareRecord::At(Sq(square));
+}
 
 // Squares of a list, as names, in list order.
 template <typename TList>
@@ -50,7 +53,7 @@ std::string Names(const TList& list) {
     std::string names;
     for (const auto& entry : list) {
         if (!names.empty()) names += ' ';
-        names += SquareName(TSquare{static_cast<std::int16_t>(entry.rank), entry.file});
+        names += SquareName(TSquare{entry.rank, entry.file});
     }
     return names;
 }

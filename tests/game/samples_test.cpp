@@ -68,7 +68,7 @@ bool LoadBoard(const fs::path& path, TBoard& board) {
 }
 
 // Every legal move in the computer players' list order.
-std::vector<std::string> Legal(TBoard& board, std::int32_t face) {
+std::vector<std::string> Legal(TBoard& board, TDieFace face) {
     std::vector<std::string> moves;
     const std::int32_t army = board.armyToMove;
     for (int rank = 1; rank <= 8; ++rank)
@@ -76,7 +76,7 @@ std::vector<std::string> Legal(TBoard& board, std::int32_t face) {
             if (board.At(rank, file).army != army) continue;
             const std::int32_t kind = MoveKindForFace(board, face, board.At(rank, file).kind);
             if (kind == Empty) continue;
-            const TSquare from{static_cast<std::int16_t>(rank), file};
+            const TSquare from{rank, file};
             TPieceMoveList list;
             PieceMoves(board, SquareRecord::At(from), kind, list);
             for (const SquareRecord& to : list)
@@ -95,7 +95,7 @@ TEST(SamplePositions, LegalMovesAndCheckStatus) {
         SCOPED_TRACE(entry.path().filename().string());
         TBoard board;
         ASSERT_TRUE(LoadBoard(entry.path() / "game.vae", board));
-        for (std::int32_t face = 1; face <= 6; ++face) {
+        for (TDieFace face = 1; face <= 6; ++face) {
             const fs::path expected = entry.path() / ("legal-" + std::to_string(face) + ".out");
             if (!fs::exists(expected)) continue;
             EXPECT_EQ(Legal(board, face), Lines(expected)) << "face " << face;

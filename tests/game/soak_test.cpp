@@ -34,7 +34,9 @@ struct TStats {
     int checkmates = 0;
 };
 
-TSquare At(int rank, int file) { return TSquare{static_cast<std::int16_t>(rank), file}; }
+TSquare At(int rank, int file) {
+    return TSquare{rank, file};
+}
 
 // Attackers found by running the generators from the square.
 std::vector<TSquare> ReferenceAttackers(const TBoard& board, TSquare square, std::int32_t army) {
@@ -42,7 +44,8 @@ std::vector<TSquare> ReferenceAttackers(const TBoard& board, TSquare square, std
     const struct {
         TGenerator generator;
         std::int32_t kind;
-    } steps[] = {{QueenMoves, Queen}, {HorseMoves, Horse}, {RookMoves, Rook}, {BishopMoves, Bishop}};
+    } steps[] = {
+        {QueenMoves, Queen}, {HorseMoves, Horse}, {RookMoves, Rook}, {BishopMoves, Bishop}};
     std::vector<TSquare> found;
     TMoveList<kRookListSize> list;
     for (const auto& step : steps) {
@@ -64,7 +67,8 @@ std::vector<TSquare> ReferenceAttackers(const TBoard& board, TSquare square, std
     for (const auto& pawn : pawns[(army == 1 || army == 3) ? 0 : 1]) {
         if (!OnBoard(pawn.rank, pawn.file)) continue;
         const TPiece& piece = board.At(pawn.rank, pawn.file);
-        if (IsPawnKind(piece.kind) && piece.army == pawn.army) found.push_back(At(pawn.rank, pawn.file));
+        if (IsPawnKind(piece.kind) && piece.army == pawn.army)
+            found.push_back(At(pawn.rank, pawn.file));
     }
     return found;
 }
@@ -80,7 +84,8 @@ std::vector<TSquare> ReferenceKingMoves(TBoard& board, TSquare origin, std::int3
         if (!OnBoard(to.rank, to.file)) continue;
         const TPiece& piece = board.At(to.rank, to.file);
         if (piece.army == army || piece.army == AllyOf(army)) continue;
-        if (HostileKingAdjacent(board, to, army) || !ReferenceAttackers(board, to, army).empty()) continue;
+        if (HostileKingAdjacent(board, to, army) || !ReferenceAttackers(board, to, army).empty())
+            continue;
         moves.push_back(to);
     }
     board.At(origin.rank, origin.file) = king;
@@ -124,8 +129,9 @@ void CheckOperations(TBoard& board, std::mt19937& rng, TStats& stats) {
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file) {
             const std::vector<TSquare> expected = ReferenceAttackers(board, At(rank, file), army);
-            ASSERT_EQ(ListAttackers(board, At(rank, file), army, list), static_cast<int>(expected.size()));
-            for (int i = 0; i < list.Size(); ++i) ASSERT_TRUE(SquaresEqual(list[i].Square(), expected[i]));
+            ASSERT_EQ(ListAttackers(board, At(rank, file), army, list),
+                      static_cast<int>(expected.size()));
+            for (int i = 0; i < list.Size(); ++i) ASSERT_TRUE(SquaresEqual(list[i], expected[i]));
             ASSERT_EQ(CountAttackers(board, At(rank, file), army), list.Size());
         }
     for (std::int32_t a = 1; a <= 4; ++a) {
@@ -135,7 +141,8 @@ void CheckOperations(TBoard& board, std::mt19937& rng, TStats& stats) {
         KingMoves(board, SquareRecord::At(king), a, moves);
         const std::vector<TSquare> expected = ReferenceKingMoves(board, king, a);
         ASSERT_EQ(moves.Size(), static_cast<int>(expected.size()));
-        for (int i = 0; i < moves.Size(); ++i) ASSERT_TRUE(SquaresEqual(moves[i].Square(), expected[i]));
+        for (int i = 0; i < moves.Size(); ++i)
+            ASSERT_TRUE(SquaresEqual(moves[i].Square(), expected[i]));
         const std::int32_t status = CheckStatus(board, king, a);
         ASSERT_EQ(status, ReferenceCheckStatus(board, king, a));
         stats.checks += status == kInCheck;
@@ -158,7 +165,7 @@ std::int32_t PromotionTakeBackValue(const TBoard& board, const TPiece& pawn) {
 }
 
 // Every legal move of the army for the face, each made and taken back.
-std::vector<TMove> LegalMoves(TBoard& board, std::int32_t army, std::int32_t face, TStats& stats) {
+std::vector<TMove> LegalMoves(TBoard& board, std::int32_t army, TDieFace face, TStats& stats) {
     std::vector<TMove> legal;
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file) {
@@ -170,7 +177,8 @@ std::vector<TMove> LegalMoves(TBoard& board, std::int32_t army, std::int32_t fac
             TPieceMoveList list;
             PieceMoves(board, origin, moveKind, list);
             for (const SquareRecord& target : list) {
-                const bool ontoKing = target.captured.kind == King || target.captured.kind == CombinedKing;
+                const bool ontoKing =
+                    target.captured.kind == King || target.captured.kind == CombinedKing;
                 const TBoard before = board;
                 MakePieceMove(board, origin, target, moveKind == King);
                 const bool exposed = KingAttacked(board, army);
@@ -179,12 +187,13 @@ std::vector<TMove> LegalMoves(TBoard& board, std::int32_t army, std::int32_t fac
                 TBoard expected = before;
                 if (target.promotes == 1)
                     expected.At(rank, file).value = PromotionTakeBackValue(before, piece);
-                EXPECT_TRUE(SameBoard(board, expected)) << SquareName(origin.Square()) << "-"
-                                                        << SquareName(target.Square());
+                EXPECT_TRUE(SameBoard(board, expected))
+                    << SquareName(origin.Square()) << "-" << SquareName(target.Square());
                 board = before;
 
                 const bool isLegal = !ontoKing && !exposed;
-                EXPECT_EQ(IsLegalMove(board, army, face, origin.Square(), target.Square()), isLegal);
+                EXPECT_EQ(IsLegalMove(board, army, face, origin.Square(), target.Square()),
+                          isLegal);
                 EXPECT_TRUE(SameBoard(board, before));
                 if (isLegal) legal.push_back(TMove{origin, target, moveKind});
                 stats.exposingRefused += exposed;
@@ -194,7 +203,8 @@ std::vector<TMove> LegalMoves(TBoard& board, std::int32_t army, std::int32_t fac
 }
 
 // No square outside the legal list is accepted.
-void CheckNothingElseAccepted(TBoard& board, std::int32_t army, std::int32_t face, const std::vector<TMove>& legal) {
+void CheckNothingElseAccepted(TBoard& board, std::int32_t army, TDieFace face,
+                              const std::vector<TMove>& legal) {
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file) {
             if (board.At(rank, file).army != army) continue;
@@ -205,7 +215,8 @@ void CheckNothingElseAccepted(TBoard& board, std::int32_t army, std::int32_t fac
                         listed |= SquaresEqual(move.origin.Square(), At(rank, file)) &&
                                   SquaresEqual(move.target.Square(), At(toRank, toFile));
                     if (!listed) {
-                        ASSERT_FALSE(IsLegalMove(board, army, face, At(rank, file), At(toRank, toFile)));
+                        ASSERT_FALSE(
+                            IsLegalMove(board, army, face, At(rank, file), At(toRank, toFile)));
                     }
                 }
         }
@@ -216,7 +227,7 @@ void PlayGame(const std::string& status, std::mt19937& rng, int plies, TStats& s
     board.SetUp(status.c_str());
     for (int ply = 0; ply < plies; ++ply) {
         const std::int32_t army = board.armyToMove;
-        const std::int32_t face = static_cast<std::int32_t>(rng() % 6) + 1;
+        const TDieFace face = static_cast<std::int32_t>(rng() % 6) + 1;
         if (ply % 4 == 0) CheckOperations(board, rng, stats);
         if (testing::Test::HasFatalFailure()) return;
         const std::vector<TMove> legal = LegalMoves(board, army, face, stats);
@@ -224,7 +235,8 @@ void PlayGame(const std::string& status, std::mt19937& rng, int plies, TStats& s
         if (!legal.empty()) {
             const TMove& move = legal[rng() % legal.size()];
             stats.splits += board.At(move.origin.rank, move.origin.file).kind == CombinedKing;
-            const TMoveAttempt attempt = TryMove(board, army, face, move.origin.Square(), move.target.Square());
+            const TMoveAttempt attempt =
+                TryMove(board, army, face, move.origin.Square(), move.target.Square());
             ASSERT_EQ(attempt.refusal, TMoveRefusal::None);
             ASSERT_EQ(attempt.movedAsKind, move.moveKind);
             ASSERT_FALSE(KingAttacked(board, army)) << status << " ply " << ply;
@@ -256,7 +268,8 @@ TEST(RulesSoak, RandomLegalPlayKeepsEveryInvariant) {
                 rank = static_cast<int>(rng() % 8) + 1;
                 file = static_cast<int>(rng() % 8) + 1;
             } while ((rank == 1 || rank == 8) && (file == 1 || file == 8));
-            const std::string status{static_cast<char>('0' + rank), static_cast<char>('0' + file), letter};
+            const std::string status{static_cast<char>('0' + rank), static_cast<char>('0' + file),
+                                     letter};
             SCOPED_TRACE(status);
             PlayGame(status, rng, 240, stats);
             if (HasFatalFailure()) return;

@@ -25,7 +25,7 @@ TEST(AttackMap, AgreesWithTheAttackerSearch) {
         for (std::int32_t army = 1; army <= 4; ++army) {
             for (int rank = 1; rank <= 8; ++rank) {
                 for (int file = 1; file <= 8; ++file) {
-                    const TSquare square{static_cast<std::int16_t>(rank), file};
+                    const TSquare square{rank, file};
                     ASSERT_EQ(map.Attacked(army, rank, file),
                               CountAttackers(position, square, army) > 0);
                     // Every piece of the army's side leaving its square.
@@ -36,7 +36,7 @@ TEST(AttackMap, AgreesWithTheAttackerSearch) {
                                 (piece.army != army && piece.army != AllyOf(army)))
                                 continue;
                             if (r == rank && f == file) continue;
-                            const TSquare origin{static_cast<std::int16_t>(r), f};
+                            const TSquare origin{r, f};
                             position.PutPiece(r, f, TPiece{});
                             const bool expected = CountAttackers(position, square, army) > 0;
                             position.PutPiece(r, f, piece);

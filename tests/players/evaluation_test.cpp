@@ -142,7 +142,8 @@ TEST(ComputerMove, AllWorstScoresPlayTheFirstMove) {
     TScoredMove scores[kMaxLegalMoves];
     int count = 0;
     SquareRecord destination, origin;
-    ASSERT_TRUE(ChooseComputerMoveWithScores(board, 6, 4, destination, origin, scores, kMaxLegalMoves, count));
+    ASSERT_TRUE(ChooseComputerMoveWithScores(board, 6, 4, destination, origin, scores,
+                                             kMaxLegalMoves, count));
     ASSERT_EQ(count, 2);
     EXPECT_EQ(scores[0].score, kWorstScore);
     EXPECT_EQ(scores[1].score, kWorstScore);
@@ -154,7 +155,7 @@ TEST(ComputerMove, PlaysTheFirstOfTheBestScores) {
     int ties = 0;
     for (TBoard& position : SelfPlayPositions(6, 40, 5)) {
         const std::int32_t army = position.armyToMove;
-        for (std::int16_t die = 1; die <= 6; ++die) {
+        for (TDieFace die = 1; die <= 6; ++die) {
             TBoard board = position;
             TScoredMove scores[kMaxLegalMoves];
             int count = 0;

@@ -28,7 +28,7 @@ TEST(LegalMoves, EachFaceMovesItsKindsInScanAndGeneratorOrder) {
     TBoard board = CompanionHorseBoard();
     ASSERT_EQ(board.CompanionKind(), Horse);
     struct TRow {
-        std::int16_t die;
+        TDieFace die;
         Names expected;
     };
     const TRow rows[] = {
@@ -93,7 +93,7 @@ TEST(LegalMoves, ListAndTestsLeaveTheBoardAsTheyFoundIt) {
     for (TBoard& position : SelfPlayPositions(8, 60, 7)) {
         const TBoard before = position;
         for (std::int32_t army = 1; army <= 4; ++army) {
-            for (std::int16_t die = 1; die <= 6; ++die) {
+            for (TDieFace die = 1; die <= 6; ++die) {
                 TLegalMoveList list;
                 ListLegalMoves(position, army, die, list);
                 HasNoLegalMove(position, die, army);

@@ -16,7 +16,7 @@ TEST(ComputerMove, AllocatesNothing) {
     for (const TBoard& position : positions) {
         TBoard board = position;
         const long before = test::allocations.load();
-        for (std::int16_t die = 1; die <= 6; ++die) {
+        for (TDieFace die = 1; die <= 6; ++die) {
             HasNoLegalMove(board, die, board.armyToMove);
             SquareRecord destination, origin;
             TBoard trial = board;

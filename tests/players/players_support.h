@@ -43,7 +43,7 @@ inline std::string MoveName(const TLegalMove& move) {
     return SquareName(move.from.Square()) + "-" + SquareName(move.to.Square());
 }
 
-inline std::vector<std::string> LegalNames(TBoard& board, std::int32_t army, std::int16_t die) {
+inline std::vector<std::string> LegalNames(TBoard& board, std::int32_t army, TDieFace die) {
     TLegalMoveList list;
     ListLegalMoves(board, army, die, list);
     std::vector<std::string> names;
@@ -63,7 +63,7 @@ inline std::vector<TBoard> SelfPlayPositions(int games, int turns, unsigned seed
             board.SetPlayerCode(army, 2 + (game + army) % 7);
         board.SetUp(kStatuses[game % 4]);
         for (int turn = 0; turn < turns; ++turn) {
-            const auto die = static_cast<std::int16_t>(random() % 6 + 1);
+            const TDieFace die = static_cast<TDieFace>(random() % 6 + 1);
             const std::int32_t army = board.armyToMove;
             TLegalMoveList list;
             ListLegalMoves(board, army, die, list);
@@ -86,7 +86,7 @@ inline bool SameBoard(const TBoard& a, const TBoard& b) {
         for (int file = 1; file <= 8; ++file)
             if (!(a.At(rank, file) == b.At(rank, file))) return false;
     return a.armyToMove == b.armyToMove && a.questionerArmy == b.questionerArmy &&
-           a.ptahRank == b.ptahRank && a.ptahFile == b.ptahFile && a.orderString == b.orderString;
+           SquaresEqual(a.ptah, b.ptah) && a.orderString == b.orderString;
 }
 
 // The same, except that the values of pawns may differ: taking back a trial

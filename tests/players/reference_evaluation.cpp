@@ -29,7 +29,7 @@ bool CapturesKing(const SquareRecord& to) {
 }
 
 template <typename Fn>
-void LiteralLegalMoves(TBoard& board, std::int32_t army, std::int16_t die, Fn&& fn) {
+void LiteralLegalMoves(TBoard& board, std::int32_t army, TDieFace die, Fn&& fn) {
     if (die < 1 || die > 6) return;
     SquareRecord moves[kPieceListRoom];
     for (int rank = 1; rank <= 8; ++rank) {
@@ -38,7 +38,7 @@ void LiteralLegalMoves(TBoard& board, std::int32_t army, std::int16_t die, Fn&& 
             if (piece.army != army) continue;
             const std::int32_t kind = MoveKindForFace(board, die, piece.kind);
             if (kind == 0) continue;
-            const TSquare origin{static_cast<std::int16_t>(rank), file};
+            const TSquare origin{rank, file};
             const SquareRecord from = SquareRecord::At(origin);
             if (kind == King) {
                 // King steps are tested for attack already; only a King
@@ -71,7 +71,7 @@ struct TCompactList {
     int count = 0;
     TCompactMove moves[kMaxLegalMoves];
 
-    void Build(TBoard& board, std::int32_t army, std::int16_t die) {
+    void Build(TBoard& board, std::int32_t army, TDieFace die) {
         count = 0;
         LiteralLegalMoves(board, army, die, [&](const SquareRecord& from, const SquareRecord& to) {
             if (count >= kMaxLegalMoves) return;
@@ -113,7 +113,7 @@ SquareRecord TargetRecord(const TBoard& board, const TCompactMove& m) {
 }
 
 TSquare Sq(int rank, int file) {
-    return TSquare{static_cast<std::int16_t>(rank), file};
+    return TSquare{rank, file};
 }
 
 bool OnSameSide(std::int32_t army, std::int32_t other) {
@@ -128,7 +128,7 @@ class TEvaluation {
     std::int32_t Run();
 
   private:
-    bool HasSafeMove(const TCompactList& list, std::int16_t die, std::int32_t hostileTo);
+    bool HasSafeMove(const TCompactList& list, TDieFace die, std::int32_t hostileTo);
     void DiceSurvey();
     void PtahTerm();
     void Exposure(TSquare s, const TPiece& x, std::int32_t& exposure);
@@ -153,7 +153,7 @@ class TEvaluation {
     std::int32_t diceCoverage = 12, diceBlock = 0, checkmatedEnemies = 0;
 };
 
-bool TEvaluation::HasSafeMove(const TCompactList& list, std::int16_t die, std::int32_t hostileTo) {
+bool TEvaluation::HasSafeMove(const TCompactList& list, TDieFace die, std::int32_t hostileTo) {
     // Every move is tried, also after a safe one has been found: the take-back
     // of a trial promotion resets the pawn's value, which later steps read.
     bool safe = false;
@@ -173,7 +173,7 @@ void TEvaluation::DiceSurvey() {
     const std::int32_t ally = AllyOf(a);
     const std::int32_t next = NextArmy(a);
     const std::int32_t previous = PreviousArmy(a);
-    for (std::int16_t die = 1; die <= 6; ++die) {
+    for (TDieFace die = 1; die <= 6; ++die) {
         lists[a][die].Build(board, a, die);
         if (!HasSafeMove(lists[a][die], die, a)) diceCoverage = Sub32(diceCoverage, 1);
         lists[ally][die].Build(board, ally, die);
@@ -225,7 +225,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         const TPiece& attacker = board.At(attackers[i].rank, attackers[i].file);
         // The face that moves a kind also names its class (pawns, Queen,
         // Horse, Rook, Bishop); Kings never attack.
-        const auto die = static_cast<std::int16_t>(FaceForKind(board, attacker.kind));
+        const TDieFace die = FaceForKind(board, attacker.kind);
         const int enemy = attacker.army == armyAfter ? 0 : 1;
         if (counted[die][enemy]) break;
         if (die == 0) continue;
@@ -256,7 +256,7 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
     }
     for (int i = 0; i < defenderCount; ++i) {
         const TPiece& defender = board.At(defenders[i].rank, defenders[i].file);
-        const auto die = static_cast<std::int16_t>(FaceForKind(board, defender.kind));
+        const TDieFace die = FaceForKind(board, defender.kind);
         if (die == 0) continue;
         TCompactList* list = &fresh;
         list->Build(board, defender.army, die);
@@ -367,7 +367,7 @@ std::int32_t TEvaluation::Decided(std::int32_t score) {
 std::int32_t TEvaluation::Run() {
     const TOpponentProfile& w = OpponentProfile(board.GetPlayerCode(a));
     q = board.questionerArmy;
-    p = Sq(board.ptahRank, board.ptahFile);
+    p = board.ptah;
     // Check status does not depend on piece values, so one computation serves
     // both the count of checkmated enemies and the decided positions.
     for (std::int32_t army = 1; army <= 4; ++army) status[army] = ArmyCheckStatus(board, army);

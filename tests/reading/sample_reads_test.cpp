@@ -54,10 +54,11 @@ TSampleGame LoadSample(const std::string& name) {
     const std::vector<std::string> lines = ReadLines(SamplePath(name));
     TSampleGame game;
     game.boardLetter = lines.at(2).at(2);
-    game.questionerArmy = QuadrantArmy(lines[2][0] - '0', lines[2][1] - '0');
+    game.questionerArmy = QuadrantArmy(PtahSquareOfStatus(lines[2].c_str()));
     std::size_t at = 0;
     while (lines.at(at) != "[ANALYSIS]") ++at;
-    for (int unit = 0; unit < kUnitCount; ++unit) game.record.gameActivation[unit] = std::stof(lines.at(++at));
+    for (int unit = 0; unit < kUnitCount; ++unit)
+        game.record.gameActivation[unit] = std::stof(lines.at(++at));
     while (lines.at(at) != "[BOARDSTATE]") ++at;
     const std::string armies = "RBYG", kinds = "XTMPSHERB2";
     for (int rank = 8; rank >= 1; --rank)
@@ -106,11 +107,16 @@ TExpectedRead LoadExpected(const std::string& name) {
     std::string* section = nullptr;
     std::string move, game;
     for (const std::string& line : lines) {
-        if (line == "[move]") section = &move;
-        else if (line == "[game]") section = &game;
-        else if (line == "[activations]") section = nullptr;
-        else if (section) *section += line + "\n";
-        else expected.activations.push_back(std::stof(line));
+        if (line == "[move]")
+            section = &move;
+        else if (line == "[game]")
+            section = &game;
+        else if (line == "[activations]")
+            section = nullptr;
+        else if (section)
+            *section += line + "\n";
+        else
+            expected.activations.push_back(std::stof(line));
     }
     expected.moveText = Expand(move);
     expected.gameText = Expand(game);
@@ -141,7 +147,8 @@ TEST_P(SampleRead, MatchesTheIndependentReading) {
     EXPECT_EQ(game.record.gameText, expected.gameText);
     ASSERT_EQ(expected.activations.size(), static_cast<std::size_t>(kUnitCount));
     for (int unit = 0; unit < kUnitCount; ++unit)
-        EXPECT_NEAR(game.record.gameActivation[unit], expected.activations[unit], 1e-5) << "unit " << unit;
+        EXPECT_NEAR(game.record.gameActivation[unit], expected.activations[unit], 1e-5)
+            << "unit " << unit;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -152,7 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   "board-E-F2-seed303-limit250/read-F4.abbrev.txt", 4, 6},
                       TSampleCase{"board-F-C3-seed202-limit140/game.vae",
                                   "board-F-C3-seed202-limit140/read-F6.abbrev.txt", 6, 6}));
-
 
 // Every move of the sample games, fed through the whole-game pass from a new
 // game, ends in the activations that the saved game holds.
@@ -176,10 +182,12 @@ TEST_P(SampleGame, WholeGamePassesEndInTheSavedActivations) {
     }
     EXPECT_GT(moves, 30);
     for (int unit = 0; unit < kUnitCount; ++unit)
-        EXPECT_NEAR(record.gameActivation[unit], saved.record.gameActivation[unit], 1e-5) << "unit " << unit;
+        EXPECT_NEAR(record.gameActivation[unit], saved.record.gameActivation[unit], 1e-5)
+            << "unit " << unit;
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, SampleGame, ::testing::Values("board-A-E5", "board-E-F2", "board-F-C3"));
+INSTANTIATE_TEST_SUITE_P(Samples, SampleGame,
+                         ::testing::Values("board-A-E5", "board-E-F2", "board-F-C3"));
 
 }  // namespace
 }  // namespace vaeloric

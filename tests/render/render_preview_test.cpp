@@ -18,7 +18,7 @@ void WriteScene(const QString& folder, const QString& name, char letter, TDispla
     TBoard board = test::SetUpBoard(setUp);
     // A joined King out in the open so the badge shows.
     TTurnState turn;
-    turn.throwValue = static_cast<std::int16_t>(throwValue);
+    turn.throwValue = throwValue;
     turn.lastMove.rank = selected.rank;
     turn.lastMove.file = selected.file;
     TPictureCatalogue pictures(letter);

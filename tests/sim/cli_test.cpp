@@ -131,8 +131,7 @@ TEST(SimPlay, FinishedGamesWriteTheAnswer) {
 TEST(SimPlay, SavedGameGivesTheSameAnswersReadBack) {
     sim::TGameOptions options;
     options.boardLetter = 'E';
-    options.ptahRank = 6;
-    options.ptahFile = 3;
+    options.ptah = TSquare{6, 3};
     options.seed = 9;
     options.turnLimit = 70;
     sim::TGame game;
@@ -147,7 +146,7 @@ TEST(SimPlay, SavedGameGivesTheSameAnswersReadBack) {
 
     const std::int32_t army = game.board.armyToMove;
     const std::string opponent = std::to_string(game.board.GetPlayerCode(army));
-    for (std::int16_t face = 1; face <= 6; ++face) {
+    for (TDieFace face = 1; face <= 6; ++face) {
         std::string legal;
         TLegalMoveList list;
         ListLegalMoves(game.board, army, face, list);
