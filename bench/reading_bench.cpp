@@ -38,7 +38,8 @@ void BM_WholeGamePass(benchmark::State& state) {
     int move = 0;
     for (auto _ : state) {
         const int square = move++ % 64;
-        ReadMove(record, 2, square / 8 + 1, square % 8 + 1, TPiece{Horse, move % 4 + 1}, false, false);
+        ReadMove(record, 2, square / 8 + 1, square % 8 + 1, TPiece{Horse, move % 4 + 1}, false,
+                 false);
         benchmark::DoNotOptimize(record.gameText.data());
     }
 }

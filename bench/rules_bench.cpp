@@ -15,7 +15,9 @@
 namespace vaeloric {
 namespace {
 
-TSquare At(int rank, int file) { return TSquare{rank, file}; }
+TSquare At(int rank, int file) {
+    return TSquare{rank, file};
+}
 
 // Snapshots every 10 plies of 120 on each board, from two Ptah squares.
 const std::vector<TBoard>& Positions() {
@@ -150,7 +152,8 @@ void BM_GenerateMakeUndo(benchmark::State& state) {
                 for (int file = 1; file <= 8; ++file) {
                     const TPiece& piece = board.At(rank, file);
                     if (piece.kind == Empty || piece.kind == King) continue;
-                    const std::int32_t kind = piece.kind == CombinedKing ? board.CompanionKind() : piece.kind;
+                    const std::int32_t kind =
+                        piece.kind == CombinedKing ? board.CompanionKind() : piece.kind;
                     const SquareRecord origin = SquareRecord::At(At(rank, file));
                     TPieceMoveList list;
                     PieceMoves(board, origin, kind, list);

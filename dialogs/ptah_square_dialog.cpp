@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "flow/setup_record.h"
 #include "dialogs/setup_dialog_style.h"
+#include "flow/setup_record.h"
 #include "render/fonts.h"
 
 namespace vaeloric {

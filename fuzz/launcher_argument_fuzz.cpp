@@ -9,12 +9,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vaeloric::TSetUpRecord record;
-    vaeloric::ParseLauncherArgument(
-        std::string_view(reinterpret_cast<const char*>(data), size), 'W', record);
+    vaeloric::ParseLauncherArgument(std::string_view(reinterpret_cast<const char*>(data), size),
+                                    'W', record);
     vaeloric::CheckLauncherRecord(record);
     if (record.caption.size() > 255 || record.questionerName.size() > 24) std::abort();
     for (int seat = 2; seat <= 4; ++seat)
-        if (record.seatName[seat].size() > 24 || record.seatCode[seat] < 0 || record.seatCode[seat] > 8)
+        if (record.seatName[seat].size() > 24 || record.seatCode[seat] < 0 ||
+            record.seatCode[seat] > 8)
             std::abort();
     return 0;
 }

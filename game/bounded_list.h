@@ -15,7 +15,7 @@ namespace vaeloric {
 // entry is stored only when there is room and is not counted in Size().
 template <typename T>
 class TBoundedList {
-public:
+  public:
     TBoundedList(const TBoundedList&) = delete;
     TBoundedList& operator=(const TBoundedList&) = delete;
 
@@ -55,7 +55,7 @@ public:
     const T* begin() const { return items; }
     const T* end() const { return items + count; }
 
-protected:
+  protected:
     TBoundedList(T* storage, int capacity_) : items(storage), capacity(capacity_) {}
     ~TBoundedList() = default;
 
@@ -64,11 +64,12 @@ protected:
     void CopyFrom(const TBoundedList& other) {
         count = 0;
         closed = false;
-        for (int i = 0; i < other.count && count < capacity; ++i) std::construct_at(items + count++, other.items[i]);
+        for (int i = 0; i < other.count && count < capacity; ++i)
+            std::construct_at(items + count++, other.items[i]);
         if (other.closed) Close(other.ClosingEntry());
     }
 
-private:
+  private:
     T* items;
     int capacity;
     int count = 0;
@@ -83,7 +84,7 @@ class TFixedList : public TBoundedList<T> {
     static_assert(N > 0);
     static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
 
-public:
+  public:
     TFixedList() : TBoundedList<T>(Storage(), N) {}
     TFixedList(const TFixedList& other) : TBoundedList<T>(Storage(), N) { this->CopyFrom(other); }
     TFixedList& operator=(const TFixedList& other) {
@@ -91,7 +92,7 @@ public:
         return *this;
     }
 
-private:
+  private:
     // A byte array implicitly holds objects of an implicit-lifetime type.
     T* Storage() { return reinterpret_cast<T*>(raw); }
 

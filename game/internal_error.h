@@ -9,7 +9,7 @@ namespace vaeloric {
 // piece kind or order letter). Never caused by a user or a file: the program
 // entry shows it in a box titled "EXCEPTION" and ends with exit code -1.
 class TInternalError : public std::logic_error {
-public:
+  public:
     explicit TInternalError(const std::string& what) : std::logic_error(what) {}
 };
 

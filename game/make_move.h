@@ -21,11 +21,13 @@ void MakeMove(TBoard& board, const SquareRecord& origin, const SquareRecord& tar
 // (value 50) to the target and leaves a fresh companion behind; otherwise the
 // companion moves and the King stays. Throws TInternalError when the origin
 // holds no CombinedKing.
-void MakeCombinedKingMove(TBoard& board, const SquareRecord& origin, const SquareRecord& target, bool asKing);
+void MakeCombinedKingMove(TBoard& board, const SquareRecord& origin, const SquareRecord& target,
+                          bool asKing);
 
 // MakeCombinedKingMove for a CombinedKing on the origin square, MakeMove for
 // any other piece.
-void MakePieceMove(TBoard& board, const SquareRecord& origin, const SquareRecord& target, bool asKing);
+void MakePieceMove(TBoard& board, const SquareRecord& origin, const SquareRecord& target,
+                   bool asKing);
 
 // Takes back a move made by either of the above with the same records. Kinds
 // and pieces come back exactly, values too except after a promotion, where

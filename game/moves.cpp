@@ -53,7 +53,8 @@ int JumpMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army
         for (int i = 0; i < targets.count; ++i) {
             const int flat = targets.flat[i];
             const TPiece& piece = cells[flat];
-            if (!IsFriend(piece, army, ally)) list.Push(MakeRecord(RankOfFlat(flat), FileOfFlat(flat), piece, 0));
+            if (!IsFriend(piece, army, ally))
+                list.Push(MakeRecord(RankOfFlat(flat), FileOfFlat(flat), piece, 0));
         }
     }
     list.Close(origin);
@@ -91,11 +92,12 @@ int ArmyPawnMoves(const TBoard& board, const SquareRecord& origin, std::int32_t 
         const int file = origin.file + steps[i].file;
         if (!OnBoard(rank, file)) continue;
         const TPiece& piece = board.At(rank, file);
-        const bool listed = i == kStraightStep
-                                ? piece.kind == Empty
-                                : piece.kind != Empty && piece.army != pawn.army && piece.army != pawn.ally;
+        const bool listed = i == kStraightStep ? piece.kind == Empty
+                                               : piece.kind != Empty && piece.army != pawn.army &&
+                                                     piece.army != pawn.ally;
         if (listed)
-            list.Push(MakeRecord(rank, file, piece, OnPromotionLine(generatorArmy, rank, file) ? 1 : 0));
+            list.Push(
+                MakeRecord(rank, file, piece, OnPromotionLine(generatorArmy, rank, file) ? 1 : 0));
     }
     list.Close(origin);
     return list.Size();
@@ -103,19 +105,23 @@ int ArmyPawnMoves(const TBoard& board, const SquareRecord& origin, std::int32_t 
 
 }  // namespace
 
-int QueenMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+int QueenMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+               TMoveListBase& list) {
     return JumpMoves(board, origin, army, kGeometry.queen, list);
 }
 
-int HorseMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+int HorseMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+               TMoveListBase& list) {
     return JumpMoves(board, origin, army, kGeometry.horse, list);
 }
 
-int RookMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+int RookMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+              TMoveListBase& list) {
     return RayMoves(board, origin, army, kGeometry.rook, list);
 }
 
-int BishopMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list) {
+int BishopMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+                TMoveListBase& list) {
     return RayMoves(board, origin, army, kGeometry.bishop, list);
 }
 
@@ -142,23 +148,32 @@ int PawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& li
     return ArmyPawnMoves(board, origin, army, list);
 }
 
-int PieceMoves(const TBoard& board, const SquareRecord& origin, std::int32_t kind, TMoveListBase& list) {
+int PieceMoves(const TBoard& board, const SquareRecord& origin, std::int32_t kind,
+               TMoveListBase& list) {
     const std::int32_t army = board.At(origin.rank, origin.file).army;
     switch (kind) {
         case HorsePawn:
         case QueenPawn:
         case RookPawn:
-        case BishopPawn: return PawnMoves(board, origin, list);
-        case Queen: return QueenMoves(board, origin, army, list);
-        case Horse: return HorseMoves(board, origin, army, list);
-        case Rook: return RookMoves(board, origin, army, list);
-        case King: return KingMoves(board, origin, army, list);
-        case Bishop: return BishopMoves(board, origin, army, list);
-        default: ThrowBadKind(kind);
+        case BishopPawn:
+            return PawnMoves(board, origin, list);
+        case Queen:
+            return QueenMoves(board, origin, army, list);
+        case Horse:
+            return HorseMoves(board, origin, army, list);
+        case Rook:
+            return RookMoves(board, origin, army, list);
+        case King:
+            return KingMoves(board, origin, army, list);
+        case Bishop:
+            return BishopMoves(board, origin, army, list);
+        default:
+            ThrowBadKind(kind);
     }
 }
 
-bool ListContains(const SquareRecord& origin, const SquareRecord& target, const TMoveListBase& list) {
+bool ListContains(const SquareRecord& origin, const SquareRecord& target,
+                  const TMoveListBase& list) {
     const int examined = list.Size() < 15 ? list.Size() : 15;
     for (int i = 0; i < examined; ++i) {
         const SquareRecord& record = list[i];
@@ -171,22 +186,36 @@ bool ListContains(const SquareRecord& origin, const SquareRecord& target, const 
 std::int32_t AdvanceBonus(std::int32_t army, int rank, int file) {
     int line;  // the destination's line counted along the army's direction of travel
     switch (army) {
-        case Fire: line = rank; break;
-        case Earth: line = file; break;
-        case Air: line = 9 - rank; break;
-        case Water: line = 9 - file; break;
-        default: ThrowBadArmy(army);
+        case Fire:
+            line = rank;
+            break;
+        case Earth:
+            line = file;
+            break;
+        case Air:
+            line = 9 - rank;
+            break;
+        case Water:
+            line = 9 - file;
+            break;
+        default:
+            ThrowBadArmy(army);
     }
     return line == 6 ? 5 : line == 7 ? 10 : 0;
 }
 
 bool OnPromotionLine(std::int32_t army, int rank, int file) {
     switch (army) {
-        case Fire: return rank == 8;
-        case Earth: return file == 8;
-        case Air: return rank == 1;
-        case Water: return file == 1;
-        default: ThrowBadArmy(army);
+        case Fire:
+            return rank == 8;
+        case Earth:
+            return file == 8;
+        case Air:
+            return rank == 1;
+        case Water:
+            return file == 1;
+        default:
+            ThrowBadArmy(army);
     }
 }
 

@@ -33,10 +33,14 @@ using TPieceMoveList = TMoveList<kPieceListSize>;
 // Queen, Horse, Rook and Bishop moves ignore the piece on the origin square:
 // the army alone decides what is friendly (the army and its ally) and what may
 // be captured, so they serve also to find attackers of any square.
-int QueenMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list);
-int HorseMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list);
-int RookMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list);
-int BishopMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army, TMoveListBase& list);
+int QueenMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+               TMoveListBase& list);
+int HorseMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+               TMoveListBase& list);
+int RookMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+              TMoveListBase& list);
+int BishopMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
+                TMoveListBase& list);
 
 // The pawn generators of armies 1 to 4. They take army and ally from the
 // pawn on the origin square.
@@ -53,11 +57,13 @@ int PawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& li
 // 1..4 its army's pawn moves, 5 Queen, 6 Horse, 7 Rook, 8 King (KingMoves,
 // legal King steps), 9 Bishop. Any other kind, CombinedKing included, throws
 // TInternalError: pass CompanionKind() or 8 for a CombinedKing.
-int PieceMoves(const TBoard& board, const SquareRecord& origin, std::int32_t kind, TMoveListBase& list);
+int PieceMoves(const TBoard& board, const SquareRecord& origin, std::int32_t kind,
+               TMoveListBase& list);
 
 // True when a destination with the target's square is in the list (at most
 // the first 15 are examined).
-bool ListContains(const SquareRecord& origin, const SquareRecord& target, const TMoveListBase& list);
+bool ListContains(const SquareRecord& origin, const SquareRecord& target,
+                  const TMoveListBase& list);
 
 // The value a pawn of the army gains by moving onto the square: 5 on its
 // sixth line, 10 on its seventh, else 0.

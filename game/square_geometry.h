@@ -9,9 +9,15 @@ namespace vaeloric::rules {
 
 // Squares are addressed by their place in TBoard::squares seen as one flat
 // array of 81 pieces: (9 - rank) * 9 + file.
-constexpr int FlatIndex(int rank, int file) { return (9 - rank) * 9 + file; }
-constexpr int RankOfFlat(int flat) { return 9 - flat / 9; }
-constexpr int FileOfFlat(int flat) { return flat % 9; }
+constexpr int FlatIndex(int rank, int file) {
+    return (9 - rank) * 9 + file;
+}
+constexpr int RankOfFlat(int flat) {
+    return 9 - flat / 9;
+}
+constexpr int FileOfFlat(int flat) {
+    return flat % 9;
+}
 
 struct TSquareGeometry {
     struct TTargets {
@@ -40,25 +46,30 @@ struct TStep {
 
 // The generators' orders, so that every scan lists in the same order.
 constexpr TStep kQueen[8] = {{2, 0}, {2, 2}, {0, 2}, {-2, 2}, {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
-constexpr TStep kHorse[8] = {{2, 1}, {1, 2}, {-1, 2}, {-2, 1}, {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
+constexpr TStep kHorse[8] = {{2, 1},   {1, 2},   {-1, 2}, {-2, 1},
+                             {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
 constexpr TStep kKing[8] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
 constexpr TStep kRook[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
 constexpr TStep kBishop[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
 
-constexpr bool Inside(int rank, int file) { return rank >= 1 && rank <= 8 && file >= 1 && file <= 8; }
+constexpr bool Inside(int rank, int file) {
+    return rank >= 1 && rank <= 8 && file >= 1 && file <= 8;
+}
 
 constexpr TSquareGeometry::TTargets Jumps(int rank, int file, const TStep (&steps)[8]) {
     TSquareGeometry::TTargets targets{};
     for (const TStep& step : steps)
         if (Inside(rank + step.rank, file + step.file))
-            targets.flat[targets.count++] = static_cast<std::uint8_t>(FlatIndex(rank + step.rank, file + step.file));
+            targets.flat[targets.count++] =
+                static_cast<std::uint8_t>(FlatIndex(rank + step.rank, file + step.file));
     return targets;
 }
 
 constexpr TSquareGeometry::TRays Rays(int rank, int file, const TStep (&rays)[4]) {
     TSquareGeometry::TRays result{};
     for (int d = 0; d < 4; ++d)
-        for (int r = rank + rays[d].rank, f = file + rays[d].file; Inside(r, f); r += rays[d].rank, f += rays[d].file)
+        for (int r = rank + rays[d].rank, f = file + rays[d].file; Inside(r, f);
+             r += rays[d].rank, f += rays[d].file)
             result.flat[d][result.length[d]++] = static_cast<std::uint8_t>(FlatIndex(r, f));
     return result;
 }

@@ -9,7 +9,8 @@ namespace vaeloric {
 namespace {
 
 void CheckArmy(int army) {
-    if (army < 1 || army > 4) throw TInternalError("army " + std::to_string(army) + " in a reading");
+    if (army < 1 || army > 4)
+        throw TInternalError("army " + std::to_string(army) + " in a reading");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ namespace vaeloric {
 
 // Indices of the 94 correspondences. The network's pools, weights and output
 // groups and the move encoding all address units by these numbers.
+// clang-format off
 enum TUnit : int {
     Kether = 0, Chokmah, Binah, Chesed, Geburah, Tiphareth, Netzach, Hod, Yesod, Malkuth,
     Aries = 10, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn,
@@ -22,6 +23,7 @@ enum TUnit : int {
     AceOfWands = 71, AceOfCups = 76, AceOfSwords = 81, AceOfPentacles = 86,
     Uranus = 91, Neptune, Pluto,
 };
+// clang-format on
 
 // Court ranks in the order of each suit's five cards.
 enum TCourtRank : int { CourtAce = 0, CourtKing, CourtQueen, CourtPrince, CourtPrincess };

@@ -12,6 +12,7 @@ namespace {
 
 // Aspect groups of the squares, rows from rank 8 down to rank 1, files A..H.
 // Layout A serves the Air and Water boards, layout B the Fire and Earth boards.
+// clang-format off
 constexpr int kLayoutA[8][8] = {
     {13, 14, 15, 12, 7, 4, 1, 10}, {9, 6, 3, 0, 11, 8, 5, 2},  {1, 10, 7, 4, 15, 12, 13, 14},
     {5, 2, 11, 8, 3, 0, 9, 6},     {8, 11, 2, 5, 6, 9, 0, 3},  {4, 7, 10, 1, 14, 13, 12, 15},
@@ -22,8 +23,10 @@ constexpr int kLayoutB[8][8] = {
     {5, 8, 11, 2, 5, 8, 11, 2},     {0, 9, 6, 3, 0, 9, 6, 3},   {4, 1, 10, 7, 4, 1, 10, 7},
     {8, 5, 2, 11, 8, 5, 2, 11},     {12, 13, 14, 15, 12, 13, 14, 15},
 };
+// clang-format on
 
 // The sign (or element), trump and geomantic figure of each aspect group.
+// clang-format off
 constexpr int kGroupInputs[16][3] = {
     {Capricorn, TheDevil, Carcer},       {Aquarius, Star, Tristitia},
     {Pisces, Moon, Laetitia},            {Aries, TheEmperor, Puer},
@@ -34,12 +37,14 @@ constexpr int kGroupInputs[16][3] = {
     {EarthUnit, World, CaputDraconis},   {AirUnit, TheFool, FortunaMinor},
     {WaterUnit, HangedMan, Via},         {FireUnit, Judgement, CaudaDraconis},
 };
+// clang-format on
 
 // Influence levels of the pawn kinds 1..4 by board quarter (see Quarter).
 constexpr int kPawnInfluence[4][4] = {{2, 3, 4, 1}, {4, 1, 2, 3}, {3, 2, 1, 4}, {1, 4, 3, 2}};
 
 // Influence levels of Queen, Horse, Rook, King, Bishop by element code 1..4,
 // board quarter and army 1..4.
+// clang-format off
 constexpr const char* kPieceInfluence[4][4][4] = {
     {{"20023", "00034", "00100", "02000"}, {"03034", "10012", "02000", "00100"},
      {"02020", "00110", "00044", "00000"}, {"00220", "02010", "40003", "00034"}},  // Air
@@ -50,6 +55,7 @@ constexpr const char* kPieceInfluence[4][4][4] = {
     {{"00000", "00440", "00011", "20020"}, {"00440", "03300", "10010", "00020"},
      {"10000", "30001", "00430", "02320"}, {"00001", "40000", "00310", "00430"}},  // Earth
 };
+// clang-format on
 
 void CheckElementCode(int elementCode) {
     if (elementCode < 1 || elementCode > 4)
@@ -62,7 +68,9 @@ void CheckSquare(int rank, int file) {
 }
 
 // 0 ranks 1-4 files 1-4, 1 ranks 1-4 files 5-8, 2 ranks 5-8 files 1-4, 3 the rest.
-int Quarter(int rank, int file) { return (rank >= 5 ? 2 : 0) + (file >= 5 ? 1 : 0); }
+int Quarter(int rank, int file) {
+    return (rank >= 5 ? 2 : 0) + (file >= 5 ? 1 : 0);
+}
 
 bool IsQuestionersKing(const TPiece& piece, bool moverIsQuestioner) {
     return piece.kind == King && moverIsQuestioner;
@@ -146,7 +154,8 @@ int InfluenceLevel(int elementCode, int rank, int file, int army, int kind) {
     const int quarter = Quarter(rank, file);
     if (IsPawnKind(kind)) return kPawnInfluence[quarter][kind - 1];
     if (kind < Queen || kind > Bishop) return 0;
-    if (army < 1 || army > 4) throw TInternalError("army " + std::to_string(army) + " in a reading");
+    if (army < 1 || army > 4)
+        throw TInternalError("army " + std::to_string(army) + " in a reading");
     return kPieceInfluence[elementCode - 1][quarter][army - 1][kind - Queen] - '0';
 }
 
@@ -157,7 +166,8 @@ void EncodeMove(TNetworkBlock& block, int elementCode, int rank, int file, const
     if (wholeGame)
         for (int unit = 0; unit < kUnitCount; ++unit)
             if (block.ExternalInput(unit) == 3.0f) block.ExternalInput(unit) = 1.0f;
-    for (int unit : kGroupInputs[InputGroup(elementCode, rank, file)]) block.ExternalInput(unit) = 1.0f;
+    for (int unit : kGroupInputs[InputGroup(elementCode, rank, file)])
+        block.ExternalInput(unit) = 1.0f;
 }
 
 void SetNetworkParameters(TNetworkBlock& block, bool moveReading) {
@@ -179,11 +189,13 @@ std::string ReadingSentence(int elementCode, int rank, int file, const TPiece& p
     if (kind < HorsePawn || kind > Bishop) return text;
     // The Questioner's own King speaks as the King of Earth.
     const int army = IsQuestionersKing(piece, moverIsQuestioner) ? Earth : piece.army;
-    if (const char* influence = InfluenceSentence(InfluenceLevel(elementCode, rank, file, army, kind)))
+    if (const char* influence =
+            InfluenceSentence(InfluenceLevel(elementCode, rank, file, army, kind)))
         text = influence;
     if (IsPawnKind(kind)) return text;
     const int group = AspectGroup(elementCode, rank, file);
-    const char* second = group <= 11 ? AspectSentence(group, kind, army) : AdviceSentence(group, kind, army);
+    const char* second =
+        group <= 11 ? AspectSentence(group, kind, army) : AdviceSentence(group, kind, army);
     if (second) text += second;
     return text;
 }

@@ -4,6 +4,7 @@ namespace vaeloric {
 
 namespace {
 
+// clang-format off
 constexpr const char* kInfluence[5] = {
     nullptr,
     "The magikal influence and effect of this piece in this board quarter is at its weakest.\n\n",
@@ -11,7 +12,9 @@ constexpr const char* kInfluence[5] = {
     "The magikal influence and effect of this piece in this board quarter is strong.\n\n",
     "The magikal influence and effect of this piece in this board quarter is at its maximum.\n\n",
 };
+// clang-format on
 
+// clang-format off
 constexpr const char* kAspect[5] = {
     nullptr,
     "The move to this square by this piece is very badly aspected.\n\n",
@@ -19,10 +22,12 @@ constexpr const char* kAspect[5] = {
     "The move to this square by this piece is favourably aspected.\n\n",
     "The move to this square by this piece is very favourably aspected.\n\n",
 };
+// clang-format on
 
 // Per aspect group 0..11 and piece (Queen, Horse, Rook, King, Bishop), the
 // aspect of armies 1..4: 0 none, 1 very bad, 2 bad, 3 favourable, 4 very
 // favourable.
+// clang-format off
 constexpr const char* kAspectCodes[12][5] = {
     {"1111", "3322", "3300", "0000", "0000"}, {"0000", "0000", "0000", "2140", "0000"},
     {"0000", "0000", "0033", "0000", "1212"}, {"0000", "4400", "2210", "0300", "0000"},
@@ -31,6 +36,7 @@ constexpr const char* kAspectCodes[12][5] = {
     {"0000", "0000", "0022", "0001", "4343"}, {"0000", "1100", "0000", "0200", "0000"},
     {"2222", "0000", "0001", "4030", "0000"}, {"0000", "0044", "0000", "0003", "3131"},
 };
+// clang-format on
 
 // Sentences shared by several cells.
 constexpr const char* kStandYourGround =
@@ -40,6 +46,7 @@ constexpr const char* kLateralThinking =
 
 // Per advice group 12..15 (the King's advice is the same in all four), piece
 // (Queen, Horse, Rook, King, Bishop) and army 1..4.
+// clang-format off
 constexpr const char* kAdvice[4][5][4] = {
     {   // 12
         {"Staring upwards at the stars, head in clouds, can cause your crown to fall. Hold on to it.\n\n",
@@ -117,14 +124,17 @@ constexpr const char* kAdvice[4][5][4] = {
          "Raise you sights and aim for higher goals. Assume that you will succeed and act accordingly.\n\n"},
     },
 };
+// clang-format on
 
 // The King's advice, the same on all four advice groups.
+// clang-format off
 constexpr const char* kKingAdvice[4] = {
     "Reinforces the urgency of your central purpose. Transforming action.\n\n",
     "Reinforces urgency of your central purpose. Become your higher (post-human) self.\n\n",
     "Reinforces urgency of your central purpose. Assert your individuality and independence.\n\n",
     "Reinforces the urgency of your central purpose. Overcome base attractions.\n\n",
 };
+// clang-format on
 
 constexpr int kKingColumn = 3;  // King is kind 8, the fourth of kinds 5..9
 

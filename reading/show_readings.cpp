@@ -8,17 +8,19 @@ namespace {
 
 // Keeps the wait cursor up for one reading, also when it throws.
 class TWaitCursor {
-public:
+  public:
     explicit TWaitCursor(TReadingDisplay& shown) : display(shown) { display.BeginWait(); }
     ~TWaitCursor() { display.EndWait(); }
     TWaitCursor(const TWaitCursor&) = delete;
     TWaitCursor& operator=(const TWaitCursor&) = delete;
 
-private:
+  private:
     TReadingDisplay& display;
 };
 
-bool MoverIsQuestioner(const TBoard& board) { return board.armyToMove == board.questionerArmy; }
+bool MoverIsQuestioner(const TBoard& board) {
+    return board.armyToMove == board.questionerArmy;
+}
 
 std::string Limited(const std::string& text, std::size_t limit) {
     return text.size() > limit ? text.substr(0, limit) : text;
@@ -33,11 +35,20 @@ std::string WholeGameCaption(int questionerArmy, int companionKind) {
     std::string caption = "Whole game analysis - (Significator : ";
     if (questionerArmy >= 1 && questionerArmy <= 4) caption += kElement[questionerArmy];
     switch (companionKind) {
-        case Queen: caption += " Queen"; break;
-        case Horse: caption += " Horse"; break;
-        case Rook: caption += " Rook"; break;
-        case Bishop: caption += " Bishop"; break;
-        default: break;
+        case Queen:
+            caption += " Queen";
+            break;
+        case Horse:
+            caption += " Horse";
+            break;
+        case Rook:
+            caption += " Rook";
+            break;
+        case Bishop:
+            caption += " Bishop";
+            break;
+        default:
+            break;
     }
     caption += " )";
     return Limited(caption, kMaxReadingCaption);

@@ -13,7 +13,7 @@ inline constexpr std::size_t kMaxReadingCaption = 79;  // an 80-character buffer
 // Where the readings are shown; the main window implements it with the
 // reading dialog, tests with a recorder.
 class TReadingDisplay {
-public:
+  public:
     virtual ~TReadingDisplay() = default;
     // Shows one reading modally and returns when it is closed.
     virtual void ShowReading(const std::string& caption, const std::string& text) = 0;

@@ -11,6 +11,7 @@ namespace vaeloric {
 
 namespace {
 
+// clang-format off
 constexpr const char* kUnitTexts[kUnitCount] = {
     // Sephiroth.
     "KETHER. The Crown, first of the sephiroth, where all things begin in a single point of light. "
@@ -220,6 +221,7 @@ constexpr const char* kUnitTexts[kUnitCount] = {
     "Neptune - The Sea. Illusion, dreams, imagination. Immersion. Subconscious. \n\n",
     "Pluto - The Underworld. Transmogrification, rebirth. \n\n",
 };
+// clang-format on
 
 }  // namespace
 

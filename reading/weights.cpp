@@ -10,13 +10,13 @@ namespace vaeloric {
 namespace {
 
 constexpr int PoolOf(int unit) {
-    if (unit <= 9) return 0;                    // sephiroth
-    if (unit <= 21) return 1;                   // zodiac
-    if (unit <= 25) return 2;                   // elements
-    if (unit <= 32 || unit >= 91) return 3;     // planets, outer ones included
-    if (unit <= 54) return 4;                   // trumps
-    if (unit <= 70) return 5;                   // geomantic figures
-    return 6;                                   // court cards
+    if (unit <= 9) return 0;                 // sephiroth
+    if (unit <= 21) return 1;                // zodiac
+    if (unit <= 25) return 2;                // elements
+    if (unit <= 32 || unit >= 91) return 3;  // planets, outer ones included
+    if (unit <= 54) return 4;                // trumps
+    if (unit <= 70) return 5;                // geomantic figures
+    return 6;                                // court cards
 }
 
 struct TLinks {
@@ -29,6 +29,7 @@ constexpr int kDetriments[][2] = {{10, 30}, {11, 28}, {12, 27}, {13, 26}, {14, 2
                                   {16, 28}, {17, 30}, {18, 31}, {19, 32}, {20, 29}, {21, 31}};
 
 // A unit and the higher-numbered units it is paired with, both ways.
+// clang-format off
 constexpr TLinks kMutual[] = {
     {0, {15, 24, 43}},         {1, {22, 34}},             {2, {16, 23, 26, 35}},
     {3, {23, 27, 36}},         {4, {10, 22, 28}},         {5, {18, 24, 29, 52}},
@@ -45,9 +46,11 @@ constexpr TLinks kMutual[] = {
     {44, {63}}, {45, {59}}, {46, {64}}, {47, {65}}, {50, {67}}, {51, {68}}, {53, {70}},
     {54, {69}},
 };
+// clang-format on
 
 // A receiving unit and the units that drive it, one way only: mostly the
 // court cards, each lit by its sephira, its element and its planet.
+// clang-format off
 constexpr TLinks kOneWay[] = {
     {4, {48}},          {26, {54}},         {28, {55, 70}},     {30, {69}},
     {48, {66}},         {49, {4}},          {71, {0, 22, 93}},  {72, {1, 22, 28}},
@@ -57,6 +60,7 @@ constexpr TLinks kOneWay[] = {
     {85, {4, 24, 30}},  {86, {0, 9, 25, 29}}, {87, {1, 25, 28}}, {88, {2, 25, 32}},
     {89, {3, 25, 31}},  {90, {4, 25, 26}},
 };
+// clang-format on
 
 TWeightTable BuildWeights() {
     TWeightTable w{};

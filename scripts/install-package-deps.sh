@@ -2,14 +2,15 @@
 # Installs what the package and Windows checks need on top of
 # scripts/install-deps.sh: lintian and AppStream for the Debian package,
 # MinGW-w64, wine64 and the GoogleTest sources for the Windows cross build,
-# and ccache so that the package build reuses the objects of the test build.
+# ccache so that the package build reuses the objects of the test build, and
+# clang-format for the format check of CI.
 # With the argument "screenshots" also the tools of scripts/make-screenshots.sh.
 # Kept apart from install-deps.sh because the cross compiler and wine are
 # large and a player does not need them.
 set -eu
 
 PACKAGES="
-  lintian appstream desktop-file-utils man-db dpkg-dev ccache
+  lintian appstream desktop-file-utils man-db dpkg-dev ccache clang-format git
   g++-mingw-w64-x86-64-posix wine64 googletest
 "
 if [ "${1:-}" = screenshots ]; then

@@ -8,9 +8,9 @@
 #include <cstdlib>
 
 #include "dialogs/dice_dialog.h"
+#include "dialogs/game_div_dialog.h"
 #include "dialogs/player_settings_dialog.h"
 #include "dialogs/ptah_square_dialog.h"
-#include "dialogs/game_div_dialog.h"
 #include "tests/support/widget_application.h"
 
 namespace vaeloric {

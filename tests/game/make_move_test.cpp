@@ -34,10 +34,12 @@ TEST(PawnAdvance, BonusOnSixthAndSeventhLineAndTakeBack) {
         std::int32_t gain;
     };
     const TCase cases[] = {
-        {Fire, "G5", "G6", nullptr, 5},  {Fire, "G6", "G7", nullptr, 10}, {Fire, "G6", "F7", "F7", 10},
-        {Fire, "G4", "G5", nullptr, 0},  {Earth, "E3", "F3", nullptr, 5}, {Earth, "F3", "G3", nullptr, 10},
-        {Air, "D4", "D3", nullptr, 5},   {Air, "D3", "D2", nullptr, 10},  {Air, "D3", "C2", "C2", 10},
-        {Water, "D5", "C5", nullptr, 5}, {Water, "C5", "B5", nullptr, 10}, {Water, "C4", "B3", "B3", 10},
+        {Fire, "G5", "G6", nullptr, 5},   {Fire, "G6", "G7", nullptr, 10},
+        {Fire, "G6", "F7", "F7", 10},     {Fire, "G4", "G5", nullptr, 0},
+        {Earth, "E3", "F3", nullptr, 5},  {Earth, "F3", "G3", nullptr, 10},
+        {Air, "D4", "D3", nullptr, 5},    {Air, "D3", "D2", nullptr, 10},
+        {Air, "D3", "C2", "C2", 10},      {Water, "D5", "C5", nullptr, 5},
+        {Water, "C5", "B5", nullptr, 10}, {Water, "C4", "B3", "B3", 10},
     };
     for (const TCase& c : cases) {
         TBoard board = EmptyBoard();
@@ -169,7 +171,10 @@ TEST(Promotion, TakeBackRebuildsThePawnValueFromItsKindsLeft) {
         std::int32_t expected;
     };
     const TCase cases[] = {
-        {QueenPawn, Queen, 0, 30}, {HorsePawn, Horse, 1, 27}, {RookPawn, Rook, 2, 23}, {BishopPawn, Bishop, 0, 34},
+        {QueenPawn, Queen, 0, 30},
+        {HorsePawn, Horse, 1, 27},
+        {RookPawn, Rook, 2, 23},
+        {BishopPawn, Bishop, 0, 34},
     };
     for (const TCase& c : cases) {
         TBoard board = EmptyBoard();

@@ -17,7 +17,8 @@ using test::Put;
 TEST(PieceMovesOrder, QueenJumpsOverNeighboursInFixedOrder) {
     TBoard board = EmptyBoard();
     Put(board, "D4", Queen, Fire);
-    for (const char* near : {"C3", "C4", "C5", "D3", "D5", "E3", "E4", "E5"}) Put(board, near, HorsePawn, Earth);
+    for (const char* near : {"C3", "C4", "C5", "D3", "D5", "E3", "E4", "E5"})
+        Put(board, near, HorsePawn, Earth);
     Put(board, "F6", Rook, Water);  // enemy: captured
     Put(board, "B2", Rook, Air);    // ally: skipped
 
@@ -99,10 +100,10 @@ TEST(PawnMovesOrder, EveryArmyAdvancesAndFlagsItsPromotionLine) {
         std::int32_t promotes;
     };
     const TCase cases[] = {
-        {Fire, "D7", "D8", "C8 D8 E8", 1},   {Fire, "D3", "D4", "C4 D4 E4", 0},
-        {Earth, "G4", "H4", "H5 H4 H3", 1},  {Earth, "C4", "D4", "D5 D4 D3", 0},
-        {Air, "D2", "D1", "C1 D1 E1", 1},    {Air, "D6", "D5", "C5 D5 E5", 0},
-        {Water, "B4", "A4", "A5 A4 A3", 1},  {Water, "F4", "E4", "E5 E4 E3", 0},
+        {Fire, "D7", "D8", "C8 D8 E8", 1},  {Fire, "D3", "D4", "C4 D4 E4", 0},
+        {Earth, "G4", "H4", "H5 H4 H3", 1}, {Earth, "C4", "D4", "D5 D4 D3", 0},
+        {Air, "D2", "D1", "C1 D1 E1", 1},   {Air, "D6", "D5", "C5 D5 E5", 0},
+        {Water, "B4", "A4", "A5 A4 A3", 1}, {Water, "F4", "E4", "E5 E4 E3", 0},
     };
     for (const TCase& c : cases) {
         TBoard board = EmptyBoard();
@@ -119,7 +120,8 @@ TEST(PawnMovesOrder, EveryArmyAdvancesAndFlagsItsPromotionLine) {
             for (int df = -1; df <= 1; ++df) {
                 const int rank = test::Sq(c.from).rank + dr;
                 const int file = test::Sq(c.from).file + df;
-                if ((dr || df) && OnBoard(rank, file) && !(rank == list[0].rank && file == list[0].file))
+                if ((dr || df) && OnBoard(rank, file) &&
+                    !(rank == list[0].rank && file == list[0].file))
                     board.PutPiece(rank, file, test::MakePiece(Horse, enemy));
             }
         PieceMoves(board, Origin(c.from), QueenPawn, list);
@@ -136,7 +138,8 @@ TEST(PieceMovesDispatch, KindsAndFaults) {
     EXPECT_EQ(PieceMoves(board, Origin("E4"), Rook, list), 14);
     EXPECT_THROW(PieceMoves(board, Origin("E4"), CombinedKing, list), TInternalError);
     EXPECT_THROW(PieceMoves(board, Origin("E4"), 11, list), TInternalError);
-    EXPECT_THROW(PieceMoves(board, Origin("D4"), HorsePawn, list), TInternalError);  // no pawn there
+    EXPECT_THROW(PieceMoves(board, Origin("D4"), HorsePawn, list),
+                 TInternalError);  // no pawn there
     EXPECT_THROW(QueenMoves(board, Origin("E4"), 5, list), TInternalError);
 }
 

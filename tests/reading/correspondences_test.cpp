@@ -1,14 +1,15 @@
+#include "reading/correspondences.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "reading/correspondences.h"
-
 namespace vaeloric {
 namespace {
 
 // The words every text begins with, by unit.
+// clang-format off
 const char* const kFirstWords[kUnitCount] = {
     "KETHER.", "CHOKMAH.", "BINAH.", "CHESED.", "GEBURAH.", "TIPHARETH.", "NETZACH.", "HOD.",
     "YESOD.", "MALKUTH.", "ARIES.", "TAURUS.", "GEMINI.", "CANCER.", "LEO.", "VIRGO.", "LIBRA.",
@@ -28,6 +29,7 @@ const char* const kFirstWords[kUnitCount] = {
     "PRINCE of PENTACLES.", "PRINCESS of PENTACLES.", "Uranus - Change.", "Neptune - The Sea.",
     "Pluto - The Underworld.",
 };
+// clang-format on
 
 TEST(UnitTexts, BeginWithTheirNamesAndEndWithABlankLine) {
     std::set<std::string_view> seen;
@@ -45,6 +47,7 @@ TEST(UnitTexts, BeginWithTheirNamesAndEndWithABlankLine) {
 }
 
 TEST(UnitTexts, TextsGivenWhole) {
+    // clang-format off
     const std::pair<int, const char*> cases[] = {
         {22, "Fire - SOUTH. A generally energetic, theatrical person. 3rd finger.Heart, blood.\n\n"},
         {23, "Water - WEST. A generally lethargic person, dreamer. Index finger.\n\n"},
@@ -57,6 +60,7 @@ TEST(UnitTexts, TextsGivenWhole) {
         {92, "Neptune - The Sea. Illusion, dreams, imagination. Immersion. Subconscious. \n\n"},
         {93, "Pluto - The Underworld. Transmogrification, rebirth. \n\n"},
     };
+    // clang-format on
     for (const auto& [unit, text] : cases) EXPECT_EQ(UnitText(unit), text) << unit;
     for (int unit = 0; unit < kUnitCount; ++unit)
         if (unit != 64) {

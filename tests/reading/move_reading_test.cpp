@@ -1,3 +1,5 @@
+#include "reading/move_reading.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -6,7 +8,6 @@
 
 #include "game/internal_error.h"
 #include "reading/correspondences.h"
-#include "reading/move_reading.h"
 
 namespace vaeloric {
 namespace {
@@ -35,13 +36,16 @@ std::map<int, float> Inputs(int elementCode, int rank, int file, TPiece piece, b
 }
 
 TEST(SquareLayouts, SampledSquares) {
+    // clang-format off
     struct { int element, rank, file, aspect, input; } cases[] = {
         {kAir, 8, 1, 13, 13},   {kWater, 4, 7, 0, 0},    {kFire, 8, 8, 10, 10},
         {kFire, 6, 2, 15, 12},  {kEarth, 6, 3, 12, 15},  {kFire, 6, 6, 12, 12},
         {kEarth, 6, 7, 15, 15}, {kAir, 6, 2, 10, 10},    {kWater, 6, 3, 7, 7},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        EXPECT_EQ(AspectGroup(c.element, c.rank, c.file), c.aspect) << c.element << c.rank << c.file;
+        EXPECT_EQ(AspectGroup(c.element, c.rank, c.file), c.aspect)
+            << c.element << c.rank << c.file;
         EXPECT_EQ(InputGroup(c.element, c.rank, c.file), c.input) << c.element << c.rank << c.file;
     }
     EXPECT_THROW(AspectGroup(0, 1, 1), TInternalError);
@@ -51,6 +55,7 @@ TEST(SquareLayouts, SampledSquares) {
 TEST(PieceInputs, EachKindAndArmy) {
     // D7 on the Air board is group 0: Capricorn, THE DEVIL, CARCER.
     const std::map<int, float> square = {{Capricorn, 1.0f}, {TheDevil, 1.0f}, {Carcer, 1.0f}};
+    // clang-format off
     struct { int kind, army; std::map<int, float> inputs; } cases[] = {
         {HorsePawn, 3, {{Tiphareth, 1}, {FireUnit, 1}, {AirUnit, 1}, {EarthUnit, 1}, {Mars, 1}, {82, 1}}},
         {QueenPawn, 1, {{Tiphareth, 1}, {WaterUnit, 1}, {AirUnit, 1}, {EarthUnit, 1}, {Luna, 1}, {73, 1}}},
@@ -64,6 +69,7 @@ TEST(PieceInputs, EachKindAndArmy) {
         {Bishop, 4, {{Chesed, 1}, {Mercury, 1}, {79, 3}, {WaterUnit, 1}}},
         {CombinedKing, 1, {}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::map<int, float> expected = c.inputs;
         expected.insert(square.begin(), square.end());
@@ -108,8 +114,9 @@ TEST(Influence, PawnsDependOnlyOnKindAndQuarter) {
                     for (int file = 1; file <= 8; ++file) {
                         const int quarter = (rank >= 5 ? 2 : 0) + (file >= 5 ? 1 : 0);
                         // No aspect or advice sentence follows, whatever the square.
-                        ASSERT_EQ(ReadingSentence(element, rank, file, TPiece{kind, army}, army == 1),
-                                  kByLevel[levels[quarter][kind - 1]])
+                        ASSERT_EQ(
+                            ReadingSentence(element, rank, file, TPiece{kind, army}, army == 1),
+                            kByLevel[levels[quarter][kind - 1]])
                             << element << army << kind << rank << file;
                     }
 }
@@ -117,7 +124,9 @@ TEST(Influence, PawnsDependOnlyOnKindAndQuarter) {
 TEST(Sentences, AspectAndAdvice) {
     const std::string veryBad = "The move to this square by this piece is very badly aspected.\n\n";
     const std::string bad = "The move to this square by this piece is badly aspected.\n\n";
-    const std::string veryGood = "The move to this square by this piece is very favourably aspected.\n\n";
+    const std::string veryGood =
+        "The move to this square by this piece is very favourably aspected.\n\n";
+    // clang-format off
     struct { int element, rank, file, kind, army; bool questioner; std::string expected; } cases[] = {
         // D7 on the Air board is group 0: every Queen is very badly aspected.
         {kAir, 7, 4, Queen, 3, false, "\n" + veryBad},
@@ -143,6 +152,7 @@ TEST(Sentences, AspectAndAdvice) {
         {kFire, 1, 1, Horse, 1, false, "\nDo it, don't just talk about doing it."},
         {kFire, 6, 6, CombinedKing, 1, true, "\n"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(ReadingSentence(c.element, c.rank, c.file, TPiece{c.kind, c.army}, c.questioner),
                   c.expected)

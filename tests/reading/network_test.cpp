@@ -1,3 +1,5 @@
+#include "reading/network.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -5,7 +7,6 @@
 
 #include "reading/correspondences.h"
 #include "reading/move_reading.h"
-#include "reading/network.h"
 
 namespace vaeloric {
 namespace {
@@ -81,7 +82,7 @@ TEST(Network, StronglyDrivenUnitWinsItsPoolAndLiftsItsPartners) {
         }
     }
     // Each partner of Leo stands above an unrelated rival of its own pool.
-    const int pairs[][2] = {{FireUnit, WaterUnit}, {Sol, Venus}, {Strength, Justice},
+    const int pairs[][2] = {{FireUnit, WaterUnit},  {Sol, Venus},           {Strength, Justice},
                             {FortunaMajor, Puella}, {FortunaMinor, Puella}, {Yesod, Hod}};
     for (const auto& pair : pairs) EXPECT_GT(a[pair[0]], a[pair[1]]) << pair[0];
     EXPECT_GT(a[Sol], 0.0f);
@@ -99,12 +100,12 @@ TEST(Selection, MoveWinnersNeedTheirThresholdAndTiesGoLow) {
     a[2] = a[4] = 0.95f;  // tie in 0-5: the lower index
     a[7] = 0.38f;         // 0.38f lies just below 0.38: nothing in 6-9
     a[12] = 0.9f;
-    a[14] = 0.91f;        // a strictly higher later unit wins 10-21
-    a[23] = 0.88f;        // 0.88f lies just below 0.88
+    a[14] = 0.91f;  // a strictly higher later unit wins 10-21
+    a[23] = 0.88f;  // 0.88f lies just below 0.88
     a[30] = 0.869f;
-    a[93] = 0.87f;        // the outer planets compete with 26-32
-    a[40] = 0.86f;        // 0.86f lies just above 0.86
-    a[80] = 0.9f;         // 0.9f lies just below 0.9
+    a[93] = 0.87f;  // the outer planets compete with 26-32
+    a[40] = 0.86f;  // 0.86f lies just above 0.86
+    a[80] = 0.9f;   // 0.9f lies just below 0.9
     EXPECT_EQ(Selected(SelectMoveWinners(a)), (std::vector<int>{2, 14, 40, 93}));
 }
 

@@ -2,11 +2,9 @@
 // not touch the heap.
 #include <gtest/gtest.h>
 
-
 #include "reading/move_reading.h"
 #include "reading/network.h"
 #include "tests/support/allocation_counter.h"
-
 
 namespace vaeloric {
 namespace {

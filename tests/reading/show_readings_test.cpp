@@ -1,16 +1,17 @@
+#include "reading/show_readings.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "reading/move_reading.h"
-#include "reading/show_readings.h"
 
 namespace vaeloric {
 namespace {
 
 class TRecordingDisplay : public TReadingDisplay {
-public:
+  public:
     void ShowReading(const std::string& caption, const std::string& text) override {
         EXPECT_EQ(waiting, 0) << "a dialog under the wait cursor";
         captions.push_back(caption);
@@ -25,7 +26,10 @@ public:
 
 TEST(ShowReadings, SwitchesChooseTheDialogsButNotThePass) {
     const std::string whole = "Whole game analysis - (Significator : Fire Horse )";
-    struct { TReadingSwitches switches; std::vector<std::string> captions; } cases[] = {
+    struct {
+        TReadingSwitches switches;
+        std::vector<std::string> captions;
+    } cases[] = {
         {{false, false}, {}},
         {{true, false}, {"Last move analysis"}},  // the start-up state
         {{false, true}, {whole}},
