@@ -1,6 +1,7 @@
 #!/bin/sh
-# Installs every Debian package needed to build, test and run the programs.
-# Safe to run again; needs root (or sudo) and never prompts.
+# Installs every Debian package needed to build, test and run the programs,
+# and the further packages named as arguments. Safe to run again; needs root
+# (or sudo) and never prompts.
 set -eu
 
 PACKAGES="
@@ -12,6 +13,7 @@ PACKAGES="
   desktop-file-utils
   valgrind
   python3
+  $*
 "
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi

@@ -17,16 +17,5 @@ if [ "${1:-}" = screenshots ]; then
   PACKAGES="$PACKAGES xvfb openbox xdotool imagemagick"
 fi
 
-if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
-
-missing=""
-for p in $PACKAGES; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-done
-
-if [ -n "$missing" ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -q
-  # shellcheck disable=SC2086
-  $SUDO apt-get install -y -q --no-install-recommends $missing
-fi
+# shellcheck disable=SC2086
+exec "$(dirname "$0")/install-deps.sh" $PACKAGES
