@@ -79,8 +79,11 @@ void TGameController::SetUpGame() {
 }
 
 bool TGameController::QuitInsteadOfSetUp() {
-    return Box(texts::kQuitQuestion, game_.setup.caption, TBoxButtons::YesNo, TBoxIcon::Question) ==
-           TBoxAnswer::Yes;
+    // The window may have been closed under the dialog or under the question.
+    if (ended_) return true;
+    const bool yes = Box(texts::kQuitQuestion, game_.setup.caption, TBoxButtons::YesNo,
+                         TBoxIcon::Question) == TBoxAnswer::Yes;
+    return yes || ended_;
 }
 
 bool TGameController::AskQuestionAndPtahSquare() {

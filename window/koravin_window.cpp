@@ -1,6 +1,7 @@
 #include "window/koravin_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include "dialogs/control_panel_dialog.h"
 #include "render/move_marks.h"
 #include "window/music.h"
+#include "window/termination_request.h"
 
 namespace vaeloric {
 
@@ -133,7 +135,12 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
         if (!setupPosted_) {
             setupPosted_ = true;
             QTimer::singleShot(0, this, [this] {
+                // Nothing is lost by closing during the demonstration's
+                // set-up: a termination request need not wait for its dialogs.
+                setProperty(kClosesUnderDialogs,
+                            controller_.Game().mode == TStartMode::Demonstration);
                 controller_.ReadyToDraw();
+                setProperty(kClosesUnderDialogs, false);
                 update();
             });
         }
@@ -216,10 +223,18 @@ void TKoravinWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (destroying_ || controller_.CanClose())
-        event->accept();
-    else
+    if (!destroying_ && !controller_.CanClose()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    // Closed while set-up dialogs are open (a box may sit on a dialog): close
+    // them too, so that the set-up returns and ends the program instead of
+    // running on unseen.
+    if (controller_.Playing()) return;
+    for (QWidget* dialog = QApplication::activeModalWidget(); dialog != nullptr && dialog->close();
+         dialog = QApplication::activeModalWidget()) {
+    }
 }
 
 void TKoravinWindow::OnCommand(int command) {

@@ -36,12 +36,16 @@ void InstallTerminationRequest(QObject* parent) {
     auto* pending = new QTimer(parent);
     pending->setInterval(200);
     QObject::connect(pending, &QTimer::timeout, parent, [pending] {
-        if (QApplication::activeModalWidget() != nullptr) return;
-        pending->stop();
         // The main window is the one top-level widget without a parent; its
         // close goes through the same question and analysis as the close box.
+        QWidget* main = nullptr;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->parentWidget() == nullptr && widget->isVisible()) widget->close();
+            if (widget->parentWidget() == nullptr && widget->isVisible()) main = widget;
+        if (main != nullptr && QApplication::activeModalWidget() != nullptr &&
+            !main->property(kClosesUnderDialogs).toBool())
+            return;
+        pending->stop();
+        if (main != nullptr) main->close();
     });
     QObject::connect(notifier, &QSocketNotifier::activated, parent, [pending] {
         char byte = 0;

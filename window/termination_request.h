@@ -10,4 +10,8 @@ namespace vaeloric {
 // Call once, after the application object exists.
 void InstallTerminationRequest(QObject* parent);
 
+// A main window property: while true, a termination request closes the
+// window at once even when a modal dialog is open.
+inline constexpr const char* kClosesUnderDialogs = "closesUnderDialogs";
+
 }  // namespace vaeloric

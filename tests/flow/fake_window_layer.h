@@ -18,6 +18,7 @@ class TFakeWindowLayer : public TWindowLayer {
   public:
     std::vector<TMessageBox> boxes;
     std::deque<TBoxAnswer> boxAnswers;
+    std::function<void()> whileBoxOpen;  // e.g. a close request under the box
 
     std::deque<std::function<bool(TPtahSquareChoice&)>> ptahScript;
     std::deque<std::function<bool(TPlayerChoice&)>> playerScript;
@@ -38,6 +39,7 @@ class TFakeWindowLayer : public TWindowLayer {
     TBoxAnswer ShowMessage(const TMessageBox& box) override {
         boxes.push_back(box);
         events.push_back("box:" + box.text);
+        if (whileBoxOpen) whileBoxOpen();
         if (!boxAnswers.empty()) {
             const TBoxAnswer answer = boxAnswers.front();
             boxAnswers.pop_front();

@@ -70,6 +70,25 @@ TEST_F(GameFlow, ClosingASetUpDialogCanQuitTheDemonstration) {
     }
 }
 
+TEST_F(GameFlow, CloseRequestDuringASetUpDialogEndsTheDemonstration) {
+    // The window closes under a dialog or the quit question, which then
+    // report a cancel: the set-up ends there and opens no dialog again.
+    for (const int at : {0, 1, 2}) {  // question dialog, players dialog, quit box
+        layer = TFakeWindowLayer{};
+        layer.boxAnswers = {TBoxAnswer::No};
+        const auto closeUnder = [&] { return !controller->CanClose(); };
+        if (at == 2) layer.whileBoxOpen = closeUnder;
+        layer.ptahScript = {
+            [&](TPtahSquareChoice&) { return at == 1 || (at == 0 && closeUnder()); }};
+        layer.playerScript = {[&](TPlayerChoice&) { return closeUnder(); }};
+        Start(TStartMode::Demonstration);
+        EXPECT_EQ(layer.boxes.size(), at == 2 ? 1u : 0u);
+        EXPECT_TRUE(layer.destroyed);
+        EXPECT_FALSE(controller->Playing());
+        EXPECT_EQ(Contents(AnalysisPath()), "(none)");
+    }
+}
+
 TEST_F(GameFlow, DemonstrationDialogsOpenWithTheirDefaults) {
     TPtahSquareChoice seenSquare;
     TPlayerChoice seenPlayers;
