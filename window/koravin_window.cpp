@@ -58,7 +58,8 @@ void TKoravinWindow::CreateActions() {
         addAction(action);
         return action;
     };
-    fitAction_ = make(tr("&Fit to Window"), QKeySequence(), [this] { FitToWindow(); });
+    // F as in the desktop's image viewers: the way back after Ctrl+0.
+    fitAction_ = make(tr("&Fit to Window"), QKeySequence(Qt::Key_F), [this] { FitToWindow(); });
     fitAction_->setCheckable(true);
     fitAction_->setChecked(true);
     actualSizeAction_ =
