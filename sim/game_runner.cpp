@@ -21,16 +21,16 @@ TSetUpRecord GameSetUp(const TGameOptions& options) {
     return setUp;
 }
 
-const char* ResultText(TGameResult result) {
+const char* ResultWord(TGameResult result) {
     switch (result) {
         case TGameResult::Win:
-            return "result: win";
+            return "win";
         case TGameResult::Lose:
-            return "result: lose";
+            return "lose";
         case TGameResult::Unfinished:
             break;
     }
-    return "result: unfinished";
+    return "unfinished";
 }
 
 void PlayGame(const TGameOptions& options, TGame& game,
@@ -73,7 +73,7 @@ void PlayGame(const TGameOptions& options, TGame& game,
         // The Questioner's computer player stands in for the human and never
         // resigns.
     }
-    sink(ResultText(game.result));
+    sink(std::string("result: ") + ResultWord(game.result));
 }
 
 }  // namespace vaeloric::sim

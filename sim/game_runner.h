@@ -43,7 +43,8 @@ TSetUpRecord GameSetUp(const TGameOptions& options);
 void PlayGame(const TGameOptions& options, TGame& game,
               const std::function<void(const std::string&)>& sink);
 
-const char* ResultText(TGameResult result);
+// "win", "lose" or "unfinished".
+const char* ResultWord(TGameResult result);
 
 }  // namespace vaeloric::sim
 

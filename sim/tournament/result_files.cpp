@@ -9,18 +9,6 @@ namespace vaeloric::sim {
 
 namespace {
 
-const char* ResultWord(TGameResult result) {
-    switch (result) {
-        case TGameResult::Win:
-            return "win";
-        case TGameResult::Lose:
-            return "lose";
-        case TGameResult::Unfinished:
-            break;
-    }
-    return "unfinished";
-}
-
 std::string Number(double value) {
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.4f", value);
