@@ -45,7 +45,7 @@ const std::vector<TCorpusPosition>& Corpus() {
             TBoard board;
             AssignSeats(setUp, board);
             board.SetPlayerCode(QuadrantArmy(options.ptah), 5);
-            board.SetUp(setUp.status.data());
+            board.SetUp(setUp.ptah, setUp.boardLetter);
             TTurnState turn;
             std::minstd_rand dice(static_cast<std::uint32_t>(1000 + game));
             for (int number = 1; number <= 400; ++number) {

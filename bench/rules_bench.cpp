@@ -26,7 +26,7 @@ const std::vector<TBoard>& Positions() {
         std::mt19937 rng(4242);
         for (const char* status : {"27A", "63W", "36F", "72E", "45A", "54W", "44F", "55E"}) {
             TBoard board;
-            board.SetUp(status);
+            board.SetUp(TSquare{status[0] - '0', status[1] - '0'}, status[2]);
             for (int ply = 0; ply < 120; ++ply) {
                 if (ply % 10 == 0) result.push_back(board);
                 const std::int32_t army = board.armyToMove;

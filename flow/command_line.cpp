@@ -49,9 +49,10 @@ class TFieldReader {
 
 void ParseLauncherArgument(std::string_view argument, char boardLetter, TSetUpRecord& record) {
     TFieldReader reader(argument);
-    record.status[0] = reader.Take();
-    record.status[1] = reader.Take();
-    record.status[2] = boardLetter;
+    // Digits outside 1..8 stay outside the board, for the check to refuse.
+    record.ptah.rank = reader.Take() - '0';
+    record.ptah.file = reader.Take() - '0';
+    record.boardLetter = boardLetter;
     reader.Skip(1);
 
     record.caption = kCaptionPrefix + reader.Field(kMaxQuestionLength);
@@ -71,8 +72,7 @@ void ParseLauncherArgument(std::string_view argument, char boardLetter, TSetUpRe
 }
 
 std::string CheckLauncherRecord(const TSetUpRecord& record) {
-    const auto digit = [](char c) { return c >= '1' && c <= '8'; };
-    if (!digit(record.status[0]) || !digit(record.status[1]))
+    if (!OnBoard(record.ptah.rank, record.ptah.file))
         return "The Ptah square must be given as two digits from 1 to 8 (rank, then file).";
     for (int seat = 2; seat <= 4; ++seat) {
         if (record.seatCode[seat] < 1 || record.seatCode[seat] > 8)

@@ -15,9 +15,9 @@ TGameController::TGameController(TWindowLayer& layer, TGameSession& game)
         ptahChoice_ = TPtahSquareChoice{};
         playerChoice_ = TPlayerChoice{};
         game_.setup.caption = kDemonstrationCaption;
-        game_.setup.status[2] = game_.boardLetter;
+        game_.setup.boardLetter = game_.boardLetter;
     } else {
-        // In reload mode the digits are still empty; the load assigns again.
+        // In reload mode the Ptah square is still unset; the load assigns again.
         AssignSeats(game_.setup, game_.board);
     }
 }
@@ -71,7 +71,7 @@ void TGameController::SetUpGame() {
         }
         AssignSeats(game_.setup, game_.board);
     }
-    game_.board.SetUp(game_.setup.status.data());
+    game_.board.SetUp(game_.setup.ptah, game_.setup.boardLetter);
     layer_.ShowControlPanel();
     game_.turn.throwValue = 0;
     playing_ = true;
@@ -94,9 +94,8 @@ bool TGameController::AskQuestionAndPtahSquare() {
     CutAtCharacter(caption, kMaxCaptionLength);
     game_.setup.caption = caption;
     layer_.SetTitle(caption);
-    game_.setup.status[0] = static_cast<char>('0' + ptahChoice_.rank);
-    game_.setup.status[1] = static_cast<char>('0' + ptahChoice_.file);
-    game_.setup.status[2] = game_.boardLetter;
+    game_.setup.ptah = TSquare{ptahChoice_.rank, ptahChoice_.file};
+    game_.setup.boardLetter = game_.boardLetter;
     return true;
 }
 

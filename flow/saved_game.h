@@ -78,7 +78,7 @@ struct TLoadResult {
 };
 
 // A saved game parsed and checked, not yet in the live records. The board
-// is set up from the status, filled from the file and has its seats assigned.
+// is set up from the status line, filled from the file and has its seats assigned.
 struct TSavedGame {
     TSetUpRecord setUp;
     TBoard board;
@@ -91,7 +91,7 @@ struct TSavedGame {
 };
 
 // Parses the bytes of a file. boardLetter is the program's own letter, or
-// kAnyBoard to take the board from the status. `game` is meaningful only
+// kAnyBoard to take the board from the status line. `game` is meaningful only
 // when the outcome is Loaded. Never throws for any input.
 TLoadResult ParseSavedGame(std::string_view bytes, char boardLetter, TSavedGame& game);
 

@@ -50,7 +50,7 @@ class TReader {
             return Damaged("the file is too large to be a saved game.");
 
         if (!ReadStatus() || !ReadCaption()) return Failed();
-        game_.board.SetUp(game_.setUp.status.data());
+        game_.board.SetUp(game_.setUp.ptah, game_.setUp.boardLetter);
         if (!ReadSections() || !CheckBoardRead() || !CheckSeats() || !CheckKings()) return Failed();
         AssignSeats(game_.setUp, game_.board);
 
@@ -70,7 +70,8 @@ class TReader {
         if (ElementCodeOfLetter(letter) == 0) return Fail("its status line does not name a board.");
         if (boardLetter_ != kAnyBoard && letter != boardLetter_)
             return Fail("its status line names another board than its second line.");
-        game_.setUp.status = {rank, file, letter};
+        game_.setUp.ptah = TSquare{rank - '0', file - '0'};
+        game_.setUp.boardLetter = letter;
         return true;
     }
 

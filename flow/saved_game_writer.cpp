@@ -63,18 +63,17 @@ std::string FormatSavedGame(char boardLetter, const TBoard& board, const TSetUpR
     writer.Line(kSavedGameFirstLine);
     writer.Line(std::string(1, boardLetter));
 
-    // The status runs straight into the Questioner's name, as the record
-    // lays them out; an unset status ends the text early.
+    // Ptah rank and file digits and the board letter run straight into the
+    // Questioner's name; an unset part ends the line early.
     std::string statusLine;
-    bool statusComplete = true;
-    for (char c : setUp.status) {
-        if (c == '\0') {
-            statusComplete = false;
-            break;
+    if (OnBoard(setUp.ptah.rank, setUp.ptah.file)) {
+        statusLine += static_cast<char>('0' + setUp.ptah.rank);
+        statusLine += static_cast<char>('0' + setUp.ptah.file);
+        if (setUp.boardLetter != '\0') {
+            statusLine += setUp.boardLetter;
+            statusLine += setUp.questionerName;
         }
-        statusLine += c;
     }
-    if (statusComplete) statusLine += setUp.questionerName;
     writer.Line(statusLine);
 
     writer.Line(setUp.caption);

@@ -4,7 +4,7 @@ namespace vaeloric {
 
 TSeatArmies SeatArmies(const TSetUpRecord& record) {
     TSeatArmies seats{};
-    seats.army[1] = QuadrantArmy(PtahSquareOfStatus(record.status.data()));
+    seats.army[1] = QuadrantArmy(record.ptah);
     for (int seat = 2; seat <= 4; ++seat) seats.army[seat] = NextArmy(seats.army[seat - 1]);
     return seats;
 }

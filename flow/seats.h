@@ -7,7 +7,7 @@
 
 namespace vaeloric {
 
-// The army of each seat 1..4 for the Ptah square in the status (seat 1 is
+// The army of each seat 1..4 for the record's Ptah square (seat 1 is
 // the Questioner); index 0 unused.
 struct TSeatArmies {
     std::int32_t army[5];

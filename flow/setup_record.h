@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/square.h"
+
 namespace vaeloric {
 
 inline constexpr const char* kCaptionPrefix = "VAELORIC CHESS - ";
@@ -20,11 +22,11 @@ enum PlayerCode : std::int32_t { Human = 1 };
 
 // Who plays and what was asked; one per game.
 struct TSetUpRecord {
-    // Ptah rank digit, Ptah file digit, board letter.
-    std::array<char, 3> status{'\0', '\0', '\0'};
-    std::string questionerName;                           // seat 1, at most 24 characters
-    std::array<std::string, 5> seatName;                  // seats 2..4; 0 and 1 unused
-    std::string caption;                                  // "VAELORIC CHESS - " + question
+    TSquare ptah;                         // {0, 0} until the argument, a dialog or a file names it
+    char boardLetter = '\0';              // '\0' until known
+    std::string questionerName;           // seat 1, at most 24 characters
+    std::array<std::string, 5> seatName;  // seats 2..4; 0 and 1 unused
+    std::string caption;                  // "VAELORIC CHESS - " + question
     std::array<std::int32_t, 5> seatCode{0, 0, 0, 0, 0};  // seats 2..4
 
     // The question: the caption from its 18th character on.

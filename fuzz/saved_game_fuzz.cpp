@@ -53,7 +53,7 @@ std::string Written(const TSavedGame& game) {
     turn.ptahReached = game.ptahReached;
     TReadingRecord reading;
     reading.gameActivation = game.gameActivation;
-    return FormatSavedGame(game.setUp.status[2], game.board, game.setUp, turn, reading);
+    return FormatSavedGame(game.setUp.boardLetter, game.board, game.setUp, turn, reading);
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string first = Written(game);
     TSavedGame again;
-    Require(ParseSavedGame(first, game.setUp.status[2], again).Loaded());
+    Require(ParseSavedGame(first, game.setUp.boardLetter, again).Loaded());
     CheckSound(again);
     Require(Written(again) == first);
     // The same file cut before its board never loads with the board that the

@@ -78,19 +78,19 @@ TSquare KingHomeSquare(std::int32_t army) {
 }
 
 TBoard::TBoard() {
-    SetUp("21A");
+    SetUp(TSquare{2, 1}, 'A');
 }
 
-void TBoard::SetUp(const char status[3]) {
+void TBoard::SetUp(TSquare ptahSquare, char boardLetter) {
     pointerSquare = TSquare{8, 1};
     for (int rank = 8; rank >= 1; --rank)
         for (int file = 1; file <= 8; ++file) PutPiece(rank, file, TPiece{});
 
-    ptah = PtahSquareOfStatus(status);
+    ptah = ptahSquare;
     questionerArmy = QuadrantArmy(ptah);
     armyToMove = questionerArmy;
 
-    if (const std::int32_t code = ElementCodeOfLetter(status[2]); code != 0) elementCode = code;
+    if (const std::int32_t code = ElementCodeOfLetter(boardLetter); code != 0) elementCode = code;
     orderString = OrderStringFor(elementCode, questionerArmy);
 
     SetBonuses();

@@ -23,12 +23,6 @@ constexpr std::int32_t QuadrantArmy(TSquare square) {
     return square.file >= 5 ? 1 : 2;
 }
 
-// The Ptah square of a status (rank digit, file digit, board letter), as the
-// launcher argument and the saved file carry it.
-constexpr TSquare PtahSquareOfStatus(const char status[3]) {
-    return TSquare{status[0] - '0', status[1] - '0'};
-}
-
 // Element code of a board letter: 'A' 1, 'W' 2, 'F' 3, 'E' 4; 0 for others.
 std::int32_t ElementCodeOfLetter(char boardLetter);
 
@@ -37,12 +31,12 @@ TSquare KingHomeSquare(std::int32_t army);
 
 class TBoard {
   public:
-    // Empty squares, every army human, then SetUp("21A").
+    // Empty squares, every army human, then SetUp({2, 1}, 'A').
     TBoard();
 
-    // status: Ptah rank digit, Ptah file digit, board letter. Player codes
-    // must be set before, since every piece takes its army's code.
-    void SetUp(const char status[3]);
+    // An unknown board letter keeps the previous board. Player codes must be
+    // set before, since every piece takes its army's code.
+    void SetUp(TSquare ptahSquare, char boardLetter);
 
     void SetPlayerCode(std::int32_t army, std::int32_t code);
     std::int32_t GetPlayerCode(std::int32_t army) const;

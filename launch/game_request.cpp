@@ -50,13 +50,13 @@ std::string SavedGameRequest(const std::string& path, const std::string& askedAt
     if (!result.Loaded())
         return "This is not a saved game the board programs can load: " + result.message;
     TQuestionForm form;
-    if (!ElementOfBoardLetter(game.setUp.status[2], form.element))
+    if (!ElementOfBoardLetter(game.setUp.boardLetter, form.element))
         return "This saved game names no board the launcher knows.";
     form.question = game.setUp.Question();
     form.questionerName = game.setUp.questionerName;
     for (int seat = 2; seat <= 4; ++seat)
         form.seats[seat] = {game.setUp.seatCode[seat], game.setUp.seatName[seat]};
-    const TPtahChoice square{game.setUp.status[0] - '0', game.setUp.status[1] - '0'};
+    const TPtahChoice square{game.setUp.ptah.rank, game.setUp.ptah.file};
     request.program = ElementInfo(form.element).program;
     request.arguments = {"*" + path};
     request.entry = EntryOf(form, square, askedAt);

@@ -96,8 +96,8 @@ std::string PlayerName(const TSeatChoice& seat) {
 
 std::vector<TSeatLine> SeatLines(const TQuestionForm& form, TPtahChoice square) {
     TSetUpRecord record;
-    record.status = {static_cast<char>('0' + square.rank), static_cast<char>('0' + square.file),
-                     ElementInfo(form.element).boardLetter};
+    record.ptah = TSquare{square.rank, square.file};
+    record.boardLetter = ElementInfo(form.element).boardLetter;
     const TSeatArmies armies = SeatArmies(record);
     std::vector<TSeatLine> lines;
     lines.push_back({1, armies.army[1], PlayerName(TSeatChoice{Human, form.questionerName})});

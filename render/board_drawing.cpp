@@ -50,7 +50,7 @@ void DrawPieceAt(QPainter& painter, const TPictureCatalogue& pictures, const TPi
 }
 
 void DrawPieces(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
-                const std::array<char, 3>& status, TBoardOrigin origin, TPieceStyle style) {
+                TSquare ptah, TBoardOrigin origin, TPieceStyle style) {
     for (int i = 0; i < 8; ++i) {
         for (int j = 0; j < 8; ++j) {
             const TPixel corner = SquareCorner(origin, i, j);
@@ -60,7 +60,7 @@ void DrawPieces(QPainter& painter, const TPictureCatalogue& pictures, const TBoa
                             QPointF(corner.x, corner.y));
             // The marker shows on the Ptah square whether or not a piece
             // stands on it.
-            if (status[0] == '0' + (8 - i) && status[1] == '0' + (j + 1))
+            if (SquaresEqual(ptah, TSquare{8 - i, j + 1}))
                 painter.drawPixmap(corner.x + kPtahMarkerOffset, corner.y + kPtahMarkerOffset,
                                    pictures.Picture(kPtahMarkerId));
         }
@@ -68,11 +68,10 @@ void DrawPieces(QPainter& painter, const TPictureCatalogue& pictures, const TBoa
 }
 
 void DrawBoardArea(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
-                   const std::array<char, 3>& status, TBoardOrigin origin,
-                   const TDisplayOptions& options) {
+                   TSquare ptah, TBoardOrigin origin, const TDisplayOptions& options) {
     if (options.boardStyle == TBoardStyle::Simple) DrawCoordinateLabels(painter, origin);
     DrawBoard(painter, pictures, origin, options.boardStyle);
-    DrawPieces(painter, pictures, board, status, origin, options.pieceStyle);
+    DrawPieces(painter, pictures, board, ptah, origin, options.pieceStyle);
 }
 
 }  // namespace vaeloric

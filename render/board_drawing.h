@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPainter>
-#include <array>
 
 #include "game/board.h"
 #include "render/board_geometry.h"
@@ -23,14 +22,13 @@ void DrawPieceAt(QPainter& painter, const TPictureCatalogue& pictures, const TPi
                  std::int32_t companionKind, TPieceStyle style, QPointF corner);
 
 // Every piece (with the King badge on a CombinedKing) and the Ptah marker on
-// the square named by status[0] (rank digit) and status[1] (file digit).
+// the Ptah square.
 // Throws TInternalError for a piece with an impossible army.
 void DrawPieces(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
-                const std::array<char, 3>& status, TBoardOrigin origin, TPieceStyle style);
+                TSquare ptah, TBoardOrigin origin, TPieceStyle style);
 
 // All of the above in paint order: labels (simple only), board, pieces.
 void DrawBoardArea(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
-                   const std::array<char, 3>& status, TBoardOrigin origin,
-                   const TDisplayOptions& options);
+                   TSquare ptah, TBoardOrigin origin, const TDisplayOptions& options);
 
 }  // namespace vaeloric

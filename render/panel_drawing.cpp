@@ -110,13 +110,13 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
 }
 
 void DrawSquareInfoPanel(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
-                         const std::array<char, 3>& status, TSquare selected, TBoardOrigin origin,
+                         TSquare ptah, TSquare selected, TBoardOrigin origin,
                          const TDisplayOptions& options) {
     if (selected.file == 0 || !OnBoard(selected.rank, selected.file)) return;
     const char letter = pictures.BoardLetter();
     const int x = origin.x;
     const int y = origin.y;
-    const bool onPtah = status[0] == '0' + selected.rank && status[1] == '0' + selected.file;
+    const bool onPtah = SquaresEqual(ptah, selected);
     const TPiece& piece = board.At(selected.rank, selected.file);
 
     painter.save();

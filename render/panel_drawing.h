@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPainter>
-#include <array>
 #include <string>
 
 #include "game/board.h"
@@ -30,7 +29,7 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
 // when its file is 0): square picture, piece picture and name band, or the
 // empty Ptah picture, or the background colour.
 void DrawSquareInfoPanel(QPainter& painter, const TPictureCatalogue& pictures, const TBoard& board,
-                         const std::array<char, 3>& status, TSquare selected, TBoardOrigin origin,
+                         TSquare ptah, TSquare selected, TBoardOrigin origin,
                          const TDisplayOptions& options);
 
 // The pyramid ruler of `selected` in the same place, with its caption band.

@@ -19,12 +19,11 @@ TTurnPanelInput TurnPanelInputOf(const TScene& scene) {
 void PaintScene(QPainter& painter, const TPictureCatalogue& pictures, const TScene& scene,
                 QRect clientRect) {
     painter.fillRect(clientRect, scene.options.backgroundColour);
-    DrawBoardArea(painter, pictures, *scene.board, scene.setUp->status, scene.origin,
-                  scene.options);
+    DrawBoardArea(painter, pictures, *scene.board, scene.setUp->ptah, scene.origin, scene.options);
     if (scene.markLastMove) DrawLastMoveFrames(painter, *scene.turn, scene.origin);
     if (scene.markCheck) DrawCheckMarks(painter, *scene.board, scene.origin);
     DrawTurnPanel(painter, pictures, TurnPanelInputOf(scene));
-    DrawSquareInfoPanel(painter, pictures, *scene.board, scene.setUp->status,
+    DrawSquareInfoPanel(painter, pictures, *scene.board, scene.setUp->ptah,
                         scene.turn->lastMove.Square(), scene.origin, scene.options);
 }
 

@@ -12,8 +12,8 @@ namespace vaeloric::sim {
 
 TSetUpRecord GameSetUp(const TGameOptions& options) {
     TSetUpRecord setUp;
-    setUp.status = {static_cast<char>('0' + options.ptah.rank),
-                    static_cast<char>('0' + options.ptah.file), options.boardLetter};
+    setUp.ptah = options.ptah;
+    setUp.boardLetter = options.boardLetter;
     setUp.questionerName = "";
     setUp.caption = kCaptionPrefix;
     for (int seat = 2; seat <= 4; ++seat)
@@ -40,7 +40,7 @@ void PlayGame(const TGameOptions& options, TGame& game,
     // Seats first: every piece takes its army's player code when it is made.
     AssignSeats(game.setUp, board);
     board.SetPlayerCode(SeatArmies(game.setUp).army[1], options.questionerCode);
-    board.SetUp(game.setUp.status.data());
+    board.SetUp(game.setUp.ptah, game.setUp.boardLetter);
     game.turn.Reset();
     game.reading.Reset();
     game.result = TGameResult::Unfinished;

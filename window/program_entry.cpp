@@ -41,7 +41,7 @@ int RunBoardProgram(int argc, char** argv, char boardLetter) {
     game.mode = DecideStartMode(argc - 1, argv + 1);
     switch (game.mode) {
         case TStartMode::Demonstration:
-            game.setup.status[2] = boardLetter;
+            game.setup.boardLetter = boardLetter;
             break;
         case TStartMode::Reload:
             game.reloadPath = ReloadPath(argv[1]);

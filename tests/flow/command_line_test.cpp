@@ -32,7 +32,7 @@ TEST(StartMode, ArgumentCountAndStarDecide) {
 
 TEST(LauncherArgument, FieldsSeatsAndNames) {
     const TSetUpRecord record = Parse("27xWill it rain?^@ANNA GREY^@hBOB^@fhmARY ANNE^@", 'F');
-    EXPECT_EQ(std::string(record.status.data(), 3), "27F");
+    EXPECT_EQ(SquareName(record.ptah) + record.boardLetter, "G2F");
     EXPECT_EQ(record.caption, "VAELORIC CHESS - Will it rain?");
     EXPECT_EQ(record.Question(), "Will it rain?");
     EXPECT_EQ(record.questionerName, "Anna Grey");

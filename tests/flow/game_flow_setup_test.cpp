@@ -36,7 +36,7 @@ TEST_F(GameFlow, DemonstrationAsksUntilBothDialogsAreAccepted) {
     EXPECT_FALSE(layer.destroyed);
     EXPECT_EQ(game->setup.caption, "VAELORIC CHESS - Shall I travel?");
     EXPECT_EQ(layer.title, game->setup.caption);
-    EXPECT_EQ(std::string(game->setup.status.data(), 3), "45W");
+    EXPECT_EQ(SquareName(game->setup.ptah) + game->setup.boardLetter, "E4W");
     EXPECT_EQ(game->setup.questionerName, "Anna Grey");
     EXPECT_EQ(game->setup.seatName[3], "mary Anne");
     // E4 puts the Questioner on army 1; seats 2..4 follow in turn order.

@@ -44,7 +44,8 @@ void ExpectSameGame(const TGame& expected, const TGame& actual) {
         EXPECT_EQ(actual.board.GetPlayerCode(army), expected.board.GetPlayerCode(army));
         EXPECT_EQ(actual.turn.checkmated[army], expected.turn.checkmated[army]);
     }
-    EXPECT_EQ(actual.setUp.status, expected.setUp.status);
+    EXPECT_TRUE(SquaresEqual(actual.setUp.ptah, expected.setUp.ptah));
+    EXPECT_EQ(actual.setUp.boardLetter, expected.setUp.boardLetter);
     EXPECT_EQ(actual.setUp.questionerName, expected.setUp.questionerName);
     EXPECT_EQ(actual.setUp.caption, expected.setUp.caption);
     for (int seat = 2; seat <= 4; ++seat) {

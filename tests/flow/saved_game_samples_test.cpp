@@ -32,7 +32,7 @@ TEST(SavedGameSamples, LoadAndWriteBackByteForByte) {
                                                  game.turn, game.reading);
         ASSERT_TRUE(result.Loaded()) << path << ": " << result.message;
         EXPECT_TRUE(result.activationsRestored);
-        const char letter = game.setUp.status[2];
+        const char letter = game.setUp.boardLetter;
         EXPECT_EQ(Format(game, letter), bytes) << path;
 
         // The board program of its letter takes it; the three others refuse it.

@@ -27,12 +27,13 @@ struct TGame {
 // board, flags set and activations of every form the writer can print.
 inline TGame MidGame(char boardLetter) {
     TGame game;
-    game.setUp.status = {'2', '7', boardLetter};
+    game.setUp.ptah = TSquare{2, 7};
+    game.setUp.boardLetter = boardLetter;
     game.setUp.questionerName = "Anna Grey";
     game.setUp.caption = "VAELORIC CHESS - Will the harvest be good?";
     game.setUp.seatCode = {0, 0, Human, 3, 7};
     game.setUp.seatName[2] = "Mary";
-    game.board.SetUp(game.setUp.status.data());
+    game.board.SetUp(game.setUp.ptah, boardLetter);
     AssignSeats(game.setUp, game.board);
 
     // Red pawn G2-G3 with its advance bonus, a black Queen moved out, a

@@ -10,7 +10,7 @@ namespace {
 
 TBoard SetUpBoard(const std::string& status) {
     TBoard board;
-    board.SetUp(status.c_str());
+    board.SetUp(TSquare{status[0] - '0', status[1] - '0'}, status[2]);
     return board;
 }
 
@@ -145,7 +145,7 @@ TEST(BoardSetUp, QuadrantsDecideTheQuestionersArmy) {
 TEST(BoardSetUp, PlayerCodesAreStampedOnPieces) {
     TBoard board;
     board.SetPlayerCode(3, 5);
-    board.SetUp("45F");
+    board.SetUp(TSquare{4, 5}, 'F');
     EXPECT_EQ(board.GetPiece(8, 1).playerCode, 5);
     board.SetPlayerCode(3, 2);
     EXPECT_EQ(board.GetPiece(8, 1).playerCode, 2);

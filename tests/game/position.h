@@ -22,7 +22,7 @@ inline TSquare Sq(const char* name) {
 // emptied.
 inline TBoard EmptyBoard(const char* status = "21A") {
     TBoard board;
-    board.SetUp(status);
+    board.SetUp(TSquare{status[0] - '0', status[1] - '0'}, status[2]);
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file) board.PutPiece(rank, file, TPiece{});
     return board;

@@ -40,7 +40,7 @@ std::int32_t ArmyOfWord(const std::string& word) {
 bool LoadBoard(const fs::path& path, TBoard& board) {
     const std::vector<std::string> lines = Lines(path);
     if (lines.size() < 3 || lines[2].size() != 3) return false;
-    board.SetUp(lines[2].c_str());
+    board.SetUp(TSquare{lines[2][0] - '0', lines[2][1] - '0'}, lines[2][2]);
     const std::string armies = "RBYG";
     const std::string kinds = " XTMPSHERB2";
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {

@@ -224,7 +224,7 @@ void CheckNothingElseAccepted(TBoard& board, std::int32_t army, TDieFace face,
 
 void PlayGame(const std::string& status, std::mt19937& rng, int plies, TStats& stats) {
     TBoard board;
-    board.SetUp(status.c_str());
+    board.SetUp(TSquare{status[0] - '0', status[1] - '0'}, status[2]);
     for (int ply = 0; ply < plies; ++ply) {
         const std::int32_t army = board.armyToMove;
         const TDieFace face = static_cast<std::int32_t>(rng() % 6) + 1;

@@ -42,9 +42,9 @@ void ExpectRoundTrip(const TQuestionForm& form, TPtahChoice square) {
     TSetUpRecord record;
     ParseLauncherArgument(ComposeLauncherArgument(form, square), letter, record);
     EXPECT_EQ(CheckLauncherRecord(record), "");
-    EXPECT_EQ(record.status[0], '0' + square.rank);
-    EXPECT_EQ(record.status[1], '0' + square.file);
-    EXPECT_EQ(record.status[2], letter);
+    EXPECT_EQ(record.ptah.rank, square.rank);
+    EXPECT_EQ(record.ptah.file, square.file);
+    EXPECT_EQ(record.boardLetter, letter);
     EXPECT_EQ(record.Question(), form.question);
     EXPECT_EQ(record.questionerName, Folded(form.questionerName));
     for (int seat = 2; seat <= 4; ++seat) {

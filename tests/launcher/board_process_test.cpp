@@ -110,7 +110,7 @@ TEST_F(BoardProcess, ACancelledReloadGoesBackQuietlyAndAMissingBoardIsSaid) {
     TSetUpRecord setUp;
     ParseLauncherArgument(ComposeLauncherArgument(Form(), Form().ptah), 'W', setUp);
     TBoard board;
-    board.SetUp(setUp.status.data());
+    board.SetUp(setUp.ptah, setUp.boardLetter);
     ASSERT_TRUE(WriteSavedGame(saved, 'W', board, setUp, TTurnState{}, TReadingRecord{}).saved);
     WriteFile(folder / "expect", "*" + saved);
     WriteFile(folder / "mode", "write");

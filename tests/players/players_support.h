@@ -18,7 +18,7 @@ namespace vaeloric::testing_support {
 inline TBoard EmptyBoard(const char* status, std::int32_t questioner) {
     TBoard board;
     for (std::int32_t army = 1; army <= 4; ++army) board.SetPlayerCode(army, 5);
-    board.SetUp(status);
+    board.SetUp(TSquare{status[0] - '0', status[1] - '0'}, status[2]);
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file) board.PutPiece(rank, file, TPiece{});
     board.questionerArmy = questioner;
@@ -54,14 +54,15 @@ inline std::vector<std::string> LegalNames(TBoard& board, std::int32_t army, TDi
 // Positions along games of random legal moves from the set-ups of the four
 // boards, for invariants that must hold everywhere.
 inline std::vector<TBoard> SelfPlayPositions(int games, int turns, unsigned seed) {
-    static constexpr const char* kStatuses[4] = {"27W", "45A", "54E", "63F"};
+    static constexpr TSquare kPtah[4] = {{2, 7}, {4, 5}, {5, 4}, {6, 3}};
+    static constexpr char kBoards[4] = {'W', 'A', 'E', 'F'};
     std::vector<TBoard> positions;
     std::mt19937 random(seed);
     for (int game = 0; game < games; ++game) {
         TBoard board;
         for (std::int32_t army = 1; army <= 4; ++army)
             board.SetPlayerCode(army, 2 + (game + army) % 7);
-        board.SetUp(kStatuses[game % 4]);
+        board.SetUp(kPtah[game % 4], kBoards[game % 4]);
         for (int turn = 0; turn < turns; ++turn) {
             const TDieFace die = static_cast<TDieFace>(random() % 6 + 1);
             const std::int32_t army = board.armyToMove;

@@ -54,7 +54,7 @@ TSampleGame LoadSample(const std::string& name) {
     const std::vector<std::string> lines = ReadLines(SamplePath(name));
     TSampleGame game;
     game.boardLetter = lines.at(2).at(2);
-    game.questionerArmy = QuadrantArmy(PtahSquareOfStatus(lines[2].c_str()));
+    game.questionerArmy = QuadrantArmy(TSquare{lines[2].at(0) - '0', lines[2].at(1) - '0'});
     std::size_t at = 0;
     while (lines.at(at) != "[ANALYSIS]") ++at;
     for (int unit = 0; unit < kUnitCount; ++unit)

@@ -39,7 +39,7 @@ TEST(ShowReadings, SwitchesChooseTheDialogsButNotThePass) {
         // The Fire board with the Ptah square on G2: the Questioner is army 1
         // and its companion a Horse. Its Queen has just moved to E4.
         TBoard board;
-        board.SetUp("27F");
+        board.SetUp(TSquare{2, 7}, 'F');
         board.PutPiece(4, 5, TPiece{Queen, 1, 3, 1, 0});
         TReadingRecord record;
         TRecordingDisplay display;
@@ -66,7 +66,7 @@ TEST(ShowReadings, SwitchesChooseTheDialogsButNotThePass) {
 
 TEST(ShowReadings, TheQuestionerIsTheArmyToMove) {
     TBoard board;
-    board.SetUp("27A");
+    board.SetUp(TSquare{2, 7}, 'A');
     board.PutPiece(8, 7, TPiece{King, 1, 3, 1, 0});
     TReadingRecord record, expected;
     TRecordingDisplay display;
@@ -89,7 +89,7 @@ TEST(WholeGameCaption, CaptionElementsFollowTheirOwnOrder) {
 
 TEST(ReadSquareAsLastMove, EmptySquareChangesNothing) {
     TBoard board;
-    board.SetUp("27W");
+    board.SetUp(TSquare{2, 7}, 'W');
     board.PutPiece(4, 4, TPiece{});
     TReadingRecord record;
     EXPECT_FALSE(ReadSquareAsLastMove(record, board, 4, 4));

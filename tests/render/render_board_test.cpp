@@ -20,10 +20,10 @@ class BoardDrawing : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { test::EnsureGuiApplication(); }
 
-    QImage PaintPieces(const TBoard& board, const std::array<char, 3>& status, TPieceStyle style) {
+    QImage PaintPieces(const TBoard& board, TSquare ptah, TPieceStyle style) {
         QImage image = test::Canvas(500, 460);
         QPainter painter(&image);
-        DrawPieces(painter, pictures, board, status, kOrigin, style);
+        DrawPieces(painter, pictures, board, ptah, kOrigin, style);
         return image;
     }
 
@@ -33,7 +33,7 @@ class BoardDrawing : public ::testing::Test {
 TEST_F(BoardDrawing, EveryPieceAtItsSquareCorner) {
     const TSetUpRecord setUp = test::SampleSetUp("45W", 2, 1, 3);
     const TBoard board = test::SetUpBoard(setUp);
-    const QImage image = PaintPieces(board, setUp.status, TPieceStyle::Gods);
+    const QImage image = PaintPieces(board, setUp.ptah, TPieceStyle::Gods);
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file) {
             const TPiece& piece = board.At(rank, file);
@@ -50,7 +50,7 @@ TEST_F(BoardDrawing, JoinedKingCarriesTheBadgeInItsArmysCorner) {
     const TSetUpRecord setUp = test::SampleSetUp("45W", 2, 1, 3);
     const TBoard board = test::SetUpBoard(setUp);
     for (TPieceStyle style : {TPieceStyle::Gods, TPieceStyle::Symbolic}) {
-        const QImage image = PaintPieces(board, setUp.status, style);
+        const QImage image = PaintPieces(board, setUp.ptah, style);
         for (int army = 1; army <= 4; ++army) {
             const TSquare home = KingHomeSquare(army);
             ASSERT_EQ(board.At(home.rank, home.file).kind, CombinedKing);
@@ -79,7 +79,7 @@ TEST_F(BoardDrawing, PtahMarkerOnItsSquareEmptyOrOccupied) {
         const int rank = status[0] - '0';
         const int file = status[1] - '0';
         for (TPieceStyle style : {TPieceStyle::Gods, TPieceStyle::Symbolic}) {
-            const QImage image = PaintPieces(board, setUp.status, style);
+            const QImage image = PaintPieces(board, setUp.ptah, style);
             const TPixel corner = SquareCornerOf(kOrigin, rank, file);
             QImage under;
             const TPiece& piece = board.At(rank, file);
@@ -102,7 +102,7 @@ TEST_F(BoardDrawing, PieceOfAnImpossibleArmyEndsThePaint) {
     const TSetUpRecord setUp = test::SampleSetUp("45W", 2, 1, 3);
     TBoard board = test::SetUpBoard(setUp);
     board.At(4, 4) = TPiece{Queen, 5, 0, 1, 0};
-    EXPECT_THROW(PaintPieces(board, setUp.status, TPieceStyle::Gods), TInternalError);
+    EXPECT_THROW(PaintPieces(board, setUp.ptah, TPieceStyle::Gods), TInternalError);
 }
 
 TEST_F(BoardDrawing, ColouredStyleCopiesTheProgramsBoardPicture) {

@@ -27,8 +27,8 @@ class Panels : public ::testing::Test {
                 const TDisplayOptions& options = {}) {
         QImage image = test::Canvas(620, 460);
         QPainter painter(&image);
-        DrawSquareInfoPanel(painter, pictures, board, {status[0], status[1], status[2]}, square,
-                            kOrigin, options);
+        DrawSquareInfoPanel(painter, pictures, board, TSquare{status[0] - '0', status[1] - '0'},
+                            square, kOrigin, options);
         return image;
     }
 

@@ -44,7 +44,8 @@ int CountOther(const QImage& image, QRect rect, QColor colour) {
 TSetUpRecord SampleSetUp(const char* status, std::int32_t seat2, std::int32_t seat3,
                          std::int32_t seat4) {
     TSetUpRecord setUp;
-    setUp.status = {status[0], status[1], status[2]};
+    setUp.ptah = TSquare{status[0] - '0', status[1] - '0'};
+    setUp.boardLetter = status[2];
     setUp.questionerName = "Anna Grey";
     setUp.seatName = {"", "", "Bob", "Carol", "Dmitri Ivanovich"};
     setUp.seatCode = {0, 0, seat2, seat3, seat4};
@@ -55,7 +56,7 @@ TSetUpRecord SampleSetUp(const char* status, std::int32_t seat2, std::int32_t se
 TBoard SetUpBoard(const TSetUpRecord& setUp) {
     TBoard board;
     AssignSeats(setUp, board);
-    board.SetUp(setUp.status.data());
+    board.SetUp(setUp.ptah, setUp.boardLetter);
     return board;
 }
 
