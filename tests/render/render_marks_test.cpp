@@ -80,16 +80,16 @@ TEST_F(Marks, LastMoveFramesCheckRingAndTabInBothBoardStyles) {
 TEST_F(Marks, PicturesAreDrawnForTheScaleTheyAreShownAt) {
     for (double scale : {1.0, 1.5, 2.0, 2.4}) {
         pictures.SetRenderScale(scale);
-        const QPixmap board = pictures.Picture(1501);
-        EXPECT_EQ(board.width(), qRound(400 * scale)) << scale;
-        EXPECT_DOUBLE_EQ(board.devicePixelRatio(), scale);
+        const QPixmap boardPicture = pictures.Picture(1501);
+        EXPECT_EQ(boardPicture.width(), qRound(400 * scale)) << scale;
+        EXPECT_DOUBLE_EQ(boardPicture.devicePixelRatio(), scale);
         // Drawn at its place through a painter of the same scale, it covers
         // exactly its square of scene pixels.
         QImage image(qRound(600 * scale), qRound(460 * scale), QImage::Format_ARGB32);
         image.fill(Qt::green);
         QPainter painter(&image);
         painter.scale(scale, scale);
-        painter.drawPixmap(kOrigin.x, kOrigin.y, board);
+        painter.drawPixmap(kOrigin.x, kOrigin.y, boardPicture);
         painter.end();
         EXPECT_NE(image.pixelColor(qRound(kOrigin.x * scale) + 1, qRound(kOrigin.y * scale) + 1),
                   QColor(Qt::green));
