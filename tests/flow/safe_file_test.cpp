@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +12,7 @@
 #include <thread>
 
 #include "saved_game_support.h"
+#include "tests/support/special_files.h"
 
 namespace vaeloric {
 namespace {
@@ -36,31 +34,8 @@ mode_t TypeOf(const fs::path& path) {
     return info.st_mode & S_IFMT;
 }
 
-bool MakeSocket(const fs::path& path) {
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
-    const bool made = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(fd);
-    return made;
-}
-
-struct TSpecialFile {
-    const char* kind;
-    std::function<bool(const fs::path&)> make;  // false: cannot be made here
-};
-
-const TSpecialFile kSpecialFiles[] = {
-    {"FIFO", [](const fs::path& p) { return mkfifo(p.c_str(), 0644) == 0; }},
-    {"socket", MakeSocket},
-    // A private node with the null device's numbers: root only.
-    {"device",
-     [](const fs::path& p) {
-         return geteuid() == 0 && mknod(p.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-     }},
-    {"folder", [](const fs::path& p) { return fs::create_directory(p); }},
-};
+using test::kSpecialFiles;
+using test::TSpecialFile;
 
 TEST(SafeFile, SpecialFilesAreNeitherReplacedNorRead) {
     alarm(30);  // a blocking open ends the test

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +8,7 @@
 #include <thread>
 
 #include "sim_test_support.h"
+#include "tests/support/special_files.h"
 
 namespace vaeloric {
 namespace {
@@ -46,24 +44,10 @@ TEST(SimFiles, SpecialFilesAreRefusedInOneSentence) {
     alarm(30);  // a blocking open ends the test
     const fs::path folder = FreshFolder("special");
     const fs::path node = folder / "node";
-    const auto makeSocket = [&] {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", node.c_str());
-        const bool made = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-        close(fd);
-        return made;
-    };
-    const std::vector<std::pair<const char*, std::function<bool()>>> kinds = {
-        {"FIFO", [&] { return mkfifo(node.c_str(), 0644) == 0; }},
-        {"socket", makeSocket},
-        {"device",
-         [&] { return geteuid() == 0 && mknod(node.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0; }},
-    };
-    for (const auto& [kind, make] : kinds) {
-        fs::remove(node);
-        if (!make()) continue;  // no device node without root
+    for (const test::TSpecialFile& special : test::kSpecialFiles) {
+        const char* kind = special.kind;
+        fs::remove_all(node);
+        if (!special.make(node)) continue;  // no device node without root
         const std::vector<std::vector<std::string>> runs = {
             {"play", "--turns", "1", "--save", node.string()},
             {"play", "--turns", "1", "--analysis", node.string()},
