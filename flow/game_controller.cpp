@@ -38,20 +38,12 @@ bool TGameController::ReadyToDraw() {
     return false;
 }
 
-void TGameController::PlaceBoard(int clientWidth) {
-    originX_ = (clientWidth - kBoardSide) / 2 - (options_.simpleBoard ? 35 : 40);
-    originY_ = 20;
-    layer_.Invalidate();
-}
-
 void TGameController::ResetPlay() {
     musicOn_ = false;
     coordinatesShown_ = false;
     modified_ = false;
     game_.turn.Reset();
-    pickUpAllowed_ = true;
-    pieceSelected_ = false;
-    pieceHeld_ = false;
+    held_ = false;
 }
 
 void TGameController::SetUpGame() {
@@ -116,8 +108,6 @@ bool TGameController::AskPlayers() {
 void TGameController::RunOption(TOptionKind which) {
     const TOptionSettings before = options_;
     if (layer_.RunOptionDialog(which, options_)) {
-        if (which == TOptionKind::BoardStyle && before.simpleBoard != options_.simpleBoard)
-            originX_ += options_.simpleBoard ? 5 : -5;
         coordinatesShown_ = options_.simpleBoard;
         if (which == TOptionKind::Music) {
             musicOn_ = options_.musicOn;

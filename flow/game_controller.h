@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -24,20 +25,6 @@ enum TCommand : int {
     CmShowGod = 1760,
 };
 
-// Hot rectangles of the picture buttons, client coordinates, edges included.
-struct THotRect {
-    int left, top, right, bottom;
-    constexpr bool Contains(int x, int y) const {
-        return x >= left && x <= right && y >= top && y <= bottom;
-    }
-};
-inline constexpr THotRect kThrowRect{7, 101, 67, 131};
-inline constexpr THotRect kEnterRect{7, 132, 67, 162};
-inline constexpr THotRect kMoveRect{7, 111, 67, 161};
-
-inline constexpr int kBoardSide = 400;
-inline constexpr int kSquareSide = 50;
-
 // Owns the flow of one game: set-up, the turn cycle, move entry, the end of
 // the game, saving, loading and closing. The window reports what the user did
 // (presses, releases, moves at client points; commands; close requests) and
@@ -57,13 +44,32 @@ class TGameController {
     bool SetupDone() const { return setupDone_; }
     // The set-up (or the load) has finished: there is a game to draw.
     bool Playing() const { return playing_ && !ended_; }
-    // The size handler: centres the board for the new client width.
-    void PlaceBoard(int clientWidth);
+    // The game takes input: set up and not ended.
+    bool AcceptsInput() const { return setupDone_ && !ended_; }
+    bool ArmyToMoveIsHuman() const;
 
-    void MouseMove(int x, int y);
-    void LeftDown(int x, int y);
-    void LeftUp(int x, int y);
-    void RightDown(int x, int y);
+    // The turn's buttons. Each acts only while the turn awaits it: THROW and
+    // ENTER while no throw is pending, MOVE while a computer army has one.
+    bool AwaitsThrow() const;
+    bool AwaitsComputerMove() const;
+    void Throw();
+    void EnterThrow();  // the dice dialog chooses the face
+    void MakeComputerMove();
+
+    // Move entry: a press on a square shows it in the information panel and
+    // picks up a piece of the human army to move that the throw allows (true
+    // when it did); the release of that press drops it on a square, or off
+    // the board (nullopt), which puts it back. Any other release drops
+    // nothing.
+    bool PickUp(TSquare square);
+    void Drop(std::optional<TSquare> square);
+    bool PieceHeld() const { return held_; }
+    // The kind the held piece moves as on the throw: a King joined with its
+    // companion moves as either.
+    std::int32_t HeldMoveKind() const;
+    // The square information panel and the pyramid ruler panel for a square.
+    void ShowSquare(TSquare square);
+
     void Command(int command);
     // The close request: may the window close?
     bool CanClose();
@@ -74,14 +80,11 @@ class TGameController {
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
     const TOptionSettings& Options() const { return options_; }
-    int OriginX() const { return originX_; }
-    int OriginY() const { return originY_; }
     bool Ended() const { return ended_; }
     bool Modified() const { return modified_; }
     bool MoveReading() const { return moveReading_; }
     bool WholeReading() const { return wholeReading_; }
     const std::string& FileName() const { return fileName_; }
-    bool PieceSelected() const { return pieceSelected_; }
 
   private:
     // Set-up.
@@ -93,24 +96,12 @@ class TGameController {
     void OpenAndLoad();
 
     // Turn cycle.
-    bool OverBoard(int x, int y) const;
-    TSquare SquareAt(int x, int y) const;
-    void UpdateButton(const THotRect& rect, bool pressed, bool& over, int upImage, int downImage,
-                      int x, int y);
-    bool ButtonRelease();
-    void ClearPress();
     void MissGoTest();
-    void ComputerMove();
     void NoteMove(TSquare from, TSquare to);
     void AfterMove(TSquare destination);
     void EndTurn();
     void EndGame(bool won);
-    bool ArmyToMoveIsHuman() const;
-
-    // Move entry on the board.
-    void BoardPress();
-    void BoardRelease();
-    void ShowSquareInformation();
+    void ShowSquareInformation(TSquare square);
 
     // Files.
     bool WriteGame(const std::string& path);
@@ -132,8 +123,6 @@ class TGameController {
     bool moveReading_ = true;
     bool wholeReading_ = false;
 
-    int originX_ = 0;
-    int originY_ = 20;
     TOptionSettings options_;
 
     // Dialog selections, kept so that a dialog reopens with the last choice.
@@ -141,11 +130,8 @@ class TGameController {
     TPlayerChoice playerChoice_;
     TDiceChoice diceChoice_;
 
-    // Move entry.
-    bool overBoard_ = false;
-    bool pieceSelected_ = false;
-    bool pieceHeld_ = false;  // the press in progress picked up a piece
-    bool pickUpAllowed_ = true;
+    // Move entry: the piece picked up by the press in progress, if any.
+    bool held_ = false;
     TSquare source_{0, 0};
 };
 

@@ -13,11 +13,6 @@ namespace vaeloric {
 struct TTurnState {
     TDieFace throwValue = 0;  // 0 while no throw is pending, else the face 1..6
 
-    // Picture buttons: pointer inside the hot rectangle, and pressed on it.
-    bool overThrow = false, overEnter = false, overMove = false;
-    bool throwPressed = false, enterPressed = false, movePressed = false;
-    bool pressActive = false;  // a button or a piece is held
-
     std::array<std::int32_t, 5> checkmated{0, 0, 0, 0, 0};  // armies 1..4
 
     // The square the information panel describes: after a move, its

@@ -65,14 +65,8 @@ struct TOptionSettings {
 
 enum class TOptionKind { BackgroundColour, SquareStyle, BoardStyle, PieceStyle, Music };
 
-// Cursor resources; 0 is the system arrow.
+// The system arrow among the cursor resources.
 inline constexpr int kArrowCursor = 0;
-inline constexpr int kBoardCursor = 1001;
-
-// Picture-button images drawn by the mouse handlers.
-inline constexpr int kThrowUp = 1900, kThrowDown = 1901;
-inline constexpr int kEnterUp = 1905, kEnterDown = 1906;
-inline constexpr int kMoveUp = 1910, kMoveDown = 1911;
 
 class TWindowLayer {
   public:
@@ -106,8 +100,6 @@ class TWindowLayer {
     // Show a computer's move (already made on the board) travelling from
     // its origin to its destination, and return when it has arrived.
     virtual void ShowMove(TSquare from, TSquare to) = 0;
-    // Draw a picture button's image now (the pressed and released images).
-    virtual void DrawButton(int pictureId) = 0;
     // Draw the square information panel now, or the pyramid ruler panel over
     // it, for the square the flow last selected.
     virtual void DrawInformationPanel() = 0;

@@ -82,7 +82,6 @@ TBoard::TBoard() {
 }
 
 void TBoard::SetUp(TSquare ptahSquare, char boardLetter) {
-    pointerSquare = TSquare{8, 1};
     for (int rank = 8; rank >= 1; --rank)
         for (int file = 1; file <= 8; ++file) PutPiece(rank, file, TPiece{});
 

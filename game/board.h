@@ -53,7 +53,6 @@ class TBoard {
 
     std::int32_t armyToMove = 1;
     std::int32_t questionerArmy = 1;
-    TSquare pointerSquare{8, 1};
     // Row 9 - rank, column file; row 0 and column 0 are unused.
     TPiece squares[9][9];
     const char* orderString = kOrderStrings[0];

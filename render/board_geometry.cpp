@@ -8,10 +8,10 @@ TBoardOrigin PlaceBoard(int clientWidth, TBoardStyle style) {
     return TBoardOrigin{centred - (style == TBoardStyle::Simple ? 35 : 40), kBoardTop};
 }
 
-TBoardOrigin ShiftForStyleChange(TBoardOrigin origin, TBoardStyle from, TBoardStyle to) {
-    if (from == TBoardStyle::Coloured && to == TBoardStyle::Simple) origin.x += 5;
-    if (from == TBoardStyle::Simple && to == TBoardStyle::Coloured) origin.x -= 5;
-    return origin;
+TSquare SquareAtPoint(TBoardOrigin origin, int x, int y) {
+    const int rank = 8 - (y - origin.y) / kSquareSize;
+    const int file = (x - origin.x) / kSquareSize + 1;
+    return TSquare{rank < 1 ? 1 : (rank > 8 ? 8 : rank), file < 1 ? 1 : (file > 8 ? 8 : file)};
 }
 
 }  // namespace vaeloric

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/square.h"
 #include "render/display_options.h"
 
 namespace vaeloric {
@@ -19,9 +20,14 @@ struct TBoardOrigin {
 // the panels (35 px with the simple style's coordinates, 40 px otherwise).
 TBoardOrigin PlaceBoard(int clientWidth, TBoardStyle style);
 
-// The origin after the board style changed from `from` to `to` without a
-// resize: +5 px into Simple, -5 px back to Coloured, unchanged otherwise.
-TBoardOrigin ShiftForStyleChange(TBoardOrigin origin, TBoardStyle from, TBoardStyle to);
+// True when a scene point is on the board picture, its far edges included.
+constexpr bool OverBoard(TBoardOrigin origin, int x, int y) {
+    return x >= origin.x && x <= origin.x + kBoardSize && y >= origin.y &&
+           y <= origin.y + kBoardSize;
+}
+// The square under a point over the board; the far edges belong to the
+// last rank and file.
+TSquare SquareAtPoint(TBoardOrigin origin, int x, int y);
 
 // Top-left corner of the square drawn at screen row i and column j (0 = top/left).
 struct TPixel {
@@ -36,5 +42,17 @@ constexpr TPixel SquareCorner(TBoardOrigin origin, int row, int column) {
 constexpr TPixel SquareCornerOf(TBoardOrigin origin, int rank, int file) {
     return SquareCorner(origin, 8 - rank, file - 1);
 }
+
+// The picture buttons of the turn panel, edges included. MOVE takes the
+// place of THROW and ENTER once the die is cast.
+struct THotRect {
+    int left, top, right, bottom;
+    constexpr bool Contains(int x, int y) const {
+        return x >= left && x <= right && y >= top && y <= bottom;
+    }
+};
+inline constexpr THotRect kThrowButtonRect{7, 101, 67, 131};
+inline constexpr THotRect kEnterButtonRect{7, 132, 67, 162};
+inline constexpr THotRect kMoveButtonRect{7, 111, 67, 161};
 
 }  // namespace vaeloric

@@ -84,8 +84,10 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
 
     painter.setFont(SerifFont(16));
     if (input.throwValue < 1 || input.throwValue > 6) {
-        painter.drawPixmap(7, 101, pictures.Picture(kThrowButtonUpId));
-        painter.drawPixmap(7, 132, pictures.Picture(kEnterButtonUpId));
+        painter.drawPixmap(kThrowButtonRect.left, kThrowButtonRect.top,
+                           pictures.Picture(kThrowButtonUpId));
+        painter.drawPixmap(kEnterButtonRect.left, kEnterButtonRect.top,
+                           pictures.Picture(kEnterButtonUpId));
     } else {
         painter.drawPixmap(17, 67, pictures.Picture(DieFaceId(input.throwValue)));
         if (input.playerCode == Human) {
@@ -94,7 +96,8 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
             DrawCentredText(painter, kPanelCentre, 123, hint1);
             DrawCentredText(painter, kPanelCentre, 138, hint2);
         } else {
-            painter.drawPixmap(7, 111, pictures.Picture(kMoveButtonUpId));
+            painter.drawPixmap(kMoveButtonRect.left, kMoveButtonRect.top,
+                               pictures.Picture(kMoveButtonUpId));
         }
     }
     if (input.inCheck) {

@@ -30,7 +30,12 @@ constexpr int kSlideMilliseconds = 250;
 }  // namespace
 
 TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pictures)
-    : QWidget(nullptr), game_(game), pictures_(pictures), layer_(*this), controller_(layer_, game) {
+    : QWidget(nullptr),
+      game_(game),
+      pictures_(pictures),
+      layer_(*this),
+      controller_(layer_, game),
+      pointer_(controller_, layer_) {
     // Construction order: the frame with its title, the timer, the music
     // player; the controller has assigned the seats or the set-up defaults.
     setWindowTitle(QString::fromStdString(game_.setup.caption));
@@ -110,7 +115,6 @@ void TKoravinWindow::SetMarks(bool lastMove, bool check) {
 
 void TKoravinWindow::Relayout() {
     const TSceneScale scale = Scale();
-    controller_.PlaceBoard(scale.SceneWidth(width()));
     if (controlPanel_ != nullptr) {
         // As large as the scene, as long as the whole column fits below the
         // turn panel.
@@ -158,6 +162,8 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
     painter.scale(scale, scale);
     const QRect scene(0, 0, static_cast<int>(std::ceil(width() / scale)) + 1,
                       static_cast<int>(std::ceil(height() / scale)) + 1);
+    extras_.origin = BoardOrigin();
+    extras_.pressedButton = pointer_.PressedButtonImage();
     PaintGameWindow(painter, scene, controller_, pictures_, extras_);
     UpdateAccessibleText();
 }
@@ -169,22 +175,22 @@ void TKoravinWindow::resizeEvent(QResizeEvent*) {
 void TKoravinWindow::mouseMoveEvent(QMouseEvent* event) {
     if (keyboardHolds_) return;  // the keyboard's cursor carries the piece
     const QPoint p = Scale().ToScene(event->position());
-    controller_.MouseMove(p.x(), p.y());
+    Pointer().Move(p.x(), p.y());
 }
 
 void TKoravinWindow::mousePressEvent(QMouseEvent* event) {
     const QPoint p = Scale().ToScene(event->position());
     keyboardHolds_ = false;
     if (event->button() == Qt::LeftButton)
-        controller_.LeftDown(p.x(), p.y());
+        Pointer().LeftDown(p.x(), p.y());
     else if (event->button() == Qt::RightButton)
-        controller_.RightDown(p.x(), p.y());
+        Pointer().RightDown(p.x(), p.y());
 }
 
 void TKoravinWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = Scale().ToScene(event->position());
-    controller_.LeftUp(p.x(), p.y());
+    Pointer().LeftUp(p.x(), p.y());
 }
 
 void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -203,19 +209,28 @@ void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
+TBoardOrigin TKoravinWindow::BoardOrigin() const {
+    return PlaceBoard(Scale().SceneWidth(width()),
+                      DisplayOptionsOf(controller_.Options()).boardStyle);
+}
+
+TPointerInput& TKoravinWindow::Pointer() {
+    pointer_.SetOrigin(BoardOrigin());
+    return pointer_;
+}
+
 QRectF TKoravinWindow::BoardRectInWindow() const {
-    return Scale().ToWindow(
-        QRectF(controller_.OriginX(), controller_.OriginY(), kBoardSide, kBoardSide));
+    const TBoardOrigin origin = BoardOrigin();
+    return Scale().ToWindow(QRectF(origin.x, origin.y, kBoardSize, kBoardSize));
 }
 
 bool TKoravinWindow::OverBoard(QPoint p) const {
-    return p.x() >= controller_.OriginX() && p.x() <= controller_.OriginX() + kBoardSide &&
-           p.y() >= controller_.OriginY() && p.y() <= controller_.OriginY() + kBoardSide;
+    return vaeloric::OverBoard(BoardOrigin(), p.x(), p.y());
 }
 
 QPoint TKoravinWindow::SquareCentre(TSquare square) const {
-    return QPoint(controller_.OriginX() + (square.file - 1) * kSquareSide + kSquareSide / 2,
-                  controller_.OriginY() + (8 - square.rank) * kSquareSide + kSquareSide / 2);
+    const TPixel corner = SquareCornerOf(BoardOrigin(), square.rank, square.file);
+    return QPoint(corner.x + kSquareSize / 2, corner.y + kSquareSize / 2);
 }
 
 void TKoravinWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 
 #include "flow/game_controller.h"
 #include "render/pictures/picture_catalogue.h"
+#include "window/pointer_input.h"
 #include "window/qt_window_layer.h"
 #include "window/scene_scale.h"
 #include "window/window_painter.h"
@@ -27,6 +28,9 @@ class TKoravinWindow : public QWidget {
     ~TKoravinWindow() override;
 
     TGameController& Controller() { return controller_; }
+    // Where the board is drawn in the 1x scene, for the window's width and
+    // the board style.
+    TBoardOrigin BoardOrigin() const;
     const TPictureCatalogue& Pictures() const { return pictures_; }
 
     // Zoom: fit the window (the default), or a fixed scale.
@@ -75,8 +79,8 @@ class TKoravinWindow : public QWidget {
     QRectF BoardRectInWindow() const;
     bool OverBoard(QPoint scenePoint) const;
     QPoint SquareCentre(TSquare square) const;
-    // A click of the left button at a scene point, as the mouse would make.
-    void ClickAt(QPoint scenePoint);
+    // The pointer, told where the board is now.
+    TPointerInput& Pointer();
     void KeyboardPickOrDrop();
     void KeyboardDropBack();
     void MoveKeyboardCursor(int ranks, int files);
@@ -86,6 +90,7 @@ class TKoravinWindow : public QWidget {
     const TPictureCatalogue& pictures_;
     TQtWindowLayer layer_;
     TGameController controller_;
+    TPointerInput pointer_;
     TMusic* music_ = nullptr;  // a child of the window
     TControlPanelDialog* controlPanel_ = nullptr;
     int timerId_ = 0;

@@ -1,6 +1,5 @@
-// Keyboard play and the board's description for screen readers: keys make
-// the same presses and releases as the mouse, at the centres of the buttons
-// and of the cursor's square.
+// Keyboard play and the board's description for screen readers: keys press
+// the turn's buttons and pick up and drop pieces on the cursor's square.
 #include <QAccessible>
 #include <QKeyEvent>
 
@@ -10,44 +9,33 @@
 
 namespace vaeloric {
 
-namespace {
-QPoint Centre(const THotRect& rect) {
-    return QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-}
-}  // namespace
-
-void TKoravinWindow::ClickAt(QPoint p) {
-    controller_.MouseMove(p.x(), p.y());
-    controller_.LeftDown(p.x(), p.y());
-    controller_.LeftUp(p.x(), p.y());
-}
-
 void TKoravinWindow::MoveKeyboardCursor(int ranks, int files) {
     TSquare& cursor = extras_.cursor;
     if (!OnBoard(cursor.rank, cursor.file)) {
         const TSquare last = game_.turn.lastMove.Square();
         cursor = OnBoard(last.rank, last.file) ? last : TSquare{1, 1};
     } else {
-        cursor.rank = static_cast<std::int16_t>(std::clamp(cursor.rank + ranks, 1, 8));
+        cursor.rank = std::clamp(cursor.rank + ranks, 1, 8);
         cursor.file = std::clamp(cursor.file + files, 1, 8);
     }
     const QPoint p = SquareCentre(cursor);
-    controller_.MouseMove(p.x(), p.y());
+    Pointer().Move(p.x(), p.y());
     update();
 }
 
 void TKoravinWindow::KeyboardPickOrDrop() {
     if (!OnBoard(extras_.cursor.rank, extras_.cursor.file)) return MoveKeyboardCursor(0, 0);
     const QPoint p = SquareCentre(extras_.cursor);
-    controller_.MouseMove(p.x(), p.y());
+    TPointerInput& pointer = Pointer();
+    pointer.Move(p.x(), p.y());
     if (keyboardHolds_) {
         keyboardHolds_ = false;
-        controller_.LeftUp(p.x(), p.y());
+        pointer.LeftUp(p.x(), p.y());
     } else {
-        controller_.LeftDown(p.x(), p.y());
+        pointer.LeftDown(p.x(), p.y());
         // Nothing picked up: the press ends here, as a click would.
-        keyboardHolds_ = controller_.PieceSelected() && game_.turn.pressActive;
-        if (!keyboardHolds_) controller_.LeftUp(p.x(), p.y());
+        keyboardHolds_ = controller_.PieceHeld();
+        if (!keyboardHolds_) pointer.LeftUp(p.x(), p.y());
     }
     update();
 }
@@ -55,12 +43,13 @@ void TKoravinWindow::KeyboardPickOrDrop() {
 void TKoravinWindow::KeyboardDropBack() {
     if (!keyboardHolds_) return;
     keyboardHolds_ = false;
-    // Released off the board: nothing moves and the throw is kept.
-    const QPoint away(controller_.OriginX() + kBoardSide + 5, controller_.OriginY() + kBoardSide);
-    controller_.MouseMove(away.x(), away.y());
-    controller_.LeftUp(away.x(), away.y());
+    // Put back: nothing moves and the throw is kept.
+    const TBoardOrigin origin = BoardOrigin();
+    TPointerInput& pointer = Pointer();
+    pointer.Move(origin.x + kBoardSize + 5, origin.y + kBoardSize);
+    pointer.LeftUp(origin.x + kBoardSize + 5, origin.y + kBoardSize);
     const QPoint back = SquareCentre(extras_.cursor);
-    controller_.MouseMove(back.x(), back.y());
+    pointer.Move(back.x(), back.y());
     update();
 }
 
@@ -74,13 +63,13 @@ void TKoravinWindow::keyPressEvent(QKeyEvent* event) {
     const bool thrown = game_.turn.throwValue != 0;
     switch (event->key()) {
         case Qt::Key_T:
-            if (!thrown) ClickAt(Centre(kThrowRect));
+            if (!thrown) controller_.Throw();
             break;
         case Qt::Key_E:
-            if (!thrown) ClickAt(Centre(kEnterRect));
+            if (!thrown) controller_.EnterThrow();
             break;
         case Qt::Key_M:
-            if (thrown) ClickAt(Centre(kMoveRect));
+            if (thrown) controller_.MakeComputerMove();
             break;
         case Qt::Key_Up:
             MoveKeyboardCursor(1, 0);
@@ -103,10 +92,8 @@ void TKoravinWindow::keyPressEvent(QKeyEvent* event) {
             KeyboardDropBack();
             break;
         case Qt::Key_I:
-            if (OnBoard(extras_.cursor.rank, extras_.cursor.file)) {
-                const QPoint p = SquareCentre(extras_.cursor);
-                controller_.RightDown(p.x(), p.y());
-            }
+            if (OnBoard(extras_.cursor.rank, extras_.cursor.file))
+                controller_.ShowSquare(extras_.cursor);
             break;
         default:
             QWidget::keyPressEvent(event);

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "flow/window_layer.h"
+#include "window/pointer_input.h"
 
 namespace vaeloric {
 
 class TKoravinWindow;
 
 // The window layer over Qt: message boxes, the modal dialogs, cursors,
-// repainting, file dialogs and closing, all on behalf of one main window.
-class TQtWindowLayer : public TWindowLayer {
+// repainting, file dialogs and closing, all on behalf of one main window;
+// and the pointer's cursor and button images.
+class TQtWindowLayer : public TWindowLayer, public TPointerFeedback {
   public:
     explicit TQtWindowLayer(TKoravinWindow& window) : window_(window) {}
 

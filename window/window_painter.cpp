@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "render/board_drawing.h"
 #include "render/panel_drawing.h"
+#include "render/pictures/picture_ids.h"
 #include "render/scene.h"
 
 namespace vaeloric {
@@ -59,7 +61,7 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
     scene.board = &game.board;
     scene.setUp = &game.setup;
     scene.turn = &game.turn;
-    scene.origin = TBoardOrigin{controller.OriginX(), controller.OriginY()};
+    scene.origin = extras.origin;
     scene.options = DisplayOptionsOf(controller.Options());
     scene.markLastMove = extras.markLastMove;
     scene.markCheck = extras.markCheck;
@@ -87,11 +89,11 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
 
     // A held picture button shows its pressed image while the pointer is on it.
     const TTurnState& turn = game.turn;
-    if (turn.throwPressed && turn.overThrow)
-        painter.drawPixmap(7, 101, pictures.Picture(kThrowDown));
-    if (turn.enterPressed && turn.overEnter)
-        painter.drawPixmap(7, 132, pictures.Picture(kEnterDown));
-    if (turn.movePressed && turn.overMove) painter.drawPixmap(7, 111, pictures.Picture(kMoveDown));
+    for (const auto& [rect, image] : {std::pair{kThrowButtonRect, picture_ids::kThrowDown},
+                                      std::pair{kEnterButtonRect, picture_ids::kEnterDown},
+                                      std::pair{kMoveButtonRect, picture_ids::kMoveDown}})
+        if (extras.pressedButton == image)
+            painter.drawPixmap(rect.left, rect.top, pictures.Picture(image));
 
     if (extras.rulerShown && turn.lastMove.file != 0)
         DrawPyramidRulerPanel(painter, pictures, turn.lastMove.Square(), scene.origin);

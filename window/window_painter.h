@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include "flow/game_controller.h"
+#include "render/board_geometry.h"
 #include "render/display_options.h"
 #include "render/pictures/picture_catalogue.h"
 
@@ -25,6 +26,10 @@ struct TWindowExtras {
     double progress = 1.0;
     // The keyboard's square cursor; none while its file is 0.
     TSquare cursor{0, 0};
+    // Where the board is, and the pressed image of a held picture button
+    // under the pointer (0 for none).
+    TBoardOrigin origin;
+    int pressedButton = 0;
 };
 
 // Draws the whole scene (in scene pixels): background, board, pieces, the

@@ -93,9 +93,6 @@ class TFakeWindowLayer : public TWindowLayer {
         events.push_back("slide " + std::to_string(from.rank) + std::to_string(from.file) + "-" +
                          std::to_string(to.rank) + std::to_string(to.file));
     }
-    void DrawButton(int pictureId) override {
-        events.push_back("button:" + std::to_string(pictureId));
-    }
     void DrawInformationPanel() override { events.push_back("information panel"); }
     void DrawRulerPanel() override { events.push_back("ruler panel"); }
     void SetTitle(const std::string& text) override { title = text; }

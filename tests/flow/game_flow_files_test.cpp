@@ -122,7 +122,6 @@ class Reload : public GameFlow {
         session.boardLetter = boardLetter;
         ParseLauncherArgument("54xWill it rain?^@Ann^@hBob^@fo", boardLetter, session.setup);
         TGameController writer(saver, session);
-        writer.PlaceBoard(800);
         writer.ReadyToDraw();
         session.board.armyToMove = 4;
         session.turn.checkmated[2] = 1;

@@ -23,8 +23,8 @@ inline constexpr const char* kAllHuman = "45xWill it rain?^@Ann^@hBob^@hCid^@hDe
 // Questioner on army 1, the three others computer players.
 inline constexpr const char* kVersusComputers = "45xWill it rain?^@Ann^@fqo";
 
-// One game driven through the fake window: a 800-pixel-wide client, so the
-// board's top-left corner is at (160, 20).
+// One game driven through the fake window, in the game's own terms: the
+// turn's buttons, and pieces picked up and dropped on squares.
 class GameFlow : public ::testing::Test {
   protected:
     // Every test writes its analysis file into a folder of its own.
@@ -73,7 +73,6 @@ class GameFlow : public ::testing::Test {
         if (mode == TStartMode::Launcher) ParseLauncherArgument(argument, boardLetter, game->setup);
         controller = std::make_unique<TGameController>(layer, *game);
         controller->SeedDice(7);
-        controller->PlaceBoard(800);
         EXPECT_FALSE(controller->ReadyToDraw());  // the first paint sets up
     }
     std::string reloadPath;  // what follows the `*` in reload mode
@@ -88,36 +87,21 @@ class GameFlow : public ::testing::Test {
         return game->turn;
     }
 
-    // Client point of the centre of a square.
-    static int X(int file) {
-        return 160 + 50 * (file - 1) + 25;
-    }
-    static int Y(int rank) {
-        return 20 + 50 * (8 - rank) + 25;
-    }
-
-    void Click(int x, int y) {
-        controller->MouseMove(x, y);
-        controller->LeftDown(x, y);
-        controller->LeftUp(x, y);
-    }
     void ThrowButton() {
-        Click(37, 116);
+        controller->Throw();
     }
     // A throw of `face` through the dice dialog (nullopt: the dialog is
     // closed without OK).
     void Enter(std::optional<std::int32_t> face) {
         layer.diceScript.push_back(face);
-        Click(37, 147);
+        controller->EnterThrow();
     }
     void MoveButton() {
-        Click(37, 136);
+        controller->MakeComputerMove();
     }
     void Drag(TSquare from, TSquare to) {
-        controller->MouseMove(X(from.file), Y(from.rank));
-        controller->LeftDown(X(from.file), Y(from.rank));
-        controller->MouseMove(X(to.file), Y(to.rank));
-        controller->LeftUp(X(to.file), Y(to.rank));
+        controller->PickUp(from);
+        controller->Drop(to);
     }
 
     // An empty board (army to move 1, player codes kept) to build positions on.

@@ -1,5 +1,5 @@
-// Move entry on the board: selecting, dropping, the check refusal, the Ptah
-// flag, right clicks and the cursors.
+// Move entry on the board: picking up, dropping, the check refusal, the Ptah
+// flag and the square shown in the panels.
 #include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
@@ -20,29 +20,18 @@ class MoveEntry : public GameFlow {
         Place(8, 8, King, 2);
         layer.Forget();
     }
-    void Press(TSquare square) {
-        controller->MouseMove(X(square.file), Y(square.rank));
-        controller->LeftDown(X(square.file), Y(square.rank));
-    }
-    void Release(TSquare square) {
-        controller->MouseMove(X(square.file), Y(square.rank));
-        controller->LeftUp(X(square.file), Y(square.rank));
-    }
 };
 
 TEST_F(MoveEntry, OnlyAPieceTheThrowAllowsIsPickedUp) {
     Enter(4);
-    Press(Sq(2, 5));  // the Rook: a 4 moves the Queen
-    EXPECT_FALSE(controller->PieceSelected());
-    Release(Sq(2, 5));
-    Press(Sq(2, 1));
-    EXPECT_TRUE(controller->PieceSelected());
-    EXPECT_EQ(layer.cursor, 1003);  // the Queen cursor while held
-    Release(Sq(2, 1));              // dropped on its own square: nothing happens
-    EXPECT_TRUE(controller->PieceSelected());
-    EXPECT_EQ(layer.cursor, kBoardCursor);
-    Press(Sq(8, 5));  // an opponent's piece deselects
-    EXPECT_FALSE(controller->PieceSelected());
+    EXPECT_FALSE(controller->PickUp(Sq(2, 5)));  // the Rook: a 4 moves the Queen
+    controller->Drop(Sq(2, 5));
+    EXPECT_TRUE(controller->PickUp(Sq(2, 1)));
+    EXPECT_EQ(controller->HeldMoveKind(), Queen);
+    controller->Drop(Sq(2, 1));  // dropped on its own square: nothing happens
+    EXPECT_FALSE(controller->PieceHeld());
+    EXPECT_EQ(Board().GetPiece(2, 1).kind, Queen);
+    EXPECT_FALSE(controller->PickUp(Sq(8, 5)));  // an opponent's piece
     EXPECT_TRUE(layer.boxes.empty());
     EXPECT_EQ(Turn().throwValue, 4);
 }
@@ -125,65 +114,39 @@ TEST_F(MoveEntry, CombinedKingSetsThePtahFlagOnlyAsAKing) {
                                                     : 5;
     Enter(companionFace);
     ASSERT_EQ(Turn().throwValue, companionFace);
-    controller->MouseMove(X(5), Y(3));
-    controller->LeftDown(X(5), Y(3));
-    EXPECT_EQ(layer.cursor, companion == Horse    ? 1004
-                            : companion == Bishop ? 1009
-                            : companion == Queen  ? 1003
-                                                  : 1005);
-    controller->LeftUp(X(5), Y(3));
+    ASSERT_TRUE(controller->PickUp(Sq(3, 5)));
+    EXPECT_EQ(controller->HeldMoveKind(), companion);
+    controller->Drop(Sq(3, 5));
     Turn().throwValue = 0;
     Enter(1);
-    controller->MouseMove(X(5), Y(3));
-    controller->LeftDown(X(5), Y(3));
-    EXPECT_EQ(layer.cursor, 1006);
-    Release(Sq(4, 5));
+    ASSERT_TRUE(controller->PickUp(Sq(3, 5)));
+    EXPECT_EQ(controller->HeldMoveKind(), King);
+    controller->Drop(Sq(4, 5));
     EXPECT_EQ(Board().GetPiece(4, 5).kind, King);
     EXPECT_TRUE(Turn().ptahReached);
-}
-
-TEST_F(MoveEntry, PointerMapsToSquaresWithTheFarEdgesInside) {
-    const struct {
-        int x, y, rank, file;
-    } rows[] = {
-        {160, 20, 8, 1}, {560, 420, 1, 8}, {559, 419, 1, 8}, {210, 70, 7, 2}, {209, 69, 8, 1},
-    };
-    for (const auto& row : rows) {
-        controller->MouseMove(row.x, row.y);
-        EXPECT_EQ(Board().pointerSquare.rank, row.rank) << row.x << "," << row.y;
-        EXPECT_EQ(Board().pointerSquare.file, row.file) << row.x << "," << row.y;
-        EXPECT_EQ(layer.cursor, kBoardCursor);
-    }
-    controller->MouseMove(561, 300);
-    EXPECT_EQ(layer.cursor, kArrowCursor);
 }
 
 TEST_F(MoveEntry, RightClickShowsTheSquareWhateverTheTurn) {
     StartLauncher(kVersusComputers);
     Enter(std::nullopt);  // a computer army is to move
     layer.Forget();
-    controller->RightDown(X(3), Y(6));
+    controller->ShowSquare(Sq(6, 3));
     EXPECT_EQ(Turn().lastMove.rank, 6);
     EXPECT_EQ(Turn().lastMove.file, 3);
     EXPECT_EQ(layer.events, (std::vector<std::string>{"information panel", "ruler panel"}));
+    // A press on the board also selects the square for the panel.
     layer.Forget();
-    controller->RightDown(20, 300);  // off the board: nothing
-    EXPECT_TRUE(layer.events.empty());
-    // A left press on the board also selects the square for the panel.
-    controller->MouseMove(X(2), Y(7));
-    controller->LeftDown(X(2), Y(7));
+    EXPECT_FALSE(controller->PickUp(Sq(7, 2)));
     EXPECT_EQ(Turn().lastMove.rank, 7);
     EXPECT_EQ(Turn().lastMove.file, 2);
-    EXPECT_FALSE(controller->PieceSelected());
+    EXPECT_EQ(layer.events, (std::vector<std::string>{"information panel"}));
 }
 
 TEST_F(MoveEntry, ReleaseOffTheBoardLetsTheNextPressPickUpAfresh) {
     Enter(1);
     Place(2, 8, HorsePawn, 1);
-    controller->MouseMove(X(5), Y(1));
-    controller->LeftDown(X(5), Y(1));  // the King
-    controller->MouseMove(20, 300);
-    controller->LeftUp(20, 300);  // off the board
+    ASSERT_TRUE(controller->PickUp(Sq(1, 5)));  // the King
+    controller->Drop(std::nullopt);             // off the board
     TLegalMove pawnMove;
     ASSERT_TRUE(FirstLegalMove(6, pawnMove));
     Drag(Sq(2, 8), pawnMove.to.Square());

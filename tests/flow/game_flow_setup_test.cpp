@@ -106,7 +106,6 @@ TEST_F(GameFlow, DemonstrationDialogsOpenWithTheirDefaults) {
     game = std::make_unique<TGameSession>();
     controller = std::make_unique<TGameController>(layer, *game);
     EXPECT_EQ(game->setup.caption, "VAELORIC CHESS");
-    controller->PlaceBoard(800);
     controller->ReadyToDraw();
     EXPECT_EQ(seenSquare.file, 1);  // A2
     EXPECT_EQ(seenSquare.rank, 2);
@@ -134,36 +133,20 @@ TEST_F(GameFlow, LauncherModeSetsUpWithoutAsking) {
     EXPECT_TRUE(controller->ReadyToDraw());  // later paints draw
 }
 
-TEST_F(GameFlow, BoardPlacementFollowsWidthAndBoardStyle) {
+TEST_F(GameFlow, BoardStyleChangesOnlyWhenTheDialogIsClosedWithOk) {
     StartLauncher();
-    EXPECT_EQ(controller->OriginX(), 160);
-    EXPECT_EQ(controller->OriginY(), 20);
-
-    auto simple = [](TOptionSettings& o) {
-        o.simpleBoard = true;
-        return true;
-    };
-    layer.optionScript = {simple, simple};
-    controller->Command(CmBoardStyle);
-    EXPECT_EQ(controller->OriginX(), 165);
-    controller->Command(CmBoardStyle);  // Simple again: no second shift
-    EXPECT_EQ(controller->OriginX(), 165);
-    controller->PlaceBoard(1000);
-    EXPECT_EQ(controller->OriginX(), 265);
     layer.optionScript = {[](TOptionSettings& o) {
-        o.simpleBoard = false;
-        return true;
-    }};
+                              o.simpleBoard = true;
+                              return true;
+                          },
+                          [](TOptionSettings& o) {
+                              o.simpleBoard = false;
+                              return false;
+                          }};
     controller->Command(CmBoardStyle);
-    EXPECT_EQ(controller->OriginX(), 260);
-    // A dialog closed without OK changes nothing.
-    layer.optionScript = {[](TOptionSettings& o) {
-        o.simpleBoard = true;
-        return false;
-    }};
+    EXPECT_TRUE(controller->Options().simpleBoard);
     controller->Command(CmBoardStyle);
-    EXPECT_EQ(controller->OriginX(), 260);
-    EXPECT_FALSE(controller->Options().simpleBoard);
+    EXPECT_TRUE(controller->Options().simpleBoard);
 }
 
 TEST_F(GameFlow, TimerRefusalIsReportedOnce) {

@@ -1,4 +1,4 @@
-// The turn cycle: picture buttons, dice, Miss Go, computer moves, readings.
+// The turn cycle: the throw, dice, Miss Go, computer moves, readings.
 #include "flow/flow_texts.h"
 #include "tests/flow/game_flow_fixture.h"
 
@@ -20,33 +20,6 @@ TEST_F(GameFlow, ThrowButtonThrowsOnceUntilTheTurnIsOver) {
         EXPECT_EQ(Turn().throwValue, face);
         EXPECT_FALSE(layer.Saw("dice dialog"));
     }
-}
-
-TEST_F(GameFlow, HeldButtonImageFollowsThePointer) {
-    StartLauncher();
-    layer.Forget();
-    controller->MouseMove(37, 116);
-    controller->LeftDown(37, 116);
-    controller->MouseMove(37, 300);  // off the button, not on the board
-    controller->MouseMove(37, 116);
-    controller->LeftUp(37, 116);
-    EXPECT_EQ(std::vector<std::string>(layer.events.begin(), layer.events.begin() + 3),
-              (std::vector<std::string>{"button:1901", "button:1900", "button:1901"}));
-    EXPECT_NE(Turn().throwValue, 0);
-}
-
-TEST_F(GameFlow, ReleaseAwayFromTheButtonCancelsThePress) {
-    StartLauncher();
-    controller->MouseMove(37, 147);
-    controller->LeftDown(37, 147);
-    controller->MouseMove(X(5), Y(4));  // onto the board
-    controller->LeftUp(X(5), Y(4));
-    EXPECT_EQ(Turn().throwValue, 0);
-    EXPECT_FALSE(layer.Saw("dice dialog"));
-    EXPECT_TRUE(layer.Saw("button:1905"));
-    EXPECT_FALSE(Turn().enterPressed);
-    EXPECT_FALSE(controller->Modified());
-    EXPECT_EQ(layer.cursor, kBoardCursor);
 }
 
 TEST_F(GameFlow, DiceDialogGivesTheChosenFace) {

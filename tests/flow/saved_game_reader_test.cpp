@@ -247,7 +247,7 @@ TEST(SavedGameReader, LoadFromFileCommitsOnlyAValidGame) {
     TGame live;
     live.setUp.caption = "VAELORIC CHESS";
     live.turn.throwValue = 4;
-    live.turn.pressActive = true;
+    live.turn.mover = 3;
     const TLoadResult missing = LoadSavedGame((folder / "absent.vae").string(), 'E', live.board,
                                               live.setUp, live.turn, live.reading);
     EXPECT_EQ(missing.outcome, TLoadOutcome::CannotOpen);
@@ -263,7 +263,7 @@ TEST(SavedGameReader, LoadFromFileCommitsOnlyAValidGame) {
     ASSERT_TRUE(result.Loaded()) << result.message;
     ExpectSameGame(saved, live);
     EXPECT_EQ(live.turn.throwValue, 0);
-    EXPECT_FALSE(live.turn.pressActive);
+    EXPECT_EQ(live.turn.mover, 0);
     fs::remove_all(folder);
 }
 

@@ -33,7 +33,6 @@ TEST(BoardSetUp, ConstructionDefaultIsPtahA2OnTheAirFamily) {
     EXPECT_EQ(board.armyToMove, 2);
     EXPECT_EQ(std::string(board.orderString), "EHSR");
     EXPECT_EQ(board.CompanionKind(), Rook);
-    EXPECT_TRUE(SquaresEqual(board.pointerSquare, TSquare{8, 1}));
     for (std::int32_t army = 1; army <= 4; ++army) EXPECT_EQ(board.GetPlayerCode(army), 1);
 
     // Every corner holds a CombinedKing with a Rook companion and its RookPawn.

@@ -17,14 +17,24 @@ TEST(BoardPlacement, CentresAndPullsLeftByStyle) {
     EXPECT_EQ(PlaceBoard(397, TBoardStyle::Coloured).x, -1 - 40);
 }
 
-TEST(BoardPlacement, StyleChangeShiftsOnlyOnARealChange) {
-    TBoardOrigin origin = PlaceBoard(800, TBoardStyle::Coloured);
-    origin = ShiftForStyleChange(origin, TBoardStyle::Coloured, TBoardStyle::Simple);
-    EXPECT_EQ(origin.x, 165);
-    origin = ShiftForStyleChange(origin, TBoardStyle::Simple, TBoardStyle::Simple);
-    EXPECT_EQ(origin.x, 165);  // Simple chosen twice shifts once
-    origin = ShiftForStyleChange(origin, TBoardStyle::Simple, TBoardStyle::Coloured);
-    EXPECT_EQ(origin, PlaceBoard(800, TBoardStyle::Coloured));
+TEST(BoardPlacement, PointsMapToSquaresWithTheFarEdgesInside) {
+    const TBoardOrigin origin{160, 20};
+    const struct {
+        int x, y;
+        bool over;
+        int rank, file;
+    } rows[] = {
+        {160, 20, true, 8, 1},   {560, 420, true, 1, 8},  {559, 419, true, 1, 8},
+        {210, 70, true, 7, 2},   {209, 69, true, 8, 1},   {159, 300, false, 0, 0},
+        {561, 300, false, 0, 0}, {300, 421, false, 0, 0}, {300, 19, false, 0, 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(OverBoard(origin, row.x, row.y), row.over) << row.x << "," << row.y;
+        if (!row.over) continue;
+        const TSquare square = SquareAtPoint(origin, row.x, row.y);
+        EXPECT_EQ(square.rank, row.rank) << row.x << "," << row.y;
+        EXPECT_EQ(square.file, row.file) << row.x << "," << row.y;
+    }
 }
 
 TEST(BoardPlacement, SquareCornersRunFromRankEightAtTheTop) {

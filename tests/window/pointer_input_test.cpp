@@ -1,12 +1,60 @@
-// Presses and releases anywhere, in every state of a turn: nothing but a
-// throw on its button, a drag of an allowed piece or the MOVE button changes
-// the game, and no sequence ends the program.
+// The pointer over the scene: presses and releases anywhere, in every state
+// of a turn. Nothing but a throw on its button, a drag of an allowed piece or
+// the MOVE button changes the game, and no sequence ends the program; the
+// buttons' images and the cursors follow the pointer.
+#include "window/pointer_input.h"
+
 #include <random>
 
 #include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
 namespace {
+
+// The cursor and the button images go to the fake window's record.
+class TRecordedFeedback : public TPointerFeedback {
+  public:
+    explicit TRecordedFeedback(TFakeWindowLayer& layer) : layer_(layer) {}
+    void SetCursor(int resourceId) override { layer_.SetCursor(resourceId); }
+    void DrawButton(int pictureId) override {
+        layer_.events.push_back("button:" + std::to_string(pictureId));
+    }
+
+  private:
+    TFakeWindowLayer& layer_;
+};
+
+// A game on a 800-pixel-wide scene: the board's top-left corner is at
+// (160, 20).
+class Pointer : public GameFlow {
+  protected:
+    void StartWithPointer(const std::string& argument = kAllHuman) {
+        StartLauncher(argument);
+        pointer = std::make_unique<TPointerInput>(*controller, feedback);
+        pointer->SetOrigin(PlaceBoard(800, TBoardStyle::Coloured));
+    }
+    // Scene point of the centre of a square.
+    static int X(int file) { return 160 + 50 * (file - 1) + 25; }
+    static int Y(int rank) { return 20 + 50 * (8 - rank) + 25; }
+    void Click(int x, int y) {
+        pointer->Move(x, y);
+        pointer->LeftDown(x, y);
+        pointer->LeftUp(x, y);
+    }
+    void ClickEnter(std::optional<std::int32_t> face) {
+        layer.diceScript.push_back(face);
+        Click(37, 147);
+    }
+    void DragOver(TSquare from, TSquare to) {
+        pointer->Move(X(from.file), Y(from.rank));
+        pointer->LeftDown(X(from.file), Y(from.rank));
+        pointer->Move(X(to.file), Y(to.rank));
+        pointer->LeftUp(X(to.file), Y(to.rank));
+    }
+
+    TRecordedFeedback feedback{layer};
+    std::unique_ptr<TPointerInput> pointer;
+};
 
 enum class TState { HumanThrow, HumanMove, ComputerThrow, ComputerMove };
 
@@ -36,20 +84,20 @@ const TPoint kPoints[] = {
     {"below board", 300, 460},
 };
 
-class PressRelease : public GameFlow {
+class PressRelease : public Pointer {
   protected:
     // The army before the one to move has just moved by a drag, so the move
     // entry holds the selection of that earlier turn.
     void Prepare(TState state) {
         const bool computer = state == TState::ComputerThrow || state == TState::ComputerMove;
         layer = TFakeWindowLayer{};
-        StartLauncher(computer ? kVersusComputers : kAllHuman);
+        StartWithPointer(computer ? kVersusComputers : kAllHuman);
         TLegalMove first;
-        Enter(6);
+        ClickEnter(6);
         ASSERT_TRUE(FirstLegalMove(6, first));
-        Drag(first.from.Square(), first.to.Square());
+        DragOver(first.from.Square(), first.to.Square());
         ASSERT_EQ(Board().armyToMove, 2);
-        if (state == TState::HumanMove || state == TState::ComputerMove) Enter(6);
+        if (state == TState::HumanMove || state == TState::ComputerMove) ClickEnter(6);
         ASSERT_TRUE(FirstLegalMove(6, move));
         layer.Forget();
     }
@@ -91,22 +139,22 @@ TEST_F(PressRelease, EveryPressAndReleaseInEveryTurnState) {
                     const TDieFace throwBefore = Turn().throwValue;
                     layer.diceScript.push_back(6);
                     EXPECT_NO_THROW({
-                        controller->MouseMove(press.x, press.y);
+                        pointer->Move(press.x, press.y);
                         if (left)
-                            controller->LeftDown(press.x, press.y);
+                            pointer->LeftDown(press.x, press.y);
                         else
-                            controller->RightDown(press.x, press.y);
-                        controller->MouseMove(release.x, release.y);
-                        if (left) controller->LeftUp(release.x, release.y);
+                            pointer->RightDown(press.x, press.y);
+                        pointer->Move(release.x, release.y);
+                        if (left) pointer->LeftUp(release.x, release.y);
                     }) << where;
 
-                    const bool onThrow = kThrowRect.Contains(press.x, press.y) &&
-                                         kThrowRect.Contains(release.x, release.y);
-                    const bool onEnter = !kThrowRect.Contains(press.x, press.y) &&
-                                         kEnterRect.Contains(press.x, press.y) &&
-                                         kEnterRect.Contains(release.x, release.y);
-                    const bool onMove = kMoveRect.Contains(press.x, press.y) &&
-                                        kMoveRect.Contains(release.x, release.y);
+                    const bool onThrow = kThrowButtonRect.Contains(press.x, press.y) &&
+                                         kThrowButtonRect.Contains(release.x, release.y);
+                    const bool onEnter = !kThrowButtonRect.Contains(press.x, press.y) &&
+                                         kEnterButtonRect.Contains(press.x, press.y) &&
+                                         kEnterButtonRect.Contains(release.x, release.y);
+                    const bool onMove = kMoveButtonRect.Contains(press.x, press.y) &&
+                                        kMoveButtonRect.Contains(release.x, release.y);
                     const bool drag =
                         std::string(press.name) == "from" && std::string(release.name) == "to";
                     bool moves = false, throws = false;
@@ -136,7 +184,7 @@ TEST_F(PressRelease, EveryPressAndReleaseInEveryTurnState) {
                     if (!throws) {
                         EXPECT_FALSE(layer.Saw("dice dialog")) << where;
                     }
-                    EXPECT_FALSE(Turn().pressActive) << where;
+                    EXPECT_FALSE(pointer->PressActive()) << where;
                     if (::testing::Test::HasFailure()) return;
                 }
             }
@@ -147,7 +195,7 @@ TEST_F(PressRelease, EveryPressAndReleaseInEveryTurnState) {
 // Random presses, releases and moves over whole games: pieces move only on
 // the release of a press with a throw pending, and a pending throw is spent
 // only by a move.
-TEST_F(PressRelease, RandomPointerSequencesNeverBreakTheRules) {
+TEST_F(Pointer, RandomSequencesNeverBreakTheRules) {
     std::minstd_rand random(11);
     int moves = 0;
     for (const char* argument : {kAllHuman, kVersusComputers}) {
@@ -155,7 +203,7 @@ TEST_F(PressRelease, RandomPointerSequencesNeverBreakTheRules) {
         for (int step = 0; step < 20000; ++step) {
             if (step == 0 || layer.destroyed) {
                 layer = TFakeWindowLayer{};
-                StartLauncher(argument);
+                StartWithPointer(argument);
             }
             layer.Forget();
             layer.diceScript = {static_cast<std::int32_t>(random() % 6 + 1)};
@@ -181,10 +229,10 @@ TEST_F(PressRelease, RandomPointerSequencesNeverBreakTheRules) {
             const TDieFace throwBefore = Turn().throwValue;
             const int action = static_cast<int>(random() % 2 == 0 ? (held ? 2 : 1) : random() % 4);
             ASSERT_NO_THROW({
-                if (action == 0) controller->MouseMove(x, y);
-                if (action == 1) controller->LeftDown(x, y);
-                if (action == 2) controller->LeftUp(x, y);
-                if (action == 3) controller->RightDown(x, y);
+                if (action == 0) pointer->Move(x, y);
+                if (action == 1) pointer->LeftDown(x, y);
+                if (action == 2) pointer->LeftUp(x, y);
+                if (action == 3) pointer->RightDown(x, y);
             }) << "step "
                << step;
             const bool pressed = held;
@@ -209,6 +257,61 @@ TEST_F(PressRelease, RandomPointerSequencesNeverBreakTheRules) {
         }
     }
     EXPECT_GT(moves, 50);
+}
+
+TEST_F(Pointer, HeldButtonImageFollowsThePointer) {
+    StartWithPointer();
+    layer.Forget();
+    pointer->Move(37, 116);
+    pointer->LeftDown(37, 116);
+    EXPECT_EQ(pointer->PressedButtonImage(), 1901);
+    pointer->Move(37, 300);  // off the button, not on the board
+    EXPECT_EQ(pointer->PressedButtonImage(), 0);
+    pointer->Move(37, 116);
+    pointer->LeftUp(37, 116);
+    EXPECT_EQ(std::vector<std::string>(layer.events.begin(), layer.events.begin() + 3),
+              (std::vector<std::string>{"button:1901", "button:1900", "button:1901"}));
+    EXPECT_NE(Turn().throwValue, 0);
+}
+
+TEST_F(Pointer, ReleaseAwayFromTheButtonCancelsThePress) {
+    StartWithPointer();
+    pointer->Move(37, 147);
+    pointer->LeftDown(37, 147);
+    pointer->Move(X(5), Y(4));  // onto the board
+    pointer->LeftUp(X(5), Y(4));
+    EXPECT_EQ(Turn().throwValue, 0);
+    EXPECT_FALSE(layer.Saw("dice dialog"));
+    EXPECT_TRUE(layer.Saw("button:1905"));
+    EXPECT_EQ(pointer->PressedButtonImage(), 0);
+    EXPECT_FALSE(controller->Modified());
+    EXPECT_EQ(layer.cursor, 1001);
+}
+
+TEST_F(Pointer, CursorsShowTheBoardAndTheHeldPiece) {
+    StartWithPointer();
+    ClearBoard();
+    Place(1, 5, King, 1);
+    Place(2, 1, Queen, 1);
+    Place(8, 8, King, 2);
+    ClickEnter(4);
+    pointer->Move(X(1), Y(2));
+    EXPECT_EQ(layer.cursor, 1001);  // the board's cursor
+    pointer->LeftDown(X(1), Y(2));
+    EXPECT_EQ(layer.cursor, 1003);  // the Queen's while held
+    pointer->Move(X(1), Y(3));
+    EXPECT_EQ(layer.cursor, 1003);
+    pointer->Move(561, 300);
+    EXPECT_EQ(layer.cursor, 1003);
+    pointer->LeftUp(561, 300);  // off the board: put back
+    EXPECT_EQ(Board().GetPiece(2, 1).kind, Queen);
+    pointer->Move(561, 300);
+    EXPECT_EQ(layer.cursor, kArrowCursor);
+    layer.Forget();
+    pointer->RightDown(20, 300);  // a right click off the board shows nothing
+    EXPECT_TRUE(layer.events.empty());
+    pointer->RightDown(X(3), Y(6));
+    EXPECT_EQ(layer.events, (std::vector<std::string>{"information panel", "ruler panel"}));
 }
 
 }  // namespace
