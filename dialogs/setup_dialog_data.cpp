@@ -19,10 +19,6 @@ TPtahVerdict CheckPtahSquare(TPtahSquareData& data) {
     return TPtahVerdict::Accepted;
 }
 
-std::array<char, 2> PtahStatusDigits(const TPtahSquareData& data) {
-    return {static_cast<char>('0' + data.rank), static_cast<char>('0' + data.file)};
-}
-
 bool CheckPlayerNames(TPlayerSettingsData& data) {
     for (int seat = 1; seat <= 4; ++seat) {
         std::string& name = data.names[seat];

@@ -33,9 +33,6 @@ enum class TPtahVerdict { Accepted, NoQuestion, Corner };
 // question, then a corner square.
 TPtahVerdict CheckPtahSquare(TPtahSquareData& data);
 
-// The status digits for the chosen square: {rank digit, file digit}.
-std::array<char, 2> PtahStatusDigits(const TPtahSquareData& data);
-
 // Players dialog.
 inline constexpr const char* kPlayersTitle = "The  Four Players";
 inline constexpr const char* kMissingNamesText = "You must fill in all the human players' names.";

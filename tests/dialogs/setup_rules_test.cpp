@@ -35,10 +35,7 @@ TEST(PtahSquareCheck, QuestionCutToWhatTheCaptionHolds) {
     EXPECT_LE(std::string(kCaptionPrefix).size() + data.question.size(), kMaxCaptionLength);
 }
 
-TEST(PtahSquareCheck, StatusDigitsAndTitles) {
-    const auto digits = PtahStatusDigits(TPtahSquareData{1, 2, "q"});
-    EXPECT_EQ(digits[0], '2');  // rank first
-    EXPECT_EQ(digits[1], '1');
+TEST(PtahSquareCheck, Titles) {
     EXPECT_STREQ(PtahSquareDialogTitle('W'), "Vaeloric Chess - question & ptah Square");
     for (char letter : {'A', 'E', 'F'})
         EXPECT_STREQ(PtahSquareDialogTitle(letter), "Question & Ptah Square");
