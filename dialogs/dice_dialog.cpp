@@ -45,7 +45,7 @@ TDiceData TDiceDialog::Data() const {
     return TDiceData{ThrowOfDiceWords(words)};
 }
 
-int TDiceDialog::Run(QWidget* parent, TDiceData& choice) {
+TDieFace TDiceDialog::Run(QWidget* parent, TDiceData& choice) {
     TDiceDialog dialog(parent, choice);
     if (dialog.exec() != QDialog::Accepted) return 0;
     choice = dialog.Data();

@@ -18,7 +18,7 @@ class TDiceDialog : public QDialog {
 
     // Runs the dialog; on OK `choice` takes the choice and the face is
     // returned, else 0 (no throw).
-    static int Run(QWidget* parent, TDiceData& choice);
+    static TDieFace Run(QWidget* parent, TDiceData& choice);
 
   private:
     QRadioButton* faceButtons_[6] = {};

@@ -46,7 +46,7 @@ void ApplyPlayerTransferWords(const std::array<std::uint16_t, 16>& words,
             }
 }
 
-int ThrowOfDiceWords(const std::array<std::uint16_t, 6>& words) {
+TDieFace ThrowOfDiceWords(const std::array<std::uint16_t, 6>& words) {
     for (int i = 0; i < 5; ++i)
         if (words[i]) return i + 1;
     return 6;

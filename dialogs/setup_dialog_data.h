@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/die_face.h"
+
 // What the question, players and dice dialogs exchange with the main window,
 // and their checks. No window system here, so the game flow can be driven by
 // a fake window layer.
@@ -90,10 +92,10 @@ void ApplyPlayerTransferWords(const std::array<std::uint16_t, 16>& words,
 inline constexpr const char* kDiceTitle = "Dice  Throw";
 
 struct TDiceData {
-    int face = 1;  // the selected button 1..6
+    TDieFace face = 1;  // the selected button 1..6
 };
 
 // The throw after OK: the first selected of 1..5, else 6.
-int ThrowOfDiceWords(const std::array<std::uint16_t, 6>& words);
+TDieFace ThrowOfDiceWords(const std::array<std::uint16_t, 6>& words);
 
 }  // namespace vaeloric

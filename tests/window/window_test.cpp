@@ -166,10 +166,10 @@ TEST_F(MainWindow, AWholeHumanTurnFromTheKeyboard) {
         QApplication::sendEvent(window.get(), &press);
     };
     key(Qt::Key_T);
-    const int face = game.turn.throwValue;
+    const TDieFace face = game.turn.throwValue;
     ASSERT_NE(face, 0);
     TLegalMoveList legal;
-    ListLegalMoves(game.board, 1, static_cast<std::int16_t>(face), legal);
+    ListLegalMoves(game.board, 1, face, legal);
     ASSERT_FALSE(legal.Empty());
     const TSquare from = legal[0].from.Square(), to = legal[0].to.Square();
     const auto walkTo = [&](TSquare target) {
