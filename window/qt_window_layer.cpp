@@ -187,7 +187,8 @@ void TQtWindowLayer::SetCursor(int resourceId) {
     if (resourceId == kArrowCursor)
         window_.setCursor(Qt::ArrowCursor);
     else
-        window_.setCursor(window_.Pictures().Cursor(resourceId));
+        window_.setCursor(window_.Pictures().Cursor(resourceId, window_.Scale().Scale(),
+                                                    window_.devicePixelRatioF()));
 }
 
 void TQtWindowLayer::SetWaitCursor(bool on) {

@@ -135,11 +135,15 @@ QPoint TPictureCatalogue::CursorHotSpot(int id) const {
     return QPoint(16, 14);  // where the fingers hold the piece
 }
 
-QCursor TPictureCatalogue::Cursor(int id) const {
+QCursor TPictureCatalogue::Cursor(int id, double zoom, double pixelRatio) const {
     if (!IsCursorId(id)) return QCursor(Qt::ArrowCursor);
+    const double grow = std::clamp(zoom, 1.0, 2.0);
+    const double ratio = pixelRatio > 0 ? pixelRatio : 1.0;
+    QImage image = Render(id, grow * ratio);
+    image.setDevicePixelRatio(ratio);
     const QPoint hotSpot = CursorHotSpot(id);
-    // Cursors keep their own size whatever the zoom.
-    return QCursor(QPixmap::fromImage(Render(id)), hotSpot.x(), hotSpot.y());
+    return QCursor(QPixmap::fromImage(image), qRound(hotSpot.x() * grow),
+                   qRound(hotSpot.y() * grow));
 }
 
 QIcon TPictureCatalogue::Icon() const {

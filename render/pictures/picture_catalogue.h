@@ -46,8 +46,10 @@ class TPictureCatalogue {
     QSize SizeOf(int id) const;
 
     // Cursor by number (1001..1006, 1009) with its hot spot; the arrow for
-    // any other number.
-    QCursor Cursor(int id) const;
+    // any other number. It grows with the window's zoom, up to twice its own
+    // size so that it stays a pointer, and is drawn for the screen's pixel
+    // ratio.
+    QCursor Cursor(int id, double zoom = 1.0, double pixelRatio = 1.0) const;
     QPoint CursorHotSpot(int id) const;
 
     // The program icon (200), at several sizes.

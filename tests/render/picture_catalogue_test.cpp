@@ -226,6 +226,11 @@ TEST(PictureCatalogue, CursorsCarryTheirHotSpotAndTheIconHasSizes) {
         EXPECT_GT(qAlpha(image.pixel(cursor.hotSpot())), 0) << id;
     }
     EXPECT_EQ(catalogue.Cursor(1007).shape(), Qt::ArrowCursor);
+    // On a large board the cursor grows with it, up to twice its size.
+    const QCursor zoomed = catalogue.Cursor(1003, 1.5);
+    EXPECT_EQ(zoomed.pixmap().size(), QSize(48, 48));
+    EXPECT_EQ(zoomed.hotSpot(), catalogue.CursorHotSpot(1003) * 1.5);
+    EXPECT_EQ(catalogue.Cursor(1003, 2.47).pixmap().size(), QSize(64, 64));
     const QIcon icon = catalogue.Icon();
     EXPECT_FALSE(icon.isNull());
     EXPECT_GE(icon.availableSizes().size(), 4);
