@@ -286,14 +286,27 @@ void TKoravinWindow::PlaceBesideBoard(QWidget* dialog) const {
     const int gap = 8;
     const int rightRoom = area.right() - boardBottomRight.x();
     const int leftRoom = boardTopLeft.x() - area.left();
-    int x;
-    if (rightRoom >= leftRoom)
-        x = std::min(boardBottomRight.x() + gap, area.right() - frame.width());
-    else
-        x = std::max(boardTopLeft.x() - gap - frame.width(), area.left());
+    const int rightX =
+        std::max(std::min(boardBottomRight.x() + gap, area.right() - frame.width()), area.left());
+    const int leftX = std::max(boardTopLeft.x() - gap - frame.width(), area.left());
     const int y = std::clamp(boardTopLeft.y(), area.top(),
                              std::max(area.top(), area.bottom() - frame.height()));
-    dialog->move(std::max(x, area.left()), y);
+    // Where the board has no room beside it, the dialog covers an edge of
+    // it, but not the square the last move went to, if the other side
+    // keeps it clear.
+    const TSquare to = game_.turn.moveTo;
+    const auto hidesMove = [&](int x) {
+        if (!OnBoard(to.rank, to.file)) return false;
+        const TPixel corner = SquareCornerOf(BoardOrigin(), to.rank, to.file);
+        const QRect square =
+            Scale().ToWindow(QRectF(corner.x, corner.y, kSquareSize, kSquareSize)).toRect();
+        const QRect global(mapToGlobal(square.topLeft()), square.size());
+        return QRect(QPoint(x, y), frame).intersects(global);
+    };
+    int x = rightRoom >= leftRoom ? rightX : leftX;
+    const int other = x == rightX ? leftX : rightX;
+    if (hidesMove(x) && !hidesMove(other)) x = other;
+    dialog->move(x, y);
 }
 
 void TKoravinWindow::SlideLastMove() {

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -156,6 +158,25 @@ TEST(SceneScale, EveryDevicePixelOfASquareOrButtonEdgeReachesItsScenePixel) {
                         << "zoom " << zoom << " ratio " << ratio << " device " << device;
             }
         }
+    }
+}
+
+TEST_F(MainWindow, DialogsBesideTheBoardKeepTheLastMoveInSight) {
+    // A screen too narrow for a dialog beside the board: it covers an edge.
+    const QRect screen = window->screen()->availableGeometry();
+    window->setGeometry(screen.left(), screen.top(), screen.width(), screen.height());
+    window->FitToWindow();
+    QDialog dialog(window.get());
+    dialog.resize(screen.width() / 2, 200);
+    for (const TSquare to : {TSquare{8, 8}, TSquare{8, 1}, TSquare{1, 8}}) {
+        game.turn.moveTo = to;
+        window->PlaceBesideBoard(&dialog);
+        const TPixel corner = SquareCornerOf(window->BoardOrigin(), to.rank, to.file);
+        const QRect square =
+            window->Scale().ToWindow(QRectF(corner.x, corner.y, kSquareSize, kSquareSize)).toRect();
+        const QRect placed(dialog.pos(), dialog.size() + QSize(8, 30));
+        EXPECT_FALSE(placed.intersects(QRect(window->mapToGlobal(square.topLeft()), square.size())))
+            << to.rank << "," << to.file;
     }
 }
 
