@@ -32,35 +32,11 @@ TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, TDi
 
 namespace {
 
-// The readings go to the window's reading dialog.
-class TLayerReadingDisplay : public TReadingDisplay {
-  public:
-    explicit TLayerReadingDisplay(TWindowLayer& layer) : layer_(layer) {}
-    void ShowReading(const std::string& caption, const std::string& text) override {
-        layer_.RunReadingDialog(text, caption);
-    }
-    void BeginWait() override { layer_.SetWaitCursor(true); }
-    void EndWait() override {
-        layer_.SetWaitCursor(false);
-        layer_.SetCursor(kArrowCursor);
-    }
-
-  private:
-    TWindowLayer& layer_;
-};
-
 bool Demonstration(const TGameSession& game) {
     return game.mode == TStartMode::Demonstration;
 }
 
 }  // namespace
-
-void RunReadings(TGameSession& game, TSquare destination, bool moveSwitch, bool wholeSwitch,
-                 TWindowLayer& layer) {
-    TLayerReadingDisplay display(layer);
-    ShowReadings(game.reading, game.board, destination.rank, destination.file,
-                 TReadingSwitches{moveSwitch, wholeSwitch}, display);
-}
 
 bool WriteAnswerFile(const TGameSession& game, bool won) {
     return WriteGameAnswer(game.setup, game.reading, won, Demonstration(game)) !=

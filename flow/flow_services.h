@@ -26,10 +26,6 @@ enum class TDropResult { Refused, KingAttacked, Moved };
 TDropResult MakeHumanMove(TBoard& board, TSquare source, SquareRecord& move, TDieFace face,
                           bool& ptahReached);
 
-// The readings after a move to `destination`, shown as the switches ask.
-void RunReadings(TGameSession& game, TSquare destination, bool moveSwitch, bool wholeSwitch,
-                 TWindowLayer& layer);
-
 // The analysis file; false when it could not be written.
 bool WriteAnswerFile(const TGameSession& game, bool won);
 bool WriteUnfinishedFile(const TGameSession& game);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "flow/game_session.h"
+#include "flow/turn_cycle.h"
 #include "flow/window_layer.h"
 
 namespace vaeloric {
@@ -29,7 +30,7 @@ enum TCommand : int {
 // the game, saving, loading and closing. The window reports what the user did
 // (presses, releases, moves at client points; commands; close requests) and
 // draws what this says; everything else goes through the window layer.
-class TGameController {
+class TGameController : private TTurnEvents {
   public:
     // Assigns the seats (launcher and reload mode) or fills the set-up
     // dialogs' defaults (demonstration mode).
@@ -95,11 +96,15 @@ class TGameController {
     bool QuitInsteadOfSetUp();
     void OpenAndLoad();
 
-    // Turn cycle.
-    void MissGoTest();
-    void NoteMove(TSquare from, TSquare to);
-    void AfterMove(TSquare destination);
-    void EndTurn();
+    // The turn: a throw for the cycle, and what the cycle reports.
+    void ThrowFace(TDieFace face);
+    void MissedGo(TMissGo why) override;
+    void Moved(TSquare from, TSquare to, bool byComputer) override;
+    void ShowReading(const std::string& caption, const std::string& text) override;
+    void BeginWait() override;
+    void EndWait() override;
+    TReadingSwitches Switches() const override;
+    void TurnEnded(const TEndOfGameDecision& decision) override;
     void EndGame(bool won);
     void ShowSquareInformation(TSquare square);
 
@@ -112,6 +117,7 @@ class TGameController {
     TWindowLayer& layer_;
     TGameSession& game_;
     std::minstd_rand dice_;
+    TTurnCycle cycle_{game_.board, game_.turn, game_.reading, *this};
 
     std::string fileName_ = "vaeloric.vae";
     bool setupDone_ = false;

@@ -62,18 +62,9 @@ void TGameController::Drop(std::optional<TSquare> square) {
     if (kind < HorsePawn || kind > CombinedKing)
         throw TInternalError("Impossible piece kind " + std::to_string(kind) + " in move entry");
 
-    switch (MakeHumanMove(board, source_, move, game_.turn.throwValue, game_.turn.ptahReached)) {
-        case TDropResult::Refused:
-            return;
-        case TDropResult::KingAttacked:
-            Box(texts::kCheckRefusal, texts::kCheckRefusalTitle);
-            return;
-        case TDropResult::Moved:
-            break;
-    }
-    game_.turn.lastMove = move;
-    NoteMove(source_, destination);
-    AfterMove(destination);
+    // A move that is made ends the turn, with its readings.
+    if (cycle_.HumanMove(source_, move) == TDropResult::KingAttacked)
+        Box(texts::kCheckRefusal, texts::kCheckRefusalTitle);
 }
 
 }  // namespace vaeloric

@@ -1,107 +1,72 @@
-// The turn cycle: the throw, the dice dialog, the Miss Go test, the
-// computer's move and the end-of-game test.
-#include "flow/analysis_file.h"
-#include "flow/end_of_game.h"
-#include "flow/flow_services.h"
-#include "flow/flow_texts.h"
-#include "flow/game_controller.h"
-#include "flow/turn_steps.h"
+#include "flow/turn_cycle.h"
+
+#include "game/dice_rule.h"
+#include "game/legal_moves.h"
+#include "players/computer_move.h"
 
 namespace vaeloric {
 
-bool TGameController::ArmyToMoveIsHuman() const {
-    return game_.board.GetPlayerCode(game_.board.armyToMove) == Human;
+TMissGo TTurnCycle::MissGoTest() const {
+    const std::int32_t army = board_.armyToMove;
+    if (turn_.checkmated[army] != 0) return TMissGo::Checkmated;
+    if (turn_.throwValue == 0 || HasNoLegalMove(board_, turn_.throwValue, army) != 0)
+        return TMissGo::DicePrevents;
+    return TMissGo::None;
 }
 
-bool TGameController::AwaitsThrow() const {
-    return AcceptsInput() && game_.turn.throwValue == 0;
-}
-
-bool TGameController::AwaitsComputerMove() const {
-    return AcceptsInput() && game_.turn.throwValue != 0 && !ArmyToMoveIsHuman();
-}
-
-void TGameController::Throw() {
-    if (!AwaitsThrow()) return;
-    modified_ = true;
-    game_.turn.throwValue = static_cast<TDieFace>(dice_() % 6 + 1);
-    layer_.Invalidate();
-    MissGoTest();
-}
-
-void TGameController::EnterThrow() {
-    if (!AwaitsThrow()) return;
-    modified_ = true;
-    if (layer_.RunDiceDialog(diceChoice_)) {
-        const TDieFace face = diceChoice_.face;
-        game_.turn.throwValue = face >= 1 && face <= 5 ? face : 6;
-    }
-    layer_.Invalidate();
-    MissGoTest();
-}
-
-void TGameController::MissGoTest() {
-    switch (vaeloric::MissGoTest(game_.board, game_.turn)) {
-        case TMissGo::Checkmated:
-            Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
-            EndTurn();
-            break;
-        case TMissGo::DicePrevents:
-            Box(texts::kDicePreventsMoving, texts::kMissGoTitle);
-            EndTurn();
-            break;
-        case TMissGo::None:
-            break;
-    }
-}
-
-// The turn's end as FinishTurn runs it, then what the window shows of it.
-void TGameController::EndTurn() {
-    const TEndOfGameDecision decision = FinishTurn(game_.board, game_.turn);
-    layer_.Invalidate();
-    // Nothing picked up during one turn carries over to the next.
-    held_ = false;
-    if (decision.GameOver()) {
-        Box(decision.Message(), decision.Title());
-        EndGame(decision.QuestionerWon());
-    } else if (decision.outcome == TEndOfGame::OfferResign) {
-        if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes)
-            EndGame(false);
-    }
-}
-
-void TGameController::MakeComputerMove() {
-    if (!AwaitsComputerMove()) return;
-    layer_.SetWaitCursor(true);
-    SquareRecord origin;
-    ComputerTurn(game_.board, game_.turn, origin);
-    layer_.SetWaitCursor(false);
-    layer_.SetCursor(kArrowCursor);
-    const TSquare from = origin.Square();
-    const TSquare to = game_.turn.lastMove.Square();
-    NoteMove(from, to);
-    layer_.ShowMove(from, to);
-    AfterMove(to);
-}
-
-void TGameController::NoteMove(TSquare from, TSquare to) {
-    game_.turn.moveFrom = from;
-    game_.turn.moveTo = to;
-    game_.turn.mover = game_.board.armyToMove;
-}
-
-void TGameController::AfterMove(TSquare destination) {
-    modified_ = true;
-    layer_.DrawInformationPanel();
-    RunReadings(game_, destination, moveReading_, wholeReading_, layer_);
+void TTurnCycle::Throw(TDieFace face) {
+    turn_.throwValue = face;
+    const TMissGo missGo = MissGoTest();
+    if (missGo == TMissGo::None) return;
+    events_.MissedGo(missGo);
     EndTurn();
 }
 
-void TGameController::EndGame(bool won) {
-    if (game_.mode != TStartMode::Demonstration && !WriteAnswerFile(game_, won))
-        Box(kAnalysisSaveError, game_.setup.caption);
-    ended_ = true;
-    layer_.DestroyWindow();
+bool TTurnCycle::ComputerMove() {
+    const std::int32_t army = board_.armyToMove;
+    SquareRecord destination, origin;
+    bool chosen;
+    {
+        TWaitCursor wait(events_);
+        chosen = ChooseComputerMove(board_, turn_.throwValue, army, destination, origin);
+    }
+    if (!chosen) return false;
+    turn_.lastMove = destination;
+    // The piece that arrived tells how it moved: a CombinedKing moving as a
+    // King leaves a King on the destination.
+    const std::int32_t movedAs = board_.At(destination.rank, destination.file).kind;
+    if (BringsQuestionerToPtah(board_, army, movedAs, destination.Square()))
+        turn_.ptahReached = true;
+    AfterMove(origin.Square(), destination.Square(), true);
+    return true;
+}
+
+TDropResult TTurnCycle::HumanMove(TSquare source, SquareRecord& move) {
+    const TDropResult result =
+        MakeHumanMove(board_, source, move, turn_.throwValue, turn_.ptahReached);
+    if (result != TDropResult::Moved) return result;
+    turn_.lastMove = move;
+    AfterMove(source, move.Square(), false);
+    return result;
+}
+
+void TTurnCycle::AfterMove(TSquare from, TSquare to, bool byComputer) {
+    turn_.moveFrom = from;
+    turn_.moveTo = to;
+    turn_.mover = board_.armyToMove;
+    events_.Moved(from, to, byComputer);
+    ShowReadings(reading_, board_, to.rank, to.file, events_.Switches(), events_);
+    EndTurn();
+}
+
+// The end of every turn, moved or lost: the throw is spent, the next army is
+// to move and the end-of-game test runs, its checkmate flags stored.
+void TTurnCycle::EndTurn() {
+    turn_.throwValue = 0;
+    board_.armyToMove = NextArmy(board_.armyToMove);
+    const TEndOfGameDecision decision = DecideEndOfGame(board_, turn_);
+    ApplyEndOfGame(decision, turn_);
+    events_.TurnEnded(decision);
 }
 
 }  // namespace vaeloric

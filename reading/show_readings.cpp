@@ -6,18 +6,6 @@ namespace vaeloric {
 
 namespace {
 
-// Keeps the wait cursor up for one reading, also when it throws.
-class TWaitCursor {
-  public:
-    explicit TWaitCursor(TReadingDisplay& shown) : display(shown) { display.BeginWait(); }
-    ~TWaitCursor() { display.EndWait(); }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-
-  private:
-    TReadingDisplay& display;
-};
-
 bool MoverIsQuestioner(const TBoard& board) {
     return board.armyToMove == board.questionerArmy;
 }

@@ -22,6 +22,19 @@ class TReadingDisplay {
     virtual void EndWait() {}
 };
 
+// Keeps the display's wait cursor up for one piece of long work, also when
+// it throws.
+class TWaitCursor {
+  public:
+    explicit TWaitCursor(TReadingDisplay& shown) : display_(shown) { display_.BeginWait(); }
+    ~TWaitCursor() { display_.EndWait(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+
+  private:
+    TReadingDisplay& display_;
+};
+
 // The control panel's two reading switches as they are at start-up.
 struct TReadingSwitches {
     bool move = true;    // "Move": show the last move's reading

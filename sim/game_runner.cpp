@@ -3,7 +3,7 @@
 #include <random>
 
 #include "flow/seats.h"
-#include "flow/turn_steps.h"
+#include "flow/turn_cycle.h"
 #include "game/square.h"
 #include "reading/show_readings.h"
 #include "sim/sim_support.h"
@@ -33,6 +33,45 @@ const char* ResultWord(TGameResult result) {
     return "unfinished";
 }
 
+namespace {
+
+// A computer player's turns as output lines: the turn number, the army, the
+// throw, then "miss" or the move. No reading is shown; the whole-game pass
+// still runs after every move.
+class TPrintedTurns : public TTurnEvents {
+  public:
+    TPrintedTurns(TGame& game, const std::function<void(const std::string&)>& sink)
+        : game_(game), sink_(sink) {}
+
+    void StartTurn(long number) {
+        game_.turns = number;
+        line_ = std::to_string(number) + " " + ColourName(game_.board.armyToMove) + " ";
+    }
+    void Thrown(TDieFace face) { line_ += std::to_string(face) + " "; }
+
+    void MissedGo(TMissGo) override { line_ += "miss"; }
+    void Moved(TSquare from, TSquare to, bool) override {
+        ++game_.computerMoves;
+        line_ += MoveText(from, to);
+    }
+    void ShowReading(const std::string&, const std::string&) override {}
+    TReadingSwitches Switches() const override { return TReadingSwitches{false, false}; }
+    void TurnEnded(const TEndOfGameDecision& decision) override {
+        sink_(line_);
+        // The Questioner's computer player stands in for the human and never
+        // resigns.
+        if (decision.GameOver())
+            game_.result = decision.QuestionerWon() ? TGameResult::Win : TGameResult::Lose;
+    }
+
+  private:
+    TGame& game_;
+    const std::function<void(const std::string&)>& sink_;
+    std::string line_;
+};
+
+}  // namespace
+
 void PlayGame(const TGameOptions& options, TGame& game,
               const std::function<void(const std::string&)>& sink) {
     game.setUp = GameSetUp(options);
@@ -47,31 +86,17 @@ void PlayGame(const TGameOptions& options, TGame& game,
     game.turns = 0;
     game.computerMoves = 0;
 
+    TPrintedTurns printed(game, sink);
+    TTurnCycle cycle(board, game.turn, game.reading, printed);
     std::minstd_rand dice(options.seed);
-    for (long turnNumber = 1; turnNumber <= options.turnLimit; ++turnNumber) {
-        const std::int32_t army = board.armyToMove;
-        game.turn.throwValue = static_cast<TDieFace>(dice() % 6 + 1);
-        std::string line = std::to_string(turnNumber) + " " + ColourName(army) + " " +
-                           std::to_string(game.turn.throwValue) + " ";
-        game.turns = turnNumber;
-        SquareRecord origin;
-        if (MissGoTest(board, game.turn) != TMissGo::None) {
-            line += "miss";
-        } else {
-            ComputerTurn(board, game.turn, origin);
-            ++game.computerMoves;
-            const SquareRecord& destination = game.turn.lastMove;
-            line += MoveText(origin.Square(), destination.Square());
-            RunWholeGamePass(game.reading, board, destination.rank, destination.file);
-        }
-        sink(line);
-        const TEndOfGameDecision decision = FinishTurn(board, game.turn);
-        if (decision.GameOver()) {
-            game.result = decision.QuestionerWon() ? TGameResult::Win : TGameResult::Lose;
-            break;
-        }
-        // The Questioner's computer player stands in for the human and never
-        // resigns.
+    for (long turnNumber = 1;
+         turnNumber <= options.turnLimit && game.result == TGameResult::Unfinished; ++turnNumber) {
+        printed.StartTurn(turnNumber);
+        const TDieFace face = static_cast<TDieFace>(dice() % 6 + 1);
+        printed.Thrown(face);
+        cycle.Throw(face);
+        // Without a Miss Go the throw is pending: every army is a computer's.
+        if (game.turn.throwValue != 0) cycle.ComputerMove();
     }
     sink(std::string("result: ") + ResultWord(game.result));
 }

@@ -1,0 +1,98 @@
+// The controller's side of the turn: the THROW, ENTER and MOVE buttons feed
+// the turn cycle, and what the cycle reports is shown in the window.
+#include "flow/analysis_file.h"
+#include "flow/end_of_game.h"
+#include "flow/flow_services.h"
+#include "flow/flow_texts.h"
+#include "flow/game_controller.h"
+
+namespace vaeloric {
+
+bool TGameController::ArmyToMoveIsHuman() const {
+    return game_.board.GetPlayerCode(game_.board.armyToMove) == Human;
+}
+
+bool TGameController::AwaitsThrow() const {
+    return AcceptsInput() && game_.turn.throwValue == 0;
+}
+
+bool TGameController::AwaitsComputerMove() const {
+    return AcceptsInput() && game_.turn.throwValue != 0 && !ArmyToMoveIsHuman();
+}
+
+void TGameController::Throw() {
+    if (!AwaitsThrow()) return;
+    ThrowFace(static_cast<TDieFace>(dice_() % 6 + 1));
+}
+
+void TGameController::EnterThrow() {
+    if (!AwaitsThrow()) return;
+    TDieFace face = 0;  // a dialog closed without OK throws nothing
+    if (layer_.RunDiceDialog(diceChoice_)) {
+        const TDieFace chosen = diceChoice_.face;
+        face = chosen >= 1 && chosen <= 5 ? chosen : 6;
+    }
+    ThrowFace(face);
+}
+
+void TGameController::ThrowFace(TDieFace face) {
+    modified_ = true;
+    layer_.Invalidate();
+    cycle_.Throw(face);
+}
+
+void TGameController::MakeComputerMove() {
+    if (AwaitsComputerMove()) cycle_.ComputerMove();
+}
+
+void TGameController::MissedGo(TMissGo why) {
+    if (why == TMissGo::Checkmated)
+        Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
+    else
+        Box(texts::kDicePreventsMoving, texts::kMissGoTitle);
+}
+
+void TGameController::Moved(TSquare from, TSquare to, bool byComputer) {
+    if (byComputer) layer_.ShowMove(from, to);
+    modified_ = true;
+    layer_.DrawInformationPanel();
+}
+
+void TGameController::ShowReading(const std::string& caption, const std::string& text) {
+    layer_.RunReadingDialog(text, caption);
+}
+
+void TGameController::BeginWait() {
+    layer_.SetWaitCursor(true);
+}
+
+void TGameController::EndWait() {
+    layer_.SetWaitCursor(false);
+    layer_.SetCursor(kArrowCursor);
+}
+
+TReadingSwitches TGameController::Switches() const {
+    return TReadingSwitches{moveReading_, wholeReading_};
+}
+
+void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
+    layer_.Invalidate();
+    // Nothing picked up during one turn carries over to the next.
+    held_ = false;
+    if (decision.GameOver()) {
+        Box(decision.Message(), decision.Title());
+        EndGame(decision.QuestionerWon());
+    } else if (decision.outcome == TEndOfGame::OfferResign) {
+        if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes)
+            EndGame(false);
+    }
+}
+
+void TGameController::EndGame(bool won) {
+    if (game_.mode != TStartMode::Demonstration && !WriteAnswerFile(game_, won))
+        Box(kAnalysisSaveError, game_.setup.caption);
+    ended_ = true;
+    layer_.DestroyWindow();
+}
+
+}  // namespace vaeloric
