@@ -28,8 +28,9 @@ enum TCommand : int {
 
 // Owns the flow of one game: set-up, the turn cycle, move entry, the end of
 // the game, saving, loading and closing. The window reports what the user did
-// (presses, releases, moves at client points; commands; close requests) and
-// draws what this says; everything else goes through the window layer.
+// in the game's own terms (the turn's buttons, squares picked up and dropped
+// on, commands, close requests) and draws what this says; everything else
+// goes through the window layer. Where the pointer is, is the window's.
 class TGameController : private TTurnEvents {
   public:
     // Assigns the seats (launcher and reload mode) or fills the set-up
