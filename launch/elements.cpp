@@ -1,5 +1,7 @@
 #include "launch/elements.h"
 
+#include <cctype>
+
 namespace vaeloric {
 
 namespace {
@@ -40,17 +42,11 @@ bool ElementOfBoardLetter(char boardLetter, TQuestionElement& element) {
 }
 
 std::string ElementKey(TQuestionElement element) {
-    switch (element) {
-        case TQuestionElement::Fire:
-            return "fire";
-        case TQuestionElement::Water:
-            return "water";
-        case TQuestionElement::Air:
-            return "air";
-        case TQuestionElement::Earth:
-            return "earth";
-    }
-    return "fire";
+    // The element's name in lower case: "fire", "water", "air", "earth".
+    std::string key = ElementInfo(element).name;
+    for (char& letter : key)
+        letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    return key;
 }
 
 TQuestionElement ElementFromKey(const std::string& key) {

@@ -4,18 +4,19 @@
 #include <cstdint>
 
 #include "render/display_options.h"
+#include "render/pictures/picture_ids.h"
 
 // The numbers of the pictures the board and the panels show, worked out from
 // the game state. No drawing here.
 namespace vaeloric {
 
-inline constexpr int kPtahMarkerId = 999;        // 25 x 25
-inline constexpr int kPtahMarkerOffset = 12;     // within the square
-inline constexpr int kThrowButtonUpId = 1900;    // 62 x 30
-inline constexpr int kEnterButtonUpId = 1905;    // 62 x 30
-inline constexpr int kMoveButtonUpId = 1910;     // 62 x 50
-inline constexpr int kEmptyPtahSquareId = 8016;  // 150 x 270
-inline constexpr int kPtahOverlayId = 8017;      // 100 x 120
+inline constexpr int kPtahMarkerId = picture_ids::kPtahMarker;      // 25 x 25
+inline constexpr int kPtahMarkerOffset = 12;                        // within the square
+inline constexpr int kThrowButtonUpId = picture_ids::kThrowUp;      // 62 x 30
+inline constexpr int kEnterButtonUpId = picture_ids::kEnterUp;      // 62 x 30
+inline constexpr int kMoveButtonUpId = picture_ids::kMoveUp;        // 62 x 50
+inline constexpr int kEmptyPtahSquareId = picture_ids::kPtahEmpty;  // 150 x 270
+inline constexpr int kPtahOverlayId = picture_ids::kPtahOverlay;    // 100 x 120
 
 // Board picture of the program (W 1501, A 1500, F 1502, E 1503).
 int BoardPictureId(char boardLetter);
@@ -41,7 +42,7 @@ TOffset KingBadgeOffset(std::int32_t army);
 
 // Die face picture (451..456).
 constexpr int DieFaceId(int face) {
-    return 450 + face;
+    return picture_ids::kDieFaceBase + face;
 }
 
 // The square picture of the information panel (150 x 150).

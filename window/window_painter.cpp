@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "dialogs/option_choices.h"
 #include "render/board_drawing.h"
 #include "render/panel_drawing.h"
 #include "render/pictures/picture_ids.h"
@@ -12,21 +13,8 @@
 namespace vaeloric {
 
 QColor BackgroundColour(TBackground background) {
-    switch (background) {
-        case TBackground::LightGreen:
-            return QColor(0, 255, 0);
-        case TBackground::DarkGreen:
-            return QColor(17, 170, 17);
-        case TBackground::White:
-            return QColor(255, 255, 255);
-        case TBackground::Orange:
-            return QColor(255, 160, 0);
-        case TBackground::Purple:
-            return QColor(208, 18, 239);
-        case TBackground::Black:
-            return QColor(0, 0, 0);
-    }
-    return QColor(0, 255, 0);
+    const TRgb rgb = kBackgroundColours[static_cast<int>(background)];
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 TDisplayOptions DisplayOptionsOf(const TOptionSettings& settings) {
