@@ -1,5 +1,7 @@
 #include "render/board_geometry.h"
 
+#include <algorithm>
+
 namespace vaeloric {
 
 TBoardOrigin PlaceBoard(int clientWidth, TBoardStyle style) {
@@ -11,7 +13,7 @@ TBoardOrigin PlaceBoard(int clientWidth, TBoardStyle style) {
 TSquare SquareAtPoint(TBoardOrigin origin, int x, int y) {
     const int rank = 8 - (y - origin.y) / kSquareSize;
     const int file = (x - origin.x) / kSquareSize + 1;
-    return TSquare{rank < 1 ? 1 : (rank > 8 ? 8 : rank), file < 1 ? 1 : (file > 8 ? 8 : file)};
+    return TSquare{std::clamp(rank, 1, 8), std::clamp(file, 1, 8)};
 }
 
 }  // namespace vaeloric

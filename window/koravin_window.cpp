@@ -164,6 +164,7 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
                       static_cast<int>(std::ceil(height() / scale)) + 1);
     extras_.origin = BoardOrigin();
     extras_.pressedButton = pointer_.PressedButtonImage();
+    extras_.pressedButtonAt = pointer_.PressedButtonCorner();
     PaintGameWindow(painter, scene, controller_, pictures_, extras_);
     UpdateAccessibleText();
 }

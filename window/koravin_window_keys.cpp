@@ -58,18 +58,16 @@ void TKoravinWindow::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    // The buttons overlap (MOVE takes the place of THROW and ENTER once the
-    // die is cast), so each key acts only while its button is shown.
-    const bool thrown = game_.turn.throwValue != 0;
+    // Each key acts only while the turn awaits its button.
     switch (event->key()) {
         case Qt::Key_T:
-            if (!thrown) controller_.Throw();
+            controller_.Throw();
             break;
         case Qt::Key_E:
-            if (!thrown) controller_.EnterThrow();
+            controller_.EnterThrow();
             break;
         case Qt::Key_M:
-            if (thrown) controller_.MakeComputerMove();
+            controller_.MakeComputerMove();
             break;
         case Qt::Key_Up:
             MoveKeyboardCursor(1, 0);

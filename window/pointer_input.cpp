@@ -70,10 +70,20 @@ void TPointerInput::RightDown(int x, int y) {
     if (overBoard_) controller_.ShowSquare(square_);
 }
 
-int TPointerInput::PressedButtonImage() const {
+const TPointerInput::TButton* TPointerInput::ShownPressed() const {
     for (const TButton* button : {&throw_, &enter_, &move_})
-        if (button->pressed && button->over) return button->downImage;
-    return 0;
+        if (button->pressed && button->over) return button;
+    return nullptr;
+}
+
+int TPointerInput::PressedButtonImage() const {
+    const TButton* button = ShownPressed();
+    return button != nullptr ? button->downImage : 0;
+}
+
+TPixel TPointerInput::PressedButtonCorner() const {
+    const TButton* button = ShownPressed();
+    return button != nullptr ? TPixel{button->rect.left, button->rect.top} : TPixel{};
 }
 
 // The button cases of a release; false when the release is a drop instead.

@@ -36,8 +36,9 @@ class TPointerInput {
     // A button or a piece is held by the left button.
     bool PressActive() const { return pressActive_; }
     // The pressed image of the held button, while the pointer is on it; 0
-    // when none shows.
+    // when none shows. It is drawn at the button's top-left corner.
     int PressedButtonImage() const;
+    TPixel PressedButtonCorner() const;
 
   private:
     struct TButton {
@@ -48,6 +49,7 @@ class TPointerInput {
     };
     void Track(TButton& button, int x, int y);
     void Press(TButton& button);
+    const TButton* ShownPressed() const;
     bool ButtonRelease();
     void ClearPress();
 

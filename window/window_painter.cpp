@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <optional>
-#include <utility>
 
 #include "dialogs/option_choices.h"
 #include "render/board_drawing.h"
 #include "render/panel_drawing.h"
-#include "render/pictures/picture_ids.h"
 #include "render/scene.h"
 
 namespace vaeloric {
@@ -76,13 +74,11 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
         DrawKeyboardCursor(painter, scene.origin, extras.cursor);
 
     // A held picture button shows its pressed image while the pointer is on it.
-    const TTurnState& turn = game.turn;
-    for (const auto& [rect, image] : {std::pair{kThrowButtonRect, picture_ids::kThrowDown},
-                                      std::pair{kEnterButtonRect, picture_ids::kEnterDown},
-                                      std::pair{kMoveButtonRect, picture_ids::kMoveDown}})
-        if (extras.pressedButton == image)
-            painter.drawPixmap(rect.left, rect.top, pictures.Picture(image));
+    if (extras.pressedButton != 0)
+        painter.drawPixmap(extras.pressedButtonAt.x, extras.pressedButtonAt.y,
+                           pictures.Picture(extras.pressedButton));
 
+    const TTurnState& turn = game.turn;
     if (extras.rulerShown && turn.lastMove.file != 0)
         DrawPyramidRulerPanel(painter, pictures, turn.lastMove.Square(), scene.origin);
 }

@@ -27,9 +27,10 @@ struct TWindowExtras {
     // The keyboard's square cursor; none while its file is 0.
     TSquare cursor{0, 0};
     // Where the board is, and the pressed image of a held picture button
-    // under the pointer (0 for none).
+    // under the pointer (0 for none) with its top-left corner.
     TBoardOrigin origin;
     int pressedButton = 0;
+    TPixel pressedButtonAt;
 };
 
 // Draws the whole scene (in scene pixels): background, board, pieces, the
