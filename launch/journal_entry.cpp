@@ -51,6 +51,21 @@ bool EntryMatches(const TJournalEntry& entry, const std::string& query) {
     return true;
 }
 
+std::string FlowingText(const std::string& wrapped) {
+    std::string text;
+    text.reserve(wrapped.size());
+    for (std::size_t i = 0; i < wrapped.size(); ++i) {
+        const char c = wrapped[i];
+        if (c == '\r' && i + 1 < wrapped.size() && wrapped[i + 1] == '\n') continue;
+        const bool lineEnd = c == '\n';
+        const bool withinParagraph = lineEnd && !text.empty() && text.back() != '\n' &&
+                                     i + 1 < wrapped.size() && wrapped[i + 1] != '\n' &&
+                                     wrapped[i + 1] != '\r';
+        text += withinParagraph ? ' ' : c;
+    }
+    return text;
+}
+
 std::string ReadingText(const TJournalEntry& entry) {
     std::string text = entry.questionerName + " asked, on " + entry.askedAt + ":\n\n    " +
                        entry.question + "\n\nAnswer: " + OutcomeHeadline(entry.outcome) + "\n";
@@ -58,7 +73,7 @@ std::string ReadingText(const TJournalEntry& entry) {
     text += "\nBoard: " + entry.element + "   Ptah square: " + entry.ptahSquare + "\n\n";
     text += "Players:\n" + entry.players + "\n";
     if (!entry.analysis.empty())
-        text += "\nNeural net analysis of the game:\n\n" + entry.analysis + "\n";
+        text += "\nNeural net analysis of the game:\n\n" + FlowingText(entry.analysis) + "\n";
     if (!entry.savedGame.empty()) text += "\nSaved game: " + entry.savedGame + "\n";
     return text;
 }

@@ -30,7 +30,13 @@ std::string SeatSummary(const std::vector<std::string>& lines);
 // ignoring the case of A to Z. An empty query matches everything.
 bool EntryMatches(const TJournalEntry& entry, const std::string& query);
 
-// The whole reading as plain text (copying, the text file, the PDF).
+// The analysis as flowing paragraphs. The analysis file breaks its lines at
+// a blank, at a fixed column; each break inside a paragraph becomes that
+// blank again, and the empty lines between paragraphs stay.
+std::string FlowingText(const std::string& wrapped);
+
+// The whole reading as plain text (copying, the text file, the PDF), its
+// analysis flowing.
 std::string ReadingText(const TJournalEntry& entry);
 
 // Every entry, in the order given, as one Markdown document or as CSV

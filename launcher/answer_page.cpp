@@ -124,7 +124,7 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     note_->setVisible(!note.empty());
     players_->setText(Q(entry.players));
     analysis_->setPlainText(entry.analysis.empty() ? QString("(No analysis was written.)")
-                                                   : Q(entry.analysis));
+                                                   : Q(FlowingText(entry.analysis)));
 }
 
 void TAnswerPage::Copy() {

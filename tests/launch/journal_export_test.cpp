@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "flow/analysis_file.h"
 #include "launch/journal_entry.h"
 
 namespace vaeloric {
@@ -44,6 +45,21 @@ TEST(Journal, ExportsKeepAwkwardTextIntact) {
     EXPECT_NE(markdown.find("- Answer: **Favourable**"), std::string::npos);
     EXPECT_NE(markdown.find("```text\na,b\n` ``\nc\n```\n"), std::string::npos);
     EXPECT_NE(markdown.find("- Dr Aldous Fenn: Water \\(blue\\)"), std::string::npos);
+}
+
+// The analysis file wraps at a blank; the reading shows whole paragraphs.
+TEST(Journal, AnalysisFlowsAgainAsWrittenBeforeTheWrap) {
+    const std::string written =
+        "KING of WANDS. The Lord of the Flame and the Lightning, the fiery part of Fire. Active, "
+        "generous, fierce, sudden and impetuous. Ill dignified: cruel, bigoted and brutal.\n\n"
+        "Sol. SORATH. The Sun.\n\nFORTUNA MAJOR. Greater fortune; Leo, ruled by the Sun. Great "
+        "good luck and inward strength.";
+    for (const std::size_t width : {60u, 80u}) {
+        const std::string wrapped = WrapReadingText(written, width);
+        ASSERT_NE(wrapped, written);
+        EXPECT_EQ(FlowingText(wrapped), written) << width;
+    }
+    EXPECT_EQ(FlowingText("one\r\ntwo\r\n\r\nthree\n"), "one two\n\nthree\n");
 }
 
 }  // namespace
