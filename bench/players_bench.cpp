@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer player's speed: one move choice over a fixed corpus of
 // self-play positions (median and worst reported as counters), and whole
 // computer games as vaeloric-sim plays them.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The judgement network and the move reading after every move.
 #include <benchmark/benchmark.h>
 

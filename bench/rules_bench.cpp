@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the attack and check tests over positions reached by seeded
 // random legal play from each board's set-up.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tournament throughput: whole computer games of at most 400 turns a second,
 // on one thread and on two. The same 168 games (every ordered pair of the
 // seven opponents on the four boards) in every run.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <cstdio>
 #include <cstring>
 
@@ -30,7 +32,7 @@ int main(int argc, char** argv) {
     // Only the whole single argument counts, so that any other argument still
     // reaches the game as the launcher wrote it.
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("%s " VAELORIC_VERSION_TEXT "\n", VAELORIC_PROGRAM_NAME);
+        std::printf("%s " VAELORIC_VERSION_TEXT "\n" VAELORIC_LICENSE_TEXT, VAELORIC_PROGRAM_NAME);
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {

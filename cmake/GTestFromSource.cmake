@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A cross build finds no GoogleTest for its target system; build it from
 # Debian's googletest source package instead (it names its targets GTest::gtest and so on).
 set(VAELORIC_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for cross builds")

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # vaeloric_library(NAME DIR [LIBS...]): a static library of every .cpp in DIR,
 # linked to LIBS. New files are picked up on the next configure.
 function(vaeloric_library name dir)

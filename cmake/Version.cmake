@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The version every program prints: the project version, and the git
 # description when configured from a checkout. Written at configure time into
 # a header that the programs include as "vaeloric_version.h".

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads, for
 # std::thread and std::mutex). Programs are linked statically so that they
 # run without the MinGW run-time DLLs; tests run under wine64.

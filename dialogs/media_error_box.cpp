@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/media_error_box.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/piece_info_dialog.h"
 
 #include <QButtonGroup>

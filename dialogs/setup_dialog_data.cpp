@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/setup_dialog_data.h"
 
 #include "flow/setup_record.h"

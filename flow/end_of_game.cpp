@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "flow/end_of_game.h"
 
 #include "game/check.h"

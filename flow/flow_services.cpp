@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The flow's calls into the rules, the computer players, the readings and
 // the files.
 #include "flow/flow_services.h"

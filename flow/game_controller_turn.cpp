@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controller's side of the turn: the THROW, ENTER and MOVE buttons feed
 // the turn cycle, and what the cycle reports is shown in the window.
 #include "flow/analysis_file.h"

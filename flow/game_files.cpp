@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving under a chosen name, and the reload-mode set-up that asks for a
 // saved game until one loads or the user gives up.
 #include "flow/flow_services.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Move entry on the board: pick up a piece the throw allows, drop it on its
 // destination. The rules decide legality; this decides what the user sees.
 #include "flow/flow_services.h"

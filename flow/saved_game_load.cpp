@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "flow/safe_file.h"
 #include "flow/saved_game.h"
 #include "flow/saved_game_texts.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "flow/turn_cycle.h"
 
 #include "game/dice_rule.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the launcher's reader of a game's answer: it must
 // return, and say why whenever it finds no answer.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the launcher-argument parser and checks the limits
 // of every field it fills.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the saved-game reader. Whatever it accepts must
 // be a sound game, writing that game back must give a file that reads to the
 // very same bytes again, and that file cut before its board must be refused.

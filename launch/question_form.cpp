@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "launch/question_form.h"
 
 #include "flow/command_line.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "launcher/journal_store.h"
 
 #include <QDateTime>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <cstdio>
 #include <cstring>
 
@@ -6,7 +8,7 @@
 
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("vaeloric " VAELORIC_VERSION_TEXT "\n");
+        std::printf("vaeloric " VAELORIC_VERSION_TEXT "\n" VAELORIC_LICENSE_TEXT);
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "launcher/ptah_picker.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by CPack from the install rules above:
 #   cmake --preset package && cmake --build --preset package --target package
 set(CPACK_GENERATOR DEB)

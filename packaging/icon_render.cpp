@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vaeloric-icon-render SVG OUT_DIR SIZE...: renders the scalable icon to
 // OUT_DIR/<size>x<size>/apps/<name>.png for each size, for the hicolor theme.
 #include <QDir>

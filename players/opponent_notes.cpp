@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "players/opponent_notes.h"
 
 #include "game/internal_error.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "reading/show_readings.h"
 
 #include "reading/move_reading.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each correspondence says in a reading: its name, then its traditional
 // meaning, then a blank line. Sephiroth and planets follow the Golden Dawn's
 // attributions, the court cards its Book T, the geomantic figures Agrippa.

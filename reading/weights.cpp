@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fixed weight table of the judgement network, built from its rules:
 // rivals within a pool inhibit one another, a sign inhibits the planet of its
 // detriment, and corresponding units excite one another.

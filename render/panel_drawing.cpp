@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "render/panel_drawing.h"
 
 #include "game/internal_error.h"

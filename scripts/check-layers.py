@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that every include runs down the layers, never up or sideways
 where the layout does not allow it, and that the folders without a window
 system include no Qt header. Prints each offending include; exits 1 if any.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it: lintian errors, the files it must
 # hold, the AppStream metainfo, the desktop entries and the manual pages.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the core, its tests and vaeloric-sim for Windows with
 # MinGW-w64, runs the tests under wine64 and checks that the benchmark
 # signature equals the Linux build's (LINUX_SIM, default build/sim/vaeloric-sim).

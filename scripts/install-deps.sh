@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package needed to build, test and run the programs,
 # and the further packages named as arguments. Safe to run again; needs root
 # (or sudo) and never prompts.

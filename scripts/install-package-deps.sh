@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the package and Windows checks need on top of
 # scripts/install-deps.sh: lintian and AppStream for the Debian package,
 # MinGW-w64, wine64 and the GoogleTest sources for the Windows cross build,

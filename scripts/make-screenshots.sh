@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the software-centre screenshots in packaging/screenshots/ from the
 # real programs, on a virtual X display of 1280x800.
 # Needs: xvfb openbox xdotool imagemagick (scripts/install-package-deps.sh screenshots).

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds the programs and starts the game.
 # Usage: scripts/play.sh                       the launcher, vaeloric
 #        scripts/play.sh marisel|ventisel|terrasel|ignisel [launcher argument]

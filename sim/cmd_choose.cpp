@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game/legal_moves.h"
 #include "players/computer_move.h"
 #include "players/opponent_profiles.h"

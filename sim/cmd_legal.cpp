@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "game/legal_moves.h"
 #include "sim/commands.h"
 #include "sim/sim_support.h"

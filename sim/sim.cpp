@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sim/sim.h"
 
 #include <exception>
@@ -85,7 +87,7 @@ std::string Usage() {
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     if (argc == 2 && std::string_view(argv[1]) == "--version") {
-        out << "vaeloric-sim " VAELORIC_VERSION_TEXT "\n";
+        out << "vaeloric-sim " VAELORIC_VERSION_TEXT "\n" VAELORIC_LICENSE_TEXT;
         return 0;
     }
     if (argc < 2) {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard play and the board's description for screen readers: keys press
 // the turn's buttons and pick up and drop pieces on the cursor's square.
 #include <QAccessible>

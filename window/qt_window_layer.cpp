@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "window/qt_window_layer.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "window/window_painter.h"
 
 #include <algorithm>

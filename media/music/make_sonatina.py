@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes "sontina3.mid", the game's background music: a short sonatina in
 C major (exposition, development with flute and harp, recapitulation, coda),
 about a minute and a half, ending where it can start again.

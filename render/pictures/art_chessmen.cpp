@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The symbolic set: classic chessman silhouettes in the army colours.
 #include "render/pictures/art.h"
 #include "render/pictures/art_common.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Who is who: the deities of each board's gods set and the pyramid rulers.
 #include "render/pictures/art.h"
 #include "render/pictures/art_common.h"

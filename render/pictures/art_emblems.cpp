@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The emblems of the fifteen pyramid rulers, one small sign each.
 #include <cmath>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The gods set: each board's five deities as busts in profile, in the
 // colour of their army, crowned with their own headdress.
 #include "render/pictures/art_gods.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tall pictures beside the board: large pieces, pyramid rulers and the
 // Ptah square, all as painted shrines.
 #include <QLinearGradient>

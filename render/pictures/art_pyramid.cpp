@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board of truncated pyramids and the two styles of square picture.
 #include <QLinearGradient>
 

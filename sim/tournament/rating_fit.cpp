@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "sim/tournament/rating_fit.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The control panel reports each control as its window command.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each option choice means to the window.
 #include <gtest/gtest.h>
 

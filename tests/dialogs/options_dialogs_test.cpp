@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The five option dialogs: what they show, and how choices travel.
 #include <gtest/gtest.h>
 

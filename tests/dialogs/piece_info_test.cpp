@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The piece information dialog: texts, die values and each board's pictures.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reading dialog's whole-line scrolling.
 #include <gtest/gtest.h>
 

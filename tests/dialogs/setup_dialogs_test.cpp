@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question, players and dice dialogs as widgets: controls, refusals and
 // reopening with the last choice.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The checks of the question, players and dice dialogs, without a display.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The end of a game: the Ptah square, double checkmate, the resign offer and
 // the analysis file.
 #include "tests/flow/game_flow_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Closing, saving under a chosen name and reloading a saved game.
 #include "flow/flow_services.h"
 #include "tests/flow/game_flow_fixture.h"

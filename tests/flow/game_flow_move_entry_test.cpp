@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Move entry on the board: picking up, dropping, the check refusal, the Ptah
 // flag and the square shown in the panels.
 #include "tests/flow/game_flow_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the game flow: the three modes, the set-up dialogs and the
 // board placement.
 #include "tests/flow/game_flow_fixture.h"

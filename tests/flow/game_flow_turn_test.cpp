@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The turn cycle: the throw, dice, Miss Go, computer moves, readings.
 #include "flow/flow_texts.h"
 #include "tests/flow/game_flow_fixture.h"

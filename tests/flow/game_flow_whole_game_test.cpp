@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole games through the window: every turn passes to the next army, the
 // only boxes are the turn's own notices, and the human entry accepts exactly
 // the moves the rules list.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The legal-move lists and check statuses of the independently computed
 // sample positions.
 

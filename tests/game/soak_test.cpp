@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random legal play on the four boards from many Ptah squares. Every trial
 // move is made and taken back, and the attack and King-move operations are
 // compared with references built literally from the piece generators.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The FluidSynth sound system: failures stay silent, a real piece plays to
 // its end and again, and the rendered sound is not silence.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // TMMPlayer's own rules, against a stub sound system that records commands.
 #include <gtest/gtest.h>
 

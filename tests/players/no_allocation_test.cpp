@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A computer move runs inside the input handler; listing, trying and scoring
 // moves must not touch the heap.
 #include <gtest/gtest.h>

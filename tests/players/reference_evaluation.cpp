@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The evaluation written out step by step as the rules state it, with no
 // shortcut: every trial move made and taken back, every list made afresh.
 // The program's evaluation must give the same scores and leave the same

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The network runs after every move inside the input handler; its cycles must
 // not touch the heap.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reads of the sample games: the whole-game pass from the saved
 // activations, then the move reading of the last move's destination.
 #include <gtest/gtest.h>

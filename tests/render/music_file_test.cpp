@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The background music shipped with the game: a well-formed General MIDI
 // file of about a minute and a half whose notes all end.
 #include <gtest/gtest.h>

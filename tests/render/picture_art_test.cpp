@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the pictures show: the correspondences behind the squares, the
 // element colours of the pyramids, and army colours on the pieces.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Board, pieces, King badges, the Ptah marker and the coordinate labels,
 // painted into images.
 #include <gtest/gtest.h>

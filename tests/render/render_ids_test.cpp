@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Picture numbers and board placement: pure arithmetic, no drawing.
 #include <gtest/gtest.h>
 

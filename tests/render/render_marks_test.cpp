@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The marks of the last move and of a King in check, and pictures drawn for
 // a zoomed screen.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The turn panel, the square information panel and the pyramid ruler panel.
 #include <gtest/gtest.h>
 

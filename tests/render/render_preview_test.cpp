@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes pictures of the whole window and of the panels to look at by eye,
 // when VAELORIC_PREVIEW_DIR names a folder. Skipped otherwise.
 #include <gtest/gtest.h>

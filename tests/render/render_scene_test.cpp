@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole paint from the game state.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The turn panel's name lines and the information panel's piece names.
 #include <gtest/gtest.h>
 

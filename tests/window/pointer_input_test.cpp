@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pointer over the scene: presses and releases anywhere, in every state
 // of a turn. Nothing but a throw on its button, a drag of an allowed piece or
 // the MOVE button changes the game, and no sequence ends the program; the

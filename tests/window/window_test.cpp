@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt main window over the game controller, on the offscreen platform.
 #include <gtest/gtest.h>
 

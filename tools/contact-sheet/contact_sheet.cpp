@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Usage: vaeloric-contact-sheet OUTPUT_DIR [BOARD_LETTERS]
 // Writes OUTPUT_DIR/<letter>/<id>.png for every picture of each program
 // (default WAEF) and OUTPUT_DIR/sheet-<letter>.png, an overview with every
