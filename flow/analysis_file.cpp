@@ -32,18 +32,21 @@ std::string ForPlatform(const std::string& text) {
 #endif
 }
 
+// Only the programs' own folder under the state folder is made when
+// missing; a path the user gave must lead to a folder that is there.
 TAnalysisWrite Write(const std::string& path, const std::string& contents) {
-    return SafeWriteFile(path, contents, true) ? TAnalysisWrite::Written : TAnalysisWrite::Failed;
+    const std::string folder = AnalysisFolder();
+    const bool own = !folder.empty() && std::filesystem::path(path).parent_path() == folder;
+    return SafeWriteFile(path, contents, own) ? TAnalysisWrite::Written : TAnalysisWrite::Failed;
 }
 
 }  // namespace
 
-std::string AnalysisFilePath() {
-    if (std::string overridden = Environment("VAELORIC_ANALYSIS_FILE"); !overridden.empty())
-        return overridden;
+std::string AnalysisFolder() {
 #ifdef _WIN32
-    return "C:/vaelfin.tmp";
+    return "C:";
 #else
+    // A relative XDG_STATE_HOME is ignored, as the base directory rules say.
     std::filesystem::path folder;
     if (std::string state = Environment("XDG_STATE_HOME"); !state.empty() && state.front() == '/')
         folder = state;
@@ -51,8 +54,15 @@ std::string AnalysisFilePath() {
         folder = std::filesystem::path(home) / ".local" / "state";
     else
         return std::string();  // no home: nowhere safe to write
-    return (folder / "vaeloric" / "vaelfin.tmp").string();
+    return (folder / "vaeloric").string();
 #endif
+}
+
+std::string AnalysisFilePath() {
+    if (std::string overridden = Environment("VAELORIC_ANALYSIS_FILE"); !overridden.empty())
+        return overridden;
+    const std::string folder = AnalysisFolder();
+    return folder.empty() ? std::string() : folder + "/vaelfin.tmp";
 }
 
 std::string WrapReadingText(const std::string& text, std::size_t width) {

@@ -17,6 +17,12 @@ inline constexpr const char* kCancelledAnalysis = "CANCELLED";
 // (default ~/.local/state/vaeloric/vaelfin.tmp) elsewhere.
 std::string AnalysisFilePath();
 
+// The programs' own folder for answer files: $XDG_STATE_HOME/vaeloric (a
+// relative XDG_STATE_HOME is ignored; default ~/.local/state/vaeloric), or
+// empty without a home. The analysis writers make it when it is missing;
+// any other folder must exist.
+std::string AnalysisFolder();
+
 enum class TAnalysisWrite {
     Written,
     Skipped,  // demonstration mode writes no analysis
