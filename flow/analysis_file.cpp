@@ -32,12 +32,10 @@ std::string ForPlatform(const std::string& text) {
 #endif
 }
 
-// Only the programs' own folder under the state folder is made when
-// missing; a path the user gave must lead to a folder that is there.
-TAnalysisWrite Write(const std::string& path, const std::string& contents) {
-    const std::string folder = AnalysisFolder();
-    const bool own = !folder.empty() && std::filesystem::path(path).parent_path() == folder;
-    return SafeWriteFile(path, contents, own) ? TAnalysisWrite::Written : TAnalysisWrite::Failed;
+TAnalysisWrite Write(const std::string& path, const std::string& contents,
+                     bool createFolders = true) {
+    return SafeWriteFile(path, contents, createFolders) ? TAnalysisWrite::Written
+                                                        : TAnalysisWrite::Failed;
 }
 
 }  // namespace
@@ -102,16 +100,18 @@ std::string UnfinishedGameText(const std::string& gameText) {
 }
 
 TAnalysisWrite WriteGameAnswer(const TSetUpRecord& setUp, const TReadingRecord& record, bool won,
-                               bool demonstration, const std::string& path) {
+                               bool demonstration, const std::string& path, bool createFolders) {
     if (demonstration) return TAnalysisWrite::Skipped;
-    return Write(path, ForPlatform(GameAnswerText(setUp.questionerName, setUp.Question(), won,
-                                                  record.gameText)));
+    return Write(
+        path,
+        ForPlatform(GameAnswerText(setUp.questionerName, setUp.Question(), won, record.gameText)),
+        createFolders);
 }
 
 TAnalysisWrite WriteUnfinishedGame(const TReadingRecord& record, bool demonstration,
-                                   const std::string& path) {
+                                   const std::string& path, bool createFolders) {
     if (demonstration) return TAnalysisWrite::Skipped;
-    return Write(path, ForPlatform(UnfinishedGameText(record.gameText)));
+    return Write(path, ForPlatform(UnfinishedGameText(record.gameText)), createFolders);
 }
 
 TAnalysisWrite WriteCancelledAnalysis(const std::string& path) {

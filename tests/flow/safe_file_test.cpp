@@ -111,11 +111,12 @@ TEST(SafeFile, EveryWriterRefusesEveryTargetOfTheSharedList) {
         EXPECT_EQ(saved.message,
                   named ? WriteProblemSentence(path, expected) : "File could not be saved")
             << target.kind;
-        // The analysis file at a path of the user's.
-        EXPECT_EQ(WriteGameAnswer(game.setUp, game.reading, true, false, path),
+        // The analysis file at a path of the user's (no folders made).
+        EXPECT_EQ(WriteGameAnswer(game.setUp, game.reading, true, false, path, false),
                   TAnalysisWrite::Failed)
             << target.kind;
-        EXPECT_EQ(WriteCancelledAnalysis(path), TAnalysisWrite::Failed) << target.kind;
+        EXPECT_EQ(WriteUnfinishedGame(game.reading, false, path, false), TAnalysisWrite::Failed)
+            << target.kind;
     });
     fs::remove_all(base);
 }
