@@ -174,6 +174,27 @@ TEST_F(BoardProcess, AnUnusableJournalIsSaidAllAlongAndTheAnswerKeepsItsExplanat
     EXPECT_EQ(window.Journal().List().at(0).outcome, TOutcome::Failed);
 }
 
+// A FIFO in place of the settings file neither hangs the start nor stays:
+// it is moved aside, and the next question writes a real settings file
+// that the next start reads.
+TEST_F(BoardProcess, AFifoAsTheSettingsFileIsMovedAsideAtStart) {
+    alarm(60);  // a blocking open ends the test
+    const std::filesystem::path settings =
+        folder / "XDG_CONFIG_HOME" / "vaeloric" / "Vaeloric Chess.conf";
+    std::filesystem::create_directories(settings.parent_path());
+    ASSERT_EQ(mkfifo(settings.c_str(), 0644), 0);
+    {
+        TLauncherWindow window(JournalPath());
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(settings)));
+        Play(window, "signal");
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(settings));
+    TLauncherWindow again(JournalPath());
+    EXPECT_EQ(again.AskPage().Form().element, TQuestionElement::Water);
+    EXPECT_EQ(again.AskPage().Form().questionerName, Form().questionerName);
+    alarm(0);
+}
+
 // A second launcher of the same home leaves the first one's game in
 // progress; a game whose launcher has gone is given up with a word.
 TEST_F(BoardProcess, ASecondLauncherLeavesTheFirstOnesGameAlone) {
