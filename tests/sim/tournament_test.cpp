@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "sim/tournament/rating_fit.h"
 #include "sim/tournament/report.h"
@@ -32,6 +33,12 @@ TEST(Tournament, SameCsvWhateverTheThreadsAndBothTablesPrinted) {
     EXPECT_EQ(csv[0], csv[1]);
 }
 
+// A result file of this test alone, whichever checkout runs it.
+std::filesystem::path Own(const std::string& kind) {
+    return TempPath("set-" + std::to_string(std::hash<std::string>{}(VAELORIC_SOURCE_DIR)) + "." +
+                    kind);
+}
+
 // The three files of a run name it alike, so that a reader can tell files
 // of two runs (one stopped between its writes) from one set.
 TEST(Tournament, TheResultFilesOfOneRunCarryOneRunId) {
@@ -40,12 +47,11 @@ TEST(Tournament, TheResultFilesOfOneRunCarryOneRunId) {
                                          "W",          "--games",    "1",   "--turns",
                                          "20",         "--seed",     seed};
         for (const char* kind : {"csv", "json", "svg"})
-            args.insert(args.end(),
-                        {std::string("--") + kind, TempPath(std::string("set.") + kind).string()});
+            args.insert(args.end(), {std::string("--") + kind, Own(kind).string()});
         EXPECT_EQ(RunSim(args).status, 0);
-        const std::string csv = ReadFile(TempPath("set.csv"));
-        const std::string json = ReadFile(TempPath("set.json"));
-        const std::string svg = ReadFile(TempPath("set.svg"));
+        const std::string csv = ReadFile(Own("csv"));
+        const std::string json = ReadFile(Own("json"));
+        const std::string svg = ReadFile(Own("svg"));
         EXPECT_EQ(Lines(csv).at(0).substr(Lines(csv).at(0).rfind(',')), ",run");
         const std::string id = Lines(csv).at(1).substr(Lines(csv).at(1).rfind(',') + 1);
         EXPECT_EQ(id.size(), 16u);
@@ -58,8 +64,7 @@ TEST(Tournament, TheResultFilesOfOneRunCarryOneRunId) {
     const std::string first = run("7");
     EXPECT_EQ(run("7"), first);
     EXPECT_NE(run("8"), first);
-    for (const char* kind : {"csv", "json", "svg"})
-        std::filesystem::remove(TempPath(std::string("set.") + kind));
+    for (const char* kind : {"csv", "json", "svg"}) std::filesystem::remove(Own(kind));
 }
 
 TEST(Tournament, BadOptionsGiveOneSentenceAndStatusTwo) {
