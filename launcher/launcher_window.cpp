@@ -37,11 +37,14 @@ std::string Now() {
     return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
 }
 
-// A file of its own for every game, in a folder that is there.
+// A file of its own for every game, in a folder that is there, and never
+// one an earlier game left behind.
 QString AnswerFilePath() {
     const QString path = Q(
         FreshAnalysisPath(QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss").toStdString()));
-    if (!path.isEmpty()) QDir().mkpath(QFileInfo(path).absolutePath());
+    if (path.isEmpty()) return path;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
     return path;
 }
 
