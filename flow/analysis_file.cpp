@@ -32,18 +32,19 @@ std::string ForPlatform(const std::string& text) {
 #endif
 }
 
-TAnalysisWrite Write(const std::string& path, const std::string& contents) {
-    return SafeWriteFile(path, contents, true) ? TAnalysisWrite::Written : TAnalysisWrite::Failed;
+TAnalysisWrite Write(const std::string& path, const std::string& contents,
+                     bool createFolders = true) {
+    return SafeWriteFile(path, contents, createFolders) ? TAnalysisWrite::Written
+                                                        : TAnalysisWrite::Failed;
 }
 
 }  // namespace
 
-std::string AnalysisFilePath() {
-    if (std::string overridden = Environment("VAELORIC_ANALYSIS_FILE"); !overridden.empty())
-        return overridden;
+std::string AnalysisFolder() {
 #ifdef _WIN32
-    return "C:/vaelfin.tmp";
+    return "C:";
 #else
+    // A relative XDG_STATE_HOME is ignored, as the base directory rules say.
     std::filesystem::path folder;
     if (std::string state = Environment("XDG_STATE_HOME"); !state.empty() && state.front() == '/')
         folder = state;
@@ -51,8 +52,15 @@ std::string AnalysisFilePath() {
         folder = std::filesystem::path(home) / ".local" / "state";
     else
         return std::string();  // no home: nowhere safe to write
-    return (folder / "vaeloric" / "vaelfin.tmp").string();
+    return (folder / "vaeloric").string();
 #endif
+}
+
+std::string AnalysisFilePath() {
+    if (std::string overridden = Environment("VAELORIC_ANALYSIS_FILE"); !overridden.empty())
+        return overridden;
+    const std::string folder = AnalysisFolder();
+    return folder.empty() ? std::string() : folder + "/vaelfin.tmp";
 }
 
 std::string WrapReadingText(const std::string& text, std::size_t width) {
@@ -92,16 +100,18 @@ std::string UnfinishedGameText(const std::string& gameText) {
 }
 
 TAnalysisWrite WriteGameAnswer(const TSetUpRecord& setUp, const TReadingRecord& record, bool won,
-                               bool demonstration, const std::string& path) {
+                               bool demonstration, const std::string& path, bool createFolders) {
     if (demonstration) return TAnalysisWrite::Skipped;
-    return Write(path, ForPlatform(GameAnswerText(setUp.questionerName, setUp.Question(), won,
-                                                  record.gameText)));
+    return Write(
+        path,
+        ForPlatform(GameAnswerText(setUp.questionerName, setUp.Question(), won, record.gameText)),
+        createFolders);
 }
 
 TAnalysisWrite WriteUnfinishedGame(const TReadingRecord& record, bool demonstration,
-                                   const std::string& path) {
+                                   const std::string& path, bool createFolders) {
     if (demonstration) return TAnalysisWrite::Skipped;
-    return Write(path, ForPlatform(UnfinishedGameText(record.gameText)));
+    return Write(path, ForPlatform(UnfinishedGameText(record.gameText)), createFolders);
 }
 
 TAnalysisWrite WriteCancelledAnalysis(const std::string& path) {

@@ -17,6 +17,11 @@ inline constexpr const char* kCancelledAnalysis = "CANCELLED";
 // (default ~/.local/state/vaeloric/vaelfin.tmp) elsewhere.
 std::string AnalysisFilePath();
 
+// The programs' own folder for answer files: $XDG_STATE_HOME/vaeloric (a
+// relative XDG_STATE_HOME is ignored; default ~/.local/state/vaeloric), or
+// empty without a home. The launcher's answer files live here too.
+std::string AnalysisFolder();
+
 enum class TAnalysisWrite {
     Written,
     Skipped,  // demonstration mode writes no analysis
@@ -34,13 +39,17 @@ std::string GameAnswerText(const std::string& questionerName, const std::string&
 std::string UnfinishedGameText(const std::string& gameText);
 
 // The end of a finished game: the question, the answer and the judgement,
-// replacing the file safely (folders created). Nothing in demonstration mode.
+// replacing the file safely. The board programs make the folder of their
+// own file; a path a user gave on a command line gets no folders made
+// (createFolders false). Nothing in demonstration mode.
 TAnalysisWrite WriteGameAnswer(const TSetUpRecord& setUp, const TReadingRecord& record, bool won,
-                               bool demonstration, const std::string& path = AnalysisFilePath());
+                               bool demonstration, const std::string& path = AnalysisFilePath(),
+                               bool createFolders = true);
 
 // An early close: the note that the game was not finished and the judgement.
 TAnalysisWrite WriteUnfinishedGame(const TReadingRecord& record, bool demonstration,
-                                   const std::string& path = AnalysisFilePath());
+                                   const std::string& path = AnalysisFilePath(),
+                                   bool createFolders = true);
 
 // A reload whose file choice was cancelled: the single word "CANCELLED".
 TAnalysisWrite WriteCancelledAnalysis(const std::string& path = AnalysisFilePath());

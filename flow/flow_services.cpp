@@ -53,9 +53,8 @@ bool WriteCancelledFile() {
     return WriteCancelledAnalysis() != TAnalysisWrite::Failed;
 }
 
-bool WriteGameFile(const std::string& path, const TGameSession& game) {
-    return WriteSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading)
-        .saved;
+TSaveResult WriteGameFile(const std::string& path, const TGameSession& game) {
+    return WriteSavedGame(path, game.boardLetter, game.board, game.setup, game.turn, game.reading);
 }
 
 TLoadResult LoadGameFile(const std::string& path, TGameSession& game) {

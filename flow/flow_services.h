@@ -35,7 +35,7 @@ bool WriteCancelledFile();
 
 // Saved games: written safely; loaded only when the whole file is sound
 // (then the whole-game text is composed from the activations read).
-bool WriteGameFile(const std::string& path, const TGameSession& game);
+TSaveResult WriteGameFile(const std::string& path, const TGameSession& game);
 TLoadResult LoadGameFile(const std::string& path, TGameSession& game);
 
 }  // namespace vaeloric

@@ -11,8 +11,8 @@ namespace vaeloric {
 bool TGameController::WriteGame(const std::string& path) {
     if (Box(path, kSaveConfirmTitle, TBoxButtons::OkCancel, TBoxIcon::Question) != TBoxAnswer::Ok)
         return false;
-    if (!WriteGameFile(path, game_)) {
-        Box(kCannotSaveText, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
+    if (const TSaveResult saved = WriteGameFile(path, game_); !saved.saved) {
+        Box(saved.message, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
         return false;
     }
     modified_ = false;

@@ -52,11 +52,15 @@ bool CreateFolders(const std::string& path) {
 // at once, but nothing is flushed to the disk and no link is followed by hand.
 namespace {
 
-TFileOutcome ResolveTarget(const std::string& path, fs::path& target, bool& exists) {
+TFileOutcome ResolveTarget(const std::string& path, const TWriteOptions& options, fs::path& target,
+                           bool& exists) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     exists = fs::exists(status);
     if (exists && !fs::is_regular_file(status)) return TFileOutcome::NotRegular;
+    if (exists && !options.replaceReadOnly &&
+        (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+        return TFileOutcome::ReadOnly;
     target = exists ? fs::canonical(path, error) : fs::path(path);
     if (error) target = fs::path(path);
     return TFileOutcome::Done;
@@ -64,19 +68,19 @@ TFileOutcome ResolveTarget(const std::string& path, fs::path& target, bool& exis
 
 }  // namespace
 
-TFileOutcome CheckWriteTarget(const std::string& path) {
+TFileOutcome CheckWriteTarget(const std::string& path, const TWriteOptions& options) {
     fs::path target;
     bool exists = false;
-    return ResolveTarget(path, target, exists);
+    return ResolveTarget(path, options, target, exists);
 }
 
 TFileOutcome WriteFileSafely(const std::string& path, const std::string& contents,
-                             bool createFolders) {
+                             const TWriteOptions& options) {
     if (path.empty()) return TFileOutcome::Failed;
-    if (createFolders && !CreateFolders(path)) return TFileOutcome::Failed;
+    if (options.createFolders && !CreateFolders(path)) return TFileOutcome::Failed;
     fs::path target;
     bool exists = false;
-    if (const TFileOutcome outcome = ResolveTarget(path, target, exists);
+    if (const TFileOutcome outcome = ResolveTarget(path, options, target, exists);
         outcome != TFileOutcome::Done)
         return outcome;
     std::error_code error;
@@ -94,6 +98,9 @@ TFileOutcome WriteFileSafely(const std::string& path, const std::string& content
     }
     if (written && exists)
         fs::permissions(temporary, fs::status(target, error).permissions(), error);
+    // A read-only target the user agreed to replace must be writable to go.
+    if (written && exists && options.replaceReadOnly)
+        fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, error);
     if (written) fs::rename(temporary, target, error);
     if (!written || error) {
         fs::remove(temporary, error);
@@ -129,7 +136,26 @@ struct TTarget {
     struct stat info {};
 };
 
-TFileOutcome ResolveTarget(const std::string& path, TTarget& target) {
+// The kernel's rule for links in shared folders, which following links by
+// hand would otherwise bypass: in a sticky folder that anyone may write to, a
+// link is followed only when its owner is the user or the folder's owner.
+bool LinkMayBeFollowed(const std::string& link, const struct stat& linkInfo) {
+    std::string folder = fs::path(link).parent_path().string();
+    if (folder.empty()) folder = ".";
+    struct stat folderInfo {};
+    if (stat(folder.c_str(), &folderInfo) != 0) return false;
+    const bool shared = (folderInfo.st_mode & S_ISVTX) != 0 && (folderInfo.st_mode & S_IWOTH) != 0;
+    return !shared || linkInfo.st_uid == geteuid() || linkInfo.st_uid == folderInfo.st_uid;
+}
+
+// A file the user may not write to. Root may write to anything, so for root
+// a file is read-only when no one may write to it.
+bool ReadOnlyFile(const std::string& path, const struct stat& info) {
+    if (geteuid() == 0) return (info.st_mode & 0222) == 0;
+    return faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+TFileOutcome ResolveTarget(const std::string& path, const TWriteOptions& options, TTarget& target) {
     std::string current = path;
     for (int links = 0; links < 40; ++links) {
         struct stat info {};
@@ -140,6 +166,7 @@ TFileOutcome ResolveTarget(const std::string& path, TTarget& target) {
             return TFileOutcome::Done;
         }
         if (S_ISLNK(info.st_mode)) {
+            if (!LinkMayBeFollowed(current, info)) return TFileOutcome::UnsafeLink;
             std::string link(static_cast<std::size_t>(info.st_size) + 256, '\0');
             const ssize_t length = readlink(current.c_str(), link.data(), link.size());
             if (length <= 0 || static_cast<std::size_t>(length) >= link.size())
@@ -151,6 +178,7 @@ TFileOutcome ResolveTarget(const std::string& path, TTarget& target) {
             continue;
         }
         if (!S_ISREG(info.st_mode)) return TFileOutcome::NotRegular;
+        if (!options.replaceReadOnly && ReadOnlyFile(current, info)) return TFileOutcome::ReadOnly;
         target.path = current;
         target.exists = true;
         target.info = info;
@@ -186,7 +214,7 @@ bool WriteTemporary(const TTarget& target, const std::string& contents, std::str
     bool written = WriteAll(fd, contents);
     if (written && target.exists) {
         // Ownership may only be kept by the owner or root; either way the
-        // permission bits are.
+        // permission bits are (a read-only file replaced stays read-only).
         [[maybe_unused]] const int owned = fchown(fd, target.info.st_uid, target.info.st_gid);
         written = fchmod(fd, target.info.st_mode & 07777) == 0;
     }
@@ -238,17 +266,18 @@ void RemoveStaleTemporaries(const std::string& targetPath) {
 
 }  // namespace
 
-TFileOutcome CheckWriteTarget(const std::string& path) {
+TFileOutcome CheckWriteTarget(const std::string& path, const TWriteOptions& options) {
     TTarget target;
-    return ResolveTarget(path, target);
+    return ResolveTarget(path, options, target);
 }
 
 TFileOutcome WriteFileSafely(const std::string& path, const std::string& contents,
-                             bool createFolders) {
+                             const TWriteOptions& options) {
     if (path.empty()) return TFileOutcome::Failed;
-    if (createFolders && !CreateFolders(path)) return TFileOutcome::Failed;
+    if (options.createFolders && !CreateFolders(path)) return TFileOutcome::Failed;
     TTarget target;
-    if (const TFileOutcome outcome = ResolveTarget(path, target); outcome != TFileOutcome::Done)
+    if (const TFileOutcome outcome = ResolveTarget(path, options, target);
+        outcome != TFileOutcome::Done)
         return outcome;
     std::string temporary;
     if (!WriteTemporary(target, contents, temporary)) return TFileOutcome::Failed;
@@ -291,8 +320,32 @@ TFileOutcome ReadFileSafely(const std::string& path, std::size_t maxBytes, std::
 
 #endif
 
+TFileOutcome WriteFileSafely(const std::string& path, const std::string& contents,
+                             bool createFolders) {
+    TWriteOptions options;
+    options.createFolders = createFolders;
+    return WriteFileSafely(path, contents, options);
+}
+
 bool SafeWriteFile(const std::string& path, const std::string& contents, bool createFolders) {
     return WriteFileSafely(path, contents, createFolders) == TFileOutcome::Done;
+}
+
+std::string WriteProblemSentence(const std::string& path, TFileOutcome outcome) {
+    const std::string quoted = "'" + path + "'";
+    switch (outcome) {
+        case TFileOutcome::Done:
+            return {};
+        case TFileOutcome::NotRegular:
+            return quoted + " is not a regular file; nothing was written.";
+        case TFileOutcome::ReadOnly:
+            return quoted + " is read-only; nothing was written.";
+        case TFileOutcome::UnsafeLink:
+            return quoted + " is a link another user left in a shared folder; nothing was written.";
+        case TFileOutcome::Failed:
+            break;
+    }
+    return quoted + " could not be written; nothing was changed.";
 }
 
 }  // namespace vaeloric

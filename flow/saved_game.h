@@ -49,7 +49,9 @@ std::string FormatSavedGame(char boardLetter, const TBoard& board, const TSetUpR
 
 struct TSaveResult {
     bool saved = false;
-    std::string message;  // kCannotSaveText on failure, shown titled with the caption
+    // kCannotSaveText on failure, shown titled with the caption; the sentence
+    // of WriteProblemSentence for a read-only file or an unsafe link.
+    std::string message;
 };
 
 // Writes the file safely (temporary file, then rename): a failure leaves any

@@ -116,8 +116,15 @@ TSaveResult WriteSavedGame(const std::string& path, char boardLetter, const TBoa
                            const TSetUpRecord& setUp, const TTurnState& turn,
                            const TReadingRecord& reading) {
     TSaveResult result;
-    result.saved = SafeWriteFile(path, FormatSavedGame(boardLetter, board, setUp, turn, reading));
-    if (!result.saved) result.message = kCannotSaveText;
+    const TFileOutcome written =
+        WriteFileSafely(path, FormatSavedGame(boardLetter, board, setUp, turn, reading));
+    result.saved = written == TFileOutcome::Done;
+    // A file kept on purpose is named as such; any other failure is the
+    // board programs' own message.
+    if (written == TFileOutcome::ReadOnly || written == TFileOutcome::UnsafeLink)
+        result.message = WriteProblemSentence(path, written);
+    else if (!result.saved)
+        result.message = kCannotSaveText;
     return result;
 }
 

@@ -17,6 +17,8 @@ std::string ReadBoundedFile(const std::string& path, std::size_t limit, std::str
         case TFileOutcome::NotRegular:
             return "it is not a regular file";
         case TFileOutcome::Failed:
+        case TFileOutcome::ReadOnly:
+        case TFileOutcome::UnsafeLink:
             break;
     }
     std::error_code error;

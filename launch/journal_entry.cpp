@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <string_view>
 
 namespace vaeloric {
 
@@ -15,8 +16,12 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// A field a spreadsheet would take for a formula (a leading =, +, -, @, tab
+// or carriage return) starts with an apostrophe, so that it stays text.
 std::string CsvField(const std::string& text) {
     std::string out = "\"";
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        out += '\'';
     for (char c : text) {
         if (c == '"') out += '"';
         out += c;

@@ -23,6 +23,7 @@ struct TJournalEntry {
     std::string analysis;
     std::string note;       // why there is no answer, if there is none
     std::string savedGame;  // path of the game file, if one is known
+    std::string owner;      // the launcher playing a game in progress (ThisLauncher)
 };
 
 // "Ann leads Fire (red), moves first" and one line for every other seat.
@@ -42,7 +43,8 @@ std::string FlowingText(const std::string& wrapped);
 std::string ReadingText(const TJournalEntry& entry);
 
 // Every entry, in the order given, as one Markdown document or as CSV
-// (RFC 4180: quoted fields, CR LF rows, a header row).
+// (RFC 4180: quoted fields, CR LF rows, a header row; a field that would
+// start a spreadsheet formula gets a leading apostrophe).
 std::string ExportMarkdown(const std::vector<TJournalEntry>& entries);
 std::string ExportCsv(const std::vector<TJournalEntry>& entries);
 

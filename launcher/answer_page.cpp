@@ -47,6 +47,15 @@ TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
     answer_->setAccessibleName("Answer");
     note_ = new QLabel;
     note_->setWordWrap(true);
+    notKept_ = new QLabel;
+    notKept_->setWordWrap(true);
+    notKept_->setStyleSheet("color: #a00000; font-weight: bold;");
+    notKept_->setAccessibleName("Not kept");
+    keep_ = new QPushButton("Save this reading as a file…");
+    auto* notKeptRow = new QHBoxLayout;
+    notKeptRow->addWidget(notKept_, 1);
+    notKeptRow->addWidget(keep_);
+    ShowNotKept({});
     players_ = new QLabel;
     players_->setWordWrap(true);
     analysis_ = new QTextEdit;
@@ -84,6 +93,7 @@ TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
     layout->addSpacing(8);
     layout->addWidget(answer_);
     layout->addWidget(note_);
+    layout->addLayout(notKeptRow);
     layout->addSpacing(8);
     layout->addLayout(details, 1);
     layout->addLayout(buttons);
@@ -91,6 +101,7 @@ TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
     connect(copy, &QPushButton::clicked, this, &TAnswerPage::Copy);
     connect(pdf, &QPushButton::clicked, this, &TAnswerPage::SavePdf);
     connect(text, &QPushButton::clicked, this, &TAnswerPage::SaveText);
+    connect(keep_, &QPushButton::clicked, this, &TAnswerPage::SaveText);
     connect(again, &QPushButton::clicked, this, &TAnswerPage::AskAnotherRequested);
     connect(journal, &QPushButton::clicked, this, &TAnswerPage::JournalRequested);
 }
@@ -101,6 +112,7 @@ QString TAnswerPage::AnswerText() const {
 
 void TAnswerPage::Show(const TJournalEntry& entry) {
     entry_ = entry;
+    ShowNotKept({});
     // A game saved without a question (by the headless tool) is still shown.
     question_->setText(entry.question.empty() ? QString("(No question was recorded.)")
                                               : "“" + Q(entry.question) + "”");
@@ -129,6 +141,22 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
                                                    : Q(FlowingText(entry.analysis)));
 }
 
+void TAnswerPage::ShowNotKept(const QString& why) {
+    notKept_->setText(why.isEmpty() ? QString()
+                                    : "This reading could not be kept in the journal. " + why +
+                                          " Save it as a file to keep it.");
+    notKept_->setVisible(!why.isEmpty());
+    keep_->setVisible(!why.isEmpty());
+}
+
+QString TAnswerPage::NotKeptText() const {
+    return notKept_->text();
+}
+
+QString TAnswerPage::NoteText() const {
+    return note_->isVisibleTo(this) ? note_->text() : QString();
+}
+
 void TAnswerPage::Copy() {
     QApplication::clipboard()->setText(Q(ReadingText(entry_)));
 }
@@ -139,7 +167,7 @@ void TAnswerPage::SavePdf() {
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/reading.pdf",
         "PDF files (*.pdf)");
     if (path.isEmpty()) return;
-    if (const QString problem = SaveReadingPdf(entry_, path); !problem.isEmpty())
+    if (const QString problem = SaveReadingPdf(entry_, path, AskReadOnly(this)); !problem.isEmpty())
         QMessageBox::warning(this, "Vaeloric Chess", problem);
 }
 
@@ -149,7 +177,8 @@ void TAnswerPage::SaveText() {
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/reading.txt",
         "Text files (*.txt)");
     if (path.isEmpty()) return;
-    if (const QString problem = SaveReadingText(entry_, path); !problem.isEmpty())
+    if (const QString problem = SaveReadingText(entry_, path, AskReadOnly(this));
+        !problem.isEmpty())
         QMessageBox::warning(this, "Vaeloric Chess", problem);
 }
 

@@ -7,6 +7,7 @@
 #include "launch/journal_entry.h"
 
 class QLabel;
+class QPushButton;
 class QTextEdit;
 
 namespace vaeloric {
@@ -21,6 +22,13 @@ class TAnswerPage : public QWidget {
     void Show(const TJournalEntry& entry);
     const TJournalEntry& Entry() const { return entry_; }
     QString AnswerText() const;  // the large line, for tests
+    QString NoteText() const;    // the explanation under it, empty when hidden
+
+    // Says that the reading shown could not be kept in the journal, and why,
+    // with a button to save it as a file; an empty reason hides it. Show()
+    // hides it too.
+    void ShowNotKept(const QString& why);
+    QString NotKeptText() const;
 
   signals:
     void AskAnotherRequested();
@@ -37,6 +45,8 @@ class TAnswerPage : public QWidget {
     QLabel* answer_ = nullptr;
     QLabel* note_ = nullptr;
     QLabel* players_ = nullptr;
+    QLabel* notKept_ = nullptr;
+    QPushButton* keep_ = nullptr;
     QTextEdit* analysis_ = nullptr;
 };
 

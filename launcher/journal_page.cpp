@@ -128,7 +128,8 @@ void TJournalPage::Export() {
     const std::vector<TJournalEntry> all = store_.List();
     const bool csv = path.endsWith(".csv", Qt::CaseInsensitive) || filter.startsWith("CSV");
     const std::string bytes = csv ? ExportCsv(all) : ExportMarkdown(all);
-    const QString problem = SaveWholeFile(path, QByteArray::fromStdString(bytes));
+    const QString problem =
+        SaveWholeFile(path, QByteArray::fromStdString(bytes), AskReadOnly(this));
     SetMessage(problem.isEmpty() ? QString("%1 readings exported to %2.").arg(all.size()).arg(path)
                                  : problem);
 }

@@ -12,8 +12,12 @@ namespace vaeloric {
 
 // The journal of every question asked, in an SQLite file. Each change is one
 // transaction written through to the disk, so that a crash loses nothing
-// that was shown. A file that is not a sound journal is moved aside, never
-// overwritten, and a new journal is started.
+// that was shown. The file carries its schema version (PRAGMA user_version)
+// and our application id; the journals from before the version are brought
+// up to date. A file that is damaged or not ours (another table, a view, a
+// trigger, other columns) is moved aside, never changed, and a new journal
+// is started; one of a newer version is left alone. A journal that cannot be
+// written is still shown.
 class TJournalStore {
   public:
     TJournalStore() = default;
@@ -26,9 +30,14 @@ class TJournalStore {
 
     // Opens or creates the journal. Returns false when even a new journal
     // cannot be made; Message() then says why. When a damaged file was moved
-    // aside, Open succeeds and Message() names where it went.
+    // aside, Open succeeds and Message() names where it went; when the
+    // journal can only be read, Open succeeds, ReadOnly() is true and
+    // Message() says so.
     bool Open(const QString& path);
     const QString& Message() const { return message_; }
+    bool ReadOnly() const { return readOnly_; }
+
+    static constexpr int kSchemaVersion = 1;
 
     // Each returns false on failure (the message says why).
     bool Insert(TJournalEntry& entry);  // sets entry.id
@@ -39,12 +48,20 @@ class TJournalStore {
     std::vector<TJournalEntry> List() const;
 
   private:
-    bool OpenFile(const QString& path);
-    bool Sound();
+    enum class TKind { Empty, First, Current, Newer, Damaged, Foreign };
+    bool OpenFile(const QString& path, bool readOnly);
+    QSqlDatabase Database() const;
+    TKind Examine();
+    bool MoveAside(const QString& path, const QString& what);
+    bool Prepare(TKind kind);
+    bool Writable();
+    bool Failed(const QString& what, QSqlDatabase& db, const QString& error);
     void Close();
 
     QString connection_;
     QString message_;
+    QString problem_;  // the database's own words for the last failure
+    bool readOnly_ = false;
 };
 
 }  // namespace vaeloric

@@ -8,16 +8,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "launch/launcher_files.h"
+#include "launch/settings_file.h"
 #include "launcher/answer_page.h"
 #include "launcher/ask_page.h"
 #include "launcher/board_runner.h"
@@ -35,17 +37,13 @@ std::string Now() {
     return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm").toStdString();
 }
 
-// A file of its own for every game, so that two games never share one.
-QString FreshAnalysisPath() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty()) state = QDir::homePath() + "/.local/state";
-    const QString folder = state + "/vaeloric/games";
-    QDir().mkpath(folder);
-    static int counter = 0;
-    const QString path = QString("%1/answer-%2-%3-%4.txt")
-                             .arg(folder, QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss"))
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(++counter);
+// A file of its own for every game, in a folder that is there, and never
+// one an earlier game left behind.
+QString AnswerFilePath() {
+    const QString path = Q(
+        FreshAnalysisPath(QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss").toStdString()));
+    if (path.isEmpty()) return path;
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile::remove(path);
     return path;
 }
@@ -87,19 +85,15 @@ TLauncherWindow::TLauncherWindow(const QString& journalPath, QWidget* parent)
     });
     connect(runner_, &TBoardRunner::Ended, this, &TLauncherWindow::OnEnded);
 
-    if (!store_.Open(journalPath))
-        ask_->ShowProblem(store_.Message());
-    else {
-        if (!store_.Message().isEmpty()) QMessageBox::warning(this, "Journal", store_.Message());
-        // Games that were still running when the launcher last closed.
-        for (TJournalEntry entry : store_.List()) {
-            if (entry.outcome != TOutcome::InProgress) continue;
-            entry.outcome = TOutcome::Failed;
-            entry.note =
-                "The launcher was closed while this game was played, so its answer was "
-                "not read.";
-            store_.Update(entry);
-        }
+    // Whatever is wrong with the journal stays in sight on the question page;
+    // games are played all the same.
+    const bool opened = store_.Open(journalPath);
+    journalProblem_ = store_.Message();
+    ask_->ShowProblem(journalProblem_);
+    if (opened && !store_.ReadOnly()) {
+        // Games whose launcher has gone; another launcher's game goes on.
+        for (TJournalEntry entry : store_.List())
+            if (RecoverAbandoned(entry)) store_.Update(entry);
     }
     LoadSettings();
 }
@@ -113,6 +107,13 @@ QWidget* TLauncherWindow::BuildProgressPage() {
     progressText_->setWordWrap(true);
     progressText_->setAlignment(Qt::AlignCenter);
     progressText_->setContentsMargins(80, 0, 80, 0);
+    progressProblem_ = new QLabel;
+    progressProblem_->setWordWrap(true);
+    progressProblem_->setAlignment(Qt::AlignCenter);
+    progressProblem_->setContentsMargins(80, 0, 80, 0);
+    progressProblem_->setStyleSheet("color: #a00000;");
+    progressProblem_->setAccessibleName("Journal problem");
+    progressProblem_->hide();
     auto* stop = new QPushButton("End the game early");
     stop->setToolTip("Asks the board program to close, as its close box would.");
     auto* journal = new QPushButton("Journal");
@@ -120,6 +121,7 @@ QWidget* TLauncherWindow::BuildProgressPage() {
     layout->addStretch();
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(progressText_);
+    layout->addWidget(progressProblem_);
     layout->addSpacing(20);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -131,6 +133,10 @@ QWidget* TLauncherWindow::BuildProgressPage() {
     connect(stop, &QPushButton::clicked, runner_, &TBoardRunner::RequestClose);
     connect(journal, &QPushButton::clicked, this, [this] { ShowPage(TPage::Journal); });
     return progress_;
+}
+
+QString TLauncherWindow::ProgressProblem() const {
+    return progressProblem_->isVisibleTo(progress_) ? progressProblem_->text() : QString();
 }
 
 TLauncherWindow::TPage TLauncherWindow::CurrentPage() const {
@@ -149,7 +155,7 @@ void TLauncherWindow::AskQuestion() {
         return;
     }
     const TPtahChoice square = form.ptah.Chosen() ? form.ptah : ThrowPtahSquare(dice_);
-    SaveSettings();
+    settingsProblem_ = SaveSettings();
     Start(QuestionRequest(form, square, Now()));
 }
 
@@ -177,12 +183,20 @@ void TLauncherWindow::Start(const TGameRequest& request) {
         return;
     }
     current_ = request;
-    analysisPath_ = request.demonstration ? QString() : FreshAnalysisPath();
+    current_.entry.owner = ThisLauncher();
+    analysisPath_ = request.demonstration ? QString() : AnswerFilePath();
+    QString problem;
     if (!request.demonstration && !store_.Insert(current_.entry))
-        ask_->ShowProblem(store_.Message() + " The game is played all the same.");
+        problem = store_.Message() + " The game is played all the same.";
     QStringList arguments;
     for (const std::string& argument : request.arguments) arguments << Q(argument);
-    ask_->ShowProblem({});
+    // The journal's trouble stays in sight on both pages while the game is
+    // played.
+    if (!settingsProblem_.isEmpty())
+        problem = settingsProblem_ + (problem.isEmpty() ? "" : "\n") + problem;
+    ask_->ShowProblem(problem.isEmpty() ? journalProblem_ : problem);
+    progressProblem_->setText(problem);
+    progressProblem_->setVisible(!problem.isEmpty());
     ask_->SetStartEnabled(false);
     progressText_->setText(
         request.demonstration
@@ -214,11 +228,13 @@ void TLauncherWindow::OnEnded(const TProcessEnd& end) {
         return;
     }
     RecordGameEnd(result, current_.entry);
-    if (!store_.Update(current_.entry)) {
-        if (!current_.entry.note.empty()) current_.entry.note += ' ';
-        current_.entry.note += store_.Message().toStdString();
-    }
+    current_.entry.owner.clear();
+    // A game the journal could not take at its start is offered again: the
+    // disk may have room by now.
+    const bool kept =
+        current_.entry.id > 0 ? store_.Update(current_.entry) : store_.Insert(current_.entry);
     answer_->Show(current_.entry);
+    answer_->ShowNotKept(kept ? QString() : store_.Message());
     ShowPage(TPage::Answer);
     emit GameEnded();
 }
@@ -236,29 +252,42 @@ void TLauncherWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TLauncherWindow::LoadSettings() {
-    QSettings settings;
+    std::string message;
+    TSettings settings = LoadSettingsFile(SettingsFilePath(), message);
+    if (!message.empty()) {
+        settingsProblem_ = Q(message);
+        ask_->ShowProblem(journalProblem_.isEmpty() ? settingsProblem_
+                                                    : journalProblem_ + "\n" + settingsProblem_);
+    }
+    const auto value = [&](const std::string& key, const std::string& otherwise = {}) {
+        const auto found = settings.find(key);
+        return found == settings.end() ? otherwise : found->second;
+    };
     TQuestionForm form;
-    form.questionerName = settings.value("questioner").toString().toStdString();
-    form.element = ElementFromKey(settings.value("element", "fire").toString().toStdString());
+    form.questionerName = value("questioner");
+    form.element = ElementFromKey(value("element", "fire"));
     const std::int32_t defaults[5] = {0, 0, 2, 8, 3};
     for (int seat = 2; seat <= 4; ++seat) {
-        const QString key = QString("seat%1/").arg(seat);
-        form.seats[seat].code = settings.value(key + "code", defaults[seat]).toInt();
-        form.seats[seat].name = settings.value(key + "name").toString().toStdString();
+        const std::string key = "seat" + std::to_string(seat) + "/";
+        bool number = false;
+        const int code = Q(value(key + "code")).toInt(&number);
+        form.seats[seat].code = number ? code : defaults[seat];
+        form.seats[seat].name = value(key + "name");
     }
     ask_->SetForm(form);
 }
 
-void TLauncherWindow::SaveSettings() const {
-    QSettings settings;
+QString TLauncherWindow::SaveSettings() const {
     const TQuestionForm form = ask_->Form();
-    settings.setValue("questioner", Q(form.questionerName));
-    settings.setValue("element", Q(ElementKey(form.element)));
+    TSettings settings;
+    settings["questioner"] = form.questionerName;
+    settings["element"] = ElementKey(form.element);
     for (int seat = 2; seat <= 4; ++seat) {
-        const QString key = QString("seat%1/").arg(seat);
-        settings.setValue(key + "code", form.seats[seat].code);
-        settings.setValue(key + "name", Q(form.seats[seat].name));
+        const std::string key = "seat" + std::to_string(seat) + "/";
+        settings[key + "code"] = std::to_string(form.seats[seat].code);
+        settings[key + "name"] = form.seats[seat].name;
     }
+    return Q(SaveSettingsFile(SettingsFilePath(), settings));
 }
 
 }  // namespace vaeloric

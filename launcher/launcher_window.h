@@ -36,6 +36,8 @@ class TLauncherWindow : public QMainWindow {
     TJournalPage& JournalPage() { return *journal_; }
     TBoardRunner& Runner() { return *runner_; }
     TJournalStore& Journal() { return store_; }
+    // The journal's trouble shown on the progress page, empty when none.
+    QString ProgressProblem() const;
 
     // The three ways to start a game; each shows its refusal on the page.
     void AskQuestion();
@@ -55,7 +57,7 @@ class TLauncherWindow : public QMainWindow {
     void OnEnded(const TProcessEnd& end);
     void ShowPage(TPage page);
     void LoadSettings();
-    void SaveSettings() const;
+    QString SaveSettings() const;  // empty, or why the settings were not kept
 
     TJournalStore store_;
     TBoardRunner* runner_ = nullptr;
@@ -63,10 +65,13 @@ class TLauncherWindow : public QMainWindow {
     TAskPage* ask_ = nullptr;
     QWidget* progress_ = nullptr;
     QLabel* progressText_ = nullptr;
+    QLabel* progressProblem_ = nullptr;
     TAnswerPage* answer_ = nullptr;
     TJournalPage* journal_ = nullptr;
     TGameRequest current_;
     QString analysisPath_;
+    QString journalProblem_;   // what was wrong with the journal at start
+    QString settingsProblem_;  // what was wrong with the settings file
     std::mt19937 dice_;
 };
 

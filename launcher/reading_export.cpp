@@ -3,25 +3,48 @@
 #include "launcher/reading_export.h"
 
 #include <QBuffer>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
+
+#include "flow/safe_file.h"
 
 namespace vaeloric {
 
-QString SaveWholeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return "The file " + path + " could not be written: " + file.errorString();
-    return {};
+QString SaveWholeFile(const QString& path, const QByteArray& bytes,
+                      const TReadOnlyQuestion& replaceReadOnly) {
+    const std::string target = path.toStdString();
+    const std::string contents = bytes.toStdString();
+    TFileOutcome written = WriteFileSafely(target, contents);
+    if (written == TFileOutcome::ReadOnly && replaceReadOnly &&
+        replaceReadOnly(QString::fromStdString(ReadOnlyQuestion(target)))) {
+        TWriteOptions options;
+        options.replaceReadOnly = true;
+        written = WriteFileSafely(target, contents, options);
+    }
+    return QString::fromStdString(WriteProblemSentence(target, written));
 }
 
-QString SaveReadingText(const TJournalEntry& entry, const QString& path) {
-    return SaveWholeFile(path, QByteArray::fromStdString(ReadingText(entry)));
+std::string ReadOnlyQuestion(const std::string& path) {
+    return "'" + path + "' is read-only. Replace it all the same?";
 }
 
-QString SaveReadingPdf(const TJournalEntry& entry, const QString& path) {
+TReadOnlyQuestion AskReadOnly(QWidget* parent) {
+    return [parent](const QString& question) {
+        return QMessageBox::question(parent, "Vaeloric Chess", question,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+}
+
+QString SaveReadingText(const TJournalEntry& entry, const QString& path,
+                        const TReadOnlyQuestion& replaceReadOnly) {
+    return SaveWholeFile(path, QByteArray::fromStdString(ReadingText(entry)), replaceReadOnly);
+}
+
+QString SaveReadingPdf(const TJournalEntry& entry, const QString& path,
+                       const TReadOnlyQuestion& replaceReadOnly) {
     // Written to memory first, so that a failed write never leaves half a PDF.
     QByteArray bytes;
     {
@@ -39,7 +62,7 @@ QString SaveReadingPdf(const TJournalEntry& entry, const QString& path) {
         document.print(&pdf);
     }
     if (bytes.isEmpty()) return "The PDF could not be made.";
-    return SaveWholeFile(path, bytes);
+    return SaveWholeFile(path, bytes, replaceReadOnly);
 }
 
 }  // namespace vaeloric

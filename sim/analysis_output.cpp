@@ -9,9 +9,9 @@ namespace vaeloric::sim {
 bool WriteAnalysis(const std::string& path, const TGame& game) {
     const TAnalysisWrite written =
         game.result == TGameResult::Unfinished
-            ? WriteUnfinishedGame(game.reading, false, path)
+            ? WriteUnfinishedGame(game.reading, false, path, false)
             : WriteGameAnswer(game.setUp, game.reading, game.result == TGameResult::Win, false,
-                              path);
+                              path, false);
     return written == TAnalysisWrite::Written;
 }
 

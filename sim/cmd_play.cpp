@@ -72,6 +72,8 @@ int RunPlay(const TArguments& args, std::string& out) {
 
     CheckOutputTarget(savePath);
     CheckOutputTarget(analysisPath);
+    RequireFolder(savePath, "Cannot write the saved game '" + savePath + "'.");
+    RequireFolder(analysisPath, "Cannot write the analysis file '" + analysisPath + "'.");
 
     TGame game;
     PlayGame(options, game, [&](const std::string& line) {

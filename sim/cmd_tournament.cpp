@@ -43,7 +43,8 @@ class TInterruptGuard {
 void WriteResultFile(const std::string& path, const std::string& contents, const char* what) {
     if (path.empty()) return;
     const TFileOutcome written = WriteFileSafely(path, contents);
-    if (written == TFileOutcome::NotRegular) throw TUsageError(NotRegularSentence(path, "written"));
+    if (written != TFileOutcome::Done && written != TFileOutcome::Failed)
+        throw TUsageError(WriteProblemSentence(path, written));
     if (written != TFileOutcome::Done)
         throw TUsageError(std::string("Cannot write the ") + what + " '" + path + "'.");
 }
@@ -52,8 +53,12 @@ void WriteResultFile(const std::string& path, const std::string& contents, const
 
 int RunTournament(const TArguments& args, std::string& out) {
     const TTournamentOptions options = ParseTournamentOptions(args);
-    for (const std::string& path : {options.csvPath, options.jsonPath, options.svgPath})
+    const std::pair<const std::string&, const char*> outputs[] = {
+        {options.csvPath, "CSV file"}, {options.jsonPath, "JSON file"}, {options.svgPath, "chart"}};
+    for (const auto& [path, what] : outputs) {
         CheckOutputTarget(path);
+        RequireFolder(path, std::string("Cannot write the ") + what + " '" + path + "'.");
+    }
     const long total = options.plan.GameCount();
     const bool showProgress = isatty(STDERR_FILENO) != 0;
     TTournamentRun run;

@@ -2,7 +2,10 @@
 
 #include "sim/sim.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <exception>
+#include <iostream>
 #include <ostream>
 #include <string_view>
 
@@ -14,6 +17,14 @@
 namespace vaeloric::sim {
 
 namespace {
+
+// The status, or 2 when the output could not be written.
+int Flushed(std::ostream& out, std::ostream& err, int status) {
+    out.flush();
+    if (out) return status;
+    err << kOutputFailedSentence << "\n";
+    return 2;
+}
 
 std::string Usage() {
     const std::string maxTurns = std::to_string(kMaxTurns);
@@ -88,7 +99,7 @@ std::string Usage() {
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     if (argc == 2 && std::string_view(argv[1]) == "--version") {
         out << "vaeloric-sim " VAELORIC_VERSION_TEXT "\n" VAELORIC_LICENSE_TEXT;
-        return 0;
+        return Flushed(out, err, 0);
     }
     if (argc < 2) {
         err << "Give a sub-command; vaeloric-sim --help lists them.\n";
@@ -97,8 +108,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     const std::string command = argv[1];
     if (command == "help" || command == "--help" || command == "-h") {
         out << Usage();
-        out.flush();
-        return 0;
+        return Flushed(out, err, 0);
     }
     const TArguments args(argv + 2, argv + argc);
     // The output is collected first so that a failure never leaves a partial
@@ -132,7 +142,19 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return 1;
     }
     out << text;
-    out.flush();
+    return Flushed(out, err, status);
+}
+
+int RunOnStandardStreams(int argc, const char* const* argv) {
+    const int status = Run(argc, argv, std::cout, std::cerr);
+    if (status == 2 && !std::cout) return status;  // already said
+    // A close that fails may lose what was written. A standard output that
+    // was never open fails at the flush above when anything was written to it.
+    errno = 0;
+    if (std::fclose(stdout) != 0 && errno != EBADF) {
+        std::cerr << kOutputFailedSentence << "\n";
+        return 2;
+    }
     return status;
 }
 

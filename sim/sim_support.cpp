@@ -2,6 +2,9 @@
 
 #include "sim/sim_support.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "flow/safe_file.h"
 
 namespace vaeloric::sim {
@@ -68,8 +71,18 @@ std::string NotRegularSentence(const std::string& path, const char* nothing) {
 }
 
 void CheckOutputTarget(const std::string& path) {
-    if (!path.empty() && CheckWriteTarget(path) == TFileOutcome::NotRegular)
-        throw TUsageError(NotRegularSentence(path, "written"));
+    if (path.empty()) return;
+    const TFileOutcome outcome = CheckWriteTarget(path);
+    if (outcome != TFileOutcome::Done && outcome != TFileOutcome::Failed)
+        throw TUsageError(WriteProblemSentence(path, outcome));
+}
+
+void RequireFolder(const std::string& path, const std::string& sentence) {
+    if (path.empty()) return;
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) throw TUsageError(sentence);
 }
 
 void LoadGameFile(const std::string& path, TSavedGame& game) {

@@ -49,8 +49,13 @@ std::string ActivationLines(const std::array<float, kUnitCount>& activations);
 // or "written".
 std::string NotRegularSentence(const std::string& path, const char* nothing);
 
-// Refuses, before any work, an output path that no write would replace.
+// Refuses, before any work, an output path that no write would replace: not
+// a regular file, read-only, or an unsafe link.
 void CheckOutputTarget(const std::string& path);
+
+// Refuses, before any work, an output path whose folder is missing; no
+// folder is ever made for it.
+void RequireFolder(const std::string& path, const std::string& sentence);
 
 // Reads a saved game of any board; a file that cannot be read or is not a
 // valid game is a usage error.

@@ -2,6 +2,7 @@
 
 #include "sim/tournament/result_files.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "flow/setup_record.h"
@@ -54,15 +55,35 @@ std::string CountJson(const TResultCount& count) {
 
 }  // namespace
 
+std::string ResultsBody(const TTournamentReport& report);
+
 std::string ResultsCsv(const TTournamentReport& report) {
-    std::string csv = "game,round,board,ptah,questioner_side,other_side,seed,turns,result\n";
-    for (const TPlayedGame& played : report.run.games) csv += GameFields(played) + "\n";
+    const std::string run = RunId(report);
+    std::string csv = "game,round,board,ptah,questioner_side,other_side,seed,turns,result,run\n";
+    for (const TPlayedGame& played : report.run.games) csv += GameFields(played) + "," + run + "\n";
     return csv;
 }
 
+std::string RunId(const TTournamentReport& report) {
+    // FNV-1a over everything the JSON file holds.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : ResultsBody(report)) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
 std::string ResultsJson(const TTournamentReport& report) {
+    return "{\n  \"run\": \"" + RunId(report) + "\",\n" + ResultsBody(report);
+}
+
+// The JSON file after its first two lines.
+std::string ResultsBody(const TTournamentReport& report) {
     const TTournamentPlan& plan = report.plan;
-    std::string json = "{\n  \"plan\": {\"profiles\": [";
+    std::string json = "  \"plan\": {\"profiles\": [";
     for (std::size_t i = 0; i < plan.profiles.size(); ++i)
         json += (i > 0 ? ", " : "") + std::to_string(plan.profiles[i]);
     json += "], \"boards\": " + JsonString(plan.boards) +

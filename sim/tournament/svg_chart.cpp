@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "flow/setup_record.h"
+#include "sim/tournament/result_files.h"
 
 namespace vaeloric::sim {
 
@@ -67,6 +68,7 @@ std::string RatingChartSvg(const TTournamentReport& report) {
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
         "viewBox=\"0 0 %.0f %.0f\" font-family=\"sans-serif\" font-size=\"14\">\n",
         kWidth, height, kWidth, height);
+    svg += "<!-- run: " + RunId(report) + " -->\n";
     svg += Format("<rect width=\"%.0f\" height=\"%.0f\" fill=\"white\"/>\n", kWidth, height);
     svg += Format(
         "<text x=\"%.0f\" y=\"28\" font-size=\"17\" font-weight=\"bold\">"

@@ -76,6 +76,25 @@ TEST_F(GameFlow, SaveAsRetriesUntilAFileIsWrittenOrTheDialogIsCancelled) {
     EXPECT_EQ(layer.events, (std::vector<std::string>{"save dialog:" + good}));
 }
 
+// A read-only file chosen in the save dialog is kept; the box names it and
+// the dialog comes back.
+TEST_F(GameFlow, SaveAsKeepsAReadOnlyFileAndSaysSo) {
+    StartLauncher();
+    layer.Forget();
+    const std::string kept = (folder / "kept.vae").string();
+    const std::string good = (folder / "x.vae").string();
+    std::ofstream(kept) << "old";
+    std::filesystem::permissions(kept, std::filesystem::perms::owner_read);
+    layer.saveScript = {kept, good};
+    layer.boxAnswers = {TBoxAnswer::Ok, TBoxAnswer::Ok, TBoxAnswer::Ok};
+    EXPECT_TRUE(controller->SaveAs());
+    const std::string sentence = "'" + kept + "' is read-only; nothing was written.";
+    EXPECT_EQ(layer.BoxTexts(), (std::vector<std::string>{kept, sentence, good}));
+    EXPECT_EQ(layer.boxes[1],
+              (TMessageBox{sentence, kCaption, TBoxButtons::Ok, TBoxIcon::Exclamation}));
+    EXPECT_EQ(Contents(kept), "old");
+}
+
 TEST_F(GameFlow, DemonstrationSaveExplainsReloadingFirst) {
     layer.ptahScript = {[](TPtahSquareChoice& c) {
         c.question = "Q";

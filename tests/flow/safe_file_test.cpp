@@ -13,6 +13,7 @@
 #include <functional>
 #include <thread>
 
+#include "flow/analysis_file.h"
 #include "saved_game_support.h"
 #include "tests/support/special_files.h"
 
@@ -72,6 +73,107 @@ TEST(SafeFile, SpecialFilesAreNeitherReplacedNorRead) {
         fs::remove(folder / "link");
     }
     alarm(0);
+    fs::remove_all(folder);
+}
+
+TFileOutcome Expected(test::TTargetRefusal refusal) {
+    switch (refusal) {
+        case test::TTargetRefusal::NotRegular:
+            return TFileOutcome::NotRegular;
+        case test::TTargetRefusal::ReadOnly:
+            return TFileOutcome::ReadOnly;
+        case test::TTargetRefusal::UnsafeLink:
+            return TFileOutcome::UnsafeLink;
+        case test::TTargetRefusal::Failed:
+            break;
+    }
+    return TFileOutcome::Failed;
+}
+
+// The board programs' writers and the safe writer itself, against every
+// target of the shared list: nothing replaced, the refusal named.
+TEST(SafeFile, EveryWriterRefusesEveryTargetOfTheSharedList) {
+    const fs::path base = FreshTempFolder("vaeloric-safe-targets");
+    const TGame game = MidGame('W');
+    test::ForEachWriteTarget(base, [&](const test::TWriteTarget& target, const fs::path& path) {
+        const TFileOutcome expected = Expected(target.refusal);
+        EXPECT_EQ(WriteFileSafely(path, "new"), expected) << target.kind;
+        EXPECT_EQ(WriteFileSafely(path, "new", TWriteOptions{}), expected) << target.kind;
+        if (!target.fullDisk && target.refusal != test::TTargetRefusal::Failed)
+            EXPECT_EQ(CheckWriteTarget(path), expected) << target.kind;
+        // A saved game: the sentence for a file kept on purpose, else the
+        // board programs' own message.
+        const TSaveResult saved =
+            WriteSavedGame(path, 'W', game.board, game.setUp, game.turn, game.reading);
+        EXPECT_FALSE(saved.saved) << target.kind;
+        const bool named =
+            expected == TFileOutcome::ReadOnly || expected == TFileOutcome::UnsafeLink;
+        EXPECT_EQ(saved.message,
+                  named ? WriteProblemSentence(path, expected) : "File could not be saved")
+            << target.kind;
+        // The analysis file at a path of the user's (no folders made).
+        EXPECT_EQ(WriteGameAnswer(game.setUp, game.reading, true, false, path, false),
+                  TAnalysisWrite::Failed)
+            << target.kind;
+        EXPECT_EQ(WriteUnfinishedGame(game.reading, false, path, false), TAnalysisWrite::Failed)
+            << target.kind;
+    });
+    fs::remove_all(base);
+}
+
+TEST(SafeFile, ReadOnlyFilesAreReplacedOnlyWhenTheUserAgreed) {
+    const fs::path folder = FreshTempFolder("vaeloric-safe-read-only");
+    const fs::path path = folder / "game.vae";
+    WriteWholeFile(path, "old");
+    chmod(path.c_str(), 0444);
+    EXPECT_EQ(WriteFileSafely(path, "new"), TFileOutcome::ReadOnly);
+    EXPECT_EQ(WriteProblemSentence(path, TFileOutcome::ReadOnly),
+              "'" + path.string() + "' is read-only; nothing was written.");
+    TWriteOptions agreed;
+    agreed.replaceReadOnly = true;
+    ASSERT_EQ(WriteFileSafely(path, "new", agreed), TFileOutcome::Done);
+    EXPECT_EQ(ReadWholeFile(path), "new");
+    struct stat info {};
+    stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);  // still read-only
+    // A file others may write to but the owner may not is read-only too.
+    chmod(path.c_str(), 0466);
+    if (geteuid() != 0) EXPECT_EQ(WriteFileSafely(path, "x"), TFileOutcome::ReadOnly);
+    fs::remove_all(folder);
+}
+
+// The kernel's rule for shared folders, kept by the writer: a link there is
+// followed when it is the user's or the folder owner's.
+TEST(SafeFile, LinksInStickySharedFoldersAreFollowedOnlyWhenTrusted) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to plant another user's link";
+    const fs::path folder = FreshTempFolder("vaeloric-safe-sticky");
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    chown(shared.c_str(), 4242, 4242);
+    chmod(shared.c_str(), 01777);
+    WriteWholeFile(folder / "private", "secret");
+    struct TCase {
+        unsigned linkOwner;
+        mode_t folderBits;
+        TFileOutcome expected;
+    };
+    const TCase cases[] = {
+        {4343, 01777, TFileOutcome::UnsafeLink},  // a stranger's link in /tmp
+        {4242, 01777, TFileOutcome::Done},        // the folder owner's
+        {0, 01777, TFileOutcome::Done},           // the user's own
+        {4343, 00777, TFileOutcome::Done},        // not sticky
+        {4343, 01775, TFileOutcome::Done},        // not writable by all
+    };
+    for (const TCase& c : cases) {
+        chmod(shared.c_str(), c.folderBits);
+        fs::remove(shared / "game.vae");
+        fs::create_symlink(folder / "private", shared / "game.vae");
+        lchown((shared / "game.vae").c_str(), c.linkOwner, c.linkOwner);
+        EXPECT_EQ(WriteFileSafely(shared / "game.vae", "new"), c.expected) << c.linkOwner;
+        EXPECT_EQ(ReadWholeFile(folder / "private"),
+                  c.expected == TFileOutcome::Done ? "new" : "secret");
+        WriteWholeFile(folder / "private", "secret");
+    }
     fs::remove_all(folder);
 }
 

@@ -49,6 +49,31 @@ TEST(Journal, ExportsKeepAwkwardTextIntact) {
     EXPECT_NE(markdown.find("- Dr Aldous Fenn: Water \\(blue\\)"), std::string::npos);
 }
 
+// A question or name from someone else's saved game never becomes a formula
+// in a spreadsheet; the same text elsewhere in a field stays as it was.
+TEST(Journal, CsvFieldsThatWouldBeFormulasStayText) {
+    const struct {
+        std::string field;
+        std::string written;
+    } cases[] = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"+1", "\"'+1\""},
+        {"-2+3", "\"'-2+3\""},
+        {"@SUM(A1)", "\"'@SUM(A1)\""},
+        {"\t=1", "\"'\t=1\""},
+        {"\r=1", "\"'\r=1\""},
+        {"a=1", "\"a=1\""},
+        {"", "\"\""},
+    };
+    for (const auto& c : cases) {
+        TJournalEntry entry;
+        entry.question = c.field;
+        const std::string csv = ExportCsv({entry});
+        const std::string row = csv.substr(csv.find("\r\n") + 2);
+        EXPECT_EQ(row.substr(row.find(',') + 1, c.written.size()), c.written) << c.field;
+    }
+}
+
 // The analysis file wraps at a blank; the reading shows whole paragraphs.
 TEST(Journal, AnalysisFlowsAgainAsWrittenBeforeTheWrap) {
     const std::string written =

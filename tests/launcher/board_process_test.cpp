@@ -8,10 +8,12 @@
 #include "flow/command_line.h"
 #include "flow/saved_game.h"
 #include "launch/game_request.h"
+#include "launch/launcher_files.h"
 #include "launcher/answer_page.h"
 #include "launcher/ask_page.h"
 #include "launcher/board_runner.h"
 #include "tests/launcher/launcher_fixture.h"
+#include "tests/support/special_files.h"
 
 namespace vaeloric::testing {
 namespace {
@@ -131,6 +133,102 @@ TEST_F(BoardProcess, ACancelledReloadGoesBackQuietlyAndAMissingBoardIsSaid) {
     setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(window.CurrentPage(), TLauncherWindow::TPage::Ask);
     EXPECT_TRUE(window.Journal().List().empty());
+}
+
+// A journal that cannot be used, in two ways: a folder in its place, and a
+// full disk from the start of the game to its end. The warning stays in
+// sight while the game is played, the answer keeps its explanation, and the
+// page says the reading was not kept and offers to save it as a file.
+TEST_F(BoardProcess, AnUnusableJournalIsSaidAllAlongAndTheAnswerKeepsItsExplanation) {
+    const std::string explanation =
+        "The board program marisel was stopped by signal 9 before the game was decided; it is "
+        "kept as unfinished.";
+    for (const bool fullDisk : {false, true}) {
+        SCOPED_TRACE(fullDisk ? "full disk" : "a folder in its place");
+        std::filesystem::remove_all(folder / "journal.sqlite");
+        if (!fullDisk) std::filesystem::create_directories(folder / "journal.sqlite");
+        TLauncherWindow window(JournalPath());
+        WriteFile(folder / "mode", "signal");
+        window.AskPage().SetForm(Form());
+        test::WriteAs({"full disk", nullptr, test::TTargetRefusal::Failed, fullDisk}, [&] {
+            window.AskQuestion();
+            ASSERT_EQ(window.CurrentPage(), TLauncherWindow::TPage::Progress);
+            EXPECT_TRUE(window.ProgressProblem().endsWith("The game is played all the same."))
+                << window.ProgressProblem().toStdString();
+            ASSERT_TRUE(WaitForGameEnd(window));
+        });
+        EXPECT_EQ(window.CurrentPage(), TLauncherWindow::TPage::Answer);
+        EXPECT_EQ(window.AnswerPage().NoteText().toStdString(), explanation);
+        EXPECT_TRUE(window.AnswerPage().NotKeptText().startsWith(
+            "This reading could not be kept in the journal."))
+            << window.AnswerPage().NotKeptText().toStdString();
+        EXPECT_TRUE(window.AnswerPage().NotKeptText().endsWith("Save it as a file to keep it."));
+        // Nothing is left "in progress" without a word.
+        for (const TJournalEntry& entry : window.Journal().List())
+            EXPECT_NE(entry.outcome, TOutcome::InProgress);
+    }
+    // With room again, the next game is kept and nothing is said.
+    TLauncherWindow window(JournalPath());
+    Play(window, "signal");
+    EXPECT_EQ(window.AnswerPage().NotKeptText(), "");
+    EXPECT_EQ(window.Journal().List().at(0).outcome, TOutcome::Failed);
+}
+
+// A FIFO in place of the settings file neither hangs the start nor stays:
+// it is moved aside, and the next question writes a real settings file
+// that the next start reads.
+TEST_F(BoardProcess, AFifoAsTheSettingsFileIsMovedAsideAtStart) {
+    alarm(60);  // a blocking open ends the test
+    const std::filesystem::path settings =
+        folder / "XDG_CONFIG_HOME" / "vaeloric" / "Vaeloric Chess.conf";
+    std::filesystem::create_directories(settings.parent_path());
+    ASSERT_EQ(mkfifo(settings.c_str(), 0644), 0);
+    {
+        TLauncherWindow window(JournalPath());
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(settings)));
+        Play(window, "signal");
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(settings));
+    TLauncherWindow again(JournalPath());
+    EXPECT_EQ(again.AskPage().Form().element, TQuestionElement::Water);
+    EXPECT_EQ(again.AskPage().Form().questionerName, Form().questionerName);
+    alarm(0);
+}
+
+// A second launcher of the same home leaves the first one's game in
+// progress; a game whose launcher has gone is given up with a word.
+TEST_F(BoardProcess, ASecondLauncherLeavesTheFirstOnesGameAlone) {
+    {
+        TJournalStore store;
+        ASSERT_TRUE(store.Open(JournalPath()));
+        TJournalEntry running, abandoned;
+        running.question = "Running";
+        running.owner = ThisLauncher();
+        abandoned.question = "Abandoned";
+        ASSERT_TRUE(store.Insert(running) && store.Insert(abandoned));
+    }
+    TLauncherWindow second(JournalPath());
+    const std::vector<TJournalEntry> entries = second.Journal().List();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].question, "Abandoned");
+    EXPECT_EQ(entries[0].outcome, TOutcome::Failed);
+    EXPECT_EQ(entries[0].note, kAbandonedNote);
+    EXPECT_EQ(entries[1].question, "Running");
+    EXPECT_EQ(entries[1].outcome, TOutcome::InProgress);
+
+    // A game played here is owned by this launcher while it runs.
+    WriteFile(folder / "mode", "write");
+    WriteFile(folder / "answer", GameAnswerText("Anne-zoë", Form().question, true, "Sun."));
+    second.AskPage().SetForm(Form());
+    second.AskQuestion();
+    EXPECT_EQ(second.Journal().List().at(0).owner, ThisLauncher());
+    {
+        TLauncherWindow third(JournalPath());
+        EXPECT_EQ(third.Journal().List().at(0).outcome, TOutcome::InProgress);
+    }
+    ASSERT_TRUE(WaitForGameEnd(second));
+    EXPECT_EQ(second.Journal().List().at(0).outcome, TOutcome::Favourable);
+    EXPECT_EQ(second.Journal().List().at(0).owner, "");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "launcher/journal_store.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <csignal>
 
 #include "tests/launcher/launcher_fixture.h"
+#include "tests/support/special_files.h"
 
 namespace vaeloric::testing {
 namespace {
@@ -114,6 +116,163 @@ TEST_F(JournalStore, ADamagedFileIsMovedAsideNeverOverwritten) {
     TJournalStore store;
     ASSERT_TRUE(store.Open(JournalPath()));
     EXPECT_TRUE(store.Message().contains("moved to"));
+}
+
+// Runs SQL on the journal file as another program would.
+void Sql(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "outside");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        for (const QString& statement : statements)
+            EXPECT_TRUE(QSqlQuery(db).exec(statement)) << statement.toStdString();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("outside");
+}
+
+int UserVersion(const QString& path) {
+    int version = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "version");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(db);
+        if (query.exec("PRAGMA user_version") && query.next()) version = query.value(0).toInt();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("version");
+    return version;
+}
+
+// The journal as the launcher kept it before it had a schema version.
+const QStringList kFirstJournal = {
+    "CREATE TABLE readings (id INTEGER PRIMARY KEY AUTOINCREMENT, asked_at TEXT, question TEXT, "
+    "questioner TEXT, element TEXT, ptah TEXT, players TEXT, outcome TEXT, analysis TEXT, note "
+    "TEXT, saved_game TEXT)",
+    "INSERT INTO readings (asked_at, question, questioner, element, ptah, players, outcome, "
+    "analysis, note, saved_game) VALUES ('2026-12-01 10:00', 'Old?', 'Ann', 'Fire', 'C3', 'p', "
+    "'favourable', 'The Sun.', '', '')",
+    "INSERT INTO readings (question, outcome) VALUES ('Running?', 'in-progress')",
+};
+
+TEST_F(JournalStore, TheFirstJournalsAreBroughtUpToDateAndKept) {
+    Sql(JournalPath(), kFirstJournal);
+    {
+        TJournalStore store;
+        ASSERT_TRUE(store.Open(JournalPath()));
+        EXPECT_TRUE(store.Message().isEmpty()) << store.Message().toStdString();
+        ASSERT_EQ(store.List().size(), 2u);
+        EXPECT_EQ(store.List()[1].question, "Old?");
+        EXPECT_EQ(store.List()[1].analysis, "The Sun.");
+        EXPECT_EQ(store.List()[1].outcome, TOutcome::Favourable);
+        EXPECT_EQ(store.List()[0].owner, "");
+        TJournalEntry entry = Entry("New", TOutcome::InProgress);
+        entry.owner = "host 12 34";
+        ASSERT_TRUE(store.Insert(entry));
+        EXPECT_EQ(store.List()[0].owner, "host 12 34");
+    }
+    EXPECT_EQ(UserVersion(JournalPath()), TJournalStore::kSchemaVersion);
+    TJournalStore again;
+    ASSERT_TRUE(again.Open(JournalPath()));
+    EXPECT_TRUE(again.Message().isEmpty());
+    EXPECT_EQ(again.List().size(), 3u);
+}
+
+// What is not ours is moved aside whole and never altered; a journal of a
+// newer version is left where it is.
+TEST_F(JournalStore, ForeignDatabasesAreMovedAsideUnchanged) {
+    const struct {
+        const char* what;
+        QStringList statements;
+    } cases[] = {
+        {"another program's table", {"CREATE TABLE notes (x TEXT)"}},
+        {"our table beside another", QStringList(kFirstJournal) << "CREATE TABLE notes (x TEXT)"},
+        {"a view", QStringList(kFirstJournal) << "CREATE VIEW v AS SELECT * FROM readings"},
+        {"a trigger", QStringList(kFirstJournal)
+                          << "CREATE TRIGGER t AFTER INSERT ON readings BEGIN "
+                             "DELETE FROM readings; END"},
+        {"an index", QStringList(kFirstJournal) << "CREATE INDEX i ON readings (question)"},
+        {"other columns", {"CREATE TABLE readings (id INTEGER PRIMARY KEY, question TEXT)"}},
+        {"another application", QStringList(kFirstJournal) << "PRAGMA application_id = 42"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(folder / "journal.sqlite");
+        Sql(JournalPath(), c.statements);
+        QFile file(JournalPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        TJournalStore store;
+        ASSERT_TRUE(store.Open(JournalPath()));
+        ASSERT_TRUE(
+            store.Message().contains("was not a journal of Vaeloric Chess. It was moved to "))
+            << store.Message().toStdString();
+        const QString aside = store.Message().section("moved to ", 1).section(" and a new", 0, 0);
+        QFile old(aside);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), before);
+        old.remove();
+        EXPECT_TRUE(store.List().empty());
+        TJournalEntry entry = Entry("Ours", TOutcome::Favourable);
+        EXPECT_TRUE(store.Insert(entry));
+    }
+    std::filesystem::remove_all(folder / "journal.sqlite");
+    Sql(JournalPath(), QStringList(kFirstJournal) << "PRAGMA user_version = 99");
+    TJournalStore store;
+    EXPECT_FALSE(store.Open(JournalPath()));
+    EXPECT_TRUE(store.Message().contains("newer version")) << store.Message().toStdString();
+    EXPECT_EQ(UserVersion(JournalPath()), 99);
+}
+
+// A journal that can only be read is shown and says so at once; nothing is
+// written to it.
+TEST_F(JournalStore, AReadOnlyJournalSaysSoAndIsStillShown) {
+    {
+        TJournalStore store;
+        ASSERT_TRUE(store.Open(JournalPath()));
+        TJournalEntry entry = Entry("Kept?", TOutcome::Favourable);
+        ASSERT_TRUE(store.Insert(entry));
+    }
+    chmod((folder / "journal.sqlite").c_str(), 0444);
+    TJournalStore store;
+    ASSERT_TRUE(store.Open(JournalPath()));
+    EXPECT_TRUE(store.ReadOnly());
+    EXPECT_TRUE(store.Message().contains("read-only")) << store.Message().toStdString();
+    ASSERT_EQ(store.List().size(), 1u);
+    TJournalEntry entry = Entry("Lost", TOutcome::Favourable);
+    EXPECT_FALSE(store.Insert(entry));
+    EXPECT_FALSE(store.Message().isEmpty());
+}
+
+// A full disk: the change is refused and said, nothing half-written, and the
+// journal works again once there is room.
+TEST_F(JournalStore, AFullDiskRefusesTheChangeAndSaysSo) {
+    TJournalStore store;
+    ASSERT_TRUE(store.Open(JournalPath()));
+    TJournalEntry first = Entry("Before", TOutcome::InProgress);
+    ASSERT_TRUE(store.Insert(first));
+    TJournalEntry large = Entry("Large", TOutcome::Favourable);
+    large.analysis = std::string(100000, 'x');
+    first.outcome = TOutcome::Favourable;
+    first.analysis = large.analysis;
+    bool inserted = true, updated = true;
+    test::WriteAs({"full disk", nullptr, test::TTargetRefusal::Failed, true}, [&] {
+        inserted = store.Insert(large);
+        updated = store.Update(first);
+    });
+    EXPECT_FALSE(inserted);
+    EXPECT_FALSE(updated);
+    EXPECT_TRUE(store.Message().startsWith("The journal could not be written"))
+        << store.Message().toStdString();
+    ASSERT_EQ(store.List().size(), 1u);
+    EXPECT_EQ(store.List()[0].outcome, TOutcome::InProgress);
+    ASSERT_TRUE(store.Update(first));
+    EXPECT_EQ(store.List()[0].outcome, TOutcome::Favourable);
+    // A reading that is no longer there is not reported as kept.
+    ASSERT_TRUE(store.Remove(first.id));
+    EXPECT_FALSE(store.Update(first));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <thread>
 
+#include "flow/safe_file.h"
 #include "sim_test_support.h"
 #include "tests/support/special_files.h"
 
@@ -71,6 +72,88 @@ TEST(SimFiles, SpecialFilesAreRefusedInOneSentence) {
         EXPECT_EQ(Entries(folder), 1u) << kind;
     }
     alarm(0);
+    fs::remove_all(folder);
+}
+
+// All five writers against every target of the shared list: status 2, one
+// sentence, nothing on standard output and nothing replaced.
+TEST(SimFiles, EveryWriterRefusesEveryTargetOfTheSharedList) {
+    const fs::path base = FreshFolder("targets");
+    const std::vector<std::string> play = {"play", "--turns", "2", "--seed", "3"};
+    const std::vector<std::string> tournament = {"tournament", "--games",   "1", "--turns",
+                                                 "4",          "--threads", "1"};
+    const std::pair<std::vector<std::string>, const char*> writers[] = {
+        {play, "--save"},       {play, "--analysis"},  {tournament, "--csv"},
+        {tournament, "--json"}, {tournament, "--svg"},
+    };
+    test::ForEachWriteTarget(base, [&](const test::TWriteTarget& target, const fs::path& path) {
+        for (const auto& [command, option] : writers) {
+            std::vector<std::string> args = command;
+            args.insert(args.end(), {option, path.string()});
+            const TSimRun run = RunSim(args);
+            EXPECT_EQ(run.status, 2) << target.kind << " " << option;
+            EXPECT_EQ(run.out, "") << target.kind << " " << option;
+            if (target.refusal == test::TTargetRefusal::Failed) {
+                EXPECT_NE(run.err.find("'" + path.string() + "'"), std::string::npos)
+                    << target.kind << " " << option;
+                EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            } else {
+                const TFileOutcome outcome =
+                    target.refusal == test::TTargetRefusal::ReadOnly     ? TFileOutcome::ReadOnly
+                    : target.refusal == test::TTargetRefusal::NotRegular ? TFileOutcome::NotRegular
+                                                                         : TFileOutcome::UnsafeLink;
+                EXPECT_EQ(run.err, WriteProblemSentence(path, outcome) + "\n")
+                    << target.kind << " " << option;
+            }
+        }
+    });
+    fs::remove_all(base);
+}
+
+// Standard output that cannot be written: one sentence, status 2, in the
+// process itself (a full device) and through any stream.
+TEST(SimFiles, AFailedStandardOutputIsAnError) {
+    struct TFull : std::streambuf {
+        int overflow(int) override { return traits_type::eof(); }
+    } full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    const char* const status[] = {"vaeloric-sim", "play", "--turns", "1"};
+    EXPECT_EQ(sim::Run(4, status, out, err), 2);
+    EXPECT_EQ(err.str(), std::string(sim::kOutputFailedSentence) + "\n");
+
+    if (!fs::exists("/dev/full")) return;
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    std::fflush(stdout);  // the child must not print the test's own output again
+    const pid_t child = fork();
+    if (child == 0) {
+        freopen("/dev/full", "w", stdout);
+        dup2(pipeEnds[1], STDERR_FILENO);
+        const char* const help[] = {"vaeloric-sim", "--help"};
+        _exit(sim::RunOnStandardStreams(2, help));
+    }
+    close(pipeEnds[1]);
+    std::string said;
+    char buffer[256];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) said.append(buffer, n);
+    close(pipeEnds[0]);
+    int exit = 0;
+    waitpid(child, &exit, 0);
+    EXPECT_EQ(WEXITSTATUS(exit), 2);
+    EXPECT_EQ(said, std::string(sim::kOutputFailedSentence) + "\n");
+}
+
+// A folder that is not there is never made for a path the user gave.
+TEST(SimFiles, MissingFoldersAreRefusedForEveryOutput) {
+    const fs::path folder = FreshFolder("missing");
+    for (const char* option : {"--save", "--analysis"}) {
+        const std::string path = (folder / "no" / "sub" / "x.txt").string();
+        const TSimRun run = RunSim({"play", "--turns", "1", option, path});
+        EXPECT_EQ(run.status, 2) << option;
+        EXPECT_EQ(run.out, "") << option;
+        EXPECT_FALSE(fs::exists(folder / "no")) << option;
+    }
     fs::remove_all(folder);
 }
 

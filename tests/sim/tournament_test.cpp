@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "sim/tournament/rating_fit.h"
 #include "sim/tournament/report.h"
@@ -30,6 +31,40 @@ TEST(Tournament, SameCsvWhateverTheThreadsAndBothTablesPrinted) {
     }
     EXPECT_EQ(Lines(csv[0]).size(), 1u + 3 * 2 * 2);
     EXPECT_EQ(csv[0], csv[1]);
+}
+
+// A result file of this test alone, whichever checkout runs it.
+std::filesystem::path Own(const std::string& kind) {
+    return TempPath("set-" + std::to_string(std::hash<std::string>{}(VAELORIC_SOURCE_DIR)) + "." +
+                    kind);
+}
+
+// The three files of a run name it alike, so that a reader can tell files
+// of two runs (one stopped between its writes) from one set.
+TEST(Tournament, TheResultFilesOfOneRunCarryOneRunId) {
+    const auto run = [](const std::string& seed) {
+        std::vector<std::string> args = {"tournament", "--profiles", "2,5", "--boards",
+                                         "W",          "--games",    "1",   "--turns",
+                                         "20",         "--seed",     seed};
+        for (const char* kind : {"csv", "json", "svg"})
+            args.insert(args.end(), {std::string("--") + kind, Own(kind).string()});
+        EXPECT_EQ(RunSim(args).status, 0);
+        const std::string csv = ReadFile(Own("csv"));
+        const std::string json = ReadFile(Own("json"));
+        const std::string svg = ReadFile(Own("svg"));
+        EXPECT_EQ(Lines(csv).at(0).substr(Lines(csv).at(0).rfind(',')), ",run");
+        const std::string id = Lines(csv).at(1).substr(Lines(csv).at(1).rfind(',') + 1);
+        EXPECT_EQ(id.size(), 16u);
+        for (std::size_t i = 1; i < Lines(csv).size(); ++i)
+            EXPECT_EQ(Lines(csv)[i].substr(Lines(csv)[i].rfind(',') + 1), id);
+        EXPECT_EQ(json.rfind("{\n  \"run\": \"" + id + "\",\n", 0), 0u) << json.substr(0, 40);
+        EXPECT_NE(svg.find("<!-- run: " + id + " -->"), std::string::npos);
+        return id;
+    };
+    const std::string first = run("7");
+    EXPECT_EQ(run("7"), first);
+    EXPECT_NE(run("8"), first);
+    for (const char* kind : {"csv", "json", "svg"}) std::filesystem::remove(Own(kind));
 }
 
 TEST(Tournament, BadOptionsGiveOneSentenceAndStatusTwo) {

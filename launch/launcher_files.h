@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <string>
+
+#include "launch/journal_entry.h"
+
+// Where the launcher's answer files live, and what becomes of the journal's
+// games in progress: the launcher's policies, kept free of the window.
+
+namespace vaeloric {
+
+// A file of its own for every game, so that two games never share one:
+// "<AnalysisFolder>/games/answer-<stamp>-<process>-<count>.txt". Empty
+// without a home.
+std::string FreshAnalysisPath(const std::string& stamp);
+
+// This launcher, as the journal's games in progress name their owner.
+std::string ThisLauncher();
+
+// Whether the launcher that owns a game in progress has gone. An entry
+// without an owner (older journals) has lost its launcher; one of another
+// machine is never judged from here.
+bool LauncherGone(const std::string& owner);
+
+inline constexpr const char* kAbandonedNote =
+    "The launcher was closed while this game was played, or could not record its end, so its "
+    "answer was not kept.";
+
+// A game left in progress by a launcher that has gone becomes a failed game
+// with kAbandonedNote. True when the entry changed and should be written.
+bool RecoverAbandoned(TJournalEntry& entry);
+
+}  // namespace vaeloric
