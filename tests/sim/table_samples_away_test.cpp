@@ -17,32 +17,6 @@ namespace fs = std::filesystem;
 
 const fs::path kTables = kSimData / "tables";
 
-// Line for line, before the activations: the same count of non-empty lines,
-// each of ours starting with the sample's (a unit text is abbreviated to its
-// first words, a sentence is whole). A sentence added where the sample has
-// none shows here.
-void ExpectLineForLine(const std::string& output, const std::string& sample,
-                       const std::string& what) {
-    const auto text = [](const std::string& all) {
-        std::vector<std::string> lines;
-        for (const std::string& line : Lines(all)) {
-            if (line == "[activations]") break;
-            if (!line.empty()) lines.push_back(line);
-        }
-        return lines;
-    };
-    const std::vector<std::string> actual = text(output), expected = text(sample);
-    ASSERT_EQ(actual.size(), expected.size()) << what;
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_TRUE(actual[i].starts_with(expected[i]))
-            << what << ": '" << actual[i] << "' for '" << expected[i] << "'";
-}
-
-void ExpectReading(const std::string& output, const std::string& sample, const std::string& what) {
-    ExpectSameReading(output, sample, what);
-    ExpectLineForLine(output, sample, what);
-}
-
 // B-SQ-FROM-TO.vae with B-SQ-FROM-TO-read.abbrev.txt: the set-up piece on
 // FROM moved to TO, read on TO.
 TEST(TableSamplesAway, ReadingsOfPiecesMovedIntoEveryQuarter) {
@@ -57,28 +31,12 @@ TEST(TableSamplesAway, ReadingsOfPiecesMovedIntoEveryQuarter) {
         const TSimRun run =
             RunSim({"read", (kTables / "readings-away" / (stem + ".vae")).string(), square});
         ASSERT_EQ(run.status, 0) << name << ": " << run.err;
-        ExpectReading(run.out, ReadFile(entry.path()), name);
+        ExpectSameReading(run.out, ReadFile(entry.path()), name);
         boards.insert(stem.substr(0, 1));
         ++reads;
     }
     EXPECT_EQ(reads, 512);
     EXPECT_EQ(boards.size(), 4u);
-}
-
-// The readings of the set-up pieces at home, line for line as well.
-TEST(TableSamplesAway, ReadingsOfTheSetUpPiecesLineForLine) {
-    int reads = 0;
-    for (const auto& entry : fs::directory_iterator(kTables / "readings")) {
-        const std::string name = entry.path().filename().string();
-        const std::string setUp = name.substr(0, name.find("-read-"));
-        const std::string square = name.substr(setUp.size() + 6, 2);
-        const TSimRun run =
-            RunSim({"read", (kTables / "setups" / (setUp + ".vae")).string(), square});
-        ASSERT_EQ(run.status, 0) << name << ": " << run.err;
-        ExpectLineForLine(run.out, ReadFile(entry.path()), name);
-        ++reads;
-    }
-    EXPECT_EQ(reads, 96);
 }
 
 // B-seedN-turnT-faceF-opponentK.out: the scores of profile K before a move
