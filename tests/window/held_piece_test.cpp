@@ -90,6 +90,18 @@ TEST_F(HeldPiece, APressWhoseReleaseNeverCameHoldsNothing) {
     pointer->LeftUp(X(to.file), Y(to.rank));
     ExpectNothingMoved("a click after a lost release");
     EXPECT_FALSE(pointer->PressActive());
+    // Lost again; the next press is off the board (a panel, the THROW button
+    // now idle) and is released over the square.
+    for (const auto& press : {std::pair{37, 40}, std::pair{37, 116}, std::pair{600, 300}}) {
+        pointer->Move(X(from.file), Y(from.rank));
+        pointer->LeftDown(X(from.file), Y(from.rank));
+        ASSERT_TRUE(controller->PieceHeld());
+        pointer->Move(press.first, press.second);
+        pointer->LeftDown(press.first, press.second);
+        pointer->Move(X(to.file), Y(to.rank));
+        pointer->LeftUp(X(to.file), Y(to.rank));
+        ExpectNothingMoved("a press off the board after a lost release");
+    }
     // A fresh drag still moves the piece.
     pointer->Move(X(from.file), Y(from.rank));
     pointer->LeftDown(X(from.file), Y(from.rank));
