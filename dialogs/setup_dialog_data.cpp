@@ -15,9 +15,7 @@ TPtahVerdict CheckPtahSquare(TPtahSquareData& data) {
     // longer question would not fit, so it is cut where the launcher cuts it.
     CutAtCharacter(data.question, kMaxQuestionLength);
     if (data.question.empty()) return TPtahVerdict::NoQuestion;
-    const bool edgeFile = data.file == 1 || data.file == 8;
-    const bool edgeRank = data.rank == 1 || data.rank == 8;
-    if (edgeFile && edgeRank) return TPtahVerdict::Corner;
+    if (IsCornerSquare(data.rank, data.file)) return TPtahVerdict::Corner;
     return TPtahVerdict::Accepted;
 }
 

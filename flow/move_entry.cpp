@@ -55,11 +55,7 @@ void TGameController::Drop(std::optional<TSquare> square) {
     const TPiece target = board.GetPiece(destination.rank, destination.file);
     if (target.kind == King || target.kind == CombinedKing) return;
 
-    SquareRecord move = SquareRecord::At(destination);
-    if (target.kind != Empty) {
-        move.capture = 1;
-        move.captured = target;
-    }
+    SquareRecord move = SquareRecord::Onto(destination, target);
     const std::int32_t kind = board.GetPiece(source_.rank, source_.file).kind;
     if (kind < HorsePawn || kind > CombinedKing)
         throw TInternalError("Impossible piece kind " + std::to_string(kind) + " in move entry");

@@ -2,6 +2,8 @@
 
 #include "flow/seats.h"
 
+#include "players/opponent_profiles.h"
+
 namespace vaeloric {
 
 TSeatArmies SeatArmies(const TSetUpRecord& record) {
@@ -15,7 +17,7 @@ bool SeatOffersPlayer(int seat, std::int32_t code) {
     if (seat < 2 || seat > 4) return false;
     if (code == Human) return true;
     if (seat == kGrandmasterSeat) return code == kGrandmasterCode;
-    return code >= 2 && code < kGrandmasterCode;
+    return IsComputerCode(code) && code != kGrandmasterCode;
 }
 
 void AssignSeats(const TSetUpRecord& record, TBoard& board) {

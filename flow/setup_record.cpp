@@ -32,7 +32,7 @@ std::int32_t PlayerCodeOfLetter(char letter) {
 }
 
 char LetterOfPlayerCode(std::int32_t code) {
-    return (code >= 1 && code <= 8) ? kSeatLetters[code - 1] : '\0';
+    return (code == Human || IsComputerCode(code)) ? kSeatLetters[code - 1] : '\0';
 }
 
 const char* OpponentName(std::int32_t code) {

@@ -11,14 +11,6 @@ using namespace rules;
 
 namespace {
 
-// The two diagonal capture steps of each army's pawns.
-struct TStep {
-    int rank;
-    int file;
-};
-constexpr TStep kPawnCaptures[5][2] = {
-    {}, {{1, -1}, {1, 1}}, {{1, 1}, {-1, 1}}, {{-1, -1}, {-1, 1}}, {{1, -1}, {-1, -1}}};
-
 int Sign(int value) {
     return (value > 0) - (value < 0);
 }
@@ -49,7 +41,8 @@ void TAttackMap::Build(const TBoard& board) {
                     }
             };
             if (IsPawnKind(kind)) {
-                for (const TStep& step : kPawnCaptures[piece.army]) {
+                // A pawn captures on its two diagonal steps.
+                for (const TStep& step : {kPawnSteps[piece.army][0], kPawnSteps[piece.army][2]}) {
                     const int r = rank + step.rank, f = file + step.file;
                     if (OnBoard(r, f)) Mark(side, r, f);
                 }

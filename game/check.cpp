@@ -13,15 +13,27 @@ using namespace rules;
 
 namespace {
 
-// Pawn squares that attack a square, as (rank step, file step, pawn army),
-// for the armies 1 and 3 and for the armies 2 and 4.
+// Pawn squares that attack a square, as (rank step, file step, pawn army):
+// each enemy army's two capture steps taken backwards, its second diagonal
+// first.
 struct TPawnAttack {
     int rank;
     int file;
     std::int32_t army;
 };
-constexpr TPawnAttack kPawnAttacksOnOdd[4] = {{1, -1, 2}, {-1, -1, 2}, {1, 1, 4}, {-1, 1, 4}};
-constexpr TPawnAttack kPawnAttacksOnEven[4] = {{1, -1, 3}, {1, 1, 3}, {-1, -1, 1}, {-1, 1, 1}};
+struct TPawnAttacks {
+    TPawnAttack at[4];
+};
+constexpr TPawnAttacks PawnAttacksFrom(std::int32_t first, std::int32_t second) {
+    const auto back = [](std::int32_t army, int diagonal) {
+        const TStep step = kPawnSteps[army][diagonal];
+        return TPawnAttack{-step.rank, -step.file, army};
+    };
+    return {{back(first, 2), back(first, 0), back(second, 2), back(second, 0)}};
+}
+// For the armies 1 and 3, and for the armies 2 and 4.
+constexpr TPawnAttacks kPawnAttacksOnOdd = PawnAttacksFrom(2, 4);
+constexpr TPawnAttacks kPawnAttacksOnEven = PawnAttacksFrom(3, 1);
 
 enum class TScanMode { Record, Count, Any };
 
@@ -52,7 +64,7 @@ class TAttackScan {
         if (Rays(kGeometry.rook[at], Rook)) return count;
         if (Rays(kGeometry.bishop[at], Bishop)) return count;
         const TPawnAttack* pawns =
-            (army == Fire || army == Air) ? kPawnAttacksOnOdd : kPawnAttacksOnEven;
+            (army == Fire || army == Air) ? kPawnAttacksOnOdd.at : kPawnAttacksOnEven.at;
         for (int i = 0; i < 4; ++i) {
             const int r = rank + pawns[i].rank;
             const int f = file + pawns[i].file;

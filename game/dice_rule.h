@@ -37,6 +37,11 @@ constexpr TDieFace FaceOfOwnKind(std::int32_t kind) {
     }
 }
 
+// A 1 moves the King (a CombinedKing as a King).
+constexpr bool FaceMovesKing(TDieFace face) {
+    return face == 1;
+}
+
 // The kind a piece of pieceKind moves as on the face, or Empty when the face
 // does not let it move. Face 1: pawns (as themselves), King and CombinedKing
 // (as King); 2 Horse, 3 Bishop, 4 Queen, 5 Rook, each also a CombinedKing
@@ -44,7 +49,7 @@ constexpr TDieFace FaceOfOwnKind(std::int32_t kind) {
 constexpr std::int32_t MoveKindForFace(std::int32_t companion, TDieFace face,
                                        std::int32_t pieceKind) {
     if (pieceKind == King || pieceKind == CombinedKing) {
-        if (face == 1) return King;
+        if (FaceMovesKing(face)) return King;
         return pieceKind == CombinedKing && face == FaceOfOwnKind(companion) ? companion : Empty;
     }
     if (IsPawnKind(pieceKind) && face == 1) return pieceKind;

@@ -14,6 +14,7 @@
 #include "game/dice_rule.h"
 #include "game/legal_moves.h"
 #include "game/moves.h"
+#include "game/square_geometry.h"
 
 namespace vaeloric {
 
@@ -75,12 +76,10 @@ struct TArmySquares {
 // would attack with the King's square emptied.
 inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army,
                             const TAttackMap& attacks, TMoveListBase& list) {
-    static constexpr int kSteps[8][2] = {{1, 0},  {1, 1},   {0, 1},  {-1, 1},
-                                         {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
     const std::int32_t ally = AllyOf(army);
     list.Clear();
-    for (const auto& step : kSteps) {
-        const int rank = origin.rank + step[0], file = origin.file + step[1];
+    for (const rules::TStep& step : rules::kKingSteps) {
+        const int rank = origin.rank + step.rank, file = origin.file + step.file;
         if (!OnBoard(rank, file)) continue;
         const TPiece& standing = board.At(rank, file);
         if (standing.kind != Empty && (standing.army == army || standing.army == ally)) continue;
@@ -88,12 +87,7 @@ inline int KingMovesFromMap(TBoard& board, TSquare origin, std::int32_t army,
         if (HostileKingAdjacent(board, to, army) ||
             attacks.AttackedWithoutOrigin(board, army, to, origin))
             continue;
-        SquareRecord record = SquareRecord::At(to);
-        if (standing.kind != Empty) {
-            record.capture = 1;
-            record.captured = standing;
-        }
-        list.Push(record);
+        list.Push(SquareRecord::Onto(to, standing));
     }
     return list.Size();
 }

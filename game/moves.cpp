@@ -27,22 +27,6 @@ using namespace rules;
 
 namespace {
 
-struct TStep {
-    int rank;
-    int file;
-};
-
-// Per army, the pawn's three steps in order: a diagonal, the straight step,
-// the other diagonal.
-constexpr TStep kPawnSteps[5][3] = {
-    {},
-    {{1, -1}, {1, 0}, {1, 1}},
-    {{1, 1}, {0, 1}, {-1, 1}},
-    {{-1, -1}, {-1, 0}, {-1, 1}},
-    {{1, -1}, {0, -1}, {-1, -1}},
-};
-constexpr int kStraightStep = 1;
-
 // The Queen and Horse step orders and the Rook and Bishop rays live in the
 // square tables, shared with the attack scans.
 int JumpMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
@@ -94,9 +78,10 @@ int ArmyPawnMoves(const TBoard& board, const SquareRecord& origin, std::int32_t 
         const int file = origin.file + steps[i].file;
         if (!OnBoard(rank, file)) continue;
         const TPiece& piece = board.At(rank, file);
-        const bool listed = i == kStraightStep ? piece.kind == Empty
-                                               : piece.kind != Empty && piece.army != pawn.army &&
-                                                     piece.army != pawn.ally;
+        const bool listed =
+            i == kPawnStraightStep
+                ? piece.kind == Empty
+                : piece.kind != Empty && piece.army != pawn.army && piece.army != pawn.ally;
         if (listed)
             list.Push(
                 MakeRecord(rank, file, piece, OnPromotionLine(generatorArmy, rank, file) ? 1 : 0));
@@ -125,22 +110,6 @@ int RookMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army
 int BishopMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
                 TMoveListBase& list) {
     return RayMoves(board, origin, army, kGeometry.bishop, list);
-}
-
-int FirePawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
-    return ArmyPawnMoves(board, origin, Fire, list);
-}
-
-int EarthPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
-    return ArmyPawnMoves(board, origin, Earth, list);
-}
-
-int AirPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
-    return ArmyPawnMoves(board, origin, Air, list);
-}
-
-int WaterPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {
-    return ArmyPawnMoves(board, origin, Water, list);
 }
 
 int PawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list) {

@@ -44,13 +44,6 @@ int RookMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army
 int BishopMoves(const TBoard& board, const SquareRecord& origin, std::int32_t army,
                 TMoveListBase& list);
 
-// The pawn generators of armies 1 to 4. They take army and ally from the
-// pawn on the origin square.
-int FirePawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list);
-int EarthPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list);
-int AirPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list);
-int WaterPawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list);
-
 // The generator of the army of the pawn on the origin square; throws
 // TInternalError for an army outside 1..4.
 int PawnMoves(const TBoard& board, const SquareRecord& origin, TMoveListBase& list);

@@ -39,18 +39,10 @@ std::int32_t PromotionKind(std::int32_t pawnKind) {
 }
 
 std::int32_t PawnKindOf(std::int32_t pieceKind) {
-    switch (pieceKind) {
-        case Horse:
-            return HorsePawn;
-        case Queen:
-            return QueenPawn;
-        case Rook:
-            return RookPawn;
-        case Bishop:
-            return BishopPawn;
-        default:
-            throw TInternalError("No pawn for piece kind " + std::to_string(pieceKind));
-    }
+    const std::int32_t pawnKind = PawnKindOrEmpty(pieceKind);
+    if (pawnKind == Empty)
+        throw TInternalError("No pawn for piece kind " + std::to_string(pieceKind));
+    return pawnKind;
 }
 
 }  // namespace vaeloric

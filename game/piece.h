@@ -49,6 +49,23 @@ constexpr std::int32_t PreviousArmy(std::int32_t army) {
     return army == 1 ? 4 : army - 1;
 }
 
+// The pawn kind standing in front of a piece kind, whose pawns gain 5 when
+// a piece of this kind is captured; Empty for pawns, Kings and CombinedKings.
+constexpr std::int32_t PawnKindOrEmpty(std::int32_t kind) {
+    switch (kind) {
+        case Queen:
+            return QueenPawn;
+        case Horse:
+            return HorsePawn;
+        case Rook:
+            return RookPawn;
+        case Bishop:
+            return BishopPawn;
+        default:
+            return Empty;
+    }
+}
+
 // The piece kind a pawn kind promotes to, and the pawn kind standing in front
 // of a piece kind. Throw for kinds that have none.
 std::int32_t PromotionKind(std::int32_t pawnKind);

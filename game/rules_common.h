@@ -40,33 +40,8 @@ constexpr bool IsKingKind(std::int32_t kind) {
     return kind == King || kind == CombinedKing;
 }
 
-// The pawn kind whose pawns gain 5 when a piece of this kind is captured;
-// Empty for pawns, Kings and CombinedKings.
-constexpr std::int32_t PawnKindOrEmpty(std::int32_t kind) {
-    switch (kind) {
-        case Queen:
-            return QueenPawn;
-        case Horse:
-            return HorsePawn;
-        case Rook:
-            return RookPawn;
-        case Bishop:
-            return BishopPawn;
-        default:
-            return Empty;
-    }
-}
-
 inline SquareRecord MakeRecord(int rank, int file, const TPiece& onSquare, std::int32_t promotes) {
-    SquareRecord record;
-    record.rank = rank;
-    record.file = file;
-    if (onSquare.kind != Empty) {
-        record.capture = 1;
-        record.captured = onSquare;
-    }
-    record.promotes = promotes;
-    return record;
+    return SquareRecord::Onto(TSquare{rank, file}, onSquare, promotes);
 }
 
 }  // namespace vaeloric::rules

@@ -21,6 +21,11 @@ constexpr bool OnBoard(int rank, int file) {
     return rank >= 1 && rank <= 8 && file >= 1 && file <= 8;
 }
 
+// A1, H1, A8 and H8, which can never be the Ptah square.
+constexpr bool IsCornerSquare(int rank, int file) {
+    return (rank == 1 || rank == 8) && (file == 1 || file == 8);
+}
+
 // "E4" for rank 4, file 5.
 std::string SquareName(TSquare square);
 

@@ -39,20 +39,34 @@ struct TSquareGeometry {
     TRays bishop[81];
 };
 
-namespace geometry_detail {
-
+// One step of a piece: ranks up, files right.
 struct TStep {
     int rank;
     int file;
 };
 
 // The generators' orders, so that every scan lists in the same order.
-constexpr TStep kQueen[8] = {{2, 0}, {2, 2}, {0, 2}, {-2, 2}, {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
-constexpr TStep kHorse[8] = {{2, 1},   {1, 2},   {-1, 2}, {-2, 1},
-                             {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
-constexpr TStep kKing[8] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
-constexpr TStep kRook[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-constexpr TStep kBishop[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+constexpr TStep kQueenSteps[8] = {{2, 0},  {2, 2},   {0, 2},  {-2, 2},
+                                  {-2, 0}, {-2, -2}, {0, -2}, {2, -2}};
+constexpr TStep kHorseSteps[8] = {{2, 1},   {1, 2},   {-1, 2}, {-2, 1},
+                                  {-2, -1}, {-1, -2}, {1, -2}, {2, -1}};
+constexpr TStep kKingSteps[8] = {{1, 0},  {1, 1},   {0, 1},  {-1, 1},
+                                 {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+constexpr TStep kRookRays[4] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+constexpr TStep kBishopRays[4] = {{1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+
+// Per army, the pawn's three steps in order: a diagonal, the straight step,
+// the other diagonal. The two diagonals are its captures.
+constexpr TStep kPawnSteps[5][3] = {
+    {},
+    {{1, -1}, {1, 0}, {1, 1}},
+    {{1, 1}, {0, 1}, {-1, 1}},
+    {{-1, -1}, {-1, 0}, {-1, 1}},
+    {{1, -1}, {0, -1}, {-1, -1}},
+};
+constexpr int kPawnStraightStep = 1;
+
+namespace geometry_detail {
 
 constexpr bool Inside(int rank, int file) {
     return rank >= 1 && rank <= 8 && file >= 1 && file <= 8;
@@ -81,11 +95,11 @@ constexpr TSquareGeometry Build() {
     for (int rank = 1; rank <= 8; ++rank)
         for (int file = 1; file <= 8; ++file) {
             const int at = FlatIndex(rank, file);
-            geometry.queen[at] = Jumps(rank, file, kQueen);
-            geometry.horse[at] = Jumps(rank, file, kHorse);
-            geometry.king[at] = Jumps(rank, file, kKing);
-            geometry.rook[at] = Rays(rank, file, kRook);
-            geometry.bishop[at] = Rays(rank, file, kBishop);
+            geometry.queen[at] = Jumps(rank, file, kQueenSteps);
+            geometry.horse[at] = Jumps(rank, file, kHorseSteps);
+            geometry.king[at] = Jumps(rank, file, kKingSteps);
+            geometry.rook[at] = Rays(rank, file, kRookRays);
+            geometry.bishop[at] = Rays(rank, file, kBishopRays);
         }
     return geometry;
 }

@@ -25,6 +25,17 @@ struct SquareRecord {
         record.file = square.file;
         return record;
     }
+    // The move onto a square where `standing` stands: it captures whatever
+    // is there.
+    static SquareRecord Onto(TSquare square, const TPiece& standing, std::int32_t promotes = 0) {
+        SquareRecord record = At(square);
+        if (standing.kind != Empty) {
+            record.capture = 1;
+            record.captured = standing;
+        }
+        record.promotes = promotes;
+        return record;
+    }
 };
 
 }  // namespace vaeloric

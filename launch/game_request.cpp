@@ -23,7 +23,7 @@ TJournalEntry EntryOf(const TQuestionForm& form, TPtahChoice square, const std::
     entry.question = form.question;
     entry.questionerName = SeatLines(form, square)[0].player;
     entry.element = ElementInfo(form.element).name;
-    entry.ptahSquare = SquareName(square.rank, square.file);
+    entry.ptahSquare = SquareName(TSquare{square.rank, square.file});
     std::vector<std::string> lines;
     for (const TSeatLine& line : SeatLines(form, square)) lines.push_back(SeatText(line));
     entry.players = SeatSummary(lines);

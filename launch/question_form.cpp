@@ -2,6 +2,8 @@
 
 #include "launch/question_form.h"
 
+#include <utility>
+
 #include "flow/command_line.h"
 #include "flow/seats.h"
 #include "flow/setup_record.h"
@@ -29,35 +31,41 @@ bool Blank(const std::string& text) {
 }
 }  // namespace
 
-std::string CheckQuestionForm(const TQuestionForm& form) {
-    if (Blank(form.question)) return "You must enter a question.";
-    if (std::string problem = CheckFieldText(form.question, "The question", kMaxQuestionLength);
-        !problem.empty())
-        return problem;
-    if (Blank(form.questionerName)) return "Please enter your name as the Questioner.";
+TFormProblem CheckQuestionText(const std::string& question) {
+    std::string problem = CheckFieldText(question, "The question", kMaxQuestionLength);
+    if (problem.empty()) return {};
+    return {TFormProblemKind::QuestionText, std::move(problem)};
+}
+
+TFormProblem FindFormProblem(const TQuestionForm& form) {
+    using enum TFormProblemKind;
+    if (Blank(form.question)) return {NoQuestion, "You must enter a question."};
+    if (TFormProblem problem = CheckQuestionText(form.question); problem.Found()) return problem;
+    if (Blank(form.questionerName))
+        return {QuestionerName, "Please enter your name as the Questioner."};
     if (std::string problem = CheckFieldText(form.questionerName, "Your name", kMaxNameLength);
         !problem.empty())
-        return problem;
+        return {QuestionerName, std::move(problem)};
     for (int seat = 2; seat <= 4; ++seat) {
         const TSeatChoice& choice = form.seats[seat];
         const std::string which = "Player " + std::to_string(seat);
         if (!SeatOffersPlayer(seat, choice.code))
-            return which + " cannot be " + PlayerName(choice) + " in this seat.";
+            return {Seat, which + " cannot be " + PlayerName(choice) + " in this seat."};
         if (choice.code != Human) continue;
         if (Blank(choice.name))
-            return "Please enter a name for player " + std::to_string(seat) + ".";
+            return {Seat, "Please enter a name for player " + std::to_string(seat) + "."};
         const std::string field = which + "'s name";
         if (std::string problem = CheckFieldText(choice.name, field.c_str(), kMaxNameLength);
             !problem.empty())
-            return problem;
+            return {Seat, std::move(problem)};
     }
     if (form.ptah.Chosen() && IsCornerSquare(form.ptah.rank, form.ptah.file))
-        return "The Ptah square cannot be a corner square. Choose another square.";
+        return {PtahSquare, "The Ptah square cannot be a corner square. Choose another square."};
     return {};
 }
 
-bool IsCornerSquare(int rank, int file) {
-    return (rank == 1 || rank == 8) && (file == 1 || file == 8);
+std::string CheckQuestionForm(const TQuestionForm& form) {
+    return FindFormProblem(form).sentence;
 }
 
 TPtahChoice ThrowPtahSquare(std::mt19937& dice) {
@@ -67,11 +75,6 @@ TPtahChoice ThrowPtahSquare(std::mt19937& dice) {
         const TPtahChoice choice{n / 8 + 1, n % 8 + 1};
         if (!IsCornerSquare(choice.rank, choice.file)) return choice;
     }
-}
-
-std::string SquareName(int rank, int file) {
-    if (rank < 1 || rank > 8 || file < 1 || file > 8) return "?";
-    return std::string(1, static_cast<char>('A' + file - 1)) + static_cast<char>('0' + rank);
 }
 
 std::string ComposeLauncherArgument(const TQuestionForm& form, TPtahChoice square) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/square.h"
 #include "launch/elements.h"
 
 namespace vaeloric {
@@ -34,22 +35,31 @@ struct TQuestionForm {
     TPtahChoice ptah;
 };
 
-// The first thing that stops the form from starting a game, as one
-// sentence for the page, or an empty string. Limits are in bytes of UTF-8,
-// as the board program counts them.
+// What a refusal of the form is about. Only a fault in the question's text
+// comes from typing alone, and typing mends it.
+enum class TFormProblemKind { None, NoQuestion, QuestionText, QuestionerName, Seat, PtahSquare };
+
+struct TFormProblem {
+    TFormProblemKind kind = TFormProblemKind::None;
+    std::string sentence;  // one sentence for the page; empty when there is none
+    bool Found() const { return kind != TFormProblemKind::None; }
+};
+
+// The first thing that stops the form from starting a game. Limits are in
+// bytes of UTF-8, as the board program counts them.
+TFormProblem FindFormProblem(const TQuestionForm& form);
+// The same as its sentence, or an empty string.
 std::string CheckQuestionForm(const TQuestionForm& form);
+
+// A fault in the question's text (a QuestionText problem), or none.
+TFormProblem CheckQuestionText(const std::string& question);
 
 // Why one text field cannot be passed on, or an empty string: control
 // characters, the separator "^@", more than `limit` bytes.
 std::string CheckFieldText(const std::string& text, const char* what, std::size_t limit);
 
-bool IsCornerSquare(int rank, int file);
-
 // A Ptah square as the dice choose it: any square but the four corners.
 TPtahChoice ThrowPtahSquare(std::mt19937& dice);
-
-// "C3" for rank 3, file C.
-std::string SquareName(int rank, int file);
 
 // The one argument of the board program for a checked form and a chosen
 // square: <rank><file><letter><question>^@<name>^@<seat 2>[<name>^@]...

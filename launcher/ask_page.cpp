@@ -20,6 +20,7 @@
 #include "flow/setup_record.h"
 #include "launcher/ptah_picker.h"
 #include "players/opponent_notes.h"
+#include "players/opponent_profiles.h"
 
 namespace vaeloric {
 
@@ -153,7 +154,7 @@ QWidget* TAskPage::BuildSeatsBox() {
     for (int seat = 2; seat <= 4; ++seat) {
         auto* choice = new QComboBox;
         choice->setAccessibleName(QString("Player %1").arg(seat));
-        for (std::int32_t code = 2; code <= 8; ++code)
+        for (std::int32_t code = kRuleOpponentCodes.first; code <= kRuleOpponentCodes.last; ++code)
             if (SeatOffersPlayer(seat, code))
                 choice->addItem(code == kGrandmasterCode
                                     ? QString("Grandmaster ") + OpponentName(code)
@@ -231,7 +232,13 @@ void TAskPage::SetForm(const TQuestionForm& form) {
 }
 
 void TAskPage::ShowProblem(const QString& text) {
+    problemKind_ = TFormProblemKind::None;
     problem_->setText(text);
+}
+
+void TAskPage::ShowFormProblem(const TFormProblem& problem) {
+    problemKind_ = problem.kind;
+    problem_->setText(Q(problem.sentence));
 }
 
 void TAskPage::SetStartEnabled(bool enabled) {
@@ -258,8 +265,8 @@ void TAskPage::Refresh() {
                                                 : "No square chosen yet.");
         preview_->setText("Who leads which army follows from the square.");
     } else {
-        squareName_->setText("Ptah square: <b>" + Q(SquareName(form.ptah.rank, form.ptah.file)) +
-                             "</b>");
+        squareName_->setText("Ptah square: <b>" +
+                             Q(SquareName(TSquare{form.ptah.rank, form.ptah.file})) + "</b>");
         QString text;
         for (const TSeatLine& line : SeatLines(form, form.ptah)) {
             const QString who =
@@ -271,12 +278,10 @@ void TAskPage::Refresh() {
         preview_->setText(text);
     }
     // Problems are shown only once asked for, except the ones typing causes.
-    const std::string problem = CheckFieldText(form.question, "The question", kMaxQuestionLength);
-    if (!problem.empty())
-        ShowProblem(Q(problem));
-    else if (problem_->text().startsWith("The question may") ||
-             problem_->text().startsWith("The question is"))
-        ShowProblem({});
+    if (const TFormProblem typing = CheckQuestionText(form.question); typing.Found())
+        ShowFormProblem(typing);
+    else if (problemKind_ == TFormProblemKind::QuestionText)
+        ShowProblem(QString());
 }
 
 }  // namespace vaeloric

@@ -31,6 +31,8 @@ class TAskPage : public QWidget {
     void SetForm(const TQuestionForm& form);
     // A sentence under the form, in red; empty to clear it.
     void ShowProblem(const QString& text);
+    // A refusal of the form; one that typing mends goes when it is mended.
+    void ShowFormProblem(const TFormProblem& problem);
     // While a game runs the page cannot start another.
     void SetStartEnabled(bool enabled);
 
@@ -60,6 +62,7 @@ class TAskPage : public QWidget {
     QLabel* squareName_ = nullptr;
     QLabel* preview_ = nullptr;
     QLabel* problem_ = nullptr;
+    TFormProblemKind problemKind_ = TFormProblemKind::None;  // of the sentence shown
     QPushButton* ask_ = nullptr;
     QPushButton* continue_ = nullptr;
     QPushButton* demonstration_ = nullptr;

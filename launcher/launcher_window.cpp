@@ -150,8 +150,8 @@ void TLauncherWindow::ShowPage(TPage page) {
 
 void TLauncherWindow::AskQuestion() {
     TQuestionForm form = ask_->Form();
-    if (const std::string problem = CheckQuestionForm(form); !problem.empty()) {
-        ask_->ShowProblem(Q(problem));
+    if (const TFormProblem problem = FindFormProblem(form); problem.Found()) {
+        ask_->ShowFormProblem(problem);
         return;
     }
     const TPtahChoice square = form.ptah.Chosen() ? form.ptah : ThrowPtahSquare(dice_);

@@ -83,13 +83,8 @@ struct TCompactList {
 };
 
 inline SquareRecord TargetRecord(const TBoard& board, const TCompactMove& m) {
-    SquareRecord to;
-    to.rank = m.toRank;
-    to.file = m.toFile;
-    to.capture = m.capture;
-    if (m.capture == 1) to.captured = board.At(m.toRank, m.toFile);
-    to.promotes = m.promotes;
-    return to;
+    return SquareRecord::Onto(TSquare{m.toRank, m.toFile}, board.At(m.toRank, m.toFile),
+                              m.promotes);
 }
 
 }  // namespace vaeloric::players

@@ -3,6 +3,7 @@
 #include "players/computer_move.h"
 
 #include "game/check.h"
+#include "game/dice_rule.h"
 #include "game/legal_moves.h"
 #include "game/make_move.h"
 #include "players/evaluation.h"
@@ -61,7 +62,7 @@ bool ChooseComputerMoveWithScores(TBoard& board, TDieFace die, std::int32_t army
     ListLegalMoves(board, army, die, list);
     if (list.Empty()) return false;
     const std::int32_t ptahFactor = PtahFactor(board);
-    const bool asKing = die == 1;
+    const bool asKing = FaceMovesKing(die);
     std::int32_t best = kWorstScore;
     int chosen = 0;
     for (int i = 0; i < list.Size(); ++i) {

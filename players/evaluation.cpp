@@ -26,6 +26,22 @@ bool OnSameSide(std::int32_t army, std::int32_t other) {
     return army == other || AllyOf(army) == other;
 }
 
+// The enemies that can take a piece where it stands, counted once per kind
+// class and enemy army.
+struct TAttackerTally {
+    bool hostileKing = false;            // an enemy King stands next to it
+    std::int32_t weight = 0;             // 2 a pawn, 1 any other attacker
+    std::int32_t realThreats = 0;        // attackers with no richer capture
+    std::int32_t cheapest = kBestScore;  // the value of the cheapest attacker
+};
+
+// The pieces that could retake on the square once the piece is taken.
+struct TDefenderTally {
+    bool any = false;
+    std::int32_t weight = 0;  // 2 a pawn, 1 any other defender
+    std::int32_t real = 0;    // defenders with no capture above the cheapest attacker
+};
+
 class TEvaluation {
   public:
     TEvaluation(TBoard& board_, std::int32_t army_, std::int32_t ptahFactor_)
@@ -37,7 +53,10 @@ class TEvaluation {
     bool HasSafeMove(TCompactList& list, TDieFace die, std::int32_t hostileTo);
     void DiceSurvey();
     void PtahTerm();
-    void Exposure(TSquare s, const TPiece& x, std::int32_t& exposure);
+    void Exposure(TSquare square, const TPiece& piece, std::int32_t& exposure);
+    bool TallyAttackers(TSquare square, const TPiece& piece, TAttackerTally& tally);
+    TDefenderTally TallyDefenders(TSquare square, const TPiece& piece,
+                                  std::int32_t cheapestAttacker);
     void PieceMoves(TSquare s, const TPiece& x, bool own);
     bool ReachesPtah(TSquare t, std::int32_t kind);
     bool AttacksPtah(TSquare t);
@@ -77,7 +96,7 @@ bool TEvaluation::HasSafeMove(TCompactList& list, TDieFace die, std::int32_t hos
         if (m.promotes == 1 || board.At(m.fromRank, m.fromFile).kind == CombinedKing) {
             // These trials change values (promotion) or leave a piece behind.
             const SquareRecord target = TargetRecord(board, m);
-            MakeAnyMove(board, from, target, die == 1);
+            MakeAnyMove(board, from, target, FaceMovesKing(die));
             attacked = CountAttackers(board, to, hostileTo) > 0;
             TakeBack(board, target, from);
         } else {
@@ -129,23 +148,56 @@ void TEvaluation::PtahTerm() {
     ptahTerm = term;
 }
 
-void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
-    const std::int32_t v = x.value;
-    const bool hostileKing = HostileKingAdjacent(board, s, x.army);
-    // Most pieces stand unattacked: the map says so without a search.
-    if (!hostileKing && !attackMap.Attacked(x.army, s.rank, s.file)) return;
-    TSquare attackers[kAttackerRoom];
-    const int attackerCount = Attackers(board, s, x.army, attackers);
-    if (attackerCount == 0 && !hostileKing) return;
+// What an attacked piece adds to its side's exposure, from its value and
+// the two tallies of its square. A real threat puts the value at stake; a
+// threat that a better capture elsewhere would take first, a quarter of it.
+std::int32_t ExposureOf(std::int32_t value, TAttackerTally attackers, TDefenderTally defenders) {
+    const bool threatened = attackers.realThreats != 0;
+    if (!defenders.any) return threatened ? Mul32(value, attackers.weight) : Div32(value, 4);
+    // An enemy King next to a defended piece cannot take it.
+    if (attackers.hostileKing && defenders.weight > 0) {
+        attackers.weight -= 1;
+        defenders.real -= 1;
+    }
+    if (defenders.real == 0) {
+        const std::int32_t stake = threatened ? Mul32(value, attackers.weight) : Div32(value, 4);
+        return Div32(Mul32(stake, 3), 4);
+    }
+    // Defended: only the trade of the piece for a cheaper attacker counts,
+    // for each attacker more than there are defenders.
+    const bool richer = value > attackers.cheapest;
+    std::int32_t trade = 0;
+    if (attackers.weight > defenders.weight && richer) {
+        trade = Mul32(Sub32(value, attackers.cheapest), attackers.weight - defenders.weight);
+    } else if (richer && attackers.weight != 0) {
+        trade = Sub32(value, attackers.cheapest);
+    }
+    return threatened ? trade : Div32(trade, 4);
+}
 
-    std::int32_t attackWeight = 0, realThreats = 0, minAttacker = kBestScore;
-    if (hostileKing) {
-        attackWeight += 1;
-        realThreats += 1;
+void TEvaluation::Exposure(TSquare square, const TPiece& piece, std::int32_t& exposure) {
+    TAttackerTally attackers;
+    if (!TallyAttackers(square, piece, attackers)) return;
+    const TDefenderTally defenders = TallyDefenders(square, piece, attackers.cheapest);
+    exposure = Add32(exposure, ExposureOf(piece.value, attackers, defenders));
+}
+
+bool TEvaluation::TallyAttackers(TSquare square, const TPiece& piece, TAttackerTally& tally) {
+    tally.hostileKing = HostileKingAdjacent(board, square, piece.army);
+    // Most pieces stand unattacked: the map says so without a search.
+    if (!tally.hostileKing && !attackMap.Attacked(piece.army, square.rank, square.file))
+        return false;
+    TSquare attackers[kAttackerRoom];
+    const int attackerCount = Attackers(board, square, piece.army, attackers);
+    if (attackerCount == 0 && !tally.hostileKing) return false;
+
+    if (tally.hostileKing) {
+        tally.weight += 1;
+        tally.realThreats += 1;
     }
     // One attacker per (kind class, enemy army); the first repeat ends the scan.
     bool counted[7][2] = {};
-    const std::int32_t armyAfter = NextArmy(x.army);
+    const std::int32_t armyAfter = NextArmy(piece.army);
     for (int i = 0; i < attackerCount; ++i) {
         const TPiece& attacker = board.At(attackers[i].rank, attackers[i].file);
         // The face that moves a kind also names its class (pawns, Queen,
@@ -155,27 +207,32 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
         if (counted[die][enemy]) break;
         if (die == 0) continue;
         const TCompactList& list = lists[attacker.army][die];
-        if (list.Find(attackers[i], s) == nullptr) continue;
-        attackWeight += IsPawnKind(attacker.kind) ? 2 : 1;
+        if (list.Find(attackers[i], square) == nullptr) continue;
+        tally.weight += IsPawnKind(attacker.kind) ? 2 : 1;
         counted[die][enemy] = true;
-        if (attacker.value < minAttacker) minAttacker = attacker.value;
-        if (list.NoCaptureAbove(board, v)) realThreats += 1;
+        if (attacker.value < tally.cheapest) tally.cheapest = attacker.value;
+        if (list.NoCaptureAbove(board, piece.value)) tally.realThreats += 1;
     }
+    return true;
+}
 
+TDefenderTally TEvaluation::TallyDefenders(TSquare square, const TPiece& piece,
+                                           std::int32_t cheapestAttacker) {
+    TDefenderTally tally;
+    const std::int32_t armyAfter = NextArmy(piece.army);
     TSquare defenders[kAttackerRoom];
-    const int defenderCount = Attackers(board, s, armyAfter, defenders);
-    const bool friendlyKing = HostileKingAdjacent(board, s, armyAfter);
-    if (defenderCount == 0 && !friendlyKing) {
-        exposure = Add32(exposure, realThreats != 0 ? Mul32(v, attackWeight) : Div32(v, 4));
-        return;
-    }
+    const int defenderCount = Attackers(board, square, armyAfter, defenders);
+    const bool friendlyKing = HostileKingAdjacent(board, square, armyAfter);
+    if (defenderCount == 0 && !friendlyKing) return tally;
+    tally.any = true;
 
-    const bool emptied = x.kind != King && x.kind != CombinedKing;
-    if (emptied) board.At(s.rank, s.file) = TPiece{};
-    std::int32_t defendWeight = 0, realDefenders = 0;
+    // A defender retakes on the square the attacker has emptied; a King is
+    // never taken, so it stays.
+    const bool emptied = piece.kind != King && piece.kind != CombinedKing;
+    if (emptied) board.At(square.rank, square.file) = TPiece{};
     if (friendlyKing) {
-        defendWeight += 1;
-        realDefenders += 1;
+        tally.weight += 1;
+        tally.real += 1;
     }
     for (auto& row : defenderListMade)
         for (bool& made : row) made = false;
@@ -191,36 +248,12 @@ void TEvaluation::Exposure(TSquare s, const TPiece& x, std::int32_t& exposure) {
                 defenderListMade[defender.army][die] = true;
             }
         }
-        if (list->Find(defenders[i], s) == nullptr) continue;
-        defendWeight += IsPawnKind(defender.kind) ? 2 : 1;
-        if (list->NoCaptureAbove(board, minAttacker)) realDefenders += 1;
+        if (list->Find(defenders[i], square) == nullptr) continue;
+        tally.weight += IsPawnKind(defender.kind) ? 2 : 1;
+        if (list->NoCaptureAbove(board, cheapestAttacker)) tally.real += 1;
     }
-    if (hostileKing && defendWeight > 0) {
-        attackWeight -= 1;
-        realDefenders -= 1;
-    }
-
-    std::int32_t add = 0;
-    const bool richer = v > minAttacker;
-    if (realThreats != 0) {
-        if (realDefenders == 0) {
-            add = Div32(Mul32(Mul32(v, attackWeight), 3), 4);
-        } else if (attackWeight > defendWeight && richer) {
-            add = Mul32(Sub32(v, minAttacker), attackWeight - defendWeight);
-        } else if (richer && attackWeight != 0) {
-            add = Sub32(v, minAttacker);
-        }
-    } else {
-        if (realDefenders == 0) {
-            add = Div32(Mul32(Div32(v, 4), 3), 4);
-        } else if (attackWeight > defendWeight && richer) {
-            add = Div32(Mul32(Sub32(v, minAttacker), attackWeight - defendWeight), 4);
-        } else if (richer && attackWeight != 0) {
-            add = Div32(Sub32(v, minAttacker), 4);
-        }
-    }
-    exposure = Add32(exposure, add);
-    if (emptied) board.At(s.rank, s.file) = x;
+    if (emptied) board.At(square.rank, square.file) = piece;
+    return tally;
 }
 
 // The moves of a piece in the board scan: its own generator (a CombinedKing

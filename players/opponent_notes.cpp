@@ -27,7 +27,7 @@ const TOpponentNote& OpponentNote(std::int32_t playerCode) {
     if (!IsComputerCode(playerCode)) {
         throw TInternalError("No opponent note for player code " + std::to_string(playerCode));
     }
-    return kNotes[playerCode - kFirstComputerCode];
+    return kNotes[playerCode - kRuleOpponentCodes.first];
 }
 
 std::string OpponentNoteText(std::int32_t playerCode) {

@@ -19,11 +19,21 @@ struct TOpponentProfile {
     std::int32_t diceBlockWeight;
 };
 
-constexpr std::int32_t kFirstComputerCode = 2;
-constexpr std::int32_t kLastComputerCode = 8;
+// A run of player codes, first to last.
+struct TCodeRange {
+    std::int32_t first;
+    std::int32_t last;
+    constexpr bool Contains(std::int32_t code) const { return code >= first && code <= last; }
+    constexpr int Count() const { return last - first + 1; }
+};
 
+// The seven rule opponents, each a set of weights of the one evaluation:
+// player codes 2 to 8, the Grandmaster last.
+inline constexpr TCodeRange kRuleOpponentCodes{2, 8};
+
+// Every computer player: today the rule opponents.
 constexpr bool IsComputerCode(std::int32_t playerCode) {
-    return playerCode >= kFirstComputerCode && playerCode <= kLastComputerCode;
+    return kRuleOpponentCodes.Contains(playerCode);
 }
 
 // The profile of a computer player code 2..8; throws TInternalError for any

@@ -4,7 +4,12 @@
 where the layout does not allow it, and that the folders without a window
 system include no Qt header. Prints each offending include; exits 1 if any.
 
+Every form counts: "folder/file.h", <folder/file.h>, a name beside the
+including file, and paths through "..". An include is placed by the file
+it names in the tree, else by its first folder.
+
 Usage: check-layers.py [SOURCE_DIR]"""
+import os
 import pathlib
 import re
 import sys
@@ -28,8 +33,26 @@ ALLOWED = {
 }
 WITHOUT_WINDOW_SYSTEM = {"game", "players", "reading", "flow", "launch", "sim"}
 
-LOCAL = re.compile(r'^\s*#\s*include\s+"([a-z_]+)/')
-QT = re.compile(r"^\s*#\s*include\s+<Q")
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
+QT_HEADER = re.compile(r"^Q[A-Za-z]")
+
+
+def top_folder(root, including, delimiter, name):
+    """The project folder an include names, or None for an outside header."""
+    candidates = [root / name]
+    if delimiter == '"':
+        candidates.insert(0, including.parent / name)
+    for candidate in candidates:
+        resolved = pathlib.Path(os.path.normpath(candidate))
+        if resolved.is_file():
+            try:
+                return resolved.relative_to(root).parts[0]
+            except ValueError:
+                return "(outside the tree)"
+    first = pathlib.PurePosixPath(name).parts[0] if name else ""
+    if first == "..":
+        return "(outside the tree)"
+    return first if (root / first).is_dir() and "/" in name else None
 
 
 def main():
@@ -41,11 +64,16 @@ def main():
                 continue
             text = path.read_text(encoding="utf-8", errors="replace")
             for number, line in enumerate(text.splitlines(), 1):
+                match = INCLUDE.match(line)
+                if not match:
+                    continue
                 where = f"{path.relative_to(root)}:{number}"
-                match = LOCAL.match(line)
-                if match and match.group(1) != folder and match.group(1) not in allowed:
-                    faults.append(f"{where}: {folder}/ may not include {match.group(1)}/")
-                if folder in WITHOUT_WINDOW_SYSTEM and QT.match(line):
+                delimiter, name = match.groups()
+                target = top_folder(root, path, delimiter, name)
+                if target is not None and target != folder and target not in allowed:
+                    faults.append(f"{where}: {folder}/ may not include {target}/")
+                if (target is None and folder in WITHOUT_WINDOW_SYSTEM
+                        and QT_HEADER.match(name)):
                     faults.append(f"{where}: {folder}/ has no window system")
     for fault in faults:
         print(fault)

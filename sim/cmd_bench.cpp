@@ -52,13 +52,10 @@ TBenchFigures Bench(long games, long turnLimit) {
 int RunBench(const TArguments& args, std::string& out) {
     long games = 20, turns = 400;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (i + 1 >= args.size() && (args[i] == "--games" || args[i] == "--turns")) {
-            throw TUsageError("The option " + args[i] + " needs a value.");
-        }
         if (args[i] == "--games")
-            games = ParseCount(args[++i], "--games", kMaxBenchGames);
+            games = ParseCount(OptionValue(args, i), "--games", kMaxBenchGames);
         else if (args[i] == "--turns")
-            turns = ParseCount(args[++i], "--turns", kMaxTurns);
+            turns = ParseCount(OptionValue(args, i), "--turns", kMaxTurns);
         else
             throw TUsageError("Unknown option '" + args[i] + "' for bench.");
     }

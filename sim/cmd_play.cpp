@@ -4,6 +4,7 @@
 
 #include "flow/safe_file.h"
 #include "flow/saved_game.h"
+#include "players/opponent_profiles.h"
 #include "sim/analysis_output.h"
 #include "sim/commands.h"
 #include "sim/game_runner.h"
@@ -12,11 +13,6 @@
 namespace vaeloric::sim {
 
 namespace {
-
-std::string OptionValue(const TArguments& args, std::size_t& i) {
-    if (i + 1 >= args.size()) throw TUsageError("The option " + args[i] + " needs a value.");
-    return args[++i];
-}
 
 // A failed write: the target turned out not to be a regular file, or the
 // write itself failed.
@@ -40,14 +36,14 @@ int RunPlay(const TArguments& args, std::string& out) {
             options.boardLetter = value[0];
         } else if (option == "--ptah") {
             const TSquare ptah = ParseSquareArgument(OptionValue(args, i));
-            if ((ptah.rank == 1 || ptah.rank == 8) && (ptah.file == 1 || ptah.file == 8)) {
+            if (IsCornerSquare(ptah.rank, ptah.file)) {
                 throw TUsageError("The Ptah square cannot be a corner square.");
             }
             options.ptah = ptah;
         } else if (option == "--seats") {
             const std::string value = OptionValue(args, i);
             bool valid = value.size() == 3;
-            for (char c : value) valid = valid && c != 'h' && PlayerCodeOfLetter(c) >= 2;
+            for (char c : value) valid = valid && IsComputerCode(PlayerCodeOfLetter(c));
             if (!valid)
                 throw TUsageError(
                     "--seats needs three seat letters from f, o, r, c, i, a and q, not '" + value +

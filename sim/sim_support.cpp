@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "flow/safe_file.h"
+#include "players/opponent_profiles.h"
 
 namespace vaeloric::sim {
 
@@ -16,6 +17,11 @@ const char* ColourName(std::int32_t army) {
 
 std::string MoveText(TSquare from, TSquare to) {
     return SquareName(from) + "-" + SquareName(to);
+}
+
+std::string OptionValue(const std::vector<std::string>& args, std::size_t& i) {
+    if (i + 1 >= args.size()) throw TUsageError("The option " + args[i] + " needs a value.");
+    return args[++i];
 }
 
 TSquare ParseSquareArgument(const std::string& text) {
@@ -33,7 +39,7 @@ TDieFace ParseFace(const std::string& text) {
 }
 
 std::int32_t ParseComputerCode(const std::string& text, const char* option) {
-    if (text.size() != 1 || text[0] < '2' || text[0] > '8') {
+    if (text.size() != 1 || !IsComputerCode(text[0] - '0')) {
         throw TUsageError(std::string(option) + " needs a computer player code from 2 to 8, not '" +
                           text + "'.");
     }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "flow/saved_game.h"
 #include "game/die_face.h"
@@ -29,6 +30,10 @@ inline constexpr std::uint64_t kSeedModulus = 2147483647;
 const char* ColourName(std::int32_t army);
 // "E2-E4".
 std::string MoveText(TSquare from, TSquare to);
+
+// The value after the option at args[i], stepping i onto it; an option
+// without one is a usage error.
+std::string OptionValue(const std::vector<std::string>& args, std::size_t& i);
 
 // A square in upper or lower case ("E4", "e4").
 TSquare ParseSquareArgument(const std::string& text);

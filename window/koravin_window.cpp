@@ -35,7 +35,7 @@ TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pict
     : QWidget(nullptr),
       game_(game),
       pictures_(pictures),
-      layer_(*this),
+      layer_(*this, *this),
       controller_(layer_, game),
       pointer_(controller_, layer_) {
     // Construction order: the frame with its title, the timer, the music

@@ -23,7 +23,7 @@ class TMusic;
 // the game controller and draws what the game state says. The game works in
 // the pixels of a fixed 1x scene; this window alone scales it to its size
 // and maps the pointer back.
-class TKoravinWindow : public QWidget {
+class TKoravinWindow : public QWidget, public TLayerHost {
     Q_OBJECT
   public:
     TKoravinWindow(TGameSession& game, const TPictureCatalogue& pictures);
@@ -33,10 +33,10 @@ class TKoravinWindow : public QWidget {
     // Where the board is drawn in the 1x scene, for the window's width and
     // the board style.
     TBoardOrigin BoardOrigin() const;
-    const TPictureCatalogue& Pictures() const { return pictures_; }
+    const TPictureCatalogue& Pictures() const override { return pictures_; }
 
     // Zoom: fit the window (the default), or a fixed scale.
-    TSceneScale Scale() const;
+    TSceneScale Scale() const override;
     void FitToWindow();
     void SetZoom(double scale);
     void ZoomBy(double factor);
@@ -49,17 +49,17 @@ class TKoravinWindow : public QWidget {
     TSquare KeyboardCursor() const { return extras_.cursor; }
 
     // For the window layer.
-    void ShowRuler(bool on);
-    void ShowControlPanel();
-    void DestroyWithoutAsking();
-    TMusic& Music() { return *music_; }
+    void ShowRuler(bool on) override;
+    void ShowControlPanel() override;
+    void DestroyWithoutAsking() override;
+    TMusic& Music() override { return *music_; }
     // Moves a dialog about to be shown (or just shown) beside the board,
     // on the side with more room, covering as little of the board as the
     // screen allows.
-    void PlaceBesideBoard(QWidget* dialog) const;
+    void PlaceBesideBoard(QWidget* dialog) const override;
     // Shows the last move sliding from its origin, and returns when it has
     // arrived; user input waits meanwhile.
-    void SlideLastMove();
+    void SlideLastMove() override;
 
   public slots:
     void OnCommand(int command);

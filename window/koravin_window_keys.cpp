@@ -124,15 +124,15 @@ void TKoravinWindow::UpdateAccessibleText() {
     const auto describe = [&](const QString& what, TSquare square, const QString& end) {
         if (!OnBoard(square.rank, square.file)) return;
         const TPiece& piece = board.GetPiece(square.rank, square.file);
-        text += what.arg(QChar('A' + square.file - 1)).arg(square.rank);
+        text += what.arg(QString::fromStdString(SquareName(square)));
         text += piece.kind == Empty ? tr("empty")
                                     : QString::fromStdString(PieceNameText(piece.army, piece.kind,
                                                                            board.CompanionKind()));
         text += end;
     };
-    describe(tr(" Cursor on %1%2: "), extras_.cursor,
+    describe(tr(" Cursor on %1: "), extras_.cursor,
              keyboardHolds_ ? tr(", held.") : QStringLiteral("."));
-    describe(tr(" The panel shows %1%2: "), game_.turn.lastMove.Square(), QStringLiteral("."));
+    describe(tr(" The panel shows %1: "), game_.turn.lastMove.Square(), QStringLiteral("."));
     if (text == accessibleDescription()) return;
     setAccessibleDescription(text);
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWidget>
 #include <algorithm>
 
 #include "dialogs/dice_dialog.h"
@@ -16,7 +17,7 @@
 #include "dialogs/ptah_square_dialog.h"
 #include "dialogs/setup_dialog_style.h"
 #include "game/board.h"
-#include "window/koravin_window.h"
+#include "render/pictures/picture_catalogue.h"
 #include "window/music.h"
 
 namespace vaeloric {
@@ -70,8 +71,8 @@ bool RunFileDialog(QWidget* parent, std::string& fileName, bool save) {
 
 // Once the dialog's own event loop runs (it is shown and sized by then),
 // move it beside the board.
-void PlaceWhenShown(const TKoravinWindow& window, QWidget* dialog) {
-    QTimer::singleShot(0, dialog, [&window, dialog] { window.PlaceBesideBoard(dialog); });
+void PlaceWhenShown(const TLayerHost& host, QWidget* dialog) {
+    QTimer::singleShot(0, dialog, [&host, dialog] { host.PlaceBesideBoard(dialog); });
 }
 
 }  // namespace
@@ -86,7 +87,7 @@ TBoxAnswer TQtWindowLayer::ShowMessage(const TMessageBox& box) {
     // Wide enough that the window frame can show the whole title (most boxes
     // carry the question as their title).
     FitToTitle(&message);
-    PlaceWhenShown(window_, &message);
+    PlaceWhenShown(host_, &message);
     switch (message.exec()) {
         case QMessageBox::Cancel:
             return TBoxAnswer::Cancel;
@@ -102,7 +103,7 @@ TBoxAnswer TQtWindowLayer::ShowMessage(const TMessageBox& box) {
 
 bool TQtWindowLayer::RunPtahSquareDialog(TPtahSquareChoice& choice) {
     TPtahSquareData data{choice.file, choice.rank, choice.question};
-    if (!TPtahSquareDialog::Run(&window_, window_.Pictures().BoardLetter(), data)) return false;
+    if (!TPtahSquareDialog::Run(&window_, host_.Pictures().BoardLetter(), data)) return false;
     choice = TPtahSquareChoice{data.question, data.file, data.rank};
     return true;
 }
@@ -117,7 +118,7 @@ bool TQtWindowLayer::RunPlayerSettingsDialog(TPlayerChoice& choice) {
 
 bool TQtWindowLayer::RunDiceDialog(TDiceChoice& choice) {
     TDiceDialog dialog(&window_, TDiceData{choice.face});
-    PlaceWhenShown(window_, &dialog);
+    PlaceWhenShown(host_, &dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     choice.face = dialog.Data().face;
     return true;
@@ -167,13 +168,13 @@ bool TQtWindowLayer::RunOptionDialog(TOptionKind which, TOptionSettings& options
 }
 
 void TQtWindowLayer::RunPieceInfoDialog() {
-    vaeloric::RunPieceInfoDialog(&window_, ElementCodeOfLetter(window_.Pictures().BoardLetter()),
-                                 window_.Pictures());
+    vaeloric::RunPieceInfoDialog(&window_, ElementCodeOfLetter(host_.Pictures().BoardLetter()),
+                                 host_.Pictures());
 }
 
 void TQtWindowLayer::RunReadingDialog(const std::string& text, const std::string& caption) {
     TGameDivDialog dialog(&window_, text, caption);
-    PlaceWhenShown(window_, &dialog);
+    PlaceWhenShown(host_, &dialog);
     dialog.exec();
 }
 
@@ -189,8 +190,8 @@ void TQtWindowLayer::SetCursor(int resourceId) {
     if (resourceId == kArrowCursor)
         window_.setCursor(Qt::ArrowCursor);
     else
-        window_.setCursor(window_.Pictures().Cursor(resourceId, window_.Scale().Scale(),
-                                                    window_.devicePixelRatioF()));
+        window_.setCursor(host_.Pictures().Cursor(resourceId, host_.Scale().Scale(),
+                                                  window_.devicePixelRatioF()));
 }
 
 void TQtWindowLayer::SetWaitCursor(bool on) {
@@ -201,11 +202,11 @@ void TQtWindowLayer::SetWaitCursor(bool on) {
 }
 
 void TQtWindowLayer::Invalidate() {
-    window_.ShowRuler(false);
+    host_.ShowRuler(false);
 }
 
 void TQtWindowLayer::ShowMove(TSquare, TSquare) {
-    window_.SlideLastMove();
+    host_.SlideLastMove();
 }
 
 void TQtWindowLayer::DrawButton(int) {
@@ -213,11 +214,11 @@ void TQtWindowLayer::DrawButton(int) {
 }
 
 void TQtWindowLayer::DrawInformationPanel() {
-    window_.ShowRuler(false);
+    host_.ShowRuler(false);
 }
 
 void TQtWindowLayer::DrawRulerPanel() {
-    window_.ShowRuler(true);
+    host_.ShowRuler(true);
 }
 
 void TQtWindowLayer::SetTitle(const std::string& title) {
@@ -225,17 +226,17 @@ void TQtWindowLayer::SetTitle(const std::string& title) {
 }
 
 void TQtWindowLayer::ShowControlPanel() {
-    window_.ShowControlPanel();
+    host_.ShowControlPanel();
 }
 
 void TQtWindowLayer::StartMusic() {
-    window_.Music().Start();
+    host_.Music().Start();
 }
 void TQtWindowLayer::StopMusic() {
-    window_.Music().Stop();
+    host_.Music().Stop();
 }
 void TQtWindowLayer::CloseMusic() {
-    window_.Music().Close();
+    host_.Music().Close();
 }
 
 void TQtWindowLayer::RequestClose() {
@@ -243,7 +244,7 @@ void TQtWindowLayer::RequestClose() {
 }
 
 void TQtWindowLayer::DestroyWindow() {
-    window_.DestroyWithoutAsking();
+    host_.DestroyWithoutAsking();
 }
 
 }  // namespace vaeloric

@@ -4,17 +4,40 @@
 
 #include "flow/window_layer.h"
 #include "window/pointer_input.h"
+#include "window/scene_scale.h"
+
+class QWidget;
 
 namespace vaeloric {
 
-class TKoravinWindow;
+class TMusic;
+class TPictureCatalogue;
+
+// What the layer needs of the main window beyond its widget: the board's
+// pictures and zoom, its panels, the placing of dialogs and the music.
+class TLayerHost {
+  public:
+    virtual const TPictureCatalogue& Pictures() const = 0;
+    virtual TSceneScale Scale() const = 0;
+    virtual void ShowRuler(bool on) = 0;
+    virtual void ShowControlPanel() = 0;
+    virtual void DestroyWithoutAsking() = 0;
+    virtual TMusic& Music() = 0;
+    virtual void PlaceBesideBoard(QWidget* dialog) const = 0;
+    virtual void SlideLastMove() = 0;
+
+  protected:
+    ~TLayerHost() = default;
+};
 
 // The window layer over Qt: message boxes, the modal dialogs, cursors,
 // repainting, file dialogs and closing, all on behalf of one main window;
 // and the pointer's cursor and button images.
 class TQtWindowLayer : public TWindowLayer, public TPointerFeedback {
   public:
-    explicit TQtWindowLayer(TKoravinWindow& window) : window_(window) {}
+    // The window is the parent of the dialogs and takes the cursor; the host
+    // is the same main window in the game's terms.
+    TQtWindowLayer(QWidget& window, TLayerHost& host) : window_(window), host_(host) {}
 
     TBoxAnswer ShowMessage(const TMessageBox& box) override;
     bool RunPtahSquareDialog(TPtahSquareChoice& choice) override;
@@ -41,7 +64,8 @@ class TQtWindowLayer : public TWindowLayer, public TPointerFeedback {
     void DestroyWindow() override;
 
   private:
-    TKoravinWindow& window_;
+    QWidget& window_;
+    TLayerHost& host_;
 };
 
 // The saved-game filter and default extension in Qt's form.

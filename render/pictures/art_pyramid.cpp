@@ -3,6 +3,7 @@
 // The board of truncated pyramids and the two styles of square picture.
 #include <QLinearGradient>
 
+#include "game/square.h"
 #include "render/pictures/art.h"
 #include "render/pictures/art_common.h"
 
@@ -65,10 +66,6 @@ void DrawPyramid(QPainter& painter, const QRectF& cell, const TPyramid& pyramid,
     painter.setPen(QPen(ink::kKohl, lineWidth));
     painter.drawRect(cell.adjusted(lineWidth / 2, lineWidth / 2, -lineWidth / 2, -lineWidth / 2));
     painter.restore();
-}
-
-QString SquareName(int rank, int file) {
-    return QString(QChar('A' + file - 1)) + QString::number(rank);
 }
 
 // Small element triangles on the sides of a large pyramid, so that the
@@ -136,7 +133,8 @@ void PaintVaelericSquare(QPainter& painter, const QRectF& area, char letter, int
                           topSide * 0.55),
                    ElementTone(lore.element).darker(160), 3.0);
     DrawFittedText(painter, QRectF(top.left(), top.top() + topSide * 0.66, topSide, topSide * 0.3),
-                   SquareName(rank, file), SerifFont(topSide * 0.24), ink::kKohl);
+                   QString::fromStdString(SquareName(TSquare{rank, file})),
+                   SerifFont(topSide * 0.24), ink::kKohl);
 }
 
 void PaintEnglishSquare(QPainter& painter, const QRectF& area, char letter, int rank, int file) {
@@ -160,7 +158,8 @@ void PaintEnglishSquare(QPainter& painter, const QRectF& area, char letter, int 
     painter.setBrush(Shade(signTone, 1.55));
     painter.drawRect(heading.adjusted(1, 1, 0, 0));
     DrawFittedText(painter, QRectF(heading.left() + 4, heading.top(), 62, heading.height()),
-                   SquareName(rank, file), SerifFont(32), ink::kKohl);
+                   QString::fromStdString(SquareName(TSquare{rank, file})), SerifFont(32),
+                   ink::kKohl);
     DrawSquareSign(painter, lore, QRectF(heading.right() - 44, heading.top() + 5, 34, 30),
                    signTone.darker(150), 3.0);
     painter.setPen(QPen(ink::kKohl, 1));

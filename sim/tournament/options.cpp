@@ -13,18 +13,13 @@ namespace vaeloric::sim {
 
 namespace {
 
-std::string Value(const TArguments& args, std::size_t& i) {
-    if (i + 1 >= args.size()) throw TUsageError("The option " + args[i] + " needs a value.");
-    return args[++i];
-}
-
 std::vector<std::int32_t> ParseProfiles(const std::string& text) {
     std::vector<std::int32_t> profiles;
     bool valid = true;
     for (char c : text) {
         if (c == ',') continue;
         const std::int32_t code = c - '0';
-        valid = valid && c >= '2' && c <= '8' &&
+        valid = valid && IsComputerCode(code) &&
                 std::find(profiles.begin(), profiles.end(), code) == profiles.end();
         profiles.push_back(code);
     }
@@ -82,25 +77,26 @@ TTournamentOptions ParseTournamentOptions(const TArguments& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option == "--profiles")
-            options.plan.profiles = ParseProfiles(Value(args, i));
+            options.plan.profiles = ParseProfiles(OptionValue(args, i));
         else if (option == "--boards")
-            options.plan.boards = ParseBoards(Value(args, i));
+            options.plan.boards = ParseBoards(OptionValue(args, i));
         else if (option == "--games")
             options.plan.gamesPerPairing =
-                ParseCount(Value(args, i), "--games", kMaxGamesPerPairing);
+                ParseCount(OptionValue(args, i), "--games", kMaxGamesPerPairing);
         else if (option == "--turns")
-            options.plan.turnLimit = ParseCount(Value(args, i), "--turns", kMaxTournamentTurns);
+            options.plan.turnLimit =
+                ParseCount(OptionValue(args, i), "--turns", kMaxTournamentTurns);
         else if (option == "--seed")
-            options.plan.baseSeed = ParseBaseSeed(Value(args, i));
+            options.plan.baseSeed = ParseBaseSeed(OptionValue(args, i));
         else if (option == "--threads")
             options.threads =
-                static_cast<int>(ParseCount(Value(args, i), "--threads", kMaxThreads));
+                static_cast<int>(ParseCount(OptionValue(args, i), "--threads", kMaxThreads));
         else if (option == "--csv")
-            options.csvPath = OutputPath(option, Value(args, i));
+            options.csvPath = OutputPath(option, OptionValue(args, i));
         else if (option == "--json")
-            options.jsonPath = OutputPath(option, Value(args, i));
+            options.jsonPath = OutputPath(option, OptionValue(args, i));
         else if (option == "--svg")
-            options.svgPath = OutputPath(option, Value(args, i));
+            options.svgPath = OutputPath(option, OptionValue(args, i));
         else
             throw TUsageError("Unknown option '" + option + "' for tournament.");
     }

@@ -20,7 +20,7 @@ TSquare PtahSquare(std::uint64_t draw) {
     int n = static_cast<int>(draw % 60);
     for (int rank = 1; rank <= 8; ++rank) {
         for (int file = 1; file <= 8; ++file) {
-            if ((rank == 1 || rank == 8) && (file == 1 || file == 8)) continue;
+            if (IsCornerSquare(rank, file)) continue;
             if (n-- == 0) return {rank, file};
         }
     }

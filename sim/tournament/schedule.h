@@ -7,15 +7,24 @@
 #include <vector>
 
 #include "game/square.h"
+#include "players/opponent_profiles.h"
 #include "sim/game_runner.h"
 
 namespace vaeloric::sim {
+
+// Every rule opponent's code, in order.
+inline std::vector<std::int32_t> RuleOpponents() {
+    std::vector<std::int32_t> codes;
+    for (std::int32_t code = kRuleOpponentCodes.first; code <= kRuleOpponentCodes.last; ++code)
+        codes.push_back(code);
+    return codes;
+}
 
 // Which games a tournament plays: every profile as the Questioner's side
 // (Questioner and ally) against every other profile as the other side, on
 // every board, `gamesPerPairing` times.
 struct TTournamentPlan {
-    std::vector<std::int32_t> profiles{2, 3, 4, 5, 6, 7, 8};
+    std::vector<std::int32_t> profiles = RuleOpponents();
     std::string boards = "WAEF";
     long gamesPerPairing = 10;
     long turnLimit = 400;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -33,7 +34,8 @@ class GameFlow : public ::testing::Test {
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         folder = std::filesystem::temp_directory_path() /
-                 ("vaeloric-flow-" + std::string(info->test_suite_name()) + "-" + info->name());
+                 ("vaeloric-flow-" + std::string(info->test_suite_name()) + "-" + info->name() +
+                  "-" + std::to_string(std::random_device{}()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         SetAnalysisFile((folder / "vaelfin.tmp").string());

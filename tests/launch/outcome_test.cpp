@@ -80,7 +80,8 @@ class AnalysisFiles : public ::testing::Test {
   protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() / (std::string("vaeloric-launch-") + info->name());
+        folder = fs::temp_directory_path() / (std::string("vaeloric-launch-") + info->name() + "-" +
+                                              std::to_string(std::random_device{}()));
         fs::remove_all(folder);
         fs::create_directories(folder);
     }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "launcher/launcher_window.h"
@@ -24,7 +25,8 @@ class LauncherTest : public ::testing::Test {
         test::EnsureWidgetApplication();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         folder = std::filesystem::temp_directory_path() /
-                 ("vaeloric-launcher-" + std::string(info->test_suite_name()) + "-" + info->name());
+                 ("vaeloric-launcher-" + std::string(info->test_suite_name()) + "-" + info->name() +
+                  "-" + std::to_string(std::random_device{}()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "bin");
         for (const char* name : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_DATA_HOME"})

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -28,7 +29,8 @@ class AnalysisFile : public ::testing::Test {
     void SetUp() override {
         folder = fs::temp_directory_path() /
                  ("vaeloric-analysis-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                  "-" + std::to_string(std::random_device{}()));
         fs::remove_all(folder);
         path = (folder / "deeper" / "vaelfin.tmp").string();
     }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -72,10 +73,33 @@ inline void ExpectSameLines(const std::vector<std::string>& actual,
     }
 }
 
+// Line for line, before the activations: the same count of non-empty lines,
+// each of ours starting with the sample's (a unit text is abbreviated to its
+// first words, a sentence is whole). A sentence added where the sample has
+// none shows here.
+inline void ExpectLineForLine(const std::string& output, const std::string& sample,
+                              const std::string& what) {
+    const auto text = [](const std::string& all) {
+        std::vector<std::string> lines;
+        for (const std::string& line : Lines(all)) {
+            if (line == "[activations]") break;
+            if (!line.empty()) lines.push_back(line);
+        }
+        return lines;
+    };
+    const std::vector<std::string> actual = text(output), expected = text(sample);
+    ASSERT_EQ(actual.size(), expected.size()) << what;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_TRUE(actual[i].starts_with(expected[i]))
+            << what << ": '" << actual[i] << "' for '" << expected[i] << "'";
+}
+
 // A read output against its abbreviated sample: each abbreviated line starts
-// some later line of ours, in order; then the 94 activations.
+// some later line of ours, in order, and line for line; then the 94
+// activations.
 inline void ExpectSameReading(const std::string& output, const std::string& sample,
                               const std::string& what) {
+    ExpectLineForLine(output, sample, what);
     const std::vector<std::string> expected = Lines(sample);
     const std::vector<std::string> actual = Lines(output);
     const auto section = [](const std::vector<std::string>& lines, const std::string& header) {
@@ -99,8 +123,25 @@ inline void ExpectSameReading(const std::string& output, const std::string& samp
     EXPECT_EQ(actual.size() - actualActivations, 95u) << what;
 }
 
+// A file in the folder of this test process alone: tests running side by
+// side (and safe writes sweeping their temporaries) never touch each other's
+// files. The folder goes when the process ends.
 inline std::filesystem::path TempPath(const std::string& name) {
-    return std::filesystem::temp_directory_path() / ("vaeloric-sim-test-" + name);
+    struct TOwnFolder {
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() /
+            ("vaeloric-sim-test-" + std::to_string(std::random_device{}()));
+        TOwnFolder() {
+            std::filesystem::remove_all(path);
+            std::filesystem::create_directories(path);
+        }
+        ~TOwnFolder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static const TOwnFolder folder;
+    return folder.path / name;
 }
 
 }  // namespace vaeloric::testing_support

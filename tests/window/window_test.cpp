@@ -17,40 +17,13 @@
 #include "flow/command_line.h"
 #include "game/legal_moves.h"
 #include "tests/support/widget_application.h"
+#include "tests/window/main_window_fixture.h"
 #include "window/koravin_window.h"
 #include "window/program_entry.h"
 #include "window/scene_scale.h"
 
 namespace vaeloric {
 namespace {
-
-class MainWindow : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        test::EnsureWidgetApplication();
-        game.mode = TStartMode::Launcher;
-        game.boardLetter = 'W';
-        ParseLauncherArgument("45xWill it rain?^@Ann^@hBob^@fo", 'W', game.setup);
-        window = std::make_unique<TKoravinWindow>(game, pictures);
-        window->resize(1000, 700);
-        window->show();
-        // The first paint starts the set-up just after it; the next draws.
-        window->grab();
-        QApplication::processEvents();
-        window->SetZoom(1.0);  // the game's own pixels, unless a test zooms
-    }
-    void Mouse(QEvent::Type type, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-        const QPointF point(x, y);
-        QMouseEvent event(type, point, window->mapToGlobal(point), button,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
-                          Qt::NoModifier);
-        QApplication::sendEvent(window.get(), &event);
-    }
-
-    TGameSession game;
-    TPictureCatalogue pictures{'W'};
-    std::unique_ptr<TKoravinWindow> window;
-};
 
 TEST_F(MainWindow, SetsUpOnTheFirstPaintAndDrawsTheGame) {
     EXPECT_EQ(window->windowTitle(), "VAELORIC CHESS - Will it rain?");
@@ -184,35 +157,25 @@ TEST_F(MainWindow, DialogsBesideTheBoardKeepTheLastMoveInSight) {
 
 TEST_F(MainWindow, AWholeHumanTurnFromTheKeyboard) {
     window->OnCommand(1757);  // no reading dialog to dismiss
-    const auto key = [&](int code) {
-        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
-        QApplication::sendEvent(window.get(), &press);
-    };
-    key(Qt::Key_T);
+    Key(Qt::Key_T);
     const TDieFace face = game.turn.throwValue;
     ASSERT_NE(face, 0);
     TLegalMoveList legal;
     ListLegalMoves(game.board, 1, face, legal);
     ASSERT_FALSE(legal.Empty());
     const TSquare from = legal[0].from.Square(), to = legal[0].to.Square();
-    const auto walkTo = [&](TSquare target) {
-        while (window->KeyboardCursor().rank < target.rank) key(Qt::Key_Up);
-        while (window->KeyboardCursor().rank > target.rank) key(Qt::Key_Down);
-        while (window->KeyboardCursor().file < target.file) key(Qt::Key_Right);
-        while (window->KeyboardCursor().file > target.file) key(Qt::Key_Left);
-    };
-    key(Qt::Key_Left);  // the first arrow shows the cursor
-    walkTo(from);
-    key(Qt::Key_I);
+    Key(Qt::Key_Left);  // the first arrow shows the cursor
+    ASSERT_NO_FATAL_FAILURE(WalkTo(from));
+    Key(Qt::Key_I);
     EXPECT_EQ(game.turn.lastMove.Square().file, from.file);
-    key(Qt::Key_Space);
+    Key(Qt::Key_Space);
     EXPECT_TRUE(window->Controller().PieceHeld());
-    key(Qt::Key_Escape);  // dropped back: nothing moved, the throw kept
+    Key(Qt::Key_Escape);  // dropped back: nothing moved, the throw kept
     EXPECT_EQ(game.turn.throwValue, face);
-    key(Qt::Key_Space);
-    walkTo(to);
+    Key(Qt::Key_Space);
+    ASSERT_NO_FATAL_FAILURE(WalkTo(to));
     EXPECT_NE(window->accessibleDescription().indexOf("FIRE to move"), -1);
-    key(Qt::Key_Return);
+    Key(Qt::Key_Return);
     EXPECT_EQ(game.board.GetPiece(to.rank, to.file).army, 1);
     EXPECT_EQ(game.board.armyToMove, 2);
     EXPECT_EQ(game.turn.throwValue, 0);
