@@ -27,10 +27,10 @@ share=$work/share
 mkdir -p "$share/mime/packages" "$share/applications"
 cp "$unpacked"/usr/share/mime/packages/*.xml "$share/mime/packages/"
 cp "$unpacked"/usr/share/applications/*.desktop "$share/applications/"
-update-mime-database "$share/mime"
-update-desktop-database "$share/applications"
 export XDG_DATA_DIRS="$share:/usr/share" XDG_DATA_HOME="$work/data"
 export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+update-mime-database "$share/mime"
+update-desktop-database "$share/applications"
 export XDG_CURRENT_DESKTOP=GNOME PATH="$unpacked/usr/games:$PATH"
 unset QT_QPA_PLATFORM VAELORIC_ANALYSIS_FILE VAELORIC_BOARD_DIR
 
