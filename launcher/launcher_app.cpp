@@ -3,6 +3,7 @@
 #include "launcher/launcher_app.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdlib>
 #include <iostream>
 
@@ -10,6 +11,11 @@
 #include "render/pictures/picture_catalogue.h"
 
 namespace vaeloric {
+
+QString SavedGameArgument(const QStringList& arguments) {
+    if (arguments.size() != 2 || arguments[1].isEmpty()) return {};
+    return QFileInfo(arguments[1]).absoluteFilePath();
+}
 
 int RunLauncher(int argc, char** argv) {
 #if defined(__linux__) || defined(__unix__)
@@ -30,6 +36,9 @@ int RunLauncher(int argc, char** argv) {
     QApplication::setWindowIcon(pictures.Icon());
     TLauncherWindow window;
     window.show();
+    // Qt has taken its own options out of the arguments by now.
+    if (const QString path = SavedGameArgument(QApplication::arguments()); !path.isEmpty())
+        window.ContinueSavedGame(path);
     return app.exec();
 }
 

@@ -36,4 +36,17 @@ what each move says about the question.
 The package holds the launcher, the four board programs (one for each
 element) and vaeloric-sim, which plays, checks and reads games without a
 window.")
+
+# Reproducible: the package's time stamps are the last commit's date (a
+# checkout without git history needs SOURCE_DATE_EPOCH from the caller).
+set(CPACK_VAELORIC_SOURCE_DATE_EPOCH "")
+if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
+  execute_process(
+    COMMAND ${GIT_EXECUTABLE} log -1 --format=%ct
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    OUTPUT_VARIABLE CPACK_VAELORIC_SOURCE_DATE_EPOCH
+    OUTPUT_STRIP_TRAILING_WHITESPACE
+    ERROR_QUIET)
+endif()
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackOptions.cmake)
 include(CPack)

@@ -12,6 +12,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils
+  file
   valgrind
   python3
   $*
