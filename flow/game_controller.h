@@ -7,7 +7,9 @@
 #include <random>
 #include <string>
 
+#include "flow/game_record.h"
 #include "flow/game_session.h"
+#include "flow/record_play.h"
 #include "flow/turn_cycle.h"
 #include "flow/window_layer.h"
 
@@ -89,6 +91,8 @@ class TGameController : private TTurnEvents {
     bool MoveReading() const { return moveReading_; }
     bool WholeReading() const { return wholeReading_; }
     const std::string& FileName() const { return fileName_; }
+    // The record of the game so far, kept at every turn.
+    const TGameRecord& Record() const { return record_; }
 
   private:
     // Set-up.
@@ -109,6 +113,13 @@ class TGameController : private TTurnEvents {
     TReadingSwitches Switches() const override;
     void TurnEnded(const TEndOfGameDecision& decision) override;
     void EndGame(bool won);
+
+    // The game record: started at the set-up, continued or started afresh
+    // by a load, written at every turn.
+    void StartRecord();
+    void ContinueRecordAfterLoad(const std::string& savedGamePath);
+    void RecordTurnEnd(const TEndOfGameDecision& decision, bool resigned);
+    void KeepRecord();
     void ShowSquareInformation(TSquare square);
 
     // Files.
@@ -138,6 +149,9 @@ class TGameController : private TTurnEvents {
     TPtahSquareChoice ptahChoice_;
     TPlayerChoice playerChoice_;
     TDiceChoice diceChoice_;
+
+    TGameRecord record_;
+    TTurnRecorder recorder_;
 
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;

@@ -3,8 +3,10 @@
 #include "flow/game_record.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
+#include "flow/analysis_file.h"
 #include "flow/record_play.h"
 #include "flow/safe_file.h"
 #include "flow/saved_game_format.h"
@@ -186,7 +188,30 @@ std::string RecordCheck(std::string_view previous, std::string_view text) {
 }
 
 bool WriteRecordFile(const std::string& path, const TGameRecord& record) {
-    return SafeWriteFile(path, FormatRecord(record));
+    return !path.empty() && SafeWriteFile(path, FormatRecord(record), true);
+}
+
+namespace {
+
+std::string WithRecordExtension(const std::string& path) {
+    if (path.empty()) return path;
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::size_t dot = path.rfind('.');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return (hasExtension ? path.substr(0, dot) : path) + "." + kRecordExtension;
+}
+
+}  // namespace
+
+std::string RecordFilePath() {
+    if (const char* chosen = std::getenv("VAELORIC_RECORD_FILE"); chosen != nullptr && *chosen)
+        return chosen;
+    return WithRecordExtension(AnalysisFilePath());
+}
+
+std::string RecordBesideSavedGame(const std::string& savedGamePath) {
+    return WithRecordExtension(savedGamePath);
 }
 
 TRecordReadResult ReadRecordFile(const std::string& path, TGameRecord& record,

@@ -75,6 +75,14 @@ struct TGameRecord {
     std::vector<TRecordTurn> turns;
 };
 
+// Where the board programs keep the record of the game in progress: the
+// VAELORIC_RECORD_FILE variable when set (the launcher chooses it), else
+// beside the analysis file with the extension .vrec. Empty when there is
+// nowhere safe.
+std::string RecordFilePath();
+// The record kept beside a saved game: its name with the extension .vrec.
+std::string RecordBesideSavedGame(const std::string& savedGamePath);
+
 // ---- Writing ----
 
 // The whole record as text, LF line ends.

@@ -70,18 +70,27 @@ std::string OmenWords(const TBoard& board, TSquare to) {
     return words;
 }
 
+bool RecordLeadsTo(std::string_view recordAtHand, char boardLetter, const TBoard& board,
+                   const TSetUpRecord& setUp, const TTurnState& turn, const TReadingRecord& reading,
+                   TGameRecord& record) {
+    if (recordAtHand.empty()) return false;
+    TGameRecord read;
+    auto end = std::make_unique<TRecordPosition>();
+    if (!ParseRecord(recordAtHand, read, end.get()).ok || read.result != TRecordResult::Unfinished)
+        return false;
+    if (FormatSavedGame(boardLetter, end->board, end->setUp, end->turn, end->reading) !=
+        FormatSavedGame(boardLetter, board, setUp, turn, reading))
+        return false;
+    record = std::move(read);
+    return true;
+}
+
 TGameRecord ContinuedRecord(std::string_view recordAtHand, char boardLetter, const TBoard& board,
                             const TSetUpRecord& setUp, const TTurnState& turn,
                             const TReadingRecord& reading) {
-    if (!recordAtHand.empty()) {
-        TGameRecord record;
-        auto end = std::make_unique<TRecordPosition>();
-        if (ParseRecord(recordAtHand, record, end.get()).ok &&
-            record.result == TRecordResult::Unfinished &&
-            FormatSavedGame(boardLetter, end->board, end->setUp, end->turn, end->reading) ==
-                FormatSavedGame(boardLetter, board, setUp, turn, reading))
-            return record;
-    }
+    TGameRecord record;
+    if (RecordLeadsTo(recordAtHand, boardLetter, board, setUp, turn, reading, record))
+        return record;
     return RecordHeader(boardLetter, board, setUp, turn, reading, true);
 }
 

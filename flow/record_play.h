@@ -55,6 +55,9 @@ TGameRecord RecordHeader(char boardLetter, const TBoard& board, const TSetUpReco
 // possibly empty) when it is sound, unfinished and leads exactly to the
 // loaded position, so that it goes on; otherwise a new record that starts
 // from the loaded position.
+bool RecordLeadsTo(std::string_view recordAtHand, char boardLetter, const TBoard& board,
+                   const TSetUpRecord& setUp, const TTurnState& turn, const TReadingRecord& reading,
+                   TGameRecord& record);
 TGameRecord ContinuedRecord(std::string_view recordAtHand, char boardLetter, const TBoard& board,
                             const TSetUpRecord& setUp, const TTurnState& turn,
                             const TReadingRecord& reading);
