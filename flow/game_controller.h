@@ -50,8 +50,14 @@ class TGameController : private TTurnEvents {
     bool SetupDone() const { return setupDone_; }
     // The set-up (or the load) has finished: there is a game to draw.
     bool Playing() const { return playing_ && !ended_; }
-    // The game takes input: set up and not ended.
-    bool AcceptsInput() const { return setupDone_ && !ended_; }
+    // The game takes input: set up, not ended and not showing a past turn.
+    bool AcceptsInput() const { return setupDone_ && !ended_ && !viewingPast_; }
+    // A past position is shown read-only: play waits until it is left.
+    void SetViewingPast(bool viewing) {
+        viewingPast_ = viewing;
+        held_ = false;
+    }
+    bool ViewingPast() const { return viewingPast_; }
     bool ArmyToMoveIsHuman() const;
 
     // The turn's buttons. Each acts only while the turn awaits it: THROW and
@@ -152,6 +158,7 @@ class TGameController : private TTurnEvents {
 
     TGameRecord record_;
     TTurnRecorder recorder_;
+    bool viewingPast_ = false;
 
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;
