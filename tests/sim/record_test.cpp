@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <memory>
 #include <random>
@@ -18,8 +17,10 @@ namespace {
 using namespace testing_support;
 namespace fs = std::filesystem;
 
+// A folder of the test's own, named after it.
 fs::path FreshFolder(const std::string& name) {
-    const fs::path folder = TempPath(name + "-" + std::to_string(getpid()));
+    const fs::path folder =
+        TempPath(name + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
