@@ -158,3 +158,36 @@ TEST_F(RecordFlow, ADemonstrationKeepsItsRecordInMemoryOnly) {
 
 }  // namespace
 }  // namespace vaeloric::testing
+
+namespace vaeloric::testing {
+namespace {
+
+void SetVariable(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    if (value.empty())
+        unsetenv(name);
+    else
+        setenv(name, value.c_str(), 1);
+#endif
+}
+
+TEST(RecordPaths, BesideTheAnalysisFileUnlessTheLauncherChoosesAnother) {
+    const char* analysis = std::getenv("VAELORIC_ANALYSIS_FILE");
+    const std::string kept = analysis ? analysis : "";
+    SetVariable("VAELORIC_ANALYSIS_FILE", "/tmp/x.d/answer.tmp");
+    SetVariable("VAELORIC_RECORD_FILE", "");
+    EXPECT_EQ(RecordFilePath(), "/tmp/x.d/answer.vrec");
+    SetVariable("VAELORIC_RECORD_FILE", "/tmp/games/this.vrec");
+    EXPECT_EQ(RecordFilePath(), "/tmp/games/this.vrec");
+    SetVariable("VAELORIC_RECORD_FILE", "");
+    SetVariable("VAELORIC_ANALYSIS_FILE", kept);
+
+    EXPECT_EQ(RecordBesideSavedGame("/home/a/b.c/game.vae"), "/home/a/b.c/game.vrec");
+    EXPECT_EQ(RecordBesideSavedGame("/home/a/b.c/game"), "/home/a/b.c/game.vrec");
+    EXPECT_EQ(RecordBesideSavedGame("/home/a/.hidden"), "/home/a/.hidden.vrec");
+}
+
+}  // namespace
+}  // namespace vaeloric::testing
