@@ -62,11 +62,11 @@ std::string SavedTextOf(char letter, const TRecordPosition& end) {
 
 // Play, write, read back and replay: the same text and the same final
 // position, over many games on all four boards (most cut short to keep the
-// test quick, every fiftieth played to its end).
+// test quick, every hundredth played to its end).
 TEST(GameRecord, ThousandGamesRoundTripThroughTheirRecords) {
     int finished = 0, withMoves = 0;
     for (int i = 0; i < 1000; ++i) {
-        const long turns = i % 50 == 0 ? 2000 : 1 + (i * 37) % 30;
+        const long turns = i % 100 == 0 ? 2000 : 1 + (i * 37) % 20;
         const auto played = Play(Options(i, turns));
         const std::string text = FormatRecord(played->record);
         TGameRecord read;
@@ -79,7 +79,7 @@ TEST(GameRecord, ThousandGamesRoundTripThroughTheirRecords) {
         if (read.result != TRecordResult::Unfinished) ++finished;
         withMoves += read.turns.size() > 0;
     }
-    EXPECT_GT(finished, 15);
+    EXPECT_GE(finished, 5);
     EXPECT_EQ(withMoves, 1000);
 }
 
