@@ -68,6 +68,7 @@ void TGameController::SetUpGame() {
     game_.board.SetUp(game_.setup.ptah, game_.setup.boardLetter);
     layer_.ShowControlPanel();
     game_.turn.throwValue = 0;
+    StartRecord();
     playing_ = true;
     layer_.Invalidate();
 }

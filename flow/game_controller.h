@@ -7,7 +7,9 @@
 #include <random>
 #include <string>
 
+#include "flow/game_record.h"
 #include "flow/game_session.h"
+#include "flow/record_play.h"
 #include "flow/turn_cycle.h"
 #include "flow/window_layer.h"
 
@@ -48,8 +50,14 @@ class TGameController : private TTurnEvents {
     bool SetupDone() const { return setupDone_; }
     // The set-up (or the load) has finished: there is a game to draw.
     bool Playing() const { return playing_ && !ended_; }
-    // The game takes input: set up and not ended.
-    bool AcceptsInput() const { return setupDone_ && !ended_; }
+    // The game takes input: set up, not ended and not showing a past turn.
+    bool AcceptsInput() const { return setupDone_ && !ended_ && !viewingPast_; }
+    // A past position is shown read-only: play waits until it is left.
+    void SetViewingPast(bool viewing) {
+        viewingPast_ = viewing;
+        held_ = false;
+    }
+    bool ViewingPast() const { return viewingPast_; }
     bool ArmyToMoveIsHuman() const;
 
     // The turn's buttons. Each acts only while the turn awaits it: THROW and
@@ -89,6 +97,8 @@ class TGameController : private TTurnEvents {
     bool MoveReading() const { return moveReading_; }
     bool WholeReading() const { return wholeReading_; }
     const std::string& FileName() const { return fileName_; }
+    // The record of the game so far, kept at every turn.
+    const TGameRecord& Record() const { return record_; }
 
   private:
     // Set-up.
@@ -109,6 +119,13 @@ class TGameController : private TTurnEvents {
     TReadingSwitches Switches() const override;
     void TurnEnded(const TEndOfGameDecision& decision) override;
     void EndGame(bool won);
+
+    // The game record: started at the set-up, continued or started afresh
+    // by a load, written at every turn.
+    void StartRecord();
+    void ContinueRecordAfterLoad(const std::string& savedGamePath);
+    void RecordTurnEnd(const TEndOfGameDecision& decision, bool resigned);
+    void KeepRecord();
     void ShowSquareInformation(TSquare square);
 
     // Files.
@@ -138,6 +155,10 @@ class TGameController : private TTurnEvents {
     TPtahSquareChoice ptahChoice_;
     TPlayerChoice playerChoice_;
     TDiceChoice diceChoice_;
+
+    TGameRecord record_;
+    TTurnRecorder recorder_;
+    bool viewingPast_ = false;
 
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;

@@ -40,6 +40,7 @@ void TGameController::EnterThrow() {
 void TGameController::ThrowFace(TDieFace face) {
     modified_ = true;
     layer_.Invalidate();
+    recorder_.Begin(game_.board, static_cast<long>(record_.turns.size()) + 1, face);
     cycle_.Throw(face);
 }
 
@@ -48,6 +49,7 @@ void TGameController::MakeComputerMove() {
 }
 
 void TGameController::MissedGo(TMissGo why) {
+    recorder_.Missed(why);
     if (why == TMissGo::Checkmated)
         Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
     else
@@ -55,6 +57,7 @@ void TGameController::MissedGo(TMissGo why) {
 }
 
 void TGameController::Moved(TSquare from, TSquare to, bool byComputer) {
+    recorder_.Moved(game_.board, game_.turn, from, to);
     if (byComputer) layer_.ShowMove(from, to);
     modified_ = true;
     layer_.DrawInformationPanel();
@@ -81,12 +84,15 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
     layer_.Invalidate();
     // Nothing picked up during one turn carries over to the next.
     held_ = false;
+    RecordTurnEnd(decision, false);
     if (decision.GameOver()) {
         Box(decision.Message(), decision.Title());
         EndGame(decision.QuestionerWon());
     } else if (decision.outcome == TEndOfGame::OfferResign) {
-        if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes)
+        if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes) {
+            RecordTurnEnd(decision, true);
             EndGame(false);
+        }
     }
 }
 

@@ -15,6 +15,10 @@ bool TGameController::WriteGame(const std::string& path) {
         Box(saved.message, game_.setup.caption, TBoxButtons::Ok, TBoxIcon::Exclamation);
         return false;
     }
+    // The record goes beside the saved game, so that a reload can go on with
+    // it. The saved game itself is what was asked for; a record that cannot
+    // be written there only means a reload starts a new record.
+    WriteRecordFile(RecordBesideSavedGame(path), record_);
     modified_ = false;
     layer_.Invalidate();
     return true;
@@ -63,6 +67,7 @@ void TGameController::OpenAndLoad() {
     layer_.SetTitle(game_.setup.caption);
     modified_ = false;
     fileName_ = chosen;
+    ContinueRecordAfterLoad(chosen);
     playing_ = true;
     layer_.Invalidate();
 }

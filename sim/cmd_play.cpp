@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "flow/game_record.h"
 #include "flow/safe_file.h"
 #include "flow/saved_game.h"
 #include "players/opponent_profiles.h"
@@ -25,7 +26,7 @@ namespace {
 
 int RunPlay(const TArguments& args, std::string& out) {
     TGameOptions options;
-    std::string savePath, analysisPath;
+    std::string savePath, analysisPath, recordPath;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option == "--board") {
@@ -61,6 +62,8 @@ int RunPlay(const TArguments& args, std::string& out) {
             savePath = OptionValue(args, i);
         } else if (option == "--analysis") {
             analysisPath = OptionValue(args, i);
+        } else if (option == "--record") {
+            recordPath = OptionValue(args, i);
         } else {
             throw TUsageError("Unknown option '" + option + "' for play.");
         }
@@ -68,19 +71,27 @@ int RunPlay(const TArguments& args, std::string& out) {
 
     CheckOutputTarget(savePath);
     CheckOutputTarget(analysisPath);
+    CheckOutputTarget(recordPath);
     RequireFolder(savePath, "Cannot write the saved game '" + savePath + "'.");
     RequireFolder(analysisPath, "Cannot write the analysis file '" + analysisPath + "'.");
+    RequireFolder(recordPath, "Cannot write the game record '" + recordPath + "'.");
 
     TGame game;
-    PlayGame(options, game, [&](const std::string& line) {
-        out += line;
-        out += '\n';
-    });
+    TGameRecord record;
+    PlayGame(
+        options, game,
+        [&](const std::string& line) {
+            out += line;
+            out += '\n';
+        },
+        recordPath.empty() ? nullptr : &record);
     if (!savePath.empty()) {
         const TSaveResult saved = WriteSavedGame(savePath, options.boardLetter, game.board,
                                                  game.setUp, game.turn, game.reading);
         if (!saved.saved) WriteFailed(savePath, "Cannot write the saved game '" + savePath + "'.");
     }
+    if (!recordPath.empty() && !WriteRecordFile(recordPath, record))
+        WriteFailed(recordPath, "Cannot write the game record '" + recordPath + "'.");
     if (!analysisPath.empty() && !WriteAnalysis(analysisPath, game))
         WriteFailed(analysisPath, "Cannot write the analysis file '" + analysisPath + "'.");
     return 0;

@@ -17,6 +17,7 @@ int RunChoose(const TArguments& args, std::string& out);
 int RunStatus(const TArguments& args, std::string& out);
 int RunRead(const TArguments& args, std::string& out);
 int RunPlay(const TArguments& args, std::string& out);
+int RunReplay(const TArguments& args, std::string& out);
 int RunBench(const TArguments& args, std::string& out);
 int RunTournament(const TArguments& args, std::string& out);
 

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "flow/record_play.h"
 #include "flow/seats.h"
 #include "flow/turn_cycle.h"
 #include "game/square.h"
@@ -42,24 +43,35 @@ namespace {
 // still runs after every move.
 class TPrintedTurns : public TTurnEvents {
   public:
-    TPrintedTurns(TGame& game, const std::function<void(const std::string&)>& sink)
-        : game_(game), sink_(sink) {}
+    TPrintedTurns(TGame& game, const std::function<void(const std::string&)>& sink,
+                  TGameRecord* record)
+        : game_(game), sink_(sink), record_(record) {}
 
-    void StartTurn(long number) {
+    void StartTurn(long number, TDieFace face) {
         game_.turns = number;
-        line_ = std::to_string(number) + " " + ColourName(game_.board.armyToMove) + " ";
+        line_ = std::to_string(number) + " " + ColourName(game_.board.armyToMove) + " " +
+                std::to_string(face) + " ";
+        if (record_ != nullptr) recorder_.Begin(game_.board, number, face);
     }
-    void Thrown(TDieFace face) { line_ += std::to_string(face) + " "; }
 
-    void MissedGo(TMissGo) override { line_ += "miss"; }
+    void MissedGo(TMissGo why) override {
+        line_ += "miss";
+        if (record_ != nullptr) recorder_.Missed(why);
+    }
     void Moved(TSquare from, TSquare to, bool) override {
         ++game_.computerMoves;
         line_ += MoveText(from, to);
+        if (record_ != nullptr) recorder_.Moved(game_.board, game_.turn, from, to);
     }
     void ShowReading(const std::string&, const std::string&) override {}
     TReadingSwitches Switches() const override { return TReadingSwitches{false, false}; }
     void TurnEnded(const TEndOfGameDecision& decision) override {
         sink_(line_);
+        if (record_ != nullptr) {
+            recorder_.Ended(game_.board);
+            record_->turns.push_back(recorder_.Turn());
+            SetRecordResult(*record_, decision, false);
+        }
         // The Questioner's computer player stands in for the human and never
         // resigns.
         if (decision.GameOver())
@@ -69,13 +81,15 @@ class TPrintedTurns : public TTurnEvents {
   private:
     TGame& game_;
     const std::function<void(const std::string&)>& sink_;
+    TGameRecord* record_;
+    TTurnRecorder recorder_;
     std::string line_;
 };
 
 }  // namespace
 
 void PlayGame(const TGameOptions& options, TGame& game,
-              const std::function<void(const std::string&)>& sink) {
+              const std::function<void(const std::string&)>& sink, TGameRecord* record) {
     game.setUp = GameSetUp(options);
     TBoard& board = game.board;
     // Seats first: every piece takes its army's player code when it is made.
@@ -87,20 +101,27 @@ void PlayGame(const TGameOptions& options, TGame& game,
     game.result = TGameResult::Unfinished;
     game.turns = 0;
     game.computerMoves = 0;
+    if (record != nullptr)
+        *record =
+            RecordHeader(options.boardLetter, board, game.setUp, game.turn, game.reading, false);
 
-    TPrintedTurns printed(game, sink);
-    TTurnCycle cycle(board, game.turn, game.reading, printed);
     std::minstd_rand dice(options.seed);
-    for (long turnNumber = 1;
-         turnNumber <= options.turnLimit && game.result == TGameResult::Unfinished; ++turnNumber) {
-        printed.StartTurn(turnNumber);
+    PlayTurns(game, dice, 1, options.turnLimit, sink, record);
+    sink(std::string("result: ") + ResultWord(game.result));
+}
+
+void PlayTurns(TGame& game, std::minstd_rand& dice, long firstTurn, long turnLimit,
+               const std::function<void(const std::string&)>& sink, TGameRecord* record) {
+    TPrintedTurns printed(game, sink, record);
+    TTurnCycle cycle(game.board, game.turn, game.reading, printed);
+    for (long turnNumber = firstTurn;
+         turnNumber <= turnLimit && game.result == TGameResult::Unfinished; ++turnNumber) {
         const TDieFace face = static_cast<TDieFace>(dice() % 6 + 1);
-        printed.Thrown(face);
+        printed.StartTurn(turnNumber, face);
         cycle.Throw(face);
         // Without a Miss Go the throw is pending: every army is a computer's.
         if (game.turn.throwValue != 0) cycle.ComputerMove();
     }
-    sink(std::string("result: ") + ResultWord(game.result));
 }
 
 }  // namespace vaeloric::sim

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <random>
 #include <string>
 
+#include "flow/game_record.h"
 #include "flow/setup_record.h"
 #include "flow/turn_state.h"
 #include "game/board.h"
@@ -41,9 +43,16 @@ struct TGame {
 TSetUpRecord GameSetUp(const TGameOptions& options);
 
 // Plays the game and hands each output line (without its line end) to the
-// sink: one per turn, then the result line.
+// sink: one per turn, then the result line. With a record, the game's record
+// is kept there too.
 void PlayGame(const TGameOptions& options, TGame& game,
-              const std::function<void(const std::string&)>& sink);
+              const std::function<void(const std::string&)>& sink, TGameRecord* record = nullptr);
+
+// Plays turns firstTurn..turnLimit of a game already set up, throwing with
+// `dice`, until the game ends; the record, if any, gets each turn and the
+// result. Returns nothing; the game's result is set when it ends.
+void PlayTurns(TGame& game, std::minstd_rand& dice, long firstTurn, long turnLimit,
+               const std::function<void(const std::string&)>& sink, TGameRecord* record);
 
 // "win", "lose" or "unfinished".
 const char* ResultWord(TGameResult result);

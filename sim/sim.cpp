@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "flow/game_record.h"
 #include "sim/commands.h"
 #include "sim/sim_support.h"
 #include "sim/tournament/options.h"
@@ -60,6 +61,10 @@ std::string Usage() {
            "                         plays no turn (default 2000)\n"
            "      --save FILE        writes the final position as a saved game\n"
            "      --analysis FILE    writes the analysis file of the game\n"
+           "      --record FILE      writes the game record (.vrec) of the game\n"
+           "  replay RECORD.vrec [--save FILE]\n"
+           "      Checks every turn of a game record against the rules and prints the final\n"
+           "      position; --save writes it as a saved game.\n"
            "  bench [--games N] [--turns T]\n"
            "      Plays N games (1 to " +
            std::to_string(kMaxBenchGames) +
@@ -87,7 +92,8 @@ std::string Usage() {
            "      This text.\n"
            "\n"
            "GAME.vae is a saved game of any board, at most " +
-           std::to_string(kMaxSavedGameBytes) +
+           std::to_string(kMaxSavedGameBytes) + " bytes; RECORD.vrec a game record of at most " +
+           std::to_string(kMaxRecordBytes) +
            " bytes.\n"
            "Only regular files are read or replaced; a replaced file is either the old one\n"
            "or the whole new one.\n"
@@ -126,6 +132,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
             status = RunRead(args, text);
         else if (command == "play")
             status = RunPlay(args, text);
+        else if (command == "replay")
+            status = RunReplay(args, text);
         else if (command == "bench")
             status = RunBench(args, text);
         else if (command == "tournament")
@@ -133,7 +141,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         else
             throw TUsageError(
                 "Unknown sub-command '" + command +
-                "'; use legal, choose, status, read, play, bench, tournament or help.");
+                "'; use legal, choose, status, read, play, replay, bench, tournament or help.");
     } catch (const TUsageError& error) {
         err << error.what() << "\n";
         return 2;

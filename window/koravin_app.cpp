@@ -24,6 +24,7 @@ void TKoravinApp::InitMainWindow() {
     window_->setWindowIcon(pictures_.Icon());
     setWindowIcon(pictures_.Icon());
     window_->Controller().SeedDice(static_cast<unsigned>(std::time(nullptr)));
+    window_->ShowMoveList(true);
     window_->showMaximized();
 }
 

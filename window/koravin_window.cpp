@@ -18,6 +18,7 @@
 
 #include "dialogs/control_panel_dialog.h"
 #include "render/move_marks.h"
+#include "window/move_list_view.h"
 #include "window/music.h"
 #include "window/termination_request.h"
 
@@ -49,6 +50,9 @@ TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pict
     timerId_ = startTimer(10);
     if (timerId_ == 0) controller_.ReportTimerRefused();
     music_ = new TMusic(this);
+    moveList_ = new TMoveListView(controller_, this);
+    moveList_->hide();
+    connect(moveList_, &TMoveListView::ShownChanged, this, [this] { update(); });
     CreateActions();
 }
 
@@ -84,10 +88,28 @@ void TKoravinWindow::CreateActions() {
                         [this](bool on) { SetMarks(extras_.markLastMove, on); });
     checkAction_->setCheckable(true);
     checkAction_->setChecked(extras_.markCheck);
+    moveListAction_ = make(tr("Show the &Move List"), QKeySequence(Qt::Key_L),
+                           [this](bool on) { ShowMoveList(on); });
+    moveListAction_->setCheckable(true);
+    moveListAction_->setChecked(moveListShown_);
+}
+
+void TKoravinWindow::ShowMoveList(bool on) {
+    moveListShown_ = on;
+    moveListAction_->setChecked(on);
+    // A hidden list shows nothing of the past: the game is back.
+    if (!on && moveList_->List().Viewing()) moveList_->ReturnToGame();
+    moveList_->setVisible(on);
+    Relayout();
+}
+
+int TKoravinWindow::SceneAreaWidth() const {
+    return moveListShown_ ? std::max(1, width() - TMoveListView::WidthFor(width())) : width();
 }
 
 TSceneScale TKoravinWindow::Scale() const {
-    return zoomFit_ ? TSceneScale(TSceneScale::FitScale(width(), height())) : TSceneScale(zoom_);
+    return zoomFit_ ? TSceneScale(TSceneScale::FitScale(SceneAreaWidth(), height()))
+                    : TSceneScale(zoom_);
 }
 
 void TKoravinWindow::FitToWindow() {
@@ -117,6 +139,8 @@ void TKoravinWindow::SetMarks(bool lastMove, bool check) {
 
 void TKoravinWindow::Relayout() {
     const TSceneScale scale = Scale();
+    const int listWidth = TMoveListView::WidthFor(width());
+    moveList_->setGeometry(width() - listWidth, 0, listWidth, height());
     if (controlPanel_ != nullptr) {
         // As large as the scene, as long as the whole column fits below the
         // turn panel.
@@ -162,13 +186,33 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
     // Pictures are drawn for the pixels they land on, so they stay sharp.
     pictures_.SetRenderScale(scale * devicePixelRatioF());
     painter.scale(scale, scale);
-    const QRect scene(0, 0, static_cast<int>(std::ceil(width() / scale)) + 1,
+    const QRect scene(0, 0, static_cast<int>(std::ceil(SceneAreaWidth() / scale)) + 1,
                       static_cast<int>(std::ceil(height() / scale)) + 1);
     extras_.origin = BoardOrigin();
     extras_.pressedButton = pointer_.PressedButtonImage();
     extras_.pressedButtonAt = pointer_.PressedButtonCorner();
+    if (moveListShown_) moveList_->Refresh();
+    extras_.viewed = moveList_->ViewedPosition();
     PaintGameWindow(painter, scene, controller_, pictures_, extras_);
+    PaintViewingBanner(painter);
     UpdateAccessibleText();
+}
+
+void TKoravinWindow::PaintViewingBanner(QPainter& painter) {
+    // Over the top of the board, in scene pixels: the board below is a
+    // past position, not the game.
+    if (extras_.viewed == nullptr) return;
+    const TBoardOrigin origin = BoardOrigin();
+    const QRect strip(origin.x, origin.y + 4, kBoardSize, 30);
+    painter.fillRect(strip, QColor(122, 31, 31, 225));
+    painter.setPen(Qt::white);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(16);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(
+        strip, Qt::AlignCenter,
+        QString::fromStdString(moveList_->List().Banner()) + tr(" — Escape returns to the game"));
 }
 
 void TKoravinWindow::resizeEvent(QResizeEvent*) {
@@ -209,11 +253,13 @@ void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     menu.addAction(lastMoveAction_);
     menu.addAction(checkAction_);
+    menu.addSeparator();
+    menu.addAction(moveListAction_);
     menu.exec(event->globalPos());
 }
 
 TBoardOrigin TKoravinWindow::BoardOrigin() const {
-    return PlaceBoard(Scale().SceneWidth(width()),
+    return PlaceBoard(Scale().SceneWidth(SceneAreaWidth()),
                       DisplayOptionsOf(controller_.Options()).boardStyle);
 }
 

@@ -17,6 +17,7 @@ class QAction;
 namespace vaeloric {
 
 class TControlPanelDialog;
+class TMoveListView;
 class TMusic;
 
 // The one main window of a board program. It reports what the user does to
@@ -44,6 +45,11 @@ class TKoravinWindow : public QWidget, public TLayerHost {
     // The marks of the last move and of a King in check.
     void SetMarks(bool lastMove, bool check);
     const TWindowExtras& Extras() const { return extras_; }
+
+    // The move list at the window's right edge; the scene fits the rest.
+    void ShowMoveList(bool on);
+    bool MoveListShown() const { return moveListShown_; }
+    TMoveListView* MoveListView() const { return moveList_; }
 
     // The keyboard's square cursor (rank, file).
     TSquare KeyboardCursor() const { return extras_.cursor; }
@@ -78,6 +84,9 @@ class TKoravinWindow : public QWidget, public TLayerHost {
   private:
     void Relayout();
     void CreateActions();
+    // The window's width left to the scene beside the move list.
+    int SceneAreaWidth() const;
+    void PaintViewingBanner(QPainter& painter);
     QRectF BoardRectInWindow() const;
     bool OverBoard(QPoint scenePoint) const;
     QPoint SquareCentre(TSquare square) const;
@@ -110,6 +119,10 @@ class TKoravinWindow : public QWidget, public TLayerHost {
     QAction* zoomOutAction_ = nullptr;
     QAction* lastMoveAction_ = nullptr;
     QAction* checkAction_ = nullptr;
+    QAction* moveListAction_ = nullptr;
+
+    TMoveListView* moveList_ = nullptr;  // a child of the window
+    bool moveListShown_ = false;
 };
 
 }  // namespace vaeloric

@@ -8,6 +8,7 @@
 #include "render/move_marks.h"
 #include "render/panel_texts.h"
 #include "window/koravin_window.h"
+#include "window/move_list_view.h"
 
 namespace vaeloric {
 
@@ -89,6 +90,10 @@ void TKoravinWindow::keyPressEvent(QKeyEvent* event) {
             KeyboardPickOrDrop();
             break;
         case Qt::Key_Escape:
+            if (moveList_->List().Viewing()) {
+                moveList_->ReturnToGame();
+                break;
+            }
             KeyboardDropBack();
             break;
         case Qt::Key_I:

@@ -49,6 +49,10 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
     scene.board = &game.board;
     scene.setUp = &game.setup;
     scene.turn = &game.turn;
+    if (extras.viewed != nullptr) {
+        scene.board = &extras.viewed->board;
+        scene.turn = &extras.viewed->turn;
+    }
     scene.origin = extras.origin;
     scene.options = DisplayOptionsOf(controller.Options());
     scene.markLastMove = extras.markLastMove;
@@ -56,7 +60,8 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
     // While a move slides, its destination shows what stood there before.
     const TTurnState& moved = game.turn;
     std::optional<TBoard> shown;
-    const bool sliding = extras.sliding && OnBoard(moved.moveTo.rank, moved.moveTo.file);
+    const bool sliding =
+        extras.sliding && extras.viewed == nullptr && OnBoard(moved.moveTo.rank, moved.moveTo.file);
     if (sliding) {
         shown = game.board;
         shown->PutPiece(moved.moveTo.rank, moved.moveTo.file,
@@ -80,7 +85,7 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
         painter.drawPixmap(extras.pressedButtonAt.x, extras.pressedButtonAt.y,
                            pictures.Picture(extras.pressedButton));
 
-    const TTurnState& turn = game.turn;
+    const TTurnState& turn = *scene.turn;
     if (extras.rulerShown && turn.lastMove.file != 0)
         DrawPyramidRulerPanel(painter, pictures, turn.lastMove.Square(), scene.origin);
 }

@@ -33,6 +33,8 @@ struct TWindowExtras {
     TBoardOrigin origin;
     int pressedButton = 0;
     TPixel pressedButtonAt;
+    // A past position shown read-only in place of the game's, if any.
+    const TRecordPosition* viewed = nullptr;
 };
 
 // Draws the whole scene (in scene pixels): background, board, pieces, the

@@ -54,6 +54,8 @@ TEST(SimFiles, SpecialFilesAreRefusedInOneSentence) {
         const std::vector<std::vector<std::string>> runs = {
             {"play", "--turns", "1", "--save", node.string()},
             {"play", "--turns", "1", "--analysis", node.string()},
+            {"play", "--turns", "1", "--record", node.string()},
+            {"replay", node.string()},
             {"tournament", "--games", "1", "--json", node.string()},
             {"status", node.string()},
             {"legal", node.string(), "1"},
@@ -65,7 +67,9 @@ TEST(SimFiles, SpecialFilesAreRefusedInOneSentence) {
             std::string sentence = "'";
             sentence += node.string();
             sentence += "' is not a regular file; nothing was ";
-            sentence += args[0] == "legal" || args[0] == "status" ? "read.\n" : "written.\n";
+            sentence += args[0] == "legal" || args[0] == "status" || args[0] == "replay"
+                            ? "read.\n"
+                            : "written.\n";
             EXPECT_EQ(run.err, sentence) << kind;
         }
         EXPECT_FALSE(fs::is_regular_file(node)) << kind;

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The controller's game record: begun with the game, continued by a reload
+// when the record at hand leads to the loaded position, and written at every
+// turn so that a killed program leaves it up to its last whole turn.
+#include "flow/game_controller.h"
+#include "flow/safe_file.h"
+
+namespace vaeloric {
+
+void TGameController::StartRecord() {
+    record_ =
+        RecordHeader(game_.boardLetter, game_.board, game_.setup, game_.turn, game_.reading, false);
+    KeepRecord();
+}
+
+void TGameController::ContinueRecordAfterLoad(const std::string& savedGamePath) {
+    // The record beside the saved game first, then the one the launcher
+    // keeps for this game.
+    for (const std::string& path : {RecordBesideSavedGame(savedGamePath), RecordFilePath()}) {
+        std::string atHand;
+        if (!path.empty() &&
+            ReadFileSafely(path, kMaxRecordBytes + 1, atHand) == TFileOutcome::Done &&
+            RecordLeadsTo(atHand, game_.boardLetter, game_.board, game_.setup, game_.turn,
+                          game_.reading, record_)) {
+            KeepRecord();
+            return;
+        }
+    }
+    record_ =
+        RecordHeader(game_.boardLetter, game_.board, game_.setup, game_.turn, game_.reading, true);
+    KeepRecord();
+}
+
+void TGameController::RecordTurnEnd(const TEndOfGameDecision& decision, bool resigned) {
+    if (!resigned) {
+        recorder_.Ended(game_.board);
+        record_.turns.push_back(recorder_.Turn());
+    }
+    SetRecordResult(record_, decision, resigned);
+    KeepRecord();
+}
+
+void TGameController::KeepRecord() {
+    // A board program on its own has no launcher to read the record. A
+    // record that cannot be written is not worth a box every turn: the
+    // analysis file, in the same folder unless the launcher chose otherwise,
+    // reports the folder's trouble at the end, and the launcher tells a
+    // missing record itself.
+    if (game_.mode == TStartMode::Demonstration) return;
+    WriteRecordFile(RecordFilePath(), record_);
+}
+
+}  // namespace vaeloric
