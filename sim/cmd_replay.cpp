@@ -51,6 +51,7 @@ int RunReplay(const TArguments& args, std::string& out) {
     }
     if (recordPath.empty()) throw TUsageError("replay needs the game record to read.");
     CheckOutputTarget(savePath);
+    RequireFolder(savePath, "Cannot write the saved game '" + savePath + "'.");
 
     TGameRecord record;
     auto end = std::make_unique<TRecordPosition>();

@@ -79,16 +79,20 @@ TEST(SimFiles, SpecialFilesAreRefusedInOneSentence) {
     fs::remove_all(folder);
 }
 
-// All five writers against every target of the shared list: status 2, one
+// Every writer against every target of the shared list: status 2, one
 // sentence, nothing on standard output and nothing replaced.
 TEST(SimFiles, EveryWriterRefusesEveryTargetOfTheSharedList) {
     const fs::path base = FreshFolder("targets");
+    const fs::path source = FreshFolder("targets-record");
+    const std::string record = (source / "game.vrec").string();
+    ASSERT_EQ(RunSim({"play", "--turns", "3", "--record", record}).status, 0);
     const std::vector<std::string> play = {"play", "--turns", "2", "--seed", "3"};
+    const std::vector<std::string> replay = {"replay", record};
     const std::vector<std::string> tournament = {"tournament", "--games",   "1", "--turns",
                                                  "4",          "--threads", "1"};
     const std::pair<std::vector<std::string>, const char*> writers[] = {
-        {play, "--save"},       {play, "--analysis"},  {tournament, "--csv"},
-        {tournament, "--json"}, {tournament, "--svg"},
+        {play, "--save"},      {play, "--analysis"},   {play, "--record"},    {replay, "--save"},
+        {tournament, "--csv"}, {tournament, "--json"}, {tournament, "--svg"},
     };
     test::ForEachWriteTarget(base, [&](const test::TWriteTarget& target, const fs::path& path) {
         for (const auto& [command, option] : writers) {
@@ -112,6 +116,7 @@ TEST(SimFiles, EveryWriterRefusesEveryTargetOfTheSharedList) {
         }
     });
     fs::remove_all(base);
+    fs::remove_all(source);
 }
 
 // Standard output that cannot be written: one sentence, status 2, in the
@@ -151,7 +156,7 @@ TEST(SimFiles, AFailedStandardOutputIsAnError) {
 // A folder that is not there is never made for a path the user gave.
 TEST(SimFiles, MissingFoldersAreRefusedForEveryOutput) {
     const fs::path folder = FreshFolder("missing");
-    for (const char* option : {"--save", "--analysis"}) {
+    for (const char* option : {"--save", "--analysis", "--record"}) {
         const std::string path = (folder / "no" / "sub" / "x.txt").string();
         const TSimRun run = RunSim({"play", "--turns", "1", option, path});
         EXPECT_EQ(run.status, 2) << option;
