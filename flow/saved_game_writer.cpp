@@ -7,6 +7,7 @@
 #include "flow/saved_game.h"
 #include "flow/saved_game_format.h"
 #include "flow/saved_game_texts.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -33,7 +34,7 @@ void WriteSeatLine(TLineWriter& writer, const TSetUpRecord& setUp, int seat) {
     const std::int32_t code = setUp.seatCode[seat];
     if (code == Human)
         writer.Line("h" + setUp.seatName[seat]);
-    else if (code >= 2 && code <= 8)
+    else if (code >= 2 && code <= kSeerCode)
         writer.Line(std::string(1, LetterOfPlayerCode(code)));
     // Any other code has no line at all.
 }

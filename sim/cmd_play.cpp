@@ -50,8 +50,8 @@ int RunPlay(const TArguments& args, std::string& out) {
             for (char c : value) valid = valid && c != 'h' && PlayerCodeOfLetter(c) >= 2;
             if (!valid)
                 throw TUsageError(
-                    "--seats needs three seat letters from f, o, r, c, i, a and q, not '" + value +
-                    "'.");
+                    "--seats needs three seat letters from f, o, r, c, i, a, q and s, not '" +
+                    value + "'.");
             for (int seat = 0; seat < 3; ++seat)
                 options.seatLetters[seat] = value[static_cast<std::size_t>(seat)];
         } else if (option == "--questioner") {
@@ -61,6 +61,8 @@ int RunPlay(const TArguments& args, std::string& out) {
                 ParseNonNegative(OptionValue(args, i), "The seed", kSeedModulus));
         } else if (option == "--turns") {
             options.turnLimit = ParseCount(OptionValue(args, i), "--turns", kMaxTurns, 0);
+        } else if (option == "--seer-nodes") {
+            options.seerNodes = ParseSeerNodes(OptionValue(args, i));
         } else if (option == "--save") {
             savePath = OptionValue(args, i);
         } else if (option == "--analysis") {

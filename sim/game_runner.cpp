@@ -90,6 +90,9 @@ void PlayGame(const TGameOptions& options, TGame& game,
 
     TPrintedTurns printed(game, sink);
     TTurnCycle cycle(board, game.turn, game.reading, printed);
+    TSeerLimits seer;
+    seer.nodes = options.seerNodes;
+    cycle.SetSeerLimits(seer);
     std::minstd_rand dice(options.seed);
     for (long turnNumber = 1;
          turnNumber <= options.turnLimit && game.result == TGameResult::Unfinished; ++turnNumber) {

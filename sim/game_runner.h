@@ -9,6 +9,7 @@
 #include "flow/setup_record.h"
 #include "flow/turn_state.h"
 #include "game/board.h"
+#include "players/seer.h"
 #include "reading/reading_record.h"
 
 namespace vaeloric::sim {
@@ -21,6 +22,7 @@ struct TGameOptions {
     std::int32_t questionerCode = 5;
     std::uint32_t seed = 1;  // already reduced as std::minstd_rand reduces it
     long turnLimit = 2000;
+    long seerNodes = SeerLevel(kDefaultSeerLevel).nodes;  // the Seer's budget per move
 };
 
 enum class TGameResult { Win, Lose, Unfinished };

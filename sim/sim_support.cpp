@@ -30,11 +30,15 @@ TDieFace ParseFace(const std::string& text) {
 }
 
 std::int32_t ParseComputerCode(const std::string& text, const char* option) {
-    if (text.size() != 1 || text[0] < '2' || text[0] > '8') {
-        throw TUsageError(std::string(option) + " needs a computer player code from 2 to 8, not '" +
+    if (text.size() != 1 || text[0] < '2' || text[0] > '9') {
+        throw TUsageError(std::string(option) + " needs a computer player code from 2 to 9, not '" +
                           text + "'.");
     }
     return text[0] - '0';
+}
+
+long ParseSeerNodes(const std::string& text) {
+    return ParseCount(text, "--seer-nodes", kMaxSeerNodes);
 }
 
 std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::uint64_t modulus) {

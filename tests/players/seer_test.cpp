@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "players/seer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+#include "flow/end_of_game.h"
+#include "game/check.h"
+#include "game/dice_rule.h"
+#include "game/legal_moves.h"
+#include "game/make_move.h"
+#include "players_support.h"
+
+namespace vaeloric {
+namespace {
+
+using testing_support::SelfPlayPositions;
+
+bool SameSide(std::int32_t a, std::int32_t b) {
+    return a == b || a == AllyOf(b);
+}
+
+// The game state that goes with a position of random play: the flags the end
+// of the last turn would have stored.
+TTurnState StateOf(TBoard& board) {
+    TTurnState state;
+    for (std::int32_t army = 1; army <= 4; ++army)
+        state.checkmated[army] = ArmyCheckStatus(board, army) == kCheckmated ? 1 : 0;
+    TSquare king;
+    state.ptahReached = FindKing(board, board.questionerArmy, king) &&
+                        SquaresEqual(king, board.ptah) &&
+                        board.At(king.rank, king.file).kind == King;
+    return state;
+}
+
+TSeerGame SeerGameOf(const TTurnState& state) {
+    TSeerGame game;
+    for (int a = 1; a <= 4; ++a) game.checkmated[a] = state.checkmated[a];
+    game.ptahReached = state.ptahReached;
+    return game;
+}
+
+// Plain expectimax, every move and every face, no pruning and no table; the
+// game's end is decided by the game's own end-of-game test.
+double ReferenceChance(TBoard& board, TTurnState state, std::int32_t army, int depth);
+
+double ReferenceAfter(TBoard& board, TTurnState state, std::int32_t mover, int depth) {
+    board.armyToMove = NextArmy(mover);
+    const TEndOfGameDecision decision = DecideEndOfGame(board, state);
+    double value;
+    if (decision.GameOver()) {
+        const bool questionerSide = SameSide(mover, board.questionerArmy);
+        value = decision.QuestionerWon() == questionerSide ? kSeerWin : -kSeerWin;
+    } else {
+        ApplyEndOfGame(decision, state);
+        value = -ReferenceChance(board, state, board.armyToMove, depth - 1);
+    }
+    board.armyToMove = mover;
+    return value;
+}
+
+double ReferenceMove(TBoard& board, const TTurnState& state, std::int32_t army, TDieFace face,
+                     const TLegalMove& move, int depth) {
+    const SquareRecord from = SquareRecord::At(move.from.Square());
+    MakePieceMove(board, from, move.to, face == 1);
+    TTurnState after = state;
+    after.ptahReached =
+        state.ptahReached ||
+        BringsQuestionerToPtah(board, army, board.At(move.to.rank, move.to.file).kind,
+                               move.to.Square());
+    const double value = ReferenceAfter(board, after, army, depth);
+    UndoMove(board, move.to, from);
+    return value;
+}
+
+double ReferenceChance(TBoard& board, TTurnState state, std::int32_t army, int depth) {
+    if (depth == 0) return SeerEvaluate(board, army);
+    if (state.checkmated[army] != 0) return ReferenceAfter(board, state, army, depth);
+    double sum = 0;
+    for (TDieFace face = 1; face <= 6; ++face) {
+        TLegalMoveList list;
+        ListLegalMoves(board, army, face, list);
+        if (list.Empty()) {
+            sum += ReferenceAfter(board, state, army, depth);
+            continue;
+        }
+        double best = -1e9;
+        for (const TLegalMove& move : list)
+            best = std::max(best, ReferenceMove(board, state, army, face, move, depth));
+        sum += best;
+    }
+    return sum / 6;
+}
+
+struct TCase {
+    TBoard board;
+    TTurnState state;
+    TDieFace face;
+};
+
+// Positions of random play where the army to move has a move for the face.
+std::vector<TCase> Cases(int games, int turns, unsigned seed, int every) {
+    std::vector<TCase> cases;
+    std::mt19937 random(seed);
+    int n = 0;
+    for (TBoard& board : SelfPlayPositions(games, turns, seed)) {
+        if (n++ % every != 0) continue;
+        const TDieFace face = static_cast<TDieFace>(random() % 6 + 1);
+        if (HasNoLegalMove(board, face, board.armyToMove) != 0) continue;
+        TTurnState state = StateOf(board);
+        if (state.checkmated[board.armyToMove] != 0) continue;
+        cases.push_back({board, state, face});
+    }
+    return cases;
+}
+
+TEST(Seer, AgreesWithPlainExpectimaxAtSmallDepths) {
+    TSeerSearch search;
+    struct TDepthRun {
+        int depth, games, turns, every;
+    };
+    // Depth 3 is costly for the plain search: fewer positions there.
+    const TDepthRun runs[] = {{1, 8, 80, 2}, {2, 8, 80, 3}, {3, 4, 100, 8}};
+    int compared = 0, uniqueBest = 0;
+    for (const TDepthRun& run : runs) {
+        for (TCase& c : Cases(run.games, run.turns, 17u + run.depth, run.every)) {
+            const std::int32_t army = c.board.armyToMove;
+            const TBoard before = c.board;
+            // Iterative deepening up to the depth, with no limit: the table
+            // of the shallower depths orders the moves of the deeper.
+            TSeerLimits limits;
+            limits.maxDepth = run.depth;
+            const TSeerAnswer answer =
+                search.Search(c.board, army, c.face, SeerGameOf(c.state), limits);
+            ASSERT_EQ(answer.depth, run.depth);
+            ASSERT_TRUE(answer.found);
+            ASSERT_TRUE(std::memcmp(&before, &c.board, sizeof before) == 0);
+            TLegalMoveList list;
+            ListLegalMoves(c.board, army, c.face, list);
+            double best = -1e9, chosen = -1e9;
+            int bestCount = 0;
+            for (const TLegalMove& move : list) {
+                const double value = ReferenceMove(c.board, c.state, army, c.face, move, run.depth);
+                if (value > best + 1e-9) {
+                    best = value;
+                    bestCount = 1;
+                } else if (std::abs(value - best) <= 1e-9) {
+                    ++bestCount;
+                }
+                if (SquaresEqual(move.from.Square(), answer.from.Square()) &&
+                    SquaresEqual(move.to.Square(), answer.to.Square()))
+                    chosen = value;
+            }
+            EXPECT_NEAR(answer.value, best, 1e-9) << "depth " << run.depth;
+            // The move chosen is one of the best (the first of them when ties
+            // are broken the same way).
+            EXPECT_NEAR(chosen, best, 1e-9) << "depth " << run.depth;
+            uniqueBest += bestCount == 1;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 200);
+    EXPECT_GT(uniqueBest, 100);
+}
+
+TEST(Seer, AlwaysAnswersALegalMoveForTheFace) {
+    TSeerSearch search;
+    TSeerLimits limits;
+    limits.nodes = 60;
+    int answered = 0;
+    for (TCase& c : Cases(24, 120, 5, 1)) {
+        const std::int32_t army = c.board.armyToMove;
+        const TSeerAnswer answer =
+            search.Search(c.board, army, c.face, SeerGameOf(c.state), limits);
+        ASSERT_TRUE(answer.found);
+        const TPiece piece = c.board.At(answer.from.rank, answer.from.file);
+        ASSERT_EQ(piece.army, army);
+        ASSERT_TRUE(FaceAllowsKind(c.board, c.face, piece.kind));
+        ASSERT_TRUE(IsLegalMove(c.board, army, c.face, answer.from.Square(), answer.to.Square()))
+            << SquareName(answer.from.Square()) << "-" << SquareName(answer.to.Square());
+        ++answered;
+    }
+    EXPECT_GT(answered, 1500);
+}
+
+TEST(Seer, NodeLimitedSearchIsRepeatableAndTheLimitHolds) {
+    const std::vector<TCase> cases = Cases(4, 60, 9, 6);
+    ASSERT_GT(cases.size(), 10u);
+    TSeerSearch first, second;
+    for (const long nodes : {200L, 2000L}) {
+        TSeerLimits limits;
+        limits.nodes = nodes;
+        for (TCase c : cases) {
+            const TSeerGame game = SeerGameOf(c.state);
+            const TSeerAnswer a = first.Search(c.board, c.board.armyToMove, c.face, game, limits);
+            // Another search in between, then again on a fresh search.
+            second.Search(c.board, NextArmy(c.board.armyToMove), 6, game, limits);
+            const TSeerAnswer b = second.Search(c.board, c.board.armyToMove, c.face, game, limits);
+            EXPECT_TRUE(SquaresEqual(a.from.Square(), b.from.Square()));
+            EXPECT_TRUE(SquaresEqual(a.to.Square(), b.to.Square()));
+            EXPECT_EQ(a.value, b.value);
+            EXPECT_EQ(a.depth, b.depth);
+            // Once a depth has finished, the search stops at the limit.
+            if (a.depth > 1) EXPECT_LE(a.nodes, nodes);
+        }
+    }
+}
+
+TEST(Seer, SeesAWinFourMovesAhead) {
+    // Only Kings: the Questioner's (black) stands next to the Ptah square C2.
+    // Stepping onto it on a 1 wins once the other three armies have had their
+    // turns, since no King attacks; the search must see four moves ahead.
+    TBoard board = testing_support::EmptyBoard("23W", 2);
+    using testing_support::Put;
+    Put(board, "H1", 1, King);
+    Put(board, "C3", 2, King);
+    Put(board, "A8", 3, King);
+    Put(board, "H8", 4, King);
+    board.armyToMove = 2;
+    TSeerSearch search;
+    const TSeerAnswer shallow = search.SearchDepth(board, 2, 1, {}, 1);
+    const TSeerAnswer answer = search.SearchDepth(board, 2, 1, {}, 4);
+    ASSERT_TRUE(answer.found);
+    EXPECT_EQ(SquareName(board.ptah), "C2");
+    EXPECT_LT(shallow.value, kSeerWin);
+    EXPECT_EQ(answer.value, kSeerWin);
+    EXPECT_EQ(SquareName(answer.to.Square()), "C2");
+}
+
+}  // namespace
+}  // namespace vaeloric
