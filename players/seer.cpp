@@ -338,15 +338,17 @@ struct TSeerSearch::TImpl {
             const double value =
                 AfterTurn(1, army, reached, depth, chosen < 0 ? kLow - 1 : best, kHigh + 1);
             UndoMove(board, move.to, from);
-            if (stopped) return false;
+            if (stopped) break;
             if (value > best) {
                 best = value;
                 chosen = i;
             }
         }
+        // A stopped depth still counts for the moves it finished: the first
+        // is the previous depth's best, and one that beat it is better.
         bestIndex = chosen;
         bestValue = best;
-        return true;
+        return !stopped;
     }
 
     TSeerAnswer Run(const TBoard& position, std::int32_t army, TDieFace face, const TSeerGame& game,
@@ -380,7 +382,15 @@ struct TSeerSearch::TImpl {
             double value = 0;
             // The first depth always finishes, so that there is a move.
             mayStop = answer.found;
-            if (!Root(army, face, game.ptahReached, depth, bestIndex, value)) break;
+            const bool finished = Root(army, face, game.ptahReached, depth, bestIndex, value);
+            if (!finished) {
+                if (bestIndex >= 0) {
+                    answer.from = list[bestIndex].from;
+                    answer.to = list[bestIndex].to;
+                    answer.value = value;
+                }
+                break;
+            }
             answer.found = true;
             answer.from = list[bestIndex].from;
             answer.to = list[bestIndex].to;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "game/attack_map.h"
 #include "game/check.h"
 #include "game/dice_rule.h"
 #include "players/seer.h"
@@ -12,7 +13,9 @@ namespace vaeloric {
 
 namespace {
 
-double KindValue(std::int32_t kind, std::int32_t companion) {
+// A piece's worth in pawns; the Queen and Bishop of the armies the Ptah
+// square favours are worth more, as the game values them.
+double KindValue(const TBoard& board, std::int32_t kind, std::int32_t army) {
     switch (kind) {
         case HorsePawn:
         case QueenPawn:
@@ -22,13 +25,15 @@ double KindValue(std::int32_t kind, std::int32_t companion) {
         case Horse:
             return kSeerWeights.horse;
         case Bishop:
-            return kSeerWeights.bishop;
+            return board.bishopBonus[army - 1] != 0 ? kSeerWeights.bishopFavoured
+                                                    : kSeerWeights.bishop;
         case Rook:
             return kSeerWeights.rook;
         case Queen:
-            return kSeerWeights.queen;
+            return board.queenBonus[army - 1] != 0 ? kSeerWeights.queenFavoured
+                                                   : kSeerWeights.queen;
         case CombinedKing:
-            return KindValue(companion, companion);
+            return KindValue(board, board.CompanionKind(), army);
         default:
             return 0.0;
     }
@@ -46,13 +51,31 @@ double SeerEvaluate(TBoard& board, std::int32_t army) {
         for (int file = 1; file <= 8; ++file) {
             const TPiece& piece = board.At(rank, file);
             if (piece.kind == Empty || piece.army < 1 || piece.army > 4) continue;
-            armyScore[piece.army] += KindValue(piece.kind, companion);
+            armyScore[piece.army] += KindValue(board, piece.kind, piece.army);
             if (piece.kind == King || piece.kind == CombinedKing) {
                 if (kings[piece.army].rank == 0) kings[piece.army] = TSquare{rank, file};
             }
             for (TDieFace face = 1; face <= 6; ++face)
                 if (MoveKindForFace(companion, face, piece.kind) != Empty)
                     faces[piece.army] |= 1u << face;
+        }
+    }
+    // Pieces the enemies attack: the side to move takes first, so its
+    // targets weigh more; a defended piece costs its attacker too.
+    TAttackMap attacks;
+    attacks.Build(board);
+    for (int rank = 1; rank <= 8; ++rank) {
+        for (int file = 1; file <= 8; ++file) {
+            const TPiece& piece = board.At(rank, file);
+            if (piece.kind == Empty || piece.kind == King || piece.army < 1 || piece.army > 4)
+                continue;
+            if (!attacks.Attacked(piece.army, rank, file)) continue;
+            const bool defended = attacks.Attacked(NextArmy(piece.army), rank, file);
+            const bool moverTakes = SideOf(piece.army) != SideOf(army);
+            const double share = defended     ? kSeerWeights.defendedTarget
+                                 : moverTakes ? kSeerWeights.targetOfMover
+                                              : kSeerWeights.targetOfWaiting;
+            armyScore[piece.army] -= share * KindValue(board, piece.kind, piece.army);
         }
     }
     for (std::int32_t a = 1; a <= 4; ++a) {
@@ -71,6 +94,20 @@ double SeerEvaluate(TBoard& board, std::int32_t army) {
         ptah = kSeerWeights.ptahStep * std::max(0, 7 - distance);
         if (distance <= 1) ptah += kSeerWeights.ptahNear;
         if (distance == 0) ptah += kSeerWeights.ptahHeld;
+        // A King never steps onto an attacked square: the other side guards
+        // the Ptah square by attacking it, and more so as the King nears.
+        const double nearness = distance <= 2 ? kSeerWeights.ptahGuardNear : 1.0;
+        if (attacks.Attacked(q, board.ptah.rank, board.ptah.file))
+            ptah -= kSeerWeights.ptahGuarded * nearness;
+        // Nor onto a King, nor next to a hostile one: a King of the other
+        // side on or beside the square shuts it.
+        for (std::int32_t a = 1; a <= 4; ++a) {
+            if (a == q || a == AllyOf(q) || kings[a].rank == 0) continue;
+            const int guard = std::max(std::abs(kings[a].rank - board.ptah.rank),
+                                       std::abs(kings[a].file - board.ptah.file));
+            ptah -= guard <= 1 ? kSeerWeights.ptahShut * nearness
+                               : kSeerWeights.ptahGuardStep * std::max(0, 7 - guard);
+        }
     }
     armyScore[q] += ptah;
     const std::int32_t ally = AllyOf(army);
