@@ -2,6 +2,8 @@
 
 #include "flow/seats.h"
 
+#include "players/seer.h"
+
 namespace vaeloric {
 
 TSeatArmies SeatArmies(const TSetUpRecord& record) {
@@ -13,7 +15,7 @@ TSeatArmies SeatArmies(const TSetUpRecord& record) {
 
 bool SeatOffersPlayer(int seat, std::int32_t code) {
     if (seat < 2 || seat > 4) return false;
-    if (code == Human) return true;
+    if (code == Human || code == kSeerCode) return true;
     if (seat == kGrandmasterSeat) return code == kGrandmasterCode;
     return code >= 2 && code < kGrandmasterCode;
 }

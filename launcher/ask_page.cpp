@@ -20,6 +20,7 @@
 #include "flow/setup_record.h"
 #include "launcher/ptah_picker.h"
 #include "players/opponent_notes.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -153,12 +154,14 @@ QWidget* TAskPage::BuildSeatsBox() {
     for (int seat = 2; seat <= 4; ++seat) {
         auto* choice = new QComboBox;
         choice->setAccessibleName(QString("Player %1").arg(seat));
-        for (std::int32_t code = 2; code <= 8; ++code)
+        for (std::int32_t code = 2; code <= kSeerCode; ++code)
             if (SeatOffersPlayer(seat, code))
-                choice->addItem(code == kGrandmasterCode
-                                    ? QString("Grandmaster ") + OpponentName(code)
-                                    : QString(OpponentName(code)),
-                                code);
+                choice->addItem(
+                    code == kGrandmasterCode ? QString("Grandmaster ") + OpponentName(code)
+                    : code == kSeerCode      ? QString("%1 (%2)").arg(OpponentName(code),
+                                                                      SeerLevel(kDefaultSeerLevel).name)
+                                             : QString(OpponentName(code)),
+                    code);
         choice->addItem("A human player", static_cast<int>(Human));
         auto* name = new QLineEdit;
         name->setPlaceholderText("Name");

@@ -102,6 +102,12 @@ TSeerLimits SeerNodeLimits(int level) {
     return limits;
 }
 
+TSeerLimits SeerTimeLimits(int level) {
+    TSeerLimits limits;
+    limits.milliseconds = SeerLevel(level).milliseconds;
+    return limits;
+}
+
 struct TSeerSearch::TImpl {
     std::vector<TEntry> table;
     std::uint32_t generation = 0;

@@ -47,6 +47,8 @@ inline constexpr int kDefaultSeerLevel = 1;
 const TSeerLevel& SeerLevel(int level);
 // The node limit of a level, for vaeloric-sim.
 TSeerLimits SeerNodeLimits(int level);
+// The time limit of a level, for the board programs.
+TSeerLimits SeerTimeLimits(int level);
 
 // The state of the game that is not on the board but decides what follows.
 struct TSeerGame {
