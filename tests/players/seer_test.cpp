@@ -175,6 +175,79 @@ TEST(Seer, AgreesWithPlainExpectimaxAtSmallDepths) {
     EXPECT_GT(uniqueBest, 100);
 }
 
+// Few pieces, the Questioner's King near the Ptah square: wins and losses
+// within the horizon, so that the chance nodes' bounds decide cut-offs.
+std::vector<TCase> EndgameCases(int count, unsigned seed) {
+    using testing_support::EmptyBoard;
+    std::mt19937 random(seed);
+    std::vector<TCase> cases;
+    const std::int32_t kinds[] = {HorsePawn, Horse, Rook, Bishop, Queen};
+    while (static_cast<int>(cases.size()) < count) {
+        TBoard board = EmptyBoard("34W", 1 + static_cast<std::int32_t>(random() % 4));
+        const auto free = [&](int rank, int file) {
+            for (int dr = -1; dr <= 1; ++dr)
+                for (int df = -1; df <= 1; ++df) {
+                    const int r = rank + dr, f = file + df;
+                    if (r >= 1 && r <= 8 && f >= 1 && f <= 8 && board.At(r, f).kind != Empty)
+                        return false;
+                }
+            return true;
+        };
+        const auto put = [&](std::int32_t army, std::int32_t kind, int rank, int file) {
+            board.PutPiece(rank, file, TPiece{kind, army, AllyOf(army), 5, 50});
+        };
+        const std::int32_t q = board.questionerArmy;
+        const int qr = board.ptah.rank + static_cast<int>(random() % 5) - 2;
+        const int qf = board.ptah.file + static_cast<int>(random() % 5) - 2;
+        if ((qr == board.ptah.rank && qf == board.ptah.file) || !free(qr, qf)) continue;
+        put(q, King, qr, qf);
+        bool placed = true;
+        for (std::int32_t army = 1; army <= 4 && placed; ++army) {
+            if (army == q) continue;
+            int tries = 0, r, f;
+            do {
+                r = 1 + static_cast<int>(random() % 8);
+                f = 1 + static_cast<int>(random() % 8);
+            } while (!free(r, f) && ++tries < 50);
+            placed = tries < 50;
+            if (placed) put(army, King, r, f);
+        }
+        for (int i = 0; i < 4 && placed; ++i) {
+            const int r = 2 + static_cast<int>(random() % 6);
+            const int f = 1 + static_cast<int>(random() % 8);
+            if (board.At(r, f).kind != Empty) continue;
+            put(1 + static_cast<std::int32_t>(random() % 4), kinds[random() % 5], r, f);
+        }
+        if (!placed) continue;
+        board.armyToMove = 1 + static_cast<std::int32_t>(random() % 4);
+        const TDieFace face = static_cast<TDieFace>(random() % 6 + 1);
+        if (HasNoLegalMove(board, face, board.armyToMove) != 0) continue;
+        TTurnState state = StateOf(board);
+        if (state.checkmated[board.armyToMove] != 0) continue;
+        cases.push_back({board, state, face});
+    }
+    return cases;
+}
+
+TEST(Seer, AgreesWithPlainExpectimaxInDecidedEndgames) {
+    TSeerSearch search;
+    int decided = 0;
+    for (TCase& c : EndgameCases(40, 11)) {
+        const std::int32_t army = c.board.armyToMove;
+        const TSeerAnswer answer =
+            search.SearchDepth(c.board, army, c.face, SeerGameOf(c.state), 4);
+        TLegalMoveList list;
+        ListLegalMoves(c.board, army, c.face, list);
+        double best = -1e9;
+        for (const TLegalMove& move : list)
+            best = std::max(best, ReferenceMove(c.board, c.state, army, c.face, move, 4));
+        EXPECT_NEAR(answer.value, best, 1e-9) << SquareName(c.board.ptah);
+        decided += std::abs(best) > 10;
+    }
+    // Enough of them are near a decision for the throws' bounds to matter.
+    EXPECT_GT(decided, 5);
+}
+
 TEST(Seer, AlwaysAnswersALegalMoveForTheFace) {
     TSeerSearch search;
     TSeerLimits limits;
