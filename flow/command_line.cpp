@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "players/seer.h"
+
 namespace vaeloric {
 
 TStartMode DecideStartMode(int argumentCount, const char* const* arguments) {
@@ -77,9 +79,9 @@ std::string CheckLauncherRecord(const TSetUpRecord& record) {
     if (!OnBoard(record.ptah.rank, record.ptah.file))
         return "The Ptah square must be given as two digits from 1 to 8 (rank, then file).";
     for (int seat = 2; seat <= 4; ++seat) {
-        if (record.seatCode[seat] < 1 || record.seatCode[seat] > 8)
+        if (record.seatCode[seat] < 1 || record.seatCode[seat] > kSeerCode)
             return "Seat " + std::to_string(seat) +
-                   " has no player: its letter must be one of h, f, o, r, c, i, a, q.";
+                   " has no player: its letter must be one of h, f, o, r, c, i, a, q, s.";
     }
     return {};
 }

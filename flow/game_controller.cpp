@@ -11,6 +11,8 @@ namespace vaeloric {
 
 TGameController::TGameController(TWindowLayer& layer, TGameSession& game)
     : layer_(layer), game_(game), dice_(1) {
+    // At the board the Seer plays on time, so that no one waits for it.
+    cycle_.SetSeerLimits(SeerTimeLimits(kDefaultSeerLevel));
     if (game_.mode == TStartMode::Demonstration) {
         // Defaults of the set-up dialogs: Ptah square A2, seat 2 the first
         // opponent, seat 3 human, seat 4 the second opponent.

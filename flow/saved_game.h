@@ -18,6 +18,13 @@ namespace vaeloric {
 // Saved games (.vae): a line-oriented text file of 185 lines with CR LF line
 // ends. Reading accepts LF alone too. A file is untrusted: it is parsed into a
 // TSavedGame and only a complete, valid game reaches the live records.
+//
+// The seat lines after [USER2], [USER3] and [USER4] hold "h" and a name for
+// a human, or one letter for a computer opponent: f o r c i a q for the seven
+// rule opponents (codes 2..8) and, as an extension of the format, s for the
+// Seer (code 9). A file without an s reads exactly as before; a program that
+// predates the extension refuses a file with one ("seat N has no valid
+// player"), rather than seating someone else.
 
 // Pass as the board letter to accept a file of any board (the headless tool).
 inline constexpr char kAnyBoard = '\0';

@@ -9,6 +9,7 @@
 #include "flow/saved_game_texts.h"
 #include "flow/seats.h"
 #include "game/square.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -223,7 +224,7 @@ class TReader {
     bool CheckSeats() {
         for (int seat = 2; seat <= 4; ++seat) {
             const std::int32_t code = game_.setUp.seatCode[seat];
-            if (code < 1 || code > 8)
+            if (code < 1 || code > kSeerCode)
                 return Fail("seat " + std::to_string(seat) + " has no valid player.");
         }
         return true;

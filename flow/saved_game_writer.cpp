@@ -7,7 +7,7 @@
 #include "flow/saved_game.h"
 #include "flow/saved_game_format.h"
 #include "flow/saved_game_texts.h"
-#include "players/opponent_profiles.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -34,7 +34,7 @@ void WriteSeatLine(TLineWriter& writer, const TSetUpRecord& setUp, int seat) {
     const std::int32_t code = setUp.seatCode[seat];
     if (code == Human)
         writer.Line("h" + setUp.seatName[seat]);
-    else if (IsComputerCode(code))
+    else if (IsAnyComputerCode(code))
         writer.Line(std::string(1, LetterOfPlayerCode(code)));
     // Any other code has no line at all.
 }

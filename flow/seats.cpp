@@ -3,6 +3,7 @@
 #include "flow/seats.h"
 
 #include "players/opponent_profiles.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -15,7 +16,7 @@ TSeatArmies SeatArmies(const TSetUpRecord& record) {
 
 bool SeatOffersPlayer(int seat, std::int32_t code) {
     if (seat < 2 || seat > 4) return false;
-    if (code == Human) return true;
+    if (code == Human || code == kSeerCode) return true;
     if (seat == kGrandmasterSeat) return code == kGrandmasterCode;
     return IsComputerCode(code) && code != kGrandmasterCode;
 }

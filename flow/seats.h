@@ -17,7 +17,8 @@ struct TSeatArmies {
 TSeatArmies SeatArmies(const TSetUpRecord& record);
 
 // Who may take seat 2..4: seats 2 and 4 a human or one of the six
-// opponents 2..7, seat 3 a human or the Grandmaster (8) only.
+// opponents 2..7, seat 3 a human or the Grandmaster (8) only; the Seer (9)
+// any of the three.
 inline constexpr std::int32_t kGrandmasterCode = 8;
 inline constexpr int kGrandmasterSeat = 3;
 bool SeatOffersPlayer(int seat, std::int32_t code);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "players/opponent_profiles.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -22,20 +23,24 @@ void CutAtCharacter(std::string& text, std::size_t maxBytes) {
 }
 
 namespace {
-constexpr char kSeatLetters[] = "hforciaq";  // codes 1..8
+// Codes 1..8, then the Seer's letter for code 9.
+constexpr char kSeatLetters[] = "hforciaqs";
+constexpr int kLetterCount = 9;
+static_assert(kSeatLetters[kSeerCode - 1] == kSeerLetter);
 }  // namespace
 
 std::int32_t PlayerCodeOfLetter(char letter) {
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < kLetterCount; ++i)
         if (kSeatLetters[i] == letter) return i + 1;
     return 0;
 }
 
 char LetterOfPlayerCode(std::int32_t code) {
-    return (code == Human || IsComputerCode(code)) ? kSeatLetters[code - 1] : '\0';
+    return (code >= 1 && code <= kLetterCount) ? kSeatLetters[code - 1] : '\0';
 }
 
 const char* OpponentName(std::int32_t code) {
+    if (code == kSeerCode) return kSeerName;
     return IsComputerCode(code) ? OpponentProfile(code).name : "";
 }
 

@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxCaptionLength = 255;
 // Cuts text to at most maxBytes bytes without splitting a UTF-8 character.
 void CutAtCharacter(std::string& text, std::size_t maxBytes);
 
-// Player codes: 1 human, 2..8 the seven computer opponents.
+// Player codes: 1 human, 2..8 the seven computer opponents, 9 the Seer.
 enum PlayerCode : std::int32_t { Human = 1 };
 
 // Who plays and what was asked; one per game.
@@ -35,11 +35,12 @@ struct TSetUpRecord {
     std::string Question() const;
 };
 
-// The player code of a seat letter (h f o r c i a q), 0 for any other.
+// The player code of a seat letter (h f o r c i a q, and s for the Seer), 0
+// for any other.
 std::int32_t PlayerCodeOfLetter(char letter);
-// The seat letter of a player code 1..8, '\0' for any other.
+// The seat letter of a player code 1..9, '\0' for any other.
 char LetterOfPlayerCode(std::int32_t code);
-// The shown name of a computer opponent 2..8; empty for other codes.
+// The shown name of a computer opponent 2..9; empty for other codes.
 const char* OpponentName(std::int32_t code);
 
 // Board names used in messages: "Water " and "Water board." for 'W'.

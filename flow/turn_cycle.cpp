@@ -30,7 +30,15 @@ bool TTurnCycle::ComputerMove() {
     bool chosen;
     {
         TWaitCursor wait(events_);
-        chosen = ChooseComputerMove(board_, turn_.throwValue, army, destination, origin);
+        if (board_.GetPlayerCode(army) == kSeerCode) {
+            TSeerGame game;
+            for (std::int32_t a = 1; a <= 4; ++a) game.checkmated[a] = turn_.checkmated[a];
+            game.ptahReached = turn_.ptahReached;
+            chosen = ChooseSeerMove(board_, turn_.throwValue, army, game, seerLimits_, destination,
+                                    origin);
+        } else {
+            chosen = ChooseComputerMove(board_, turn_.throwValue, army, destination, origin);
+        }
     }
     if (!chosen) return false;
     turn_.lastMove = destination;

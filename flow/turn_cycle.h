@@ -9,6 +9,7 @@
 #include "flow/turn_state.h"
 #include "game/board.h"
 #include "game/square_record.h"
+#include "players/seer.h"
 #include "reading/reading_record.h"
 #include "reading/show_readings.h"
 
@@ -55,6 +56,10 @@ class TTurnCycle {
     // the pending throw; a move that is made ends the turn.
     TDropResult HumanMove(TSquare source, SquareRecord& move);
 
+    // What the Seer may spend on a move: by default the node budget of its
+    // default level, so that a game is the same on any machine.
+    void SetSeerLimits(const TSeerLimits& limits) { seerLimits_ = limits; }
+
   private:
     TMissGo MissGoTest() const;
     void AfterMove(TSquare from, TSquare to, bool byComputer);
@@ -64,6 +69,7 @@ class TTurnCycle {
     TTurnState& turn_;
     TReadingRecord& reading_;
     TTurnEvents& events_;
+    TSeerLimits seerLimits_ = SeerNodeLimits(kDefaultSeerLevel);
 };
 
 }  // namespace vaeloric

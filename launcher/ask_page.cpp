@@ -21,6 +21,7 @@
 #include "launcher/ptah_picker.h"
 #include "players/opponent_notes.h"
 #include "players/opponent_profiles.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -154,12 +155,14 @@ QWidget* TAskPage::BuildSeatsBox() {
     for (int seat = 2; seat <= 4; ++seat) {
         auto* choice = new QComboBox;
         choice->setAccessibleName(QString("Player %1").arg(seat));
-        for (std::int32_t code = kRuleOpponentCodes.first; code <= kRuleOpponentCodes.last; ++code)
+        for (std::int32_t code = kRuleOpponentCodes.first; code <= kSeerCode; ++code)
             if (SeatOffersPlayer(seat, code))
-                choice->addItem(code == kGrandmasterCode
-                                    ? QString("Grandmaster ") + OpponentName(code)
-                                    : QString(OpponentName(code)),
-                                code);
+                choice->addItem(
+                    code == kGrandmasterCode ? QString("Grandmaster ") + OpponentName(code)
+                    : code == kSeerCode      ? QString("%1 (%2)").arg(OpponentName(code),
+                                                                      SeerLevel(kDefaultSeerLevel).name)
+                                             : QString(OpponentName(code)),
+                    code);
         choice->addItem("A human player", static_cast<int>(Human));
         auto* name = new QLineEdit;
         name->setPlaceholderText("Name");

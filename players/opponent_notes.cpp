@@ -4,6 +4,7 @@
 
 #include "game/internal_error.h"
 #include "players/opponent_profiles.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -21,9 +22,16 @@ constexpr TOpponentNote kNotes[7] = {
     {1502, "Sound: middle-of-the-road weights, a little bolder than Fenn."},
 };
 
+// Measured at its default level against the seven (see the README, "The
+// Seer").
+constexpr TOpponentNote kSeerNote{1529,
+                                  "Farsighted: weighs every throw of the turns ahead before it "
+                                  "moves."};
+
 }  // namespace
 
 const TOpponentNote& OpponentNote(std::int32_t playerCode) {
+    if (playerCode == kSeerCode) return kSeerNote;
     if (!IsComputerCode(playerCode)) {
         throw TInternalError("No opponent note for player code " + std::to_string(playerCode));
     }

@@ -16,7 +16,7 @@ struct TOpponentNote {
     const char* character;  // one line, drawn from the profile's weights
 };
 
-// The note of a computer player code 2..8; throws TInternalError otherwise.
+// The note of a computer player code 2..9; throws TInternalError otherwise.
 const TOpponentNote& OpponentNote(std::int32_t playerCode);
 
 // "Rating 1512. Cautious: ..." for a tooltip or a line under the name.

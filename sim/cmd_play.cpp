@@ -6,6 +6,7 @@
 #include "flow/safe_file.h"
 #include "flow/saved_game.h"
 #include "players/opponent_profiles.h"
+#include "players/seer.h"
 #include "sim/analysis_output.h"
 #include "sim/commands.h"
 #include "sim/game_runner.h"
@@ -44,11 +45,11 @@ int RunPlay(const TArguments& args, std::string& out) {
         } else if (option == "--seats") {
             const std::string value = OptionValue(args, i);
             bool valid = value.size() == 3;
-            for (char c : value) valid = valid && IsComputerCode(PlayerCodeOfLetter(c));
+            for (char c : value) valid = valid && IsAnyComputerCode(PlayerCodeOfLetter(c));
             if (!valid)
                 throw TUsageError(
-                    "--seats needs three seat letters from f, o, r, c, i, a and q, not '" + value +
-                    "'.");
+                    "--seats needs three seat letters from f, o, r, c, i, a, q and s, not '" +
+                    value + "'.");
             for (int seat = 0; seat < 3; ++seat)
                 options.seatLetters[seat] = value[static_cast<std::size_t>(seat)];
         } else if (option == "--questioner") {
@@ -58,6 +59,8 @@ int RunPlay(const TArguments& args, std::string& out) {
                 ParseNonNegative(OptionValue(args, i), "The seed", kSeedModulus));
         } else if (option == "--turns") {
             options.turnLimit = ParseCount(OptionValue(args, i), "--turns", kMaxTurns, 0);
+        } else if (option == "--seer-nodes") {
+            options.seerNodes = ParseSeerNodes(OptionValue(args, i));
         } else if (option == "--save") {
             savePath = OptionValue(args, i);
         } else if (option == "--analysis") {

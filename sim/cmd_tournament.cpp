@@ -18,26 +18,37 @@ namespace vaeloric::sim {
 
 namespace {
 
-constexpr int kInterruptedStatus = 130;  // as a shell reports death by SIGINT
+// As a shell reports death by the signal: 130 for SIGINT, 143 for SIGTERM.
+constexpr int kSignalStatusBase = 128;
 
 std::atomic<bool> interrupted{false};
+std::atomic<int> stopSignal{0};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
 
-extern "C" void OnInterrupt(int) {
+extern "C" void OnInterrupt(int signal) {
+    stopSignal.store(signal);
     interrupted.store(true);
 }
 
-// Ctrl+C stops the tournament after the games under way; the results so far
-// are still reported. The previous handler is back when this goes.
+// Ctrl+C, or SIGTERM as a service manager or `timeout` sends it, stops the
+// tournament after the games under way; the results so far are still
+// reported and written. The previous handlers are back when this goes.
 class TInterruptGuard {
   public:
-    TInterruptGuard() : previous_((interrupted = false, std::signal(SIGINT, OnInterrupt))) {}
-    ~TInterruptGuard() { std::signal(SIGINT, previous_); }
+    TInterruptGuard()
+        : previousInt_((interrupted = false, stopSignal = 0, std::signal(SIGINT, OnInterrupt))),
+          previousTerm_(std::signal(SIGTERM, OnInterrupt)) {}
+    ~TInterruptGuard() {
+        std::signal(SIGTERM, previousTerm_);
+        std::signal(SIGINT, previousInt_);
+    }
     TInterruptGuard(const TInterruptGuard&) = delete;
     TInterruptGuard& operator=(const TInterruptGuard&) = delete;
 
   private:
-    void (*previous_)(int);
+    void (*previousInt_)(int);
+    void (*previousTerm_)(int);
 };
 
 void WriteResultFile(const std::string& path, const std::string& contents, const char* what) {
@@ -76,7 +87,8 @@ int RunTournament(const TArguments& args, std::string& out) {
     WriteResultFile(options.jsonPath, ResultsJson(report), "JSON file");
     WriteResultFile(options.svgPath, RatingChartSvg(report), "chart");
     out += ReportText(report);
-    return report.run.stopped ? kInterruptedStatus : 0;
+    if (!report.run.stopped) return 0;
+    return kSignalStatusBase + (stopSignal.load() != 0 ? stopSignal.load() : SIGINT);
 }
 
 }  // namespace vaeloric::sim

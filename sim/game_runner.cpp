@@ -101,6 +101,7 @@ void PlayGame(const TGameOptions& options, TGame& game,
     game.result = TGameResult::Unfinished;
     game.turns = 0;
     game.computerMoves = 0;
+    game.seerNodes = options.seerNodes;
     if (record != nullptr)
         *record =
             RecordHeader(options.boardLetter, board, game.setUp, game.turn, game.reading, false);
@@ -114,6 +115,9 @@ void PlayTurns(TGame& game, std::minstd_rand& dice, long firstTurn, long turnLim
                const std::function<void(const std::string&)>& sink, TGameRecord* record) {
     TPrintedTurns printed(game, sink, record);
     TTurnCycle cycle(game.board, game.turn, game.reading, printed);
+    TSeerLimits seer;
+    seer.nodes = game.seerNodes;
+    cycle.SetSeerLimits(seer);
     for (long turnNumber = firstTurn;
          turnNumber <= turnLimit && game.result == TGameResult::Unfinished; ++turnNumber) {
         const TDieFace face = static_cast<TDieFace>(dice() % 6 + 1);

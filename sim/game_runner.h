@@ -11,6 +11,7 @@
 #include "flow/setup_record.h"
 #include "flow/turn_state.h"
 #include "game/board.h"
+#include "players/seer.h"
 #include "reading/reading_record.h"
 
 namespace vaeloric::sim {
@@ -23,6 +24,7 @@ struct TGameOptions {
     std::int32_t questionerCode = 5;
     std::uint32_t seed = 1;  // already reduced as std::minstd_rand reduces it
     long turnLimit = 2000;
+    long seerNodes = SeerLevel(kDefaultSeerLevel).nodes;  // the Seer's budget per move
 };
 
 enum class TGameResult { Win, Lose, Unfinished };
@@ -36,6 +38,7 @@ struct TGame {
     TGameResult result = TGameResult::Unfinished;
     long turns = 0;
     long computerMoves = 0;
+    long seerNodes = SeerLevel(kDefaultSeerLevel).nodes;  // the Seer's budget per move
 };
 
 // The set-up record of an all-computer game: no Questioner's name and the

@@ -27,6 +27,30 @@ int Flushed(std::ostream& out, std::ostream& err, int status) {
     return 2;
 }
 
+std::string TournamentUsage() {
+    return "  tournament [OPTIONS]\n"
+           "      Plays every profile as the Questioner's side against every other, on every\n"
+           "      board, and prints the ratings and the chances of a favourable answer.\n"
+           "      --profiles CODES   two or more profiles, 2 to 9 (default 2345678; 9 is the\n"
+           "                         Seer)\n"
+           "      --boards LETTERS   some of W A E F (default WAEF)\n"
+           "      --games N          games per pairing and board, 1 to " +
+           std::to_string(kMaxGamesPerPairing) +
+           " (default 10)\n"
+           "      --turns N          the turn limit, 1 to " +
+           std::to_string(kMaxTournamentTurns) +
+           " (default 400)\n"
+           "      --seed N           the base seed, 0 to 4294967295 (default 1)\n"
+           "      --threads N        1 to " +
+           std::to_string(kMaxThreads) +
+           " (default: every core)\n"
+           "      --seer-nodes N     the Seer's positions per move, 1 to " +
+           std::to_string(kMaxSeerNodes) + " (default " +
+           std::to_string(SeerLevel(kDefaultSeerLevel).nodes) +
+           ")\n"
+           "      --csv FILE, --json FILE, --svg FILE   the raw results and the chart\n";
+}
+
 std::string Usage() {
     const std::string maxTurns = std::to_string(kMaxTurns);
     const std::string maxSeed = std::to_string(kSeedModulus - 1);
@@ -36,7 +60,11 @@ std::string Usage() {
            "      Every legal move of the army to move for die face FACE (1 to 6).\n"
            "  choose GAME.vae FACE [--opponent CODE] [--scores]\n"
            "      The computer player's move for the army to move and FACE (1 to 6).\n"
-           "      --opponent CODE  the computer profile (2 to 8); needed for a human army\n"
+           "      --opponent CODE  the computer profile (2 to 9, 9 the Seer); needed for a\n"
+           "                       human army\n"
+           "      --seer-nodes N   the Seer's positions per move (default " +
+           std::to_string(SeerLevel(kDefaultSeerLevel).nodes) +
+           ")\n"
            "      --scores         first every candidate with its score\n"
            "      Exit status 3 when the army has no legal move.\n"
            "  status GAME.vae\n"
@@ -47,8 +75,15 @@ std::string Usage() {
            "      Plays one game with a computer player in every seat, one line a turn.\n"
            "      --board W|A|E|F    the board (default W)\n"
            "      --ptah SQUARE      the Ptah square, A1 to H8 but not a corner (default A2)\n"
-           "      --seats LLL        seats 2 to 4, each one of f o r c i a q (default fqo)\n"
-           "      --questioner CODE  the Questioner's computer profile, 2 to 8 (default 5)\n"
+           "      --seats LLL        seats 2 to 4, each one of f o r c i a q, or s for the Seer\n"
+           "                         (default fqo)\n"
+           "      --questioner CODE  the Questioner's computer profile, 2 to 9 (default 5)\n"
+           "      --seer-nodes N     the Seer's positions per move, 1 to " +
+           std::to_string(kMaxSeerNodes) + " (default " +
+           std::to_string(SeerLevel(kDefaultSeerLevel).nodes) + "); levels: novice " +
+           std::to_string(SeerLevel(0).nodes) + ", adept " + std::to_string(SeerLevel(1).nodes) +
+           ", master " + std::to_string(SeerLevel(2).nodes) +
+           "\n"
            "      --seed N           the dice seed, 0 to " +
            maxSeed +
            "; a larger one is taken\n"
@@ -70,24 +105,7 @@ std::string Usage() {
            std::to_string(kMaxBenchGames) +
            ", default 20) of at most T turns\n"
            "      (1 to " +
-           maxTurns +
-           ", default 400); prints their signature and timing.\n"
-           "  tournament [OPTIONS]\n"
-           "      Plays every profile as the Questioner's side against every other, on every\n"
-           "      board, and prints the ratings and the chances of a favourable answer.\n"
-           "      --profiles CODES   two or more profiles, 2 to 8 (default 2345678)\n"
-           "      --boards LETTERS   some of W A E F (default WAEF)\n"
-           "      --games N          games per pairing and board, 1 to " +
-           std::to_string(kMaxGamesPerPairing) +
-           " (default 10)\n"
-           "      --turns N          the turn limit, 1 to " +
-           std::to_string(kMaxTournamentTurns) +
-           " (default 400)\n"
-           "      --seed N           the base seed, 0 to 4294967295 (default 1)\n"
-           "      --threads N        1 to " +
-           std::to_string(kMaxThreads) +
-           " (default: every core)\n"
-           "      --csv FILE, --json FILE, --svg FILE   the raw results and the chart\n"
+           maxTurns + ", default 400); prints their signature and timing.\n" + TournamentUsage() +
            "  help, --help, -h\n"
            "      This text.\n"
            "\n"
@@ -97,7 +115,9 @@ std::string Usage() {
            " bytes.\n"
            "Only regular files are read or replaced; a replaced file is either the old one\n"
            "or the whole new one.\n"
-           "Exit status: 0 success, 2 bad usage or a bad file, 3 no legal move (choose).\n";
+           "Exit status: 0 success, 2 bad usage or a bad file, 3 no legal move (choose),\n"
+           "130 (Ctrl+C) or 143 (SIGTERM) when a tournament is stopped early; its results\n"
+           "so far are still printed and written.\n";
 }
 
 }  // namespace
@@ -117,6 +137,10 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         return Flushed(out, err, 0);
     }
     const TArguments args(argv + 2, argv + argc);
+    if (command == "tournament" && args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << "Usage: vaeloric-sim tournament [OPTIONS]\n\n" << TournamentUsage();
+        return Flushed(out, err, 0);
+    }
     // The output is collected first so that a failure never leaves a partial
     // result on standard output.
     std::string text;

@@ -7,6 +7,7 @@
 
 #include "flow/safe_file.h"
 #include "players/opponent_profiles.h"
+#include "players/seer.h"
 
 namespace vaeloric::sim {
 
@@ -39,11 +40,15 @@ TDieFace ParseFace(const std::string& text) {
 }
 
 std::int32_t ParseComputerCode(const std::string& text, const char* option) {
-    if (text.size() != 1 || !IsComputerCode(text[0] - '0')) {
-        throw TUsageError(std::string(option) + " needs a computer player code from 2 to 8, not '" +
+    if (text.size() != 1 || !IsAnyComputerCode(text[0] - '0')) {
+        throw TUsageError(std::string(option) + " needs a computer player code from 2 to 9, not '" +
                           text + "'.");
     }
     return text[0] - '0';
+}
+
+long ParseSeerNodes(const std::string& text) {
+    return ParseCount(text, "--seer-nodes", kMaxSeerNodes);
 }
 
 std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::uint64_t modulus) {

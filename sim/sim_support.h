@@ -39,11 +39,14 @@ std::string OptionValue(const std::vector<std::string>& args, std::size_t& i);
 TSquare ParseSquareArgument(const std::string& text);
 // A die face 1..6.
 TDieFace ParseFace(const std::string& text);
-// A computer player code 2..8.
+// A computer player code 2..9 (9 the Seer).
 std::int32_t ParseComputerCode(const std::string& text, const char* option);
 // A non-negative decimal integer of any length, reduced modulo the modulus
 // (so that a seed may be reduced as std::minstd_rand reduces it).
 std::uint64_t ParseNonNegative(const std::string& text, const char* what, std::uint64_t modulus);
+// The Seer's node budget per move.
+inline constexpr long kMaxSeerNodes = 100000000;
+long ParseSeerNodes(const std::string& text);
 // A count from `least` (0 or 1) up to the limit.
 long ParseCount(const std::string& text, const char* what, long limit, long least = 1);
 

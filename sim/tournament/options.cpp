@@ -19,14 +19,14 @@ std::vector<std::int32_t> ParseProfiles(const std::string& text) {
     for (char c : text) {
         if (c == ',') continue;
         const std::int32_t code = c - '0';
-        valid = valid && IsComputerCode(code) &&
+        valid = valid && IsAnyComputerCode(code) &&
                 std::find(profiles.begin(), profiles.end(), code) == profiles.end();
         profiles.push_back(code);
     }
     if (!valid || profiles.size() < 2) {
         throw TUsageError(
-            "--profiles needs two to seven different player codes from 2 to 8"
-            " (such as 2357 or 2,3,5,7), not '" +
+            "--profiles needs two to eight different player codes from 2 to 9"
+            " (such as 2357 or 2,3,5,7,9), not '" +
             text + "'.");
     }
     return profiles;
@@ -91,6 +91,8 @@ TTournamentOptions ParseTournamentOptions(const TArguments& args) {
         else if (option == "--threads")
             options.threads =
                 static_cast<int>(ParseCount(OptionValue(args, i), "--threads", kMaxThreads));
+        else if (option == "--seer-nodes")
+            options.plan.seerNodes = ParseSeerNodes(OptionValue(args, i));
         else if (option == "--csv")
             options.csvPath = OutputPath(option, OptionValue(args, i));
         else if (option == "--json")

@@ -31,7 +31,7 @@ TTournamentRun PlayTournament(const TTournamentPlan& plan, int threads,
                 if (index >= total) break;
                 TPlayedGame& slot = slots[static_cast<std::size_t>(index)];
                 slot.game = ScheduledGame(plan, index);
-                PlayGame(GameOptionsOf(slot.game, plan.turnLimit), *game, ignore);
+                PlayGame(GameOptionsOf(slot.game, plan.turnLimit, plan.seerNodes), *game, ignore);
                 slot.result = game->result;
                 slot.turns = game->turns;
                 played[static_cast<std::size_t>(index)] = 1;

@@ -63,7 +63,7 @@ TScheduledGame ScheduledGame(const TTournamentPlan& plan, long index) {
     return game;
 }
 
-TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit) {
+TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit, long seerNodes) {
     TGameOptions options;
     options.boardLetter = game.board;
     options.ptah = game.ptah;
@@ -75,6 +75,7 @@ TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit) {
     options.questionerCode = game.questionerSide;
     options.seed = game.seed;
     options.turnLimit = turnLimit;
+    options.seerNodes = seerNodes;
     return options;
 }
 

@@ -8,6 +8,7 @@
 
 #include "game/square.h"
 #include "players/opponent_profiles.h"
+#include "players/seer.h"
 #include "sim/game_runner.h"
 
 namespace vaeloric::sim {
@@ -29,6 +30,7 @@ struct TTournamentPlan {
     long gamesPerPairing = 10;
     long turnLimit = 400;
     std::uint64_t baseSeed = 1;
+    long seerNodes = SeerLevel(kDefaultSeerLevel).nodes;  // the Seer's budget per move
 
     long PairCount() const;  // ordered pairs of profiles
     long GameCount() const;
@@ -51,6 +53,7 @@ struct TScheduledGame {
 TScheduledGame ScheduledGame(const TTournamentPlan& plan, long index);
 
 // The options `play` would need to replay the game.
-TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit);
+TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit,
+                           long seerNodes = SeerLevel(kDefaultSeerLevel).nodes);
 
 }  // namespace vaeloric::sim

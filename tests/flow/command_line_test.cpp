@@ -56,6 +56,26 @@ TEST(LauncherArgument, UnknownSeatLetterLeavesCodeZeroAndReadsNoName) {
     EXPECT_NE(CheckLauncherRecord(record), "");
 }
 
+// The Seer's letter is taken in every seat, and only it of the letters
+// past q; the launcher offers it in each.
+TEST(LauncherArgument, TheSeerTakesAnySeat) {
+    const TSetUpRecord record = Parse("45xQ^@Ann^@shBob^@s");
+    EXPECT_EQ(record.seatCode[2], 9);
+    EXPECT_EQ(record.seatCode[3], 1);
+    EXPECT_EQ(record.seatCode[4], 9);
+    EXPECT_EQ(CheckLauncherRecord(record), "");
+    EXPECT_EQ(Parse("45xQ^@Ann^@fsf").seatCode[3], 9);
+    EXPECT_NE(CheckLauncherRecord(Parse("45xQ^@Ann^@ftf")), "");
+    for (int seat = 2; seat <= 4; ++seat) {
+        EXPECT_TRUE(SeatOffersPlayer(seat, 9)) << seat;
+        EXPECT_FALSE(SeatOffersPlayer(seat, 10)) << seat;
+    }
+    EXPECT_FALSE(SeatOffersPlayer(3, 5));
+    EXPECT_EQ(LetterOfPlayerCode(9), 's');
+    EXPECT_EQ(PlayerCodeOfLetter('s'), 9);
+    EXPECT_EQ(std::string(OpponentName(9)), "The Seer");
+}
+
 TEST(LauncherArgument, LimitsCutLongFields) {
     const std::string question238(238, 'q');
     TSetUpRecord record = Parse("45x" + question238 + "^@Ann^@fff");

@@ -114,8 +114,8 @@ TEST(SavedGameWriter, SeatLinesByPlayerCode) {
         const char* name;
         const char* line;
     } rows[] = {
-        {Human, "Bob", "hBob"}, {Human, "", "h"},      {2, "ignored", "f"},
-        {8, "", "q"},           {0, "Bob", "[USER3]"}, {9, "", "[USER3]"},
+        {Human, "Bob", "hBob"}, {Human, "", "h"}, {2, "ignored", "f"}, {8, "", "q"},
+        {0, "Bob", "[USER3]"},  {9, "", "s"},     {10, "", "[USER3]"},
     };
     for (const auto& row : rows) {
         TGame game = MidGame('A');

@@ -6,6 +6,7 @@
 
 #include "game/legal_moves.h"
 #include "players/computer_move.h"
+#include "players/seer.h"
 #include "players_support.h"
 #include "tests/support/allocation_counter.h"
 
@@ -32,6 +33,24 @@ TEST(ComputerMove, AllocatesNothing) {
     auto* probe = new int(1);
     EXPECT_EQ(test::allocations.load(), before + 1);
     delete probe;
+}
+
+// The Seer's search, once its table and lists exist, makes and takes back
+// its moves without the heap.
+TEST(SeerSearch, AllocatesNothingOnceMade) {
+    const std::vector<TBoard> positions = testing_support::SelfPlayPositions(2, 60, 4);
+    TSeerSearch search;
+    TSeerLimits limits;
+    limits.nodes = 400;
+    int answered = 0;
+    for (std::size_t i = 0; i < positions.size(); i += 5) {
+        TBoard board = positions[i];
+        const long before = test::allocations.load();
+        for (TDieFace die = 1; die <= 6; ++die)
+            answered += search.Search(board, board.armyToMove, die, {}, limits).found ? 1 : 0;
+        ASSERT_EQ(test::allocations.load(), before);
+    }
+    EXPECT_GT(answered, 20);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(SimUsage, BadUsageAndBadFilesGiveOneSentenceAndStatusTwo) {
         {"legal", "/no/such/file.vae", "1"},
         {"legal", damaged.string(), "1"},
         {"status", kSampleGame, "extra"},
-        {"choose", kSampleGame, "1", "--opponent", "9"},
+        {"choose", kSampleGame, "1", "--opponent", "0"},
         {"choose", kSampleGame, "1", "--opponent"},
         {"choose", kSampleGame, "1", "--fast"},
         {"read", kSampleGame, "D4"},  // an empty square

@@ -37,8 +37,8 @@ TEST(SimUsage, HelpGoesToStandardOutputWithEveryLimit) {
         EXPECT_EQ(run.status, 0) << ask;
         EXPECT_EQ(run.err, "") << ask;
         EXPECT_EQ(run.out.rfind("Usage: vaeloric-sim", 0), 0u) << ask;
-        for (const char* limit : {"(1 to 6)", "(2 to 8)", "0 to 100000000", "0 to 2147483646",
-                                  "1 to 1000000", "1048576 bytes"})
+        for (const char* limit : {"(1 to 6)", "(2 to 9, 9 the Seer)", "0 to 100000000",
+                                  "0 to 2147483646", "1 to 1000000", "1048576 bytes"})
             EXPECT_NE(run.out.find(limit), std::string::npos) << limit;
     }
 }

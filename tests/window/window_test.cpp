@@ -190,7 +190,7 @@ TEST(ProgramEntry, RefusesABadLauncherArgumentBeforeAnyWindow) {
         {"91xQ^@Ann^@fho",
          "The Ptah square must be given as two digits from 1 to 8 (rank, then file).\n"},
         {"45xQ^@Ann^@fo",
-         "Seat 4 has no player: its letter must be one of h, f, o, r, c, i, a, q.\n"},
+         "Seat 4 has no player: its letter must be one of h, f, o, r, c, i, a, q, s.\n"},
     };
     for (const auto& row : rows) {
         char program[] = "marisel";
