@@ -39,6 +39,7 @@ void TGameController::EnterThrow() {
 
 void TGameController::ThrowFace(TDieFace face) {
     modified_ = true;
+    note_ = {};
     layer_.Invalidate();
     cycle_.Throw(face);
 }
@@ -81,6 +82,7 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
     layer_.Invalidate();
     // Nothing picked up during one turn carries over to the next.
     held_ = false;
+    note_ = {};
     if (decision.GameOver()) {
         Box(decision.Message(), decision.Title());
         EndGame(decision.QuestionerWon());

@@ -232,6 +232,10 @@ void TAskPage::SetForm(const TQuestionForm& form) {
 
 void TAskPage::ShowProblem(const QString& text) {
     problem_->setText(text);
+    // A screen reader reads the problem itself, not the label's role.
+    problem_->setAccessibleName(text.isEmpty() ? QStringLiteral("Problem") : text);
+    // A problem of the form goes as soon as typing mends it.
+    formProblem_ = !text.isEmpty() && text == Q(CheckQuestionForm(Form()));
 }
 
 void TAskPage::SetStartEnabled(bool enabled) {
@@ -275,7 +279,8 @@ void TAskPage::Refresh() {
     if (!problem.empty())
         ShowProblem(Q(problem));
     else if (problem_->text().startsWith("The question may") ||
-             problem_->text().startsWith("The question is"))
+             problem_->text().startsWith("The question is") ||
+             (formProblem_ && problem_->text() != Q(CheckQuestionForm(form))))
         ShowProblem({});
 }
 

@@ -60,6 +60,7 @@ class TAskPage : public QWidget {
     QLabel* squareName_ = nullptr;
     QLabel* preview_ = nullptr;
     QLabel* problem_ = nullptr;
+    bool formProblem_ = false;  // the problem shown is the form check's
     QPushButton* ask_ = nullptr;
     QPushButton* continue_ = nullptr;
     QPushButton* demonstration_ = nullptr;

@@ -43,6 +43,13 @@ class TKoravinWindow : public QWidget {
 
     // The marks of the last move and of a King in check.
     void SetMarks(bool lastMove, bool check);
+    // The marks of where a picked-up piece may go.
+    void SetMoveMarks(bool on);
+    // The board turned by quarter turns clockwise (0..3); by default the
+    // human Questioner's army sits at the bottom.
+    int QuarterTurns() const { return quarterTurns_ < 0 ? 0 : quarterTurns_; }
+    void SetQuarterTurns(int turns);
+    void SetCoordinates(bool on);
     const TWindowExtras& Extras() const { return extras_; }
 
     // The keyboard's square cursor (rank, file).
@@ -97,6 +104,10 @@ class TKoravinWindow : public QWidget {
     TControlPanelDialog* controlPanel_ = nullptr;
     int timerId_ = 0;
     bool destroying_ = false;
+    // A close request that came while a move was on its way: it is asked
+    // once the move (with its readings) is done.
+    bool closePending_ = false;
+    void CloseIfAskedMeanwhile();
     bool setupPosted_ = false;
 
     bool zoomFit_ = true;
@@ -110,6 +121,11 @@ class TKoravinWindow : public QWidget {
     QAction* zoomOutAction_ = nullptr;
     QAction* lastMoveAction_ = nullptr;
     QAction* checkAction_ = nullptr;
+    QAction* movesAction_ = nullptr;
+    QAction* turnAction_ = nullptr;
+    QAction* coordinatesAction_ = nullptr;
+    int quarterTurns_ = -1;  // not chosen yet
+    void ChooseDefaultTurn();
 };
 
 }  // namespace vaeloric
