@@ -187,12 +187,15 @@ TEST_F(SetupDialogs, DiceKeyboardStartsOnTheCheckedFace) {
             // The dialog's own focus, whether or not the platform made it
             // the active window.
             EXPECT_EQ(dialog->focusWidget(), Control<QRadioButton>(dialog, 1200 + c.lastFace));
+            const auto target = [dialog] {
+                return dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
+            };
             for (int key : c.keys) {
                 QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-                QApplication::sendEvent(dialog->focusWidget(), &press);
+                QApplication::sendEvent(target(), &press);
             }
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-            QApplication::sendEvent(dialog->focusWidget(), &enter);
+            QApplication::sendEvent(target(), &enter);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << "Return did not close the dialog";
                 static_cast<QDialog*>(dialog)->reject();

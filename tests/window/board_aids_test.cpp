@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -169,6 +170,10 @@ TEST_F(BoardAids, TheControlPanelStaysInsideTheWindow) {
             EXPECT_LE(button.bottom(), window->height() - 1)
                 << size.width() << "x" << size.height() << " zoom " << zoom;
             EXPECT_LE(controls->geometry().bottom(), window->height() - 1);
+            // Shrunk, the check boxes still show their words whole.
+            for (const QCheckBox* box : controls->findChildren<QCheckBox*>())
+                EXPECT_GE(box->width(), box->sizeHint().width())
+                    << box->text().toStdString() << " " << size.width() << "x" << size.height();
         }
     }
 }
