@@ -20,6 +20,7 @@
 #include "game/check.h"
 #include "render/board_turn.h"
 #include "render/move_marks.h"
+#include "window/board_accessible.h"
 #include "window/dialog_placement.h"
 #include "window/music.h"
 #include "window/termination_request.h"
@@ -43,6 +44,8 @@ TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pict
       layer_(*this),
       controller_(layer_, game),
       pointer_(controller_, layer_) {
+    // Before anything asks for the window's accessible object.
+    InstallBoardAccessibility();
     // Construction order: the frame with its title, the timer, the music
     // player; the controller has assigned the seats or the set-up defaults.
     setWindowTitle(QString::fromStdString(game_.setup.caption));

@@ -54,6 +54,9 @@ class TKoravinWindow : public QWidget {
 
     // The keyboard's square cursor (rank, file).
     TSquare KeyboardCursor() const { return extras_.cursor; }
+    // A press on a square, as Space on the cursor put there: picks up the
+    // piece, or drops the piece held (for screen readers).
+    void PressSquare(TSquare square);
 
     // For the window layer.
     void ShowRuler(bool on);

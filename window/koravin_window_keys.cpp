@@ -47,6 +47,13 @@ void TKoravinWindow::KeyboardPickOrDrop() {
     update();
 }
 
+void TKoravinWindow::PressSquare(TSquare square) {
+    if (!controller_.Playing() || !OnBoard(square.rank, square.file)) return;
+    extras_.cursor = square;
+    KeyboardPickOrDrop();
+    UpdateAccessibleText();
+}
+
 void TKoravinWindow::KeyboardDropBack() {
     if (!keyboardHolds_) return;
     keyboardHolds_ = false;
