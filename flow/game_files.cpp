@@ -42,7 +42,7 @@ void TGameController::OpenAndLoad() {
     std::string chosen = game_.reloadPath.empty() ? fileName_ : game_.reloadPath;
     bool ask = game_.reloadPath.empty();
     // A game whose program died is offered first, unless a file was named.
-    bool resumed = false;
+    bool resumed = !ask && game_.reloadPath == game_.interruptedPath;
     if (ask && !game_.interruptedPath.empty()) {
         const std::string question =
             InterruptedGameQuestion(game_.interruptedPath, game_.boardLetter);
@@ -55,6 +55,8 @@ void TGameController::OpenAndLoad() {
         }
     }
     for (;; ask = true) {
+        // A file chosen in the open dialog is the user's own, never taken over.
+        if (ask) resumed = false;
         if (ask && !layer_.RunOpenDialog(chosen)) {
             WriteCancelledFile();
             ended_ = true;

@@ -3,10 +3,10 @@
 #include "flow/running_game.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
-#include "flow/analysis_file.h"
 #include "flow/flow_services.h"
 #include "flow/safe_file.h"
 #include "flow/saved_game.h"
@@ -14,7 +14,22 @@
 namespace vaeloric {
 
 std::string RunningGamesFolder() {
-    return (std::filesystem::path(AnalysisFilePath()).parent_path() / "running").string();
+    // The same folder for a board started by the launcher (which moves the
+    // analysis file) and for one started alone.
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr ? std::string(value) : std::string();
+    };
+#ifdef _WIN32
+    const std::string local = variable("LOCALAPPDATA");
+    const std::filesystem::path base = local.empty() ? std::filesystem::path("C:/vaeloric")
+                                                     : std::filesystem::path(local) / "vaeloric";
+#else
+    std::filesystem::path state = variable("XDG_STATE_HOME");
+    if (!state.is_absolute()) state = std::filesystem::path(variable("HOME")) / ".local" / "state";
+    const std::filesystem::path base = state / "vaeloric";
+#endif
+    return (base / "running").string();
 }
 
 std::string RunningGameFile(char boardLetter, long long processId) {

@@ -13,7 +13,8 @@ namespace vaeloric {
 // crashed loses nothing: its next reload offers the game. A game that ends
 // or is closed normally leaves no file behind.
 
-// The folder of the running games: "running" beside the analysis file.
+// The folder of the running games: vaeloric/running in the user's state
+// folder.
 std::string RunningGamesFolder();
 
 // The file of the running game of a board program with this process number.

@@ -16,11 +16,13 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "launcher/answer_page.h"
 #include "launcher/ask_page.h"
 #include "launcher/board_runner.h"
+#include "launcher/interrupted_games.h"
 #include "launcher/journal_page.h"
 
 namespace vaeloric {
@@ -102,6 +104,15 @@ TLauncherWindow::TLauncherWindow(const QString& journalPath, QWidget* parent)
         }
     }
     LoadSettings();
+    // A game whose board program died is offered once the window shows.
+    QTimer::singleShot(0, this, [this] {
+        const std::vector<TInterruptedGame> games = FindInterruptedGames();
+        if (games.empty() || runner_->Running()) return;
+        if (QMessageBox::question(this, QStringLiteral("Vaeloric Chess"),
+                                  InterruptedGameOffer(games.front()) + QStringLiteral("?")) ==
+            QMessageBox::Yes)
+            ContinueSavedGame(games.front().path);
+    });
 }
 
 TLauncherWindow::~TLauncherWindow() = default;

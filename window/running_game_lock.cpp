@@ -29,7 +29,19 @@ TRunningGameLocks::TRunningGameLocks(TGameSession& game) {
     locks_.push_back(std::move(lock));
     game.runningPath = own.toStdString();
 
-    if (game.mode != TStartMode::Reload || !game.reloadPath.empty()) return;
+    if (game.mode != TStartMode::Reload) return;
+    if (!game.reloadPath.empty()) {
+        // The launcher names an interrupted game: it is taken over, as the
+        // offer would.
+        const QFileInfo named(QString::fromStdString(game.reloadPath));
+        if (named.absolutePath() != QFileInfo(own).absolutePath() || !named.exists()) return;
+        auto other = std::make_unique<QLockFile>(LockOf(named.absoluteFilePath()));
+        other->setStaleLockTime(0);
+        if (!other->tryLock(0)) return;
+        locks_.push_back(std::move(other));
+        game.interruptedPath = game.reloadPath;
+        return;
+    }
     // The newest interrupted game of this board whose lock is free: its
     // program is gone.
     const QFileInfoList files = QDir(folder).entryInfoList(
