@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QPalette>
 #include <QPushButton>
+#include <algorithm>
 
 #include "dialogs/options_layout.h"
 
@@ -73,12 +74,21 @@ void TControlPanelDialog::SetScale(double scale) {
     scaled.setPointSizeF(scaled.pointSizeF() * scale);
     setFont(scaled);
     const TDialogUnits units(font());
+    // The check boxes' mark keeps its size while the font shrinks: where
+    // their words would be cut, the whole column grows a little wider.
+    int wider = 0;
+    for (const TPanelControl& control : kPanelControls)
+        if (control.kind == TPanelControlKind::CheckBox)
+            wider = std::max(
+                wider, Control(control.id)->sizeHint().width() -
+                           units.Rect(control.x, control.y, control.width, control.height).width());
     for (const TPanelControl& control : kPanelControls) {
         QRect place = units.Rect(control.x, control.y, control.width, control.height);
         if (control.kind == TPanelControlKind::CheckBox) place.setHeight(units.Y(kCheckBoxHeight));
+        place.setWidth(place.width() + wider);
         Control(control.id)->setGeometry(place);
     }
-    setFixedSize(units.Size(kControlPanelWidth, kControlPanelHeight));
+    setFixedSize(units.Size(kControlPanelWidth, kControlPanelHeight) + QSize(wider, 0));
     PlaceInParent();
 }
 

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -30,6 +31,7 @@ TDiceDialog::TDiceDialog(QWidget* parent, const TDiceData& choice) : QDialog(par
         faceButtons_[i]->setObjectName(ControlName(kFirstFaceButtonId + i));
         faceButtons_[i]->setChecked(choice.face == i + 1);
         exclusive->addButton(faceButtons_[i], i + 1);
+        faceButtons_[i]->installEventFilter(this);
         column->addWidget(faceButtons_[i], 0, Qt::AlignHCenter);
     }
     auto* row = new QHBoxLayout;
@@ -38,7 +40,27 @@ TDiceDialog::TDiceDialog(QWidget* parent, const TDiceData& choice) : QDialog(par
     row->addStretch();
     layout->addLayout(row);
     layout->addWidget(MakeSetupOkButton(this), 0, Qt::AlignHCenter);
+    // The keyboard starts on the face shown checked, so that the arrows go
+    // on from it and Return enters what the user sees.
+    if (choice.face >= 1 && choice.face <= 6) faceButtons_[choice.face - 1]->setFocus();
     FixDialogFrame(this);
+}
+
+bool TDiceDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
+    if (step == 0) return QDialog::eventFilter(watched, event);
+    for (int i = 0; i < 6; ++i) {
+        if (faceButtons_[i] != watched) continue;
+        QRadioButton* next = faceButtons_[(i + step + 6) % 6];
+        next->setChecked(true);
+        next->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 TDiceData TDiceDialog::Data() const {

@@ -22,6 +22,11 @@ class TDiceDialog : public QDialog {
     // returned, else 0 (no throw).
     static TDieFace Run(QWidget* parent, TDiceData& choice);
 
+  protected:
+    // The arrows choose the next or previous face, as in any group of
+    // radio buttons: what is checked is always what Return enters.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QRadioButton* faceButtons_[6] = {};
 };

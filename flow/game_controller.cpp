@@ -5,6 +5,7 @@
 #include "flow/analysis_file.h"
 #include "flow/flow_services.h"
 #include "flow/flow_texts.h"
+#include "flow/running_game.h"
 #include "flow/seats.h"
 
 namespace vaeloric {
@@ -72,6 +73,7 @@ void TGameController::SetUpGame() {
     game_.turn.throwValue = 0;
     StartRecord();
     playing_ = true;
+    KeepRunningGame(game_);
     layer_.Invalidate();
 }
 
@@ -191,6 +193,8 @@ bool TGameController::CanClose() {
             return false;
     }
     ended_ = true;
+    // Closed as the user wished: nothing is left to continue.
+    ForgetRunningGame(game_.runningPath);
     return true;
 }
 

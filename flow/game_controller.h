@@ -9,6 +9,7 @@
 
 #include "flow/game_record.h"
 #include "flow/game_session.h"
+#include "flow/pick_up_note.h"
 #include "flow/record_play.h"
 #include "flow/turn_cycle.h"
 #include "flow/window_layer.h"
@@ -76,6 +77,12 @@ class TGameController : private TTurnEvents {
     bool PickUp(TSquare square);
     void Drop(std::optional<TSquare> square);
     bool PieceHeld() const { return held_; }
+    // The square of the held piece and where the rules let it go.
+    TSquare HeldSquare() const { return held_ ? source_ : TSquare{0, 0}; }
+    const TPieceDestinations& HeldDestinations() const { return heldMoves_; }
+    // Why the last press did not pick up a piece, while it still applies
+    // (the same army and throw); empty otherwise.
+    TPickUpNote PickUpNote() const;
     // The kind the held piece moves as on the throw: a King joined with its
     // companion moves as either.
     std::int32_t HeldMoveKind() const;
@@ -163,6 +170,8 @@ class TGameController : private TTurnEvents {
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;
     TSquare source_{0, 0};
+    TPieceDestinations heldMoves_;
+    TPickUpNote note_;
 };
 
 }  // namespace vaeloric

@@ -7,6 +7,7 @@
 #include "flow/flow_services.h"
 #include "flow/flow_texts.h"
 #include "flow/game_controller.h"
+#include "flow/running_game.h"
 
 namespace vaeloric {
 
@@ -39,6 +40,7 @@ void TGameController::EnterThrow() {
 
 void TGameController::ThrowFace(TDieFace face) {
     modified_ = true;
+    note_ = {};
     layer_.Invalidate();
     recorder_.Begin(game_.board, static_cast<long>(record_.turns.size()) + 1, face);
     cycle_.Throw(face);
@@ -85,6 +87,9 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
     // Nothing picked up during one turn carries over to the next.
     held_ = false;
     RecordTurnEnd(decision, false);
+    note_ = {};
+    // The turn is over: from here on a killed program loses nothing.
+    if (!decision.GameOver()) KeepRunningGame(game_);
     if (decision.GameOver()) {
         Box(decision.Message(), decision.Title());
         EndGame(decision.QuestionerWon());
@@ -100,6 +105,7 @@ void TGameController::EndGame(bool won) {
     if (game_.mode != TStartMode::Demonstration && !WriteAnswerFile(game_, won))
         Box(kAnalysisSaveError, game_.setup.caption);
     ended_ = true;
+    ForgetRunningGame(game_.runningPath);
     layer_.DestroyWindow();
 }
 

@@ -3,7 +3,9 @@
 // Saving under a chosen name, and the reload-mode set-up that asks for a
 // saved game until one loads or the user gives up.
 #include "flow/flow_services.h"
+#include "flow/flow_texts.h"
 #include "flow/game_controller.h"
+#include "flow/running_game.h"
 #include "flow/saved_game_texts.h"
 
 namespace vaeloric {
@@ -43,7 +45,22 @@ void TGameController::OpenAndLoad() {
     // dialog follows only when it is refused.
     std::string chosen = game_.reloadPath.empty() ? fileName_ : game_.reloadPath;
     bool ask = game_.reloadPath.empty();
+    // A game whose program died is offered first, unless a file was named.
+    bool resumed = !ask && game_.reloadPath == game_.interruptedPath;
+    if (ask && !game_.interruptedPath.empty()) {
+        const std::string question =
+            InterruptedGameQuestion(game_.interruptedPath, game_.boardLetter);
+        if (!question.empty() &&
+            Box(texts::kContinueInterrupted + question + "\n" + BoardNameLong(game_.boardLetter),
+                game_.setup.caption, TBoxButtons::YesNo, TBoxIcon::Question) == TBoxAnswer::Yes) {
+            chosen = game_.interruptedPath;
+            ask = false;
+            resumed = true;
+        }
+    }
     for (;; ask = true) {
+        // A file chosen in the open dialog is the user's own, never taken over.
+        if (ask) resumed = false;
         if (ask && !layer_.RunOpenDialog(chosen)) {
             WriteCancelledFile();
             ended_ = true;
@@ -66,9 +83,17 @@ void TGameController::OpenAndLoad() {
     }
     layer_.SetTitle(game_.setup.caption);
     modified_ = false;
-    fileName_ = chosen;
     ContinueRecordAfterLoad(chosen);
     playing_ = true;
+    // The game goes on under this program's running file; the interrupted
+    // one is taken over.
+    if (KeepRunningGame(game_) && resumed && chosen != game_.runningPath) ForgetRunningGame(chosen);
+    if (resumed) {
+        // Not saved by the user anywhere yet: the save proposes the default.
+        modified_ = true;
+    } else {
+        fileName_ = chosen;
+    }
     layer_.Invalidate();
 }
 

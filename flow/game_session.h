@@ -24,6 +24,10 @@ struct TGameSession {
     char boardLetter = 'W';
     // Reload mode: the saved game to try before the open dialog, if any.
     std::string reloadPath;
+    // Where the game in play is kept after every turn (none when empty), and
+    // the file of an interrupted game that a reload offers to continue.
+    std::string runningPath;
+    std::string interruptedPath;
 };
 
 }  // namespace vaeloric

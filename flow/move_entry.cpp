@@ -7,6 +7,7 @@
 #include "flow/game_controller.h"
 #include "game/dice_rule.h"
 #include "game/internal_error.h"
+#include "game/piece_moves.h"
 
 namespace vaeloric {
 
@@ -24,16 +25,28 @@ void TGameController::ShowSquare(TSquare square) {
 
 bool TGameController::PickUp(TSquare square) {
     held_ = false;
+    heldMoves_ = {};
+    note_ = {};
     if (!AcceptsInput()) return false;
     ShowSquareInformation(square);
     if (!ArmyToMoveIsHuman()) return false;
 
-    const TPiece piece = game_.board.GetPiece(square.rank, square.file);
-    if (piece.army != game_.board.armyToMove) return false;
-    if (!ThrowAllowsPiece(game_.board, piece, game_.turn.throwValue)) return false;
+    TBoard& board = game_.board;
+    const TDieFace face = game_.turn.throwValue;
+    const TPiece piece = board.GetPiece(square.rank, square.file);
+    const bool allowed = piece.army == board.armyToMove && ThrowAllowsPiece(board, piece, face);
+    if (allowed) heldMoves_ = PieceDestinations(board, board.armyToMove, face, square);
+    note_ = PickUpNoteFor(board, square, face, heldMoves_);
+    if (!allowed) return false;
     held_ = true;
     source_ = square;
     return true;
+}
+
+TPickUpNote TGameController::PickUpNote() const {
+    if (note_.army != game_.board.armyToMove || note_.face != game_.turn.throwValue || ended_)
+        return {};
+    return note_;
 }
 
 std::int32_t TGameController::HeldMoveKind() const {

@@ -4,7 +4,7 @@
 
 namespace vaeloric {
 
-std::vector<TMoveListEntry> TMoveList::Entries() const {
+std::vector<TMoveListEntry> TTurnList::Entries() const {
     std::vector<TMoveListEntry> entries;
     for (const TRecordTurn& turn : controller_.Record().turns) {
         TMoveListEntry entry;
@@ -27,7 +27,7 @@ std::vector<TMoveListEntry> TMoveList::Entries() const {
     return entries;
 }
 
-bool TMoveList::View(long turn) {
+bool TTurnList::View(long turn) {
     const TGameRecord& record = controller_.Record();
     if (turn < 0 || turn > TurnCount()) return false;
     if (turn == TurnCount()) {
@@ -50,13 +50,13 @@ bool TMoveList::View(long turn) {
     return true;
 }
 
-void TMoveList::BackToGame() {
+void TTurnList::BackToGame() {
     viewed_.reset();
     viewedTurn_ = 0;
     controller_.SetViewingPast(false);
 }
 
-std::string TMoveList::Banner() const {
+std::string TTurnList::Banner() const {
     if (!Viewing()) return std::string();
     if (viewedTurn_ == 0) return "Viewing the start";
     return "Viewing turn " + std::to_string(viewedTurn_);

@@ -28,9 +28,9 @@ struct TMoveListEntry {
 // The move list beside the board: the turns of the game's record, and a past
 // position shown read-only. While one is shown the game takes no input, so
 // that nothing can be played on a position that is not the game's.
-class TMoveList {
+class TTurnList {
   public:
-    explicit TMoveList(TGameController& controller) : controller_(controller) {}
+    explicit TTurnList(TGameController& controller) : controller_(controller) {}
 
     std::vector<TMoveListEntry> Entries() const;
     long TurnCount() const { return static_cast<long>(controller_.Record().turns.size()); }

@@ -3,6 +3,7 @@
 #include "launch/journal_entry.h"
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <string_view>
 
@@ -51,10 +52,22 @@ std::string SeatSummary(const std::vector<std::string>& lines) {
 bool EntryMatches(const TJournalEntry& entry, const std::string& query) {
     const std::string haystack =
         Lower(entry.question + "\n" + OutcomeHeadline(entry.outcome) + "\n" + entry.analysis);
+    // Each word of the query must begin a word of the entry: "favourable"
+    // finds the favourable readings and not the unfavourable ones, while
+    // "harv" still finds the harvest.
+    const auto beginsWord = [&haystack](const std::string& word) {
+        for (std::size_t at = haystack.find(word); at != std::string::npos;
+             at = haystack.find(word, at + 1)) {
+            const unsigned char before =
+                at == 0 ? ' ' : static_cast<unsigned char>(haystack[at - 1]);
+            if (!std::isalnum(before) && before < 0x80) return true;
+        }
+        return false;
+    };
     std::istringstream words(Lower(query));
     std::string word;
     while (words >> word)
-        if (haystack.find(word) == std::string::npos) return false;
+        if (!beginsWord(word)) return false;
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "launch/elements.h"
+#include "launcher/breakable_text.h"
 #include "launcher/reading_export.h"
 
 namespace vaeloric {
@@ -114,8 +115,11 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     entry_ = entry;
     ShowNotKept({});
     // A game saved without a question (by the headless tool) is still shown.
-    question_->setText(entry.question.empty() ? QString("(No question was recorded.)")
-                                              : "“" + Q(entry.question) + "”");
+    const QString question = entry.question.empty() ? QString("(No question was recorded.)")
+                                                    : "“" + Q(entry.question) + "”";
+    // A question of one endless word wraps instead of widening the window.
+    question_->setText(BreakableText(question));
+    question_->setAccessibleName(question);
     const QString who =
         entry.questionerName.empty() ? QString("the Questioner") : Q(entry.questionerName);
     asked_->setText(QString("Asked by %1 on %2 — %3 board, Ptah square %4")
@@ -128,12 +132,15 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     answer_->setFont(font);
     answer_->setText(decided ? Q(OutcomeHeadline(entry.outcome)).toUpper()
                              : Q(OutcomeHeadline(entry.outcome)));
+    // Read aloud as the answer itself, not as the label's role.
+    answer_->setAccessibleName(QStringLiteral("Answer: ") + Q(OutcomeHeadline(entry.outcome)));
     const QString colour = decided ? ElementColour(entry.element) : QString("#555555");
     answer_->setStyleSheet(QString("color: %1; border: 3px solid %1; border-radius: 8px; "
                                    "padding: 10px;")
                                .arg(colour));
     const std::string note = entry.note.empty() ? OutcomeSentence(entry.outcome) : entry.note;
     note_->setText(Q(note));
+    answer_->setAccessibleDescription(Q(note));
     note_->setAlignment(decided ? Qt::AlignCenter : Qt::AlignLeft);
     note_->setVisible(!note.empty());
     players_->setText(Q(entry.players));

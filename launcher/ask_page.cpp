@@ -237,11 +237,14 @@ void TAskPage::SetForm(const TQuestionForm& form) {
 void TAskPage::ShowProblem(const QString& text) {
     problemKind_ = TFormProblemKind::None;
     problem_->setText(text);
+    // A screen reader reads the problem itself, not the label's role.
+    problem_->setAccessibleName(text.isEmpty() ? QStringLiteral("Problem") : text);
 }
 
+// A problem of the form goes as soon as typing mends it.
 void TAskPage::ShowFormProblem(const TFormProblem& problem) {
+    ShowProblem(Q(problem.sentence));
     problemKind_ = problem.kind;
-    problem_->setText(Q(problem.sentence));
 }
 
 void TAskPage::SetStartEnabled(bool enabled) {
@@ -285,6 +288,9 @@ void TAskPage::Refresh() {
         ShowFormProblem(typing);
     else if (problemKind_ == TFormProblemKind::QuestionText)
         ShowProblem(QString());
+    else if (problemKind_ == TFormProblemKind::NoQuestion &&
+             FindFormProblem(form).kind != TFormProblemKind::NoQuestion)
+        ShowProblem(QString());  // a question has been typed
 }
 
 }  // namespace vaeloric

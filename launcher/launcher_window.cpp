@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "launch/launcher_files.h"
@@ -23,6 +24,7 @@
 #include "launcher/answer_page.h"
 #include "launcher/ask_page.h"
 #include "launcher/board_runner.h"
+#include "launcher/interrupted_games.h"
 #include "launcher/journal_page.h"
 
 namespace vaeloric {
@@ -96,6 +98,15 @@ TLauncherWindow::TLauncherWindow(const QString& journalPath, QWidget* parent)
             if (RecoverAbandoned(entry)) store_.Update(entry);
     }
     LoadSettings();
+    // A game whose board program died is offered once the window shows.
+    QTimer::singleShot(0, this, [this] {
+        const std::vector<TInterruptedGame> games = FindInterruptedGames();
+        if (games.empty() || runner_->Running()) return;
+        if (QMessageBox::question(this, QStringLiteral("Vaeloric Chess"),
+                                  InterruptedGameOffer(games.front()) + QStringLiteral("?")) ==
+            QMessageBox::Yes)
+            ContinueSavedGame(games.front().path);
+    });
 }
 
 TLauncherWindow::~TLauncherWindow() = default;

@@ -47,7 +47,12 @@ void TPtahPicker::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect board = BoardRect();
     const int cell = board.width() / 8;
-    painter.drawPixmap(board, pictures_->Picture(BoardPictureId(pictures_->BoardLetter())));
+    // The board picture is drawn for the pixels it lands on, so that it
+    // stays sharp on a large or high-density screen.
+    const int boardId = BoardPictureId(pictures_->BoardLetter());
+    const double side = std::max(1, pictures_->SizeOf(boardId).width());
+    pictures_->SetRenderScale(std::max(1.0, board.width() / side) * devicePixelRatioF());
+    painter.drawPixmap(board, pictures_->Picture(boardId));
 
     // The four quarters, faintly, in their armies' colours: the quarter of
     // the Ptah square decides the Questioner's army.

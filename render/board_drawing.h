@@ -11,8 +11,13 @@
 
 namespace vaeloric {
 
-// Letters A..H above and digits 1..8 left of the board (simple style).
+// Letters A..H above and digits 1..8 left of the board (simple style), as
+// the board is turned.
 void DrawCoordinateLabels(QPainter& painter, TBoardOrigin origin);
+
+// Small letters above and digits left of the coloured board, in a colour
+// that reads on the background.
+void DrawEdgeCoordinates(QPainter& painter, TBoardOrigin origin, QColor background);
 
 // The board picture (coloured) or 64 outlined squares (simple).
 void DrawBoard(QPainter& painter, const TPictureCatalogue& pictures, TBoardOrigin origin,

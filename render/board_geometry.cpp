@@ -13,9 +13,9 @@ TBoardOrigin PlaceBoard(int clientWidth, TBoardStyle style) {
 }
 
 TSquare SquareAtPoint(TBoardOrigin origin, int x, int y) {
-    const int rank = 8 - (y - origin.y) / kSquareSize;
-    const int file = (x - origin.x) / kSquareSize + 1;
-    return TSquare{std::clamp(rank, 1, 8), std::clamp(file, 1, 8)};
+    const int row = std::clamp((y - origin.y) / kSquareSize, 0, 7);
+    const int column = std::clamp((x - origin.x) / kSquareSize, 0, 7);
+    return SquareOfCell(origin.quarterTurns, TScreenCell{row, column});
 }
 
 }  // namespace vaeloric

@@ -12,9 +12,12 @@ inline constexpr int kBoardSize = 8 * kSquareSize;
 inline constexpr int kBoardTop = 20;
 
 // Window-client position of the board's top-left corner.
+// The board may be drawn turned by quarter turns clockwise (0..3); only
+// where squares are drawn changes, never their names.
 struct TBoardOrigin {
     int x = 0;
     int y = kBoardTop;
+    int quarterTurns = 0;
     friend bool operator==(const TBoardOrigin&, const TBoardOrigin&) = default;
 };
 
@@ -40,9 +43,27 @@ struct TPixel {
 constexpr TPixel SquareCorner(TBoardOrigin origin, int row, int column) {
     return TPixel{origin.x + kSquareSize * column, origin.y + kSquareSize * row};
 }
-// The same for rank 1..8 and file 1..8.
+// Screen row and column (0 = top/left) of rank 1..8 and file 1..8 on the
+// board turned by the origin's quarter turns, and back.
+struct TScreenCell {
+    int row = 0;
+    int column = 0;
+};
+constexpr TScreenCell ScreenCellOf(int quarterTurns, int rank, int file) {
+    TScreenCell cell{8 - rank, file - 1};
+    for (int turn = 0; turn < (quarterTurns % 4 + 4) % 4; ++turn)
+        cell = TScreenCell{cell.column, 7 - cell.row};
+    return cell;
+}
+constexpr TSquare SquareOfCell(int quarterTurns, TScreenCell cell) {
+    for (int turn = 0; turn < (quarterTurns % 4 + 4) % 4; ++turn)
+        cell = TScreenCell{7 - cell.column, cell.row};
+    return TSquare{8 - cell.row, cell.column + 1};
+}
+// The top-left corner of the square of rank 1..8 and file 1..8.
 constexpr TPixel SquareCornerOf(TBoardOrigin origin, int rank, int file) {
-    return SquareCorner(origin, 8 - rank, file - 1);
+    const TScreenCell cell = ScreenCellOf(origin.quarterTurns, rank, file);
+    return SquareCorner(origin, cell.row, cell.column);
 }
 
 // The picture buttons of the turn panel, edges included. MOVE takes the

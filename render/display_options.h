@@ -17,6 +17,8 @@ struct TDisplayOptions {
     TPieceStyle pieceStyle = TPieceStyle::Gods;
     TSquareStyle squareStyle = TSquareStyle::Vaeloric;
     QColor backgroundColour{0, 255, 0};  // light green
+    // File letters and rank digits along the coloured board's edges.
+    bool edgeCoordinates = false;
 };
 
 }  // namespace vaeloric

@@ -29,18 +29,21 @@ void DrawLastMoveFrames(QPainter& painter, const TTurnState& turn, TBoardOrigin 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    // A light rim under the coloured frame keeps a black frame visible on
-    // dark squares and a yellow one on light squares.
-    QColor rim(255, 255, 255, 150);
+    // The coloured frame runs between a dark line outside and a light line
+    // inside, so that it shows on every square: Air's yellow on yellow
+    // squares, Earth's black on dark ones, Water's blue on blue.
     QColor frame = MoverColour(turn.mover);
-    frame.setAlpha(210);
+    frame.setAlpha(230);
+    const QColor dark(20, 20, 20, 220), light(255, 255, 255, 220);
     for (TSquare square : {turn.moveFrom, turn.moveTo}) {
         const TPixel corner = SquareCornerOf(origin, square.rank, square.file);
         const QRectF box(corner.x, corner.y, kSquareSize, kSquareSize);
-        painter.setPen(QPen(rim, 1.2));
-        painter.drawRect(box.adjusted(4.2, 4.2, -4.2, -4.2));
+        painter.setPen(QPen(dark, 1.6));
+        painter.drawRect(box.adjusted(1.2, 1.2, -1.2, -1.2));
+        painter.setPen(QPen(light, 1.6));
+        painter.drawRect(box.adjusted(5.2, 5.2, -5.2, -5.2));
         painter.setPen(QPen(frame, 2.6));
-        painter.drawRect(box.adjusted(2.2, 2.2, -2.2, -2.2));
+        painter.drawRect(box.adjusted(3.2, 3.2, -3.2, -3.2));
     }
     painter.restore();
 }

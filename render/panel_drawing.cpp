@@ -92,7 +92,14 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
                            pictures.Picture(kEnterButtonUpId));
     } else {
         painter.drawPixmap(17, 67, pictures.Picture(DieFaceId(input.throwValue)));
-        if (input.playerCode == Human) {
+        if (input.playerCode == Human && !input.noteFirst.empty()) {
+            painter.setFont(SansFont(13, true));
+            DrawFittedText(painter, kPanelCentre, 110, QString::fromStdString(input.noteFirst),
+                           kNameWidth);
+            DrawFittedText(painter, kPanelCentre, 127, QString::fromStdString(input.noteSecond),
+                           kNameWidth);
+            painter.setFont(SerifFont(16));
+        } else if (input.playerCode == Human) {
             const auto [hint1, hint2] = DieHint(input.throwValue);
             DrawCentredText(painter, kPanelCentre, 108, "Move");
             DrawCentredText(painter, kPanelCentre, 123, hint1);
@@ -110,6 +117,15 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
         painter.setPen(colours.ink);
         painter.setFont(SansFont(13, true));
         DrawCentredText(painter, kPanelCentre, 166, "in check");
+    } else if (!input.noteFirst.empty() && (input.throwValue < 1 || input.throwValue > 6)) {
+        // Before the throw the buttons fill the panel: the note takes the tab.
+        FillEdges(painter, 2, 165, 74, 183, colours.ink);
+        FillEdges(painter, 4, 165, 72, 181, colours.panel);
+        painter.setPen(colours.ink);
+        painter.setFont(SansFont(12, true));
+        DrawFittedText(painter, kPanelCentre, 166,
+                       QString::fromStdString(input.noteFirst + " " + input.noteSecond),
+                       kNameWidth);
     }
     painter.restore();
 }

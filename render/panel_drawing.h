@@ -20,6 +20,9 @@ struct TTurnPanelInput {
     std::string name;             // TurnPanelName()
     int throwValue = 0;           // 0 before the throw
     bool inCheck = false;         // the army's King is attacked (a mark of our own)
+    // A short note in two lines (why a piece was not picked up), shown in
+    // the place of the hint; empty for none.
+    std::string noteFirst, noteSecond;
 };
 
 // The turn panel in the top-left corner, (2, 2)-(74, 165), with the throw

@@ -15,6 +15,8 @@ TTurnPanelInput TurnPanelInputOf(const TScene& scene) {
     input.name = TurnPanelName(*scene.board, *scene.setUp);
     input.throwValue = scene.turn->throwValue;
     input.inCheck = scene.markCheck && ArmyInCheck(*scene.board, input.army);
+    input.noteFirst = scene.noteFirst;
+    input.noteSecond = scene.noteSecond;
     return input;
 }
 

@@ -25,6 +25,8 @@ struct TScene {
     // Marks of our own over the board: the last move and Kings in check.
     bool markLastMove = false;
     bool markCheck = false;
+    // Why the last press picked nothing up, for the turn panel.
+    std::string noteFirst, noteSecond;
 };
 
 // The turn panel input for the board's army to move.

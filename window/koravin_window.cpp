@@ -17,7 +17,11 @@
 #include <cmath>
 
 #include "dialogs/control_panel_dialog.h"
+#include "game/check.h"
+#include "render/board_turn.h"
 #include "render/move_marks.h"
+#include "window/board_accessible.h"
+#include "window/dialog_placement.h"
 #include "window/move_list_view.h"
 #include "window/music.h"
 #include "window/termination_request.h"
@@ -28,6 +32,8 @@ namespace {
 // The turn panel (with its "in check" tab) ends at y = 183.
 constexpr int kControlPanelTop = 186;
 constexpr double kZoomStep = 1.25;
+// Below this the control panel's texts could no longer be read.
+constexpr double kSmallestPanelScale = 0.4;
 constexpr int kSlideMilliseconds = 250;
 
 }  // namespace
@@ -39,6 +45,8 @@ TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pict
       layer_(*this, *this),
       controller_(layer_, game),
       pointer_(controller_, layer_) {
+    // Before anything asks for the window's accessible object.
+    InstallBoardAccessibility();
     // Construction order: the frame with its title, the timer, the music
     // player; the controller has assigned the seats or the set-up defaults.
     setWindowTitle(QString::fromStdString(game_.setup.caption));
@@ -88,6 +96,16 @@ void TKoravinWindow::CreateActions() {
                         [this](bool on) { SetMarks(extras_.markLastMove, on); });
     checkAction_->setCheckable(true);
     checkAction_->setChecked(extras_.markCheck);
+    movesAction_ = make(tr("Show Where a Piece May &Go"), QKeySequence(),
+                        [this](bool on) { SetMoveMarks(on); });
+    movesAction_->setCheckable(true);
+    movesAction_->setChecked(extras_.markMoves);
+    turnAction_ = make(tr("&Turn the Board"), QKeySequence(Qt::Key_R),
+                       [this] { SetQuarterTurns(QuarterTurns() + 1); });
+    coordinatesAction_ =
+        make(tr("Show &Coordinates"), QKeySequence(), [this](bool on) { SetCoordinates(on); });
+    coordinatesAction_->setCheckable(true);
+    coordinatesAction_->setChecked(extras_.coordinates);
     moveListAction_ = make(tr("Show the &Move List"), QKeySequence(Qt::Key_L),
                            [this](bool on) { ShowMoveList(on); });
     moveListAction_->setCheckable(true);
@@ -105,6 +123,33 @@ void TKoravinWindow::ShowMoveList(bool on) {
 
 int TKoravinWindow::SceneAreaWidth() const {
     return moveListShown_ ? std::max(1, width() - TMoveListView::WidthFor(width())) : width();
+}
+
+void TKoravinWindow::SetQuarterTurns(int turns) {
+    quarterTurns_ = (turns % 4 + 4) % 4;
+    update();
+}
+
+void TKoravinWindow::SetCoordinates(bool on) {
+    extras_.coordinates = on;
+    coordinatesAction_->setChecked(on);
+    update();
+}
+
+void TKoravinWindow::ChooseDefaultTurn() {
+    if (quarterTurns_ >= 0 || !controller_.Playing()) return;
+    const TBoard& board = game_.board;
+    const std::int32_t questioner = board.questionerArmy;
+    quarterTurns_ =
+        questioner >= 1 && questioner <= 4 && board.GetPlayerCode(questioner) == Human
+            ? QuarterTurnsBringingArmyDown(board.ptah, game_.setup.boardLetter, questioner)
+            : 0;
+}
+
+void TKoravinWindow::SetMoveMarks(bool on) {
+    extras_.markMoves = on;
+    movesAction_->setChecked(on);
+    update();
 }
 
 TSceneScale TKoravinWindow::Scale() const {
@@ -147,8 +192,20 @@ void TKoravinWindow::Relayout() {
         const int top = static_cast<int>(std::ceil(kControlPanelTop * scale.Scale()));
         controlPanel_->SetScale(1.0);
         const double room = double(height() - top - 4) / controlPanel_->height();
-        controlPanel_->SetScale(std::max(0.6, std::min(scale.Scale(), room)));
-        if (controlPanel_->y() < top) controlPanel_->move(controlPanel_->x(), top);
+        double chosen = std::max(kSmallestPanelScale, std::min(scale.Scale(), room));
+        const auto place = [&] {
+            controlPanel_->SetScale(chosen);
+            if (controlPanel_->y() < top) controlPanel_->move(controlPanel_->x(), top);
+        };
+        place();
+        // Fonts do not shrink in proportion: shrink on until the last
+        // button is inside the window.
+        for (int step = 0; step < 12 && controlPanel_->geometry().bottom() >= height() &&
+                           chosen > kSmallestPanelScale;
+             ++step) {
+            chosen = std::max(kSmallestPanelScale, chosen * 0.9);
+            place();
+        }
     }
     update();
 }
@@ -182,6 +239,7 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), BackgroundColour(controller_.Options().background));
         return;
     }
+    ChooseDefaultTurn();
     const double scale = Scale().Scale();
     // Pictures are drawn for the pixels they land on, so they stay sharp.
     pictures_.SetRenderScale(scale * devicePixelRatioF());
@@ -238,6 +296,7 @@ void TKoravinWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint p = Scale().ToScene(event->position());
     Pointer().LeftUp(p.x(), p.y());
+    CloseIfAskedMeanwhile();
 }
 
 void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -253,14 +312,19 @@ void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     menu.addAction(lastMoveAction_);
     menu.addAction(checkAction_);
+    menu.addAction(movesAction_);
     menu.addSeparator();
+    menu.addAction(turnAction_);
+    menu.addAction(coordinatesAction_);
     menu.addAction(moveListAction_);
     menu.exec(event->globalPos());
 }
 
 TBoardOrigin TKoravinWindow::BoardOrigin() const {
-    return PlaceBoard(Scale().SceneWidth(SceneAreaWidth()),
-                      DisplayOptionsOf(controller_.Options()).boardStyle);
+    TBoardOrigin origin = PlaceBoard(Scale().SceneWidth(SceneAreaWidth()),
+                                     DisplayOptionsOf(controller_.Options()).boardStyle);
+    origin.quarterTurns = QuarterTurns();
+    return origin;
 }
 
 TPointerInput& TKoravinWindow::Pointer() {
@@ -285,6 +349,7 @@ QPoint TKoravinWindow::SquareCentre(TSquare square) const {
 void TKoravinWindow::closeEvent(QCloseEvent* event) {
     // Not in the middle of a move: the close question comes once it is done.
     if (extras_.sliding && !destroying_) {
+        closePending_ = true;
         event->ignore();
         return;
     }
@@ -300,6 +365,15 @@ void TKoravinWindow::closeEvent(QCloseEvent* event) {
     for (QWidget* dialog = QApplication::activeModalWidget(); dialog != nullptr && dialog->close();
          dialog = QApplication::activeModalWidget()) {
     }
+}
+
+void TKoravinWindow::CloseIfAskedMeanwhile() {
+    if (!closePending_ || extras_.sliding) return;
+    closePending_ = false;
+    // From the event loop, not from inside the input handler that moved.
+    QTimer::singleShot(0, this, [this] {
+        if (!destroying_) close();
+    });
 }
 
 void TKoravinWindow::OnCommand(int command) {
@@ -326,36 +400,29 @@ void TKoravinWindow::PlaceBesideBoard(QWidget* dialog) const {
     if (screen == nullptr || !isVisible()) return;
     const QRect area = screen->availableGeometry();
     const QRectF board = BoardRectInWindow();
-    const QPoint boardTopLeft = mapToGlobal(board.topLeft().toPoint());
-    const QPoint boardBottomRight = mapToGlobal(board.bottomRight().toPoint());
+    const QRect globalBoard(mapToGlobal(board.topLeft().toPoint()),
+                            mapToGlobal(board.bottomRight().toPoint()));
     // The frame adds a title bar and borders to the dialog's own size.
     const QSize frame = dialog->isVisible()
                             ? dialog->frameGeometry().size()
                             : dialog->sizeHint().expandedTo(dialog->size()) + QSize(8, 30);
-    const int gap = 8;
-    const int rightRoom = area.right() - boardBottomRight.x();
-    const int leftRoom = boardTopLeft.x() - area.left();
-    const int rightX =
-        std::max(std::min(boardBottomRight.x() + gap, area.right() - frame.width()), area.left());
-    const int leftX = std::max(boardTopLeft.x() - gap - frame.width(), area.left());
-    const int y = std::clamp(boardTopLeft.y(), area.top(),
-                             std::max(area.top(), area.bottom() - frame.height()));
-    // Where the board has no room beside it, the dialog covers an edge of
-    // it, but not the square the last move went to, if the other side
-    // keeps it clear.
-    const TSquare to = game_.turn.moveTo;
-    const auto hidesMove = [&](int x) {
-        if (!OnBoard(to.rank, to.file)) return false;
-        const TPixel corner = SquareCornerOf(BoardOrigin(), to.rank, to.file);
-        const QRect square =
+    // What the player must still see: both squares of the last move and
+    // every King in check.
+    std::vector<TSquare> squares{game_.turn.moveFrom, game_.turn.moveTo};
+    for (std::int32_t army = 1; army <= 4; ++army) {
+        TSquare king{0, 0};
+        if (ArmyInCheck(game_.board, army) && FindKing(game_.board, army, king))
+            squares.push_back(king);
+    }
+    std::vector<QRect> keepClear;
+    for (TSquare square : squares) {
+        if (!OnBoard(square.rank, square.file)) continue;
+        const TPixel corner = SquareCornerOf(BoardOrigin(), square.rank, square.file);
+        const QRect inWindow =
             Scale().ToWindow(QRectF(corner.x, corner.y, kSquareSize, kSquareSize)).toRect();
-        const QRect global(mapToGlobal(square.topLeft()), square.size());
-        return QRect(QPoint(x, y), frame).intersects(global);
-    };
-    int x = rightRoom >= leftRoom ? rightX : leftX;
-    const int other = x == rightX ? leftX : rightX;
-    if (hidesMove(x) && !hidesMove(other)) x = other;
-    dialog->move(x, y);
+        keepClear.emplace_back(mapToGlobal(inWindow.topLeft()), inWindow.size());
+    }
+    dialog->move(PlaceDialogClear(area, globalBoard, frame, keepClear));
 }
 
 void TKoravinWindow::SlideLastMove() {

@@ -44,6 +44,13 @@ class TKoravinWindow : public QWidget, public TLayerHost {
 
     // The marks of the last move and of a King in check.
     void SetMarks(bool lastMove, bool check);
+    // The marks of where a picked-up piece may go.
+    void SetMoveMarks(bool on);
+    // The board turned by quarter turns clockwise (0..3); by default the
+    // human Questioner's army sits at the bottom.
+    int QuarterTurns() const { return quarterTurns_ < 0 ? 0 : quarterTurns_; }
+    void SetQuarterTurns(int turns);
+    void SetCoordinates(bool on);
     const TWindowExtras& Extras() const { return extras_; }
 
     // The move list at the window's right edge; the scene fits the rest.
@@ -53,6 +60,9 @@ class TKoravinWindow : public QWidget, public TLayerHost {
 
     // The keyboard's square cursor (rank, file).
     TSquare KeyboardCursor() const { return extras_.cursor; }
+    // A press on a square, as Space on the cursor put there: picks up the
+    // piece, or drops the piece held (for screen readers).
+    void PressSquare(TSquare square);
 
     // For the window layer.
     void ShowRuler(bool on) override;
@@ -106,6 +116,10 @@ class TKoravinWindow : public QWidget, public TLayerHost {
     TControlPanelDialog* controlPanel_ = nullptr;
     int timerId_ = 0;
     bool destroying_ = false;
+    // A close request that came while a move was on its way: it is asked
+    // once the move (with its readings) is done.
+    bool closePending_ = false;
+    void CloseIfAskedMeanwhile();
     bool setupPosted_ = false;
 
     bool zoomFit_ = true;
@@ -123,6 +137,11 @@ class TKoravinWindow : public QWidget, public TLayerHost {
 
     TMoveListView* moveList_ = nullptr;  // a child of the window
     bool moveListShown_ = false;
+    QAction* movesAction_ = nullptr;
+    QAction* turnAction_ = nullptr;
+    QAction* coordinatesAction_ = nullptr;
+    int quarterTurns_ = -1;  // not chosen yet
+    void ChooseDefaultTurn();
 };
 
 }  // namespace vaeloric

@@ -18,8 +18,13 @@ void TKoravinWindow::MoveKeyboardCursor(int ranks, int files) {
         const TSquare last = game_.turn.lastMove.Square();
         cursor = OnBoard(last.rank, last.file) ? last : TSquare{1, 1};
     } else {
-        cursor.rank = std::clamp(cursor.rank + ranks, 1, 8);
-        cursor.file = std::clamp(cursor.file + files, 1, 8);
+        // The arrows go up, down, left and right on the screen, however the
+        // board is turned.
+        const int turns = QuarterTurns();
+        TScreenCell cell = ScreenCellOf(turns, cursor.rank, cursor.file);
+        cell.row = std::clamp(cell.row - ranks, 0, 7);
+        cell.column = std::clamp(cell.column + files, 0, 7);
+        cursor = SquareOfCell(turns, cell);
     }
     const QPoint p = SquareCentre(cursor);
     Pointer().Move(p.x(), p.y());
@@ -41,6 +46,13 @@ void TKoravinWindow::KeyboardPickOrDrop() {
         if (!keyboardHolds_) pointer.LeftUp(p.x(), p.y());
     }
     update();
+}
+
+void TKoravinWindow::PressSquare(TSquare square) {
+    if (!controller_.Playing() || !OnBoard(square.rank, square.file)) return;
+    extras_.cursor = square;
+    KeyboardPickOrDrop();
+    UpdateAccessibleText();
 }
 
 void TKoravinWindow::KeyboardDropBack() {
@@ -71,6 +83,7 @@ void TKoravinWindow::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_M:
             controller_.MakeComputerMove();
+            CloseIfAskedMeanwhile();
             break;
         case Qt::Key_Up:
             MoveKeyboardCursor(1, 0);
@@ -135,9 +148,24 @@ void TKoravinWindow::UpdateAccessibleText() {
                                                                            board.CompanionKind()));
         text += end;
     };
-    describe(tr(" Cursor on %1: "), extras_.cursor,
-             keyboardHolds_ ? tr(", held.") : QStringLiteral("."));
-    describe(tr(" The panel shows %1: "), game_.turn.lastMove.Square(), QStringLiteral("."));
+    // "held" belongs to the piece picked up, wherever the cursor has gone.
+    const TSquare held = controller_.HeldSquare();
+    const bool cursorOnHeld = controller_.PieceHeld() && SquaresEqual(held, extras_.cursor);
+    describe(tr(" Cursor on %1%2: "), extras_.cursor,
+             cursorOnHeld ? tr(", held.") : QStringLiteral("."));
+    if (controller_.PieceHeld() && !cursorOnHeld)
+        describe(tr(" Holding %1%2: "), held, QStringLiteral("."));
+    if (controller_.PieceHeld()) {
+        const TPieceDestinations& moves = controller_.HeldDestinations();
+        text += moves.count == 0 ? tr(" It has no move.") : tr(" It may go to");
+        for (const SquareRecord& to : moves)
+            text += QStringLiteral(" %1%2").arg(QChar('A' + to.file - 1)).arg(to.rank);
+        if (moves.count > 0) text += QStringLiteral(".");
+    } else if (const TPickUpNote note = controller_.PickUpNote(); !note.Empty()) {
+        text += QStringLiteral(" %1 %2.").arg(QString::fromStdString(note.first),
+                                              QString::fromStdString(note.second));
+    }
+    describe(tr(" The panel shows %1%2: "), game_.turn.lastMove.Square(), QStringLiteral("."));
     if (text == accessibleDescription()) return;
     setAccessibleDescription(text);
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);

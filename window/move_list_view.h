@@ -31,7 +31,7 @@ class TMoveListView : public QWidget {
     void Refresh();
     // Leaves a past position: the game is shown again.
     void ReturnToGame();
-    TMoveList& List() { return list_; }
+    TTurnList& List() { return list_; }
     const TRecordPosition* ViewedPosition() const { return list_.ViewedPosition(); }
 
   signals:
@@ -47,7 +47,7 @@ class TMoveListView : public QWidget {
     void ShowTurn(long turn);
     void UpdateBanner();
 
-    TMoveList list_;
+    TTurnList list_;
     QLabel* title_ = nullptr;
     QLabel* banner_ = nullptr;
     QPushButton* back_ = nullptr;

@@ -10,6 +10,7 @@
 #include "flow/command_line.h"
 #include "flow/game_session.h"
 #include "window/koravin_app.h"
+#include "window/running_game_lock.h"
 #include "window/termination_request.h"
 
 namespace vaeloric {
@@ -68,6 +69,8 @@ int RunBoardProgram(int argc, char** argv, char boardLetter) {
 
     TKoravinApp app(argc, argv, game);
     InstallTerminationRequest(&app);
+    // Kept on disk after every turn, offered again if this program dies.
+    const TRunningGameLocks runningGame(game);
     try {
         return app.Run();
     } catch (const std::exception& error) {

@@ -7,6 +7,7 @@
 
 #include "dialogs/option_choices.h"
 #include "render/board_drawing.h"
+#include "render/held_piece.h"
 #include "render/panel_drawing.h"
 #include "render/scene.h"
 
@@ -55,8 +56,12 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
     }
     scene.origin = extras.origin;
     scene.options = DisplayOptionsOf(controller.Options());
+    scene.options.edgeCoordinates = extras.coordinates;
     scene.markLastMove = extras.markLastMove;
     scene.markCheck = extras.markCheck;
+    const TPickUpNote note = controller.PickUpNote();
+    scene.noteFirst = note.first;
+    scene.noteSecond = note.second;
     // While a move slides, its destination shows what stood there before.
     const TTurnState& moved = game.turn;
     std::optional<TBoard> shown;
@@ -77,6 +82,10 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
         DrawPieceAt(painter, pictures, game.board.GetPiece(moved.moveTo.rank, moved.moveTo.file),
                     game.board.CompanionKind(), scene.options.pieceStyle, at);
     }
+    if (controller.PieceHeld() && !sliding)
+        DrawHeldPiece(painter, pictures, game.board, controller.HeldSquare(),
+                      extras.markMoves ? controller.HeldDestinations() : TPieceDestinations{},
+                      scene.origin, scene.options.pieceStyle);
     if (OnBoard(extras.cursor.rank, extras.cursor.file))
         DrawKeyboardCursor(painter, scene.origin, extras.cursor);
 

@@ -23,6 +23,10 @@ struct TWindowExtras {
     bool rulerShown = false;
     bool markLastMove = true;
     bool markCheck = true;
+    // The squares a picked-up piece may go to.
+    bool markMoves = true;
+    // File letters and rank digits along the coloured board.
+    bool coordinates = true;
     // A computer's move on its way, `progress` (0..1) from its origin.
     bool sliding = false;
     double progress = 1.0;

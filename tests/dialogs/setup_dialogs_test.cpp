@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -164,6 +165,44 @@ TEST_F(SetupDialogs, DiceGivesTheChosenFaceAndReopensWithIt) {
     });
     EXPECT_EQ(TDiceDialog::Run(nullptr, data), 0);
     EXPECT_EQ(data.face, 3);
+}
+
+// Reopened with the last face checked, the keyboard starts on that face:
+// arrows go on from it and Return enters what is checked, never a face the
+// user did not see checked.
+TEST_F(SetupDialogs, DiceKeyboardStartsOnTheCheckedFace) {
+    const struct {
+        int lastFace;
+        std::vector<int> keys;
+        int entered;
+    } cases[] = {
+        {3, {Qt::Key_Down}, 4},
+        {2, {}, 2},
+        {1, {Qt::Key_Down, Qt::Key_Down}, 3},
+        {5, {Qt::Key_Up}, 4},
+    };
+    for (const auto& c : cases) {
+        TDiceData data{c.lastFace};
+        WhenModal([&c](QWidget* dialog) {
+            // The dialog's own focus, whether or not the platform made it
+            // the active window.
+            EXPECT_EQ(dialog->focusWidget(), Control<QRadioButton>(dialog, 1200 + c.lastFace));
+            const auto target = [dialog] {
+                return dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
+            };
+            for (int key : c.keys) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(target(), &press);
+            }
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(target(), &enter);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "Return did not close the dialog";
+                static_cast<QDialog*>(dialog)->reject();
+            }
+        });
+        EXPECT_EQ(TDiceDialog::Run(nullptr, data), c.entered) << c.lastFace;
+    }
 }
 
 // The window frame shows the whole title: every dialog and box is at least

@@ -38,7 +38,7 @@ class MoveListFlow : public GameFlow {
             positions.push_back(Position());
         }
     }
-    std::string Viewed(const TMoveList& list) const {
+    std::string Viewed(const TTurnList& list) const {
         const TRecordPosition* shown = list.ViewedPosition();
         return FormatSavedGame('W', shown->board, shown->setUp, shown->turn, shown->reading);
     }
@@ -48,7 +48,7 @@ class MoveListFlow : public GameFlow {
 TEST_F(MoveListFlow, EntriesFollowTheRecord) {
     StartLauncher(kVersusComputers);
     Play(24);
-    TMoveList list(*controller);
+    TTurnList list(*controller);
     const std::vector<TMoveListEntry> entries = list.Entries();
     ASSERT_EQ(entries.size(), 24u);
     int missed = 0, moved = 0;
@@ -78,7 +78,7 @@ TEST_F(MoveListFlow, EntriesFollowTheRecord) {
 TEST_F(MoveListFlow, APastPositionIsTheGamesOwnAndReadOnly) {
     StartLauncher(kAllHuman);
     Play(16);
-    TMoveList list(*controller);
+    TTurnList list(*controller);
     for (long turn : {0L, 1L, 7L, 15L}) {
         ASSERT_TRUE(list.View(turn));
         EXPECT_EQ(Viewed(list), positions[static_cast<std::size_t>(turn)]) << turn;

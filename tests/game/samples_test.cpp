@@ -14,6 +14,7 @@
 #include "game/check.h"
 #include "game/dice_rule.h"
 #include "game/moves.h"
+#include "game/piece_moves.h"
 #include "position.h"
 
 namespace vaeloric {
@@ -119,6 +120,58 @@ TEST(SamplePositions, LegalMovesAndCheckStatus) {
         }
     }
     EXPECT_GT(compared, 0);
+}
+
+// Where the board marks a picked-up piece may go equals the rules' legal
+// moves of that piece, for every piece and face of the sample positions and
+// of the four boards' starting positions.
+TEST(SamplePositions, PieceDestinationsAreTheRulesLegalMoves) {
+    std::vector<TBoard> boards;
+    const fs::path samples = VAELORIC_SAMPLES_DIR;
+    if (fs::exists(samples))
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(samples)) {
+            if (entry.path().filename() != "game.vae") continue;
+            TBoard board;
+            ASSERT_TRUE(LoadBoard(entry.path(), board)) << entry.path();
+            boards.push_back(board);
+        }
+    for (const char letter : {'W', 'A', 'E', 'F'}) {
+        TBoard board;
+        board.SetUp(TSquare{3, 4}, letter);
+        boards.push_back(board);
+    }
+    int pieces = 0, marks = 0;
+    for (TBoard& board : boards) {
+        for (std::int32_t army = 1; army <= 4; ++army)
+            for (TDieFace face = 1; face <= 6; ++face)
+                for (int rank = 1; rank <= 8; ++rank)
+                    for (int file = 1; file <= 8; ++file) {
+                        if (board.GetPiece(rank, file).army != army) continue;
+                        const TBoard before = board;
+                        const TSquare from{rank, file};
+                        const TPieceDestinations shown = PieceDestinations(board, army, face, from);
+                        for (int r = 1; r <= 8; ++r)
+                            for (int f = 1; f <= 8; ++f)
+                                ASSERT_EQ(before.GetPiece(r, f), board.GetPiece(r, f));
+                        ++pieces;
+                        for (int r = 1; r <= 8; ++r)
+                            for (int f = 1; f <= 8; ++f) {
+                                const bool legal =
+                                    IsLegalMove(board, army, face, from, TSquare{r, f});
+                                EXPECT_EQ(shown.Contains(TSquare{r, f}), legal)
+                                    << "army " << army << " face " << face << " from "
+                                    << SquareName(from) << " to " << SquareName(TSquare{r, f});
+                            }
+                        for (const SquareRecord& to : shown) {
+                            // A capture mark exactly where an enemy piece stands.
+                            EXPECT_EQ(to.capture != 0,
+                                      board.GetPiece(to.rank, to.file).kind != Empty);
+                            ++marks;
+                        }
+                    }
+    }
+    EXPECT_GT(pieces, 1000);
+    EXPECT_GT(marks, 100);
 }
 
 }  // namespace

@@ -32,6 +32,24 @@ TEST(Journal, SearchLooksAtQuestionAndAnswerWordByWord) {
     EXPECT_FALSE(EntryMatches(entry, "Ann"));
 }
 
+// A search word matches where a word of the entry begins, so that an answer
+// is not found inside its opposite.
+TEST(Journal, SearchWordsMatchFromTheStartOfAWord) {
+    const TJournalEntry good = Entry("Rain?", TOutcome::Favourable, "");
+    const TJournalEntry bad = Entry("Rain?", TOutcome::Unfavourable, "");
+    const struct {
+        const char* query;
+        bool findsGood, findsBad;
+    } cases[] = {
+        {"favourable", true, false}, {"unfavourable", false, true}, {"FAVOUR", true, false},
+        {"rain", true, true},        {"ain", false, false},         {"(rain", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EntryMatches(good, c.query), c.findsGood) << c.query;
+        EXPECT_EQ(EntryMatches(bad, c.query), c.findsBad) << c.query;
+    }
+}
+
 TEST(Journal, ExportsKeepAwkwardTextIntact) {
     const std::vector<TJournalEntry> entries = {
         Entry("Is \"yes\", or no?\nNext", TOutcome::Unfinished, "a,b\n```\nc"),
