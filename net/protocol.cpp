@@ -153,6 +153,7 @@ std::string EncodeMessage(const THostMessage& message) {
         o[QStringLiteral("army")] = welcome->army;
         o[QStringLiteral("turn")] = static_cast<double>(welcome->turn);
         o[QStringLiteral("game")] = Text(welcome->game);
+        o[QStringLiteral("questioner")] = welcome->questioner;
     } else if (const auto* prompt = std::get_if<TPrompt>(&message)) {
         o[QStringLiteral("type")] = QStringLiteral("prompt");
         o[QStringLiteral("turn")] = static_cast<double>(prompt->turn);
@@ -170,7 +171,7 @@ std::string EncodeMessage(const THostMessage& message) {
     } else if (const auto* over = std::get_if<TGameOver>(&message)) {
         o[QStringLiteral("type")] = QStringLiteral("over");
         o[QStringLiteral("turns")] = static_cast<double>(over->turns);
-        o[QStringLiteral("questionerWon")] = over->questionerWon;
+        o[QStringLiteral("result")] = Text(over->result);
     } else if (const auto* refused = std::get_if<TRefused>(&message)) {
         o[QStringLiteral("type")] = QStringLiteral("refused");
         o[QStringLiteral("sentence")] = Text(refused->sentence.substr(0, kMaxSentenceBytes));
@@ -230,11 +231,12 @@ TDecoded<THostMessage> DecodeHostMessage(std::string_view frame) {
     if (type == QLatin1String("welcome")) {
         TFields f(object, "welcome");
         TWelcome m;
-        if (f.HasExactly({"seat", "army", "turn", "game"})) {
+        if (f.HasExactly({"seat", "army", "turn", "game", "questioner"})) {
             m.seat = static_cast<int>(f.Integer("seat", 2, 4));
             m.army = static_cast<int>(f.Integer("army", 1, 4));
             m.turn = f.Integer("turn", 1, kMaxTurnNumber);
             m.game = f.String("game", kMaxGameTextBytes);
+            m.questioner = static_cast<int>(f.Integer("questioner", 1, 8));
         }
         return Result<T>(f, std::move(m));
     }
@@ -267,11 +269,13 @@ TDecoded<THostMessage> DecodeHostMessage(std::string_view frame) {
     if (type == QLatin1String("over")) {
         TFields f(object, "over");
         TGameOver m;
-        if (f.HasExactly({"turns", "questionerWon"})) {
+        if (f.HasExactly({"turns", "result"})) {
             m.turns = f.Integer("turns", 0, kMaxTurnNumber);
-            m.questionerWon = f.Boolean("questionerWon");
+            m.result = f.String("result", 10);
         }
-        return Result<T>(f, m);
+        if (!f.Problem() && m.result != "win" && m.result != "lose" && m.result != "unfinished")
+            return Refuse<T>("The 'over' message has a bad 'result' field.");
+        return Result<T>(f, std::move(m));
     }
     if (type == QLatin1String("refused")) {
         TFields f(object, "refused");

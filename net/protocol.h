@@ -62,12 +62,15 @@ using TGuestMessage = std::variant<THello, TThrowRequest, TDropRequest>;
 // ---- Host to guest ----
 
 // The seat was taken: its army and the game as it stands, as the text of a
-// saved game, with the number of the turn to be played next.
+// saved game, with the number of the turn to be played next, and the player
+// code of the Questioner's army (1 a person, 2..8 a computer profile), which
+// a saved game does not hold.
 struct TWelcome {
     int seat = 0;
     int army = 0;  // 1..4
     long turn = 0;
     std::string game;
+    int questioner = 1;
 };
 // It is `army`'s turn `turn`: face 0 waits for its throw, 1..6 for its move
 // on that face.
@@ -86,10 +89,11 @@ struct TTurnPlayed {
     TSquare from;
     TSquare to;
 };
-// The game is over; `questionerWon` tells how.
+// The game is over after `turns` turns: "win" or "lose" for the
+// Questioner, or "unfinished" at the host's turn limit.
 struct TGameOver {
     long turns = 0;
-    bool questionerWon = false;
+    std::string result;
 };
 // The host closes the connection, for the reason given.
 struct TRefused {

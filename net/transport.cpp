@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QWebSocket>
 #include <QWebSocketServer>
+#include <algorithm>
 #include <map>
 
 namespace vaeloric::net {
@@ -37,6 +38,9 @@ void LimitFrames(QWebSocket* socket) {
     socket->setMaxAllowedIncomingMessageSize(kMaxMessageBytes);
 }
 
+// Answers a guest may owe: a few frames in flight, never a licence to flood.
+constexpr int kMaxAnswers = 8;
+
 QString Qt(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -52,6 +56,7 @@ struct THostTransport::TImpl {
         qint64 lastHeard = 0;
         qint64 windowStart = 0;
         int windowMessages = 0;
+        int answers = 0;  // messages the host's own frames may draw in reply
     };
     struct TSeat {
         std::string code;
@@ -154,7 +159,11 @@ struct THostTransport::TImpl {
             connection.windowStart = now;
             connection.windowMessages = 0;
         }
-        if (++connection.windowMessages > limits.messagesPerSecond) {
+        // A guest answers what it is sent; only what goes beyond that counts
+        // against the rate.
+        if (connection.answers > 0)
+            --connection.answers;
+        else if (++connection.windowMessages > limits.messagesPerSecond) {
             Drop(socket,
                  "It sent more than " + std::to_string(limits.messagesPerSecond) +
                      " messages a second.",
@@ -213,6 +222,9 @@ struct THostTransport::TImpl {
     void Send(QWebSocket* socket, const std::string& frame) {
         if (socket->bytesToWrite() > limits.maxUnsentBytes)
             return Drop(socket, "It reads too slowly.", false);
+        const auto found = connections.find(socket);
+        if (found != connections.end())
+            found->second.answers = std::min(found->second.answers + 1, kMaxAnswers);
         socket->sendTextMessage(Qt(frame));
     }
 };
@@ -283,6 +295,12 @@ void THostTransport::Send(int seat, const THostMessage& message) {
     const auto found = impl_->seats.find(seat);
     if (found == impl_->seats.end() || found->second.socket == nullptr) return;
     impl_->Send(found->second.socket, EncodeMessage(message));
+}
+
+void THostTransport::CutOff(int seat, const std::string& sentence) {
+    const auto found = impl_->seats.find(seat);
+    if (found == impl_->seats.end() || found->second.socket == nullptr) return;
+    impl_->Drop(found->second.socket, sentence, true);
 }
 
 void THostTransport::SendToAll(const THostMessage& message) {

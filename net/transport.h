@@ -47,6 +47,8 @@ class THostTransport {
     bool SeatTaken(int seat) const;
 
     void Send(int seat, const THostMessage& message);
+    // Ends the seat's connection, telling its guest why; the seat stays used.
+    void CutOff(int seat, const std::string& sentence);
     void SendToAll(const THostMessage& message);
 
     std::function<void(int seat)> onJoined;

@@ -7,16 +7,17 @@
 #include "sim/analysis_output.h"
 #include "sim/commands.h"
 #include "sim/game_runner.h"
+#include "sim/play_options.h"
 #include "sim/sim_support.h"
 
 namespace vaeloric::sim {
-
-namespace {
 
 std::string OptionValue(const TArguments& args, std::size_t& i) {
     if (i + 1 >= args.size()) throw TUsageError("The option " + args[i] + " needs a value.");
     return args[++i];
 }
+
+namespace {
 
 // A failed write: the target turned out not to be a regular file, or the
 // write itself failed.
@@ -27,11 +28,12 @@ std::string OptionValue(const TArguments& args, std::size_t& i) {
 
 }  // namespace
 
-int RunPlay(const TArguments& args, std::string& out) {
-    TGameOptions options;
-    std::string savePath, analysisPath;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
+bool ParsePlayOption(const TArguments& args, std::size_t& i, TPlayFiles& files,
+                     TGameOptions& options) {
+    std::string& savePath = files.savePath;
+    std::string& analysisPath = files.analysisPath;
+    const std::string& option = args[i];
+    {
         if (option == "--board") {
             const std::string value = OptionValue(args, i);
             if (value.size() != 1 || std::strchr("WAEF", value[0]) == nullptr) {
@@ -66,20 +68,23 @@ int RunPlay(const TArguments& args, std::string& out) {
         } else if (option == "--analysis") {
             analysisPath = OptionValue(args, i);
         } else {
-            throw TUsageError("Unknown option '" + option + "' for play.");
+            return false;
         }
     }
+    return true;
+}
 
-    CheckOutputTarget(savePath);
-    CheckOutputTarget(analysisPath);
-    RequireFolder(savePath, "Cannot write the saved game '" + savePath + "'.");
-    RequireFolder(analysisPath, "Cannot write the analysis file '" + analysisPath + "'.");
+void CheckPlayFiles(const TPlayFiles& files) {
+    CheckOutputTarget(files.savePath);
+    CheckOutputTarget(files.analysisPath);
+    RequireFolder(files.savePath, "Cannot write the saved game '" + files.savePath + "'.");
+    RequireFolder(files.analysisPath,
+                  "Cannot write the analysis file '" + files.analysisPath + "'.");
+}
 
-    TGame game;
-    PlayGame(options, game, [&](const std::string& line) {
-        out += line;
-        out += '\n';
-    });
+void WritePlayFiles(const TPlayFiles& files, const TGameOptions& options, const TGame& game) {
+    const std::string& savePath = files.savePath;
+    const std::string& analysisPath = files.analysisPath;
     if (!savePath.empty()) {
         const TSaveResult saved = WriteSavedGame(savePath, options.boardLetter, game.board,
                                                  game.setUp, game.turn, game.reading);
@@ -87,6 +92,21 @@ int RunPlay(const TArguments& args, std::string& out) {
     }
     if (!analysisPath.empty() && !WriteAnalysis(analysisPath, game))
         WriteFailed(analysisPath, "Cannot write the analysis file '" + analysisPath + "'.");
+}
+
+int RunPlay(const TArguments& args, std::string& out) {
+    TGameOptions options;
+    TPlayFiles files;
+    for (std::size_t i = 0; i < args.size(); ++i)
+        if (!ParsePlayOption(args, i, files, options))
+            throw TUsageError("Unknown option '" + args[i] + "' for play.");
+    CheckPlayFiles(files);
+    TGame game;
+    PlayGame(options, game, [&](const std::string& line) {
+        out += line;
+        out += '\n';
+    });
+    WritePlayFiles(files, options, game);
     return 0;
 }
 

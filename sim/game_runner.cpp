@@ -8,6 +8,7 @@
 #include "flow/turn_cycle.h"
 #include "game/square.h"
 #include "reading/show_readings.h"
+#include "sim/remote_seats.h"
 #include "sim/sim_support.h"
 
 namespace vaeloric::sim {
@@ -74,8 +75,7 @@ class TPrintedTurns : public TTurnEvents {
 
 }  // namespace
 
-void PlayGame(const TGameOptions& options, TGame& game,
-              const std::function<void(const std::string&)>& sink) {
+void SetUpGame(const TGameOptions& options, TGame& game) {
     game.setUp = GameSetUp(options);
     TBoard& board = game.board;
     // Seats first: every piece takes its army's player code when it is made.
@@ -87,18 +87,31 @@ void PlayGame(const TGameOptions& options, TGame& game,
     game.result = TGameResult::Unfinished;
     game.turns = 0;
     game.computerMoves = 0;
+}
 
+void PlayGame(const TGameOptions& options, TGame& game,
+              const std::function<void(const std::string&)>& sink, TRemoteSeats* remote) {
+    SetUpGame(options, game);
+    TBoard& board = game.board;
     TPrintedTurns printed(game, sink);
     TTurnCycle cycle(board, game.turn, game.reading, printed);
     std::minstd_rand dice(options.seed);
     for (long turnNumber = 1;
          turnNumber <= options.turnLimit && game.result == TGameResult::Unfinished; ++turnNumber) {
         printed.StartTurn(turnNumber);
+        const std::int32_t army = board.armyToMove;
+        const bool remoteArmy = remote != nullptr && remote->Plays(army);
+        if (remoteArmy) remote->AwaitThrow(turnNumber, army);
         const TDieFace face = static_cast<TDieFace>(dice() % 6 + 1);
         printed.Thrown(face);
         cycle.Throw(face);
-        // Without a Miss Go the throw is pending: every army is a computer's.
-        if (game.turn.throwValue != 0) cycle.ComputerMove();
+        // Without a Miss Go the throw is pending: a computer moves, here or
+        // at a remote seat.
+        const bool missed = game.turn.throwValue == 0;
+        if (!missed && !(remoteArmy && remote->Move(cycle, turnNumber, army, face)))
+            cycle.ComputerMove();
+        if (remote != nullptr)
+            remote->Played(turnNumber, army, face, missed, game.turn.moveFrom, game.turn.moveTo);
     }
     sink(std::string("result: ") + ResultWord(game.result));
 }

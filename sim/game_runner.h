@@ -40,10 +40,16 @@ struct TGame {
 // caption prefix with no question after it.
 TSetUpRecord GameSetUp(const TGameOptions& options);
 
+// Sets the game up as PlayGame does before its first turn.
+void SetUpGame(const TGameOptions& options, TGame& game);
+
+class TRemoteSeats;
+
 // Plays the game and hands each output line (without its line end) to the
-// sink: one per turn, then the result line.
+// sink: one per turn, then the result line. The armies that `remote` plays
+// throw and move through it.
 void PlayGame(const TGameOptions& options, TGame& game,
-              const std::function<void(const std::string&)>& sink);
+              const std::function<void(const std::string&)>& sink, TRemoteSeats* remote = nullptr);
 
 // "win", "lose" or "unfinished".
 const char* ResultWord(TGameResult result);

@@ -28,12 +28,13 @@ TEST(Protocol, EveryMessageReadsBackAsItWasWritten) {
         EXPECT_EQ(decoded.Message().index(), message.index());
     }
     const std::vector<THostMessage> host = {
-        TWelcome{4, 2, 31, std::string("1\r\nW\r\n") + std::string(3000, 'x')},
+        TWelcome{4, 2, 31, std::string("1\r\nW\r\n") + std::string(3000, 'x'), 5},
         TPrompt{5, 3, 0},
         TPrompt{5, 3, 4},
         TTurnPlayed{9, 1, 5, false, TSquare{1, 1}, TSquare{8, 8}},
         TTurnPlayed{10, 2, 0, true, {}, {}},
-        TGameOver{140, true},
+        TGameOver{140, "win"},
+        TGameOver{2000, "unfinished"},
         TRefused{"The seat code is not this seat's."},
     };
     for (const THostMessage& message : host) {
@@ -123,10 +124,12 @@ TEST(Protocol, HostFramesOutsideTheSchemaAreRefused) {
          "The 'played' message has a bad 'missed' field."},
         {R"({"type":"prompt","turn":3,"army":0,"face":2})",
          "The 'prompt' message has a bad 'army' field."},
-        {R"({"type":"over","turns":-1,"questionerWon":true})",
+        {R"({"type":"over","turns":-1,"result":"win"})",
          "The 'over' message has a bad 'turns' field."},
+        {R"({"type":"over","turns":3,"result":"draw"})",
+         "The 'over' message has a bad 'result' field."},
         {R"({"type":"welcome","seat":2,"army":1,"turn":1,"game":")" +
-             std::string(kMaxGameTextBytes + 1, 'x') + "\"}",
+             std::string(kMaxGameTextBytes + 1, 'x') + "\",\"questioner\":1}",
          "The 'welcome' message has a bad 'game' field."},
         {R"({"type":"refused","sentence":")" + std::string(kMaxSentenceBytes + 1, 'x') + "\"}",
          "The 'refused' message has a bad 'sentence' field."},
