@@ -18,17 +18,18 @@ void EnsureEventLoop() {
 }
 
 bool RunEventsUntil(const std::function<bool()>& done, int milliseconds) {
-    if (done()) return true;
     const QDeadlineTimer deadline(milliseconds);
+    // Sleeps until something happens (a frame, a timer); the single shot
+    // wakes it at the deadline.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(milliseconds);
     QEventLoop loop;
-    QTimer look;
-    // Sockets wake the loop; the timer looks at the condition between them.
-    QObject::connect(&look, &QTimer::timeout, &loop, [&]() {
-        if (done() || deadline.hasExpired()) loop.quit();
-    });
-    look.start(2);
-    loop.exec();
-    return done();
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }
 
 }  // namespace vaeloric::net
