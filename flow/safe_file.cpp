@@ -199,11 +199,12 @@ bool WriteAll(int fd, const std::string& contents) {
 }
 
 // Makes the bytes a file in the folder under a name no one else has.
-bool WriteTemporary(const TTarget& target, const std::string& contents, std::string& temporary) {
+bool WriteTemporary(const TTarget& target, const std::string& contents, bool ownerOnly,
+                    std::string& temporary) {
     const std::string prefix = target.path + kTemporaryMark + std::to_string(getpid()) + "-";
     // An existing file is replaced by one with its bits; until they are set,
     // only the owner may read the new one.
-    const mode_t mode = target.exists ? 0600 : 0666;
+    const mode_t mode = target.exists || ownerOnly ? 0600 : 0666;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = prefix + UniquePart();
@@ -212,7 +213,7 @@ bool WriteTemporary(const TTarget& target, const std::string& contents, std::str
     }
     if (fd < 0) return false;
     bool written = WriteAll(fd, contents);
-    if (written && target.exists) {
+    if (written && target.exists && !ownerOnly) {
         // Ownership may only be kept by the owner or root; either way the
         // permission bits are (a read-only file replaced stays read-only).
         [[maybe_unused]] const int owned = fchown(fd, target.info.st_uid, target.info.st_gid);
@@ -280,7 +281,8 @@ TFileOutcome WriteFileSafely(const std::string& path, const std::string& content
         outcome != TFileOutcome::Done)
         return outcome;
     std::string temporary;
-    if (!WriteTemporary(target, contents, temporary)) return TFileOutcome::Failed;
+    if (!WriteTemporary(target, contents, options.ownerOnly, temporary))
+        return TFileOutcome::Failed;
     if (rename(temporary.c_str(), target.path.c_str()) != 0) {
         unlink(temporary.c_str());
         return TFileOutcome::Failed;

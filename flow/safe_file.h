@@ -24,6 +24,7 @@ enum class TFileOutcome {
 struct TWriteOptions {
     bool createFolders = false;    // missing parent folders are made
     bool replaceReadOnly = false;  // the user was told the file is read-only and agreed
+    bool ownerOnly = false;  // a secret: only its owner may read it (where the system has modes)
 };
 
 // Replaces the file at `path` with `contents`. A symbolic link is followed

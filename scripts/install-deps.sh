@@ -7,7 +7,7 @@ set -eu
 
 PACKAGES="
   build-essential cmake ninja-build pkg-config clang
-  qt6-base-dev qt6-svg-dev libqt6sql6-sqlite libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-websockets-dev libssl-dev libqt6sql6-sqlite libgl-dev
   libfluidsynth-dev fluidsynth timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core

@@ -20,5 +20,8 @@ int RunPlay(const TArguments& args, std::string& out);
 int RunReplay(const TArguments& args, std::string& out);
 int RunBench(const TArguments& args, std::string& out);
 int RunTournament(const TArguments& args, std::string& out);
+// The network seats (built with Qt's WebSockets only).
+int RunHost(const TArguments& args, std::string& out);
+int RunJoin(const TArguments& args, std::string& out);
 
 }  // namespace vaeloric::sim

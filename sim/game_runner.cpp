@@ -9,6 +9,7 @@
 #include "flow/turn_cycle.h"
 #include "game/square.h"
 #include "reading/show_readings.h"
+#include "sim/remote_seats.h"
 #include "sim/sim_support.h"
 
 namespace vaeloric::sim {
@@ -88,8 +89,7 @@ class TPrintedTurns : public TTurnEvents {
 
 }  // namespace
 
-void PlayGame(const TGameOptions& options, TGame& game,
-              const std::function<void(const std::string&)>& sink, TGameRecord* record) {
+void SetUpGame(const TGameOptions& options, TGame& game) {
     game.setUp = GameSetUp(options);
     TBoard& board = game.board;
     // Seats first: every piece takes its army's player code when it is made.
@@ -102,17 +102,23 @@ void PlayGame(const TGameOptions& options, TGame& game,
     game.turns = 0;
     game.computerMoves = 0;
     game.seerNodes = options.seerNodes;
-    if (record != nullptr)
-        *record =
-            RecordHeader(options.boardLetter, board, game.setUp, game.turn, game.reading, false);
+}
 
+void PlayGame(const TGameOptions& options, TGame& game,
+              const std::function<void(const std::string&)>& sink, TGameRecord* record,
+              TRemoteSeats* remote) {
+    SetUpGame(options, game);
+    if (record != nullptr)
+        *record = RecordHeader(options.boardLetter, game.board, game.setUp, game.turn, game.reading,
+                               false);
     std::minstd_rand dice(options.seed);
-    PlayTurns(game, dice, 1, options.turnLimit, sink, record);
+    PlayTurns(game, dice, 1, options.turnLimit, sink, record, remote);
     sink(std::string("result: ") + ResultWord(game.result));
 }
 
 void PlayTurns(TGame& game, std::minstd_rand& dice, long firstTurn, long turnLimit,
-               const std::function<void(const std::string&)>& sink, TGameRecord* record) {
+               const std::function<void(const std::string&)>& sink, TGameRecord* record,
+               TRemoteSeats* remote) {
     TPrintedTurns printed(game, sink, record);
     TTurnCycle cycle(game.board, game.turn, game.reading, printed);
     TSeerLimits seer;
@@ -120,11 +126,19 @@ void PlayTurns(TGame& game, std::minstd_rand& dice, long firstTurn, long turnLim
     cycle.SetSeerLimits(seer);
     for (long turnNumber = firstTurn;
          turnNumber <= turnLimit && game.result == TGameResult::Unfinished; ++turnNumber) {
+        const std::int32_t army = game.board.armyToMove;
+        const bool remoteArmy = remote != nullptr && remote->Plays(army);
+        if (remoteArmy) remote->AwaitThrow(turnNumber, army);
         const TDieFace face = static_cast<TDieFace>(dice() % 6 + 1);
         printed.StartTurn(turnNumber, face);
         cycle.Throw(face);
-        // Without a Miss Go the throw is pending: every army is a computer's.
-        if (game.turn.throwValue != 0) cycle.ComputerMove();
+        // Without a Miss Go the throw is pending: a computer moves, here or
+        // at a remote seat.
+        const bool missed = game.turn.throwValue == 0;
+        if (!missed && !(remoteArmy && remote->Move(cycle, turnNumber, army, face)))
+            cycle.ComputerMove();
+        if (remote != nullptr)
+            remote->Played(turnNumber, army, face, missed, game.turn.moveFrom, game.turn.moveTo);
     }
 }
 

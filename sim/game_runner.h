@@ -45,17 +45,24 @@ struct TGame {
 // caption prefix with no question after it.
 TSetUpRecord GameSetUp(const TGameOptions& options);
 
+// Sets the game up as PlayGame does before its first turn.
+void SetUpGame(const TGameOptions& options, TGame& game);
+
+class TRemoteSeats;
+
 // Plays the game and hands each output line (without its line end) to the
 // sink: one per turn, then the result line. With a record, the game's record
-// is kept there too.
+// is kept there too. The armies that `remote` plays throw and move through it.
 void PlayGame(const TGameOptions& options, TGame& game,
-              const std::function<void(const std::string&)>& sink, TGameRecord* record = nullptr);
+              const std::function<void(const std::string&)>& sink, TGameRecord* record = nullptr,
+              TRemoteSeats* remote = nullptr);
 
 // Plays turns firstTurn..turnLimit of a game already set up, throwing with
 // `dice`, until the game ends; the record, if any, gets each turn and the
 // result. Returns nothing; the game's result is set when it ends.
 void PlayTurns(TGame& game, std::minstd_rand& dice, long firstTurn, long turnLimit,
-               const std::function<void(const std::string&)>& sink, TGameRecord* record);
+               const std::function<void(const std::string&)>& sink, TGameRecord* record,
+               TRemoteSeats* remote = nullptr);
 
 // "win", "lose" or "unfinished".
 const char* ResultWord(TGameResult result);

@@ -51,6 +51,26 @@ std::string TournamentUsage() {
            "      --csv FILE, --json FILE, --svg FILE   the raw results and the chart\n";
 }
 
+// The network sub-commands, in builds that have them.
+std::string NetUsage() {
+#ifdef VAELORIC_HAS_NET
+    return "  host --invitations FILE [PLAY OPTIONS] [OPTIONS]\n"
+           "      Plays a game as play does, with seats played by guests over secure\n"
+           "      WebSockets; writes one invitation per remote seat to FILE.\n"
+           "      --remote SEATS     the seats played elsewhere, some of 2 3 4 (default 234)\n"
+           "      --listen ADDRESS   the address to listen on (default 127.0.0.1)\n"
+           "      --port N           0 to 65535 (default 0: any free port)\n"
+           "      --identity DIR     the folder of the host's certificate\n"
+           "      --wait SECONDS     1 to 3600: for the guests to join, throw and move (default "
+           "60)\n"
+           "  join INVITATION [--wait SECONDS]\n"
+           "      Takes the seat of the invitation; its computer player plays it. Prints the\n"
+           "      game as play does. --wait: 1 to 3600, for the whole game (default 600).\n";
+#else
+    return "";
+#endif
+}
+
 std::string Usage() {
     const std::string maxTurns = std::to_string(kMaxTurns);
     const std::string maxSeed = std::to_string(kSeedModulus - 1);
@@ -106,6 +126,7 @@ std::string Usage() {
            ", default 20) of at most T turns\n"
            "      (1 to " +
            maxTurns + ", default 400); prints their signature and timing.\n" + TournamentUsage() +
+           NetUsage() +
            "  help, --help, -h\n"
            "      This text.\n"
            "\n"
@@ -162,10 +183,21 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
             status = RunBench(args, text);
         else if (command == "tournament")
             status = RunTournament(args, text);
+#ifdef VAELORIC_HAS_NET
+        else if (command == "host")
+            status = RunHost(args, text);
+        else if (command == "join")
+            status = RunJoin(args, text);
+        else
+            throw TUsageError("Unknown sub-command '" + command +
+                              "'; use legal, choose, status, read, play, replay, bench, "
+                              "tournament, host, join or help.");
+#else
         else
             throw TUsageError(
                 "Unknown sub-command '" + command +
                 "'; use legal, choose, status, read, play, replay, bench, tournament or help.");
+#endif
     } catch (const TUsageError& error) {
         err << error.what() << "\n";
         return 2;

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "net/transport.h"
+
+#include <gtest/gtest.h>
+
+#include <QSslConfiguration>
+#include <QSslError>
+#include <QUrl>
+#include <QWebSocket>
+#include <memory>
+#include <vector>
+
+#include "net_support.h"
+
+namespace vaeloric::net {
+namespace {
+
+using test::WaitFor;
+
+// A peer that speaks raw frames: what a hostile or broken guest can send.
+class TRawPeer {
+  public:
+    explicit TRawPeer(std::uint16_t port) {
+        QObject::connect(&socket_, &QWebSocket::sslErrors, &socket_,
+                         [this](const QList<QSslError>&) { socket_.ignoreSslErrors(); });
+        QObject::connect(&socket_, &QWebSocket::connected, &socket_, [this]() { open_ = true; });
+        QObject::connect(&socket_, &QWebSocket::disconnected, &socket_,
+                         [this]() { closed_ = true; });
+        QObject::connect(&socket_, &QWebSocket::textMessageReceived, &socket_,
+                         [this](const QString& text) { received_.push_back(text.toStdString()); });
+        socket_.open(QUrl(QStringLiteral("wss://127.0.0.1:%1/").arg(port)));
+    }
+    bool WaitOpen() {
+        return WaitFor([this] { return open_ || closed_; }) && open_;
+    }
+    void Text(const std::string& frame) { socket_.sendTextMessage(QString::fromStdString(frame)); }
+    void Binary(const std::string& frame) {
+        socket_.sendBinaryMessage(QByteArray::fromStdString(frame));
+    }
+    bool WaitClosed(int ms = 5000) {
+        return WaitFor([this] { return closed_; }, ms);
+    }
+    const std::vector<std::string>& Received() const { return received_; }
+
+  private:
+    QWebSocket socket_;
+    bool open_ = false;
+    bool closed_ = false;
+    std::vector<std::string> received_;
+};
+
+// A well-behaved guest through the guest's own end.
+struct TGuest {
+    explicit TGuest(const TInvitation& invitation) : transport(invitation) {
+        transport.onMessage = [this](const THostMessage& message) { messages.push_back(message); };
+        transport.onClosed = [this](const std::string& sentence) { closedWith = sentence; };
+        transport.Open();
+    }
+    TGuestTransport transport;
+    std::vector<THostMessage> messages;
+    std::string closedWith;
+};
+
+class TransportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::EnsureCoreApplication();
+        TTransportLimits limits;
+        limits.helloMilliseconds = 600;
+        limits.tickMilliseconds = 50;
+        limits.messagesPerSecond = 20;
+        host = std::make_unique<THostTransport>(test::TestIdentity(), limits);
+        std::string problem;
+        ASSERT_TRUE(host->Listen("127.0.0.1", 0, problem)) << problem;
+        host->onLog = [this](const std::string& sentence) { log.push_back(sentence); };
+        host->onJoined = [this](int seat) {
+            joined.push_back(seat);
+            host->Send(seat, TWelcome{seat, seat, 1, "game"});
+        };
+        host->onLeft = [this](int seat) { left.push_back(seat); };
+        host->onMessage = [this](int seat, const TGuestMessage& message) {
+            received.emplace_back(seat, message);
+        };
+        for (int seat = 2; seat <= 4; ++seat) codes[seat] = host->OfferSeat(seat);
+    }
+    TInvitation Invitation(int seat) const {
+        return TInvitation{"127.0.0.1", host->Port(), seat, codes[seat], host->Fingerprint()};
+    }
+    std::string Hello(int seat, const std::string& code) const {
+        return EncodeMessage(TGuestMessage(THello{kProtocolVersion, seat, code}));
+    }
+    bool LogHas(const std::string& sentence) const {
+        return std::find(log.begin(), log.end(), sentence) != log.end();
+    }
+    // A seated guest on seat 2 is still heard after whatever went wrong.
+    void ExpectGameGoesOn(TGuest& guest) {
+        const std::size_t before = received.size();
+        guest.transport.Send(TThrowRequest{5, 0});
+        ASSERT_TRUE(WaitFor([&] { return received.size() > before; }));
+        EXPECT_EQ(received.back().first, 2);
+        EXPECT_TRUE(guest.closedWith.empty()) << guest.closedWith;
+    }
+
+    std::unique_ptr<THostTransport> host;
+    std::string codes[5];
+    std::vector<std::string> log;
+    std::vector<int> joined, left;
+    std::vector<std::pair<int, TGuestMessage>> received;
+};
+
+TEST_F(TransportTest, AGuestWithItsInvitationTakesItsSeatAndIsHeard) {
+    TGuest guest(Invitation(3));
+    ASSERT_TRUE(WaitFor([&] { return !guest.messages.empty(); })) << guest.closedWith;
+    EXPECT_EQ(joined, std::vector<int>{3});
+    ASSERT_TRUE(std::holds_alternative<TWelcome>(guest.messages[0]));
+    EXPECT_EQ(std::get<TWelcome>(guest.messages[0]).seat, 3);
+    guest.transport.Send(TDropRequest{7, TSquare{2, 5}, TSquare{4, 5}});
+    ASSERT_TRUE(WaitFor([&] { return !received.empty(); }));
+    EXPECT_EQ(received[0].first, 3);
+    EXPECT_EQ(std::get<TDropRequest>(received[0].second).turn, 7);
+    host->SendToAll(TPrompt{8, 2, 0});
+    ASSERT_TRUE(WaitFor([&] { return guest.messages.size() == 2; }));
+    guest.transport.Close();
+    ASSERT_TRUE(WaitFor([&] { return !left.empty(); }));
+    EXPECT_EQ(left, std::vector<int>{3});
+    EXPECT_TRUE(LogHas("The guest of seat 3 left."));
+}
+
+// A guest refuses a host whose certificate is not its invitation's, before
+// it gives away its seat code.
+TEST_F(TransportTest, AGuestRefusesAnotherCertificate) {
+    TInvitation invitation = Invitation(2);
+    invitation.fingerprint[0] = invitation.fingerprint[0] == 'a' ? 'b' : 'a';
+    TGuest guest(invitation);
+    ASSERT_TRUE(WaitFor([&] { return !guest.closedWith.empty(); }));
+    EXPECT_EQ(guest.closedWith, "The host's certificate is not the one the invitation names.");
+    test::WaitFor([] { return false; }, 200);
+    EXPECT_TRUE(joined.empty());
+    // The code was never sent, so the right guest still gets the seat.
+    TGuest right(Invitation(2));
+    ASSERT_TRUE(WaitFor([&] { return !right.messages.empty(); })) << right.closedWith;
+}
+
+// Each bad peer is cut off with one sentence in the host's log, and told
+// why where it can still hear; the seated guest plays on.
+TEST_F(TransportTest, BadPeersAreCutOffAndTheGameGoesOn) {
+    TGuest seated(Invitation(2));
+    ASSERT_TRUE(WaitFor([&] { return !seated.messages.empty(); })) << seated.closedWith;
+    const std::string throwFrame = EncodeMessage(TGuestMessage(TThrowRequest{1, 0}));
+    struct TCase {
+        const char* name;
+        std::function<void(TRawPeer&)> act;
+        std::string sentence;
+    };
+    const std::vector<TCase> cases = {
+        {"wrong code", [&](TRawPeer& p) { p.Text(Hello(3, codes[4])); },
+         "A guest was cut off: The code is not seat 3's."},
+        {"taken seat", [&](TRawPeer& p) { p.Text(Hello(2, codes[2])); },
+         "A guest was cut off: Seat 2 is taken."},
+        {"malformed", [&](TRawPeer& p) { p.Text("{\"type\":\"hello\""); },
+         "A guest was cut off: The message is not valid JSON."},
+        {"outside the schema",
+         [&](TRawPeer& p) { p.Text(R"({"type":"throw","turn":1,"face":9})"); },
+         "A guest was cut off: The 'throw' message has a bad 'face' field."},
+        {"no hello first", [&](TRawPeer& p) { p.Text(throwFrame); },
+         "A guest was cut off: It did not first say which seat it takes."},
+        {"binary", [&](TRawPeer& p) { p.Binary("hello"); },
+         "A guest was cut off: It sent a binary frame."},
+        {"oversized", [&](TRawPeer& p) { p.Text(std::string(kMaxMessageBytes + 10, ' ')); },
+         "A guest was cut off: It sent a frame larger than 65536 bytes."},
+        {"flood",
+         [&](TRawPeer& p) {
+             p.Text(Hello(3, codes[3]));
+             for (int i = 0; i < 40; ++i) p.Text(throwFrame);
+         },
+         "The guest of seat 3 was cut off: It sent more than 20 messages a second."},
+        {"reused code", [&](TRawPeer& p) { p.Text(Hello(3, codes[3])); },
+         "A guest was cut off: Seat 3's code has been used."},
+        {"silent", [](TRawPeer&) {},
+         "A guest was cut off: It did not say which seat it takes in time."},
+    };
+    for (const TCase& c : cases) {
+        log.clear();
+        TRawPeer peer(host->Port());
+        ASSERT_TRUE(peer.WaitOpen()) << c.name;
+        c.act(peer);
+        EXPECT_TRUE(peer.WaitClosed()) << c.name;
+        EXPECT_TRUE(WaitFor([&] { return LogHas(c.sentence); }, 2000))
+            << c.name << ": " << testing::PrintToString(log);
+        ExpectGameGoesOn(seated);
+    }
+    // The flooding guest of seat 3 received nothing from the seated one.
+    for (const auto& [seat, message] : received) EXPECT_TRUE(seat == 2 || seat == 3);
+}
+
+}  // namespace
+}  // namespace vaeloric::net
