@@ -7,6 +7,7 @@
 #include "flow/record_play.h"
 #include "flow/safe_file.h"
 #include "flow/saved_game_format.h"
+#include "launch/elements.h"
 
 namespace vaeloric {
 
@@ -85,6 +86,16 @@ std::string TRecordReplay::TurnText(long turn) const {
 std::string TRecordReplay::OmenText(long turn) const {
     if (turn <= 0 || turn > TurnCount()) return {};
     return record_.turns[static_cast<std::size_t>(turn - 1)].omen;
+}
+
+std::string ReplayCaption(const TGameRecord& record) {
+    std::string caption = record.demonstration      ? "A game without a question"
+                          : record.question.empty() ? "(No question was recorded.)"
+                                                    : "“" + record.question + "”";
+    TQuestionElement element;
+    if (ElementOfBoardLetter(record.boardLetter, element))
+        caption += std::string(" — ") + ElementInfo(element).name + " board";
+    return caption + ", Ptah square " + SquareName(record.ptah);
 }
 
 std::string ReplayResultText(const TGameRecord& record) {

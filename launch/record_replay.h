@@ -52,6 +52,10 @@ class TRecordReplay {
     long shown_ = 0;
 };
 
+// The line over the viewer: the question (or that there was none), the
+// board and the Ptah square.
+std::string ReplayCaption(const TGameRecord& record);
+
 // The sentence that ends a game's record in the viewer: who won and why,
 // or that the game was left unfinished.
 std::string ReplayResultText(const TGameRecord& record);

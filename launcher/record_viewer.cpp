@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -70,7 +72,7 @@ TRecordViewer::TRecordViewer(TRecordReplay replay, const QString& title, QWidget
       pictures_(replay_.Record().boardLetter) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
-    auto* caption = new QLabel(Q(RecordCaption(replay_.Record())));
+    auto* caption = new QLabel(Q(ReplayCaption(replay_.Record())));
     caption->setWordWrap(true);
     caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont captionFont = caption->font();
@@ -95,13 +97,14 @@ TRecordViewer::TRecordViewer(TRecordReplay replay, const QString& title, QWidget
     for (long t = 1; t <= replay_.TurnCount(); ++t) {
         const std::string omen = replay_.OmenText(t);
         turns_->addItem(Q(replay_.TurnText(t) + (omen.empty() ? "" : "  — " + omen)));
+        turns_->item(static_cast<int>(t))->setToolTip(turns_->item(static_cast<int>(t))->text());
     }
-    turns_->setMinimumWidth(320);
+    turns_->setMinimumWidth(420);
 
-    first_ = new QPushButton("⏮ First");
-    previous_ = new QPushButton("◀ Previous");
-    next_ = new QPushButton("Next ▶");
-    last_ = new QPushButton("Last ⏭");
+    first_ = new QPushButton("First");
+    previous_ = new QPushButton("Previous");
+    next_ = new QPushButton("Next");
+    last_ = new QPushButton("Last");
     play_ = new QPushButton("Play");
     play_->setCheckable(true);
     speed_ = new QComboBox;
@@ -135,6 +138,10 @@ TRecordViewer::TRecordViewer(TRecordReplay replay, const QString& title, QWidget
     layout->addWidget(caption);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
+
+    // Room for the board and the turns side by side, within the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(std::min(1180, screen.width() * 9 / 10), std::min(660, screen.height() * 9 / 10));
 
     connect(first_, &QPushButton::clicked, this, &TRecordViewer::First);
     connect(previous_, &QPushButton::clicked, this, &TRecordViewer::Previous);
