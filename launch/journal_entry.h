@@ -24,6 +24,7 @@ struct TJournalEntry {
     std::string note;       // why there is no answer, if there is none
     std::string savedGame;  // path of the game file, if one is known
     std::string owner;      // the launcher playing a game in progress (ThisLauncher)
+    std::string record;     // the game record's text (.vrec), empty when none was kept
 };
 
 // "Ann leads Fire (red), moves first" and one line for every other seat.

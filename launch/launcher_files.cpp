@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "flow/analysis_file.h"
+#include "flow/game_record.h"
 #include "flow/safe_file.h"
 
 #ifdef _WIN32
@@ -64,6 +65,10 @@ std::string FreshAnalysisPath(const std::string& stamp) {
     static std::atomic<int> counter{0};
     return folder + "/games/answer-" + stamp + "-" + std::to_string(ProcessId()) + "-" +
            std::to_string(++counter) + ".txt";
+}
+
+std::string RecordPathBeside(const std::string& analysisPath) {
+    return RecordBesideSavedGame(analysisPath);
 }
 
 std::string ThisLauncher() {

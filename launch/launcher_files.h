@@ -16,6 +16,10 @@ namespace vaeloric {
 // without a home.
 std::string FreshAnalysisPath(const std::string& stamp);
 
+// The game record the board program keeps beside its answer file: the same
+// name with the record's extension. Empty for an empty path.
+std::string RecordPathBeside(const std::string& analysisPath);
+
 // This launcher, as the journal's games in progress name their owner.
 std::string ThisLauncher();
 

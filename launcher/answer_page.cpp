@@ -16,6 +16,7 @@
 #include "launch/elements.h"
 #include "launcher/breakable_text.h"
 #include "launcher/reading_export.h"
+#include "launcher/record_viewer.h"
 
 namespace vaeloric {
 
@@ -69,9 +70,13 @@ TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
     auto* again = new QPushButton("Ask another question");
     again->setDefault(true);
     auto* journal = new QPushButton("Journal");
+    replay_ = new QPushButton("Replay the game");
+    saveRecord_ = new QPushButton("Save the record…");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(again);
+    buttons->addWidget(replay_);
     buttons->addStretch();
+    buttons->addWidget(saveRecord_);
     buttons->addWidget(copy);
     buttons->addWidget(pdf);
     buttons->addWidget(text);
@@ -103,6 +108,8 @@ TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
     connect(pdf, &QPushButton::clicked, this, &TAnswerPage::SavePdf);
     connect(text, &QPushButton::clicked, this, &TAnswerPage::SaveText);
     connect(keep_, &QPushButton::clicked, this, &TAnswerPage::SaveText);
+    connect(replay_, &QPushButton::clicked, this, [this] { ReplayEntry(this, entry_); });
+    connect(saveRecord_, &QPushButton::clicked, this, [this] { AskAndSaveRecord(this, entry_); });
     connect(again, &QPushButton::clicked, this, &TAnswerPage::AskAnotherRequested);
     connect(journal, &QPushButton::clicked, this, &TAnswerPage::JournalRequested);
 }
@@ -144,6 +151,10 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     note_->setAlignment(decided ? Qt::AlignCenter : Qt::AlignLeft);
     note_->setVisible(!note.empty());
     players_->setText(Q(entry.players));
+    for (QPushButton* button : {replay_, saveRecord_}) {
+        button->setEnabled(!entry.record.empty());
+        button->setToolTip(entry.record.empty() ? QString(kNoRecordText) : QString());
+    }
     analysis_->setPlainText(entry.analysis.empty() ? QString("(No analysis was written.)")
                                                    : Q(FlowingText(entry.analysis)));
 }

@@ -47,6 +47,8 @@ class TAnswerPage : public QWidget {
     QLabel* players_ = nullptr;
     QLabel* notKept_ = nullptr;
     QPushButton* keep_ = nullptr;
+    QPushButton* replay_ = nullptr;
+    QPushButton* saveRecord_ = nullptr;
     QTextEdit* analysis_ = nullptr;
 };
 

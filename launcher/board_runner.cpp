@@ -50,12 +50,16 @@ qint64 TBoardRunner::ProcessId() const {
 }
 
 bool TBoardRunner::Start(const QString& program, const QStringList& arguments,
-                         const QString& analysisPath) {
+                         const QString& analysisPath, const QString& recordPath) {
     if (process_ != nullptr) return false;
     errorOutput_.clear();
     process_ = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!analysisPath.isEmpty()) environment.insert("VAELORIC_ANALYSIS_FILE", analysisPath);
+    // A record chosen by an outer launcher must not leak into a game it does
+    // not keep.
+    environment.remove("VAELORIC_RECORD_FILE");
+    if (!recordPath.isEmpty()) environment.insert("VAELORIC_RECORD_FILE", recordPath);
     process_->setProcessEnvironment(environment);
     process_->setProcessChannelMode(QProcess::SeparateChannels);
     process_->setStandardOutputFile(QProcess::nullDevice());

@@ -25,9 +25,11 @@ class TBoardRunner : public QObject {
     static QString FindProgram(const QString& name);
 
     // Starts `program` with `arguments`; the answer goes to `analysisPath`
-    // (VAELORIC_ANALYSIS_FILE), empty for none. Returns false when a game is
+    // (VAELORIC_ANALYSIS_FILE) and the game record to `recordPath`
+    // (VAELORIC_RECORD_FILE), empty for none. Returns false when a game is
     // already running; a start failure arrives as Ended with started false.
-    bool Start(const QString& program, const QStringList& arguments, const QString& analysisPath);
+    bool Start(const QString& program, const QStringList& arguments, const QString& analysisPath,
+               const QString& recordPath = {});
     bool Running() const;
     // The running board program's process id, 0 when none runs.
     qint64 ProcessId() const;

@@ -14,6 +14,7 @@
 
 #include "launcher/journal_store.h"
 #include "launcher/reading_export.h"
+#include "launcher/record_viewer.h"
 
 namespace vaeloric {
 
@@ -38,13 +39,19 @@ TJournalPage::TJournalPage(TJournalStore& store, QWidget* parent) : QWidget(pare
     auto* open = new QPushButton("Open");
     auto* remove = new QPushButton("Delete…");
     auto* exportAll = new QPushButton("Export all…");
+    auto* replay = new QPushButton("Replay the game");
+    auto* saveRecord = new QPushButton("Save the record…");
+    auto* openRecord = new QPushButton("Open a record…");
     auto* back = new QPushButton("Back");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addStretch();
     buttons->addWidget(open);
+    buttons->addWidget(replay);
+    buttons->addWidget(saveRecord);
     buttons->addWidget(remove);
     buttons->addWidget(exportAll);
+    buttons->addWidget(openRecord);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title);
@@ -60,6 +67,13 @@ TJournalPage::TJournalPage(TJournalStore& store, QWidget* parent) : QWidget(pare
     connect(open, &QPushButton::clicked, this, [this] {
         if (const TJournalEntry* entry = Selected()) emit OpenRequested(*entry);
     });
+    connect(replay, &QPushButton::clicked, this, [this] {
+        if (const TJournalEntry* entry = Selected()) ReplayEntry(this, *entry);
+    });
+    connect(saveRecord, &QPushButton::clicked, this, [this] {
+        if (const TJournalEntry* entry = Selected()) AskAndSaveRecord(this, *entry);
+    });
+    connect(openRecord, &QPushButton::clicked, this, [this] { AskAndOpenRecord(this); });
     connect(remove, &QPushButton::clicked, this, &TJournalPage::DeleteSelected);
     connect(exportAll, &QPushButton::clicked, this, &TJournalPage::Export);
     connect(back, &QPushButton::clicked, this, &TJournalPage::BackRequested);

@@ -19,7 +19,11 @@ namespace {
 
 constexpr const char* kColumns =
     "asked_at, question, questioner, element, ptah, players, outcome, analysis, note, saved_game, "
-    "owner";
+    "owner, record";
+// The columns of version 1, before the game's record was kept.
+constexpr const char* kSecondColumns =
+    "id, asked_at, question, questioner, element, ptah, players, outcome, analysis, note, "
+    "saved_game, owner";
 // The columns of the first journals, which had no schema version.
 constexpr const char* kFirstColumns =
     "id, asked_at, question, questioner, element, ptah, players, outcome, analysis, note, "
@@ -47,6 +51,7 @@ void BindEntry(QSqlQuery& query, const TJournalEntry& entry) {
     query.addBindValue(Text(entry.note));
     query.addBindValue(Text(entry.savedGame));
     query.addBindValue(Text(entry.owner));
+    query.addBindValue(Text(entry.record));
 }
 
 int IntegerPragma(QSqlDatabase& db, const char* name) {
@@ -130,6 +135,7 @@ TJournalStore::TKind TJournalStore::Examine() {
     if (!table) return version == 0 && application == 0 ? TKind::Empty : TKind::Foreign;
     const QString columns = ColumnNames(db);
     if (version == 0 && columns == kFirstColumns) return TKind::First;
+    if (version == 1 && columns == kSecondColumns) return TKind::Second;
     if (version == kSchemaVersion && columns == QString("id, ") + kColumns) return TKind::Current;
     return TKind::Foreign;
 }
@@ -160,7 +166,10 @@ bool TJournalStore::Prepare(TKind kind) {
             query.exec(QString("CREATE TABLE readings (id INTEGER PRIMARY KEY AUTOINCREMENT, %1)")
                            .arg(QString(kColumns).replace(",", " TEXT,") + " TEXT"));
     else if (kind == TKind::First)
-        done = query.exec("ALTER TABLE readings ADD COLUMN owner TEXT");
+        done = query.exec("ALTER TABLE readings ADD COLUMN owner TEXT") &&
+               query.exec("ALTER TABLE readings ADD COLUMN record TEXT");
+    else if (kind == TKind::Second)
+        done = query.exec("ALTER TABLE readings ADD COLUMN record TEXT");
     done = done && query.exec(QString("PRAGMA user_version = %1").arg(kSchemaVersion)) &&
            query.exec(QString("PRAGMA application_id = %1").arg(kApplicationId));
     if (done && db.commit()) return true;
@@ -222,7 +231,7 @@ bool TJournalStore::Open(const QString& path) {
         if (!OpenFile(path, false)) return false;
         kind = TKind::Empty;
     }
-    if (readOnly_ && kind != TKind::Current && kind != TKind::First) {
+    if (readOnly_ && kind != TKind::Current && kind != TKind::Second && kind != TKind::First) {
         Close();
         message_ = "The journal " + path + " is read-only; nothing will be kept this time.";
         return false;
@@ -260,7 +269,7 @@ bool TJournalStore::Insert(TJournalEntry& entry) {
     }
     if (!db.transaction()) return Failed("no transaction", db, db.lastError().text());
     QSqlQuery query(db);
-    query.prepare(QString("INSERT INTO readings (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+    query.prepare(QString("INSERT INTO readings (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                       .arg(kColumns));
     BindEntry(query, entry);
     if (!query.exec()) return Failed("insert", db, query.lastError().text());
@@ -280,7 +289,8 @@ bool TJournalStore::Update(const TJournalEntry& entry) {
     QSqlQuery query(db);
     query.prepare(
         "UPDATE readings SET asked_at = ?, question = ?, questioner = ?, element = ?, ptah = ?, "
-        "players = ?, outcome = ?, analysis = ?, note = ?, saved_game = ?, owner = ? WHERE id = ?");
+        "players = ?, outcome = ?, analysis = ?, note = ?, saved_game = ?, owner = ?, record = ? "
+        "WHERE id = ?");
     BindEntry(query, entry);
     query.addBindValue(static_cast<qlonglong>(entry.id));
     if (!query.exec()) return Failed("update", db, query.lastError().text());
@@ -307,10 +317,11 @@ std::vector<TJournalEntry> TJournalStore::List() const {
     std::vector<TJournalEntry> entries;
     if (!Database().isOpen()) return entries;
     QSqlQuery query(Database());
-    // A journal still of the first version (read-only, so not brought up to
-    // date) has no owners.
+    // A journal of an earlier version (read-only, so not brought up to date)
+    // has no owners or no records.
     if (!query.exec(QString("SELECT id, %1 FROM readings ORDER BY id DESC").arg(kColumns)) &&
-        !query.exec(QString("SELECT %1, '' FROM readings ORDER BY id DESC").arg(kFirstColumns)))
+        !query.exec(QString("SELECT %1, '' FROM readings ORDER BY id DESC").arg(kSecondColumns)) &&
+        !query.exec(QString("SELECT %1, '', '' FROM readings ORDER BY id DESC").arg(kFirstColumns)))
         return entries;
     while (query.next()) {
         TJournalEntry entry;
@@ -326,6 +337,7 @@ std::vector<TJournalEntry> TJournalStore::List() const {
         entry.note = Std(query.value(9));
         entry.savedGame = Std(query.value(10));
         entry.owner = Std(query.value(11));
+        entry.record = Std(query.value(12));
         entries.push_back(std::move(entry));
     }
     return entries;

@@ -37,7 +37,7 @@ class TJournalStore {
     const QString& Message() const { return message_; }
     bool ReadOnly() const { return readOnly_; }
 
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     // Each returns false on failure (the message says why).
     bool Insert(TJournalEntry& entry);  // sets entry.id
@@ -48,7 +48,7 @@ class TJournalStore {
     std::vector<TJournalEntry> List() const;
 
   private:
-    enum class TKind { Empty, First, Current, Newer, Damaged, Foreign };
+    enum class TKind { Empty, First, Second, Current, Newer, Damaged, Foreign };
     bool OpenFile(const QString& path, bool readOnly);
     QSqlDatabase Database() const;
     TKind Examine();

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "launcher/launcher_window.h"
+#include "launcher/record_viewer.h"
 #include "render/pictures/picture_catalogue.h"
 
 namespace vaeloric {
@@ -37,7 +38,11 @@ int RunLauncher(int argc, char** argv) {
     TLauncherWindow window;
     window.show();
     // Qt has taken its own options out of the arguments by now.
-    if (const QString path = SavedGameArgument(QApplication::arguments()); !path.isEmpty())
+    // A game record is replayed in its viewer; anything else is taken for a
+    // saved game.
+    if (const QString path = SavedGameArgument(QApplication::arguments()); IsRecordPath(path))
+        OpenRecordFile(&window, path);
+    else if (!path.isEmpty())
         window.ContinueSavedGame(path);
     return app.exec();
 }

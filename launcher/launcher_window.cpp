@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "launch/launcher_files.h"
+#include "launch/record_replay.h"
 #include "launch/settings_file.h"
 #include "launcher/answer_page.h"
 #include "launcher/ask_page.h"
@@ -196,6 +197,8 @@ void TLauncherWindow::Start(const TGameRequest& request) {
     current_ = request;
     current_.entry.owner = ThisLauncher();
     analysisPath_ = request.demonstration ? QString() : AnswerFilePath();
+    recordPath_ = Q(RecordPathBeside(analysisPath_.toStdString()));
+    if (!recordPath_.isEmpty()) QFile::remove(recordPath_);
     QString problem;
     if (!request.demonstration && !store_.Insert(current_.entry))
         problem = store_.Message() + " The game is played all the same.";
@@ -219,7 +222,7 @@ void TLauncherWindow::Start(const TGameRequest& request) {
                   ") is open in its own window. Play the game there: its answer will appear "
                   "here when the game ends.");
     ShowPage(TPage::Progress);
-    runner_->Start(program, arguments, analysisPath_);
+    runner_->Start(program, arguments, analysisPath_, recordPath_);
 }
 
 void TLauncherWindow::OnEnded(const TProcessEnd& end) {
@@ -231,6 +234,8 @@ void TLauncherWindow::OnEnded(const TProcessEnd& end) {
     }
     const TGameEnd result = JudgeGameEnd(end, analysisPath_.toStdString(), current_.program);
     QFile::remove(analysisPath_);
+    current_.entry.record = ReadKeptRecord(recordPath_.toStdString());
+    if (!recordPath_.isEmpty()) QFile::remove(recordPath_);
     if (result.reading.outcome == TOutcome::Cancelled) {
         // The reload was given up in the open dialog: nothing was asked.
         store_.Remove(current_.entry.id);

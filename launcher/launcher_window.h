@@ -70,6 +70,7 @@ class TLauncherWindow : public QMainWindow {
     TJournalPage* journal_ = nullptr;
     TGameRequest current_;
     QString analysisPath_;
+    QString recordPath_;
     QString journalProblem_;   // what was wrong with the journal at start
     QString settingsProblem_;  // what was wrong with the settings file
     std::mt19937 dice_;

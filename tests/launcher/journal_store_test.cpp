@@ -171,12 +171,65 @@ TEST_F(JournalStore, TheFirstJournalsAreBroughtUpToDateAndKept) {
         entry.owner = "host 12 34";
         ASSERT_TRUE(store.Insert(entry));
         EXPECT_EQ(store.List()[0].owner, "host 12 34");
+        EXPECT_EQ(store.List()[1].record, "");
     }
     EXPECT_EQ(UserVersion(JournalPath()), TJournalStore::kSchemaVersion);
     TJournalStore again;
     ASSERT_TRUE(again.Open(JournalPath()));
     EXPECT_TRUE(again.Message().isEmpty());
     EXPECT_EQ(again.List().size(), 3u);
+}
+
+// The journal of version 1, before the game's record was kept.
+const QStringList kSecondJournal = {
+    "CREATE TABLE readings (id INTEGER PRIMARY KEY AUTOINCREMENT, asked_at TEXT, question TEXT, "
+    "questioner TEXT, element TEXT, ptah TEXT, players TEXT, outcome TEXT, analysis TEXT, note "
+    "TEXT, saved_game TEXT, owner TEXT)",
+    "INSERT INTO readings (asked_at, question, questioner, element, ptah, players, outcome, "
+    "analysis, note, saved_game, owner) VALUES ('2026-12-05 10:00', 'Second?', 'Bo', 'Air', "
+    "'E4', 'p', 'unfavourable', 'The Moon.', '', '/g.vae', 'host 1 2')",
+    "PRAGMA user_version = 1",
+    "PRAGMA application_id = 1449223532",
+};
+
+// A journal of version 1 gains the record column; its readings stay, and
+// records are kept from then on. Read-only, it is shown as it is.
+TEST_F(JournalStore, TheJournalsOfVersionOneGainTheRecord) {
+    Sql(JournalPath(), kSecondJournal);
+    chmod(JournalPath().toStdString().c_str(), 0444);
+    if (access(JournalPath().toStdString().c_str(), W_OK) != 0) {
+        TJournalStore store;
+        ASSERT_TRUE(store.Open(JournalPath()));
+        EXPECT_TRUE(store.ReadOnly());
+        ASSERT_EQ(store.List().size(), 1u);
+        EXPECT_EQ(store.List()[0].owner, "host 1 2");
+        EXPECT_EQ(store.List()[0].record, "");
+        EXPECT_EQ(UserVersion(JournalPath()), 1);
+    }
+    chmod(JournalPath().toStdString().c_str(), 0644);
+    {
+        TJournalStore store;
+        ASSERT_TRUE(store.Open(JournalPath()));
+        EXPECT_TRUE(store.Message().isEmpty()) << store.Message().toStdString();
+        ASSERT_EQ(store.List().size(), 1u);
+        const TJournalEntry old = store.List()[0];
+        EXPECT_EQ(old.question, "Second?");
+        EXPECT_EQ(old.outcome, TOutcome::Unfavourable);
+        EXPECT_EQ(old.savedGame, "/g.vae");
+        EXPECT_EQ(old.owner, "host 1 2");
+        EXPECT_EQ(old.record, "");
+        TJournalEntry entry = Entry("New", TOutcome::InProgress);
+        ASSERT_TRUE(store.Insert(entry));
+        entry.record = "[Game \"Vaeloric Chess record 1\"]\n";
+        ASSERT_TRUE(store.Update(entry));
+    }
+    EXPECT_EQ(UserVersion(JournalPath()), TJournalStore::kSchemaVersion);
+    TJournalStore again;
+    ASSERT_TRUE(again.Open(JournalPath()));
+    EXPECT_TRUE(again.Message().isEmpty());
+    ASSERT_EQ(again.List().size(), 2u);
+    EXPECT_EQ(again.List()[0].record, "[Game \"Vaeloric Chess record 1\"]\n");
+    EXPECT_EQ(again.List()[1].question, "Second?");
 }
 
 // What is not ours is moved aside whole and never altered; a journal of a

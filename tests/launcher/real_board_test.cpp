@@ -4,6 +4,7 @@
 #include <csignal>
 #include <fstream>
 
+#include "launch/record_replay.h"
 #include "launcher/answer_page.h"
 #include "launcher/ask_page.h"
 #include "launcher/board_runner.h"
@@ -54,6 +55,14 @@ TEST_F(RealBoard, AGameClosedEarlyEndsPrematurely) {
     EXPECT_EQ(entry.analysis, "No moves made.");
     EXPECT_EQ(window.AnswerPage().AnswerText().toStdString(),
               "No answer: the game was ended before it was decided");
+    // The record the board program kept where the launcher told it: the
+    // game as asked, no turn played.
+    TRecordReplay replay;
+    std::string why;
+    ASSERT_TRUE(replay.Load(entry.record, why)) << why << "\n" << entry.record;
+    EXPECT_EQ(replay.TurnCount(), 0);
+    EXPECT_EQ(replay.Record().question, form.question);
+    EXPECT_EQ(replay.Record().boardLetter, 'W');
 }
 
 }  // namespace
