@@ -56,7 +56,7 @@ QMessageBox::StandardButtons QtButtons(TBoxButtons buttons) {
 
 bool RunFileDialog(QWidget* parent, std::string& fileName, bool save) {
     QFileDialog dialog(parent);
-    dialog.setNameFilter(kQtSavedGameFilter);
+    dialog.setNameFilter(save ? kQtSavedGameFilter : kQtOpenGameFilter);
     dialog.setDefaultSuffix(kQtSavedGameExtension);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -70,6 +70,9 @@ class TQtWindowLayer : public TWindowLayer, public TPointerFeedback {
 
 // The saved-game filter and default extension in Qt's form.
 inline constexpr const char* kQtSavedGameFilter = "Vaeloric files (*.vae *.VAE)";
+// A game goes on from a saved game or from the last turn of its record.
+inline constexpr const char* kQtOpenGameFilter =
+    "Vaeloric games and records (*.vae *.VAE *.vrec *.VREC)";
 inline constexpr const char* kQtSavedGameExtension = "VAE";
 
 }  // namespace vaeloric

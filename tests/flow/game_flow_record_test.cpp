@@ -2,11 +2,13 @@
 
 // The board program's game record: written at every turn beside the analysis
 // file, always a sound record of the game so far, and carried on by a reload.
+#include <filesystem>
 #include <memory>
 #include <random>
 
 #include "flow/game_record.h"
 #include "flow/record_play.h"
+#include "flow/safe_file.h"
 #include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
@@ -135,6 +137,39 @@ TEST_F(RecordFlow, WithoutItsRecordAReloadStartsOneFromTheSavedPosition) {
     const TGameRecord read = ReadBack(RecordPath());
     EXPECT_EQ(read.turns.size(), 6u);
     EXPECT_FALSE(read.start.empty());
+}
+
+// A record opened in the board program's reload goes on from its last turn;
+// a damaged one, or another board's, is refused and the dialog comes back.
+TEST_F(RecordFlow, AReloadOfARecordGoesOnFromItsLastTurn) {
+    StartLauncher(kVersusComputers);
+    std::minstd_rand random(7);
+    PlayTurns(random, 10);
+    ASSERT_FALSE(layer.destroyed);
+    const std::string record = (folder / "sent.vrec").string();
+    std::filesystem::copy_file(RecordPath(), record);
+    const std::string before = FormatRecord(controller->Record());
+    const TBoard board = Board();
+    const std::string damaged = (folder / "damaged.vrec").string();
+    std::string text = before;
+    text.back() = text.back() == '0' ? '1' : '0';  // the last check digit
+    ASSERT_TRUE(SafeWriteFile(damaged, text));
+
+    std::filesystem::remove(RecordPath());
+    layer = TFakeWindowLayer{};
+    layer.openScript = {damaged, record};
+    Start(TStartMode::Reload);
+    ASSERT_FALSE(layer.destroyed);
+    ASSERT_EQ(layer.boxes.size(), 1u);
+    EXPECT_EQ(layer.boxes[0].title, "Incorrect File");
+    EXPECT_NE(layer.boxes[0].text.find("Line"), std::string::npos) << layer.boxes[0].text;
+    for (int rank = 1; rank <= 8; ++rank)
+        for (int file = 1; file <= 8; ++file)
+            EXPECT_EQ(Board().GetPiece(rank, file), board.GetPiece(rank, file)) << rank << file;
+    EXPECT_EQ(Board().armyToMove, board.armyToMove);
+    EXPECT_EQ(FormatRecord(controller->Record()), before);
+    PlayTurns(random, 3);
+    EXPECT_EQ(ReadBack(RecordPath()).turns.size(), 13u);
 }
 
 // A demonstration game writes no record file, but keeps the record.
