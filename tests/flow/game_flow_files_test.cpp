@@ -93,6 +93,9 @@ TEST_F(GameFlow, SaveAsKeepsAReadOnlyFileAndSaysSo) {
     EXPECT_EQ(layer.boxes[1],
               (TMessageBox{sentence, kCaption, TBoxButtons::Ok, TBoxIcon::Exclamation}));
     EXPECT_EQ(Contents(kept), "old");
+    // Some systems cannot remove a read-only file with its folder.
+    std::filesystem::permissions(kept, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
 }
 
 TEST_F(GameFlow, DemonstrationSaveExplainsReloadingFirst) {
