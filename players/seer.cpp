@@ -301,15 +301,8 @@ struct TSeerSearch::TImpl {
         const bool asKing = face == 1;
         for (int k = 0; k < list.Size(); ++k) {
             const int i = order[ply][k];
-            const TLegalMove move = list[i];
-            const SquareRecord from = SquareRecord::At(move.from.Square());
-            MakePieceMove(board, from, move.to, asKing);
-            const bool reached =
-                ptahReached ||
-                BringsQuestionerToPtah(board, army, board.At(move.to.rank, move.to.file).kind,
-                                       move.to.Square());
-            const double value = AfterTurn(ply + 1, army, reached, depth, alpha, beta);
-            UndoMove(board, move.to, from);
+            const double value =
+                ValueOfMove(list[i], asKing, ply, army, ptahReached, depth, alpha, beta);
             if (stopped) return 0;
             if (value > best) {
                 best = value;
@@ -325,6 +318,21 @@ struct TSeerSearch::TImpl {
         return best;
     }
 
+    // The value of one move made at `ply`: made, searched from the turn after
+    // it, and taken back.
+    double ValueOfMove(const TLegalMove& move, bool asKing, int ply, std::int32_t army,
+                       bool ptahReached, int depth, double alpha, double beta) {
+        const SquareRecord from = SquareRecord::At(move.from.Square());
+        MakePieceMove(board, from, move.to, asKing);
+        const bool reached =
+            ptahReached ||
+            BringsQuestionerToPtah(board, army, board.At(move.to.rank, move.to.file).kind,
+                                   move.to.Square());
+        const double value = AfterTurn(ply + 1, army, reached, depth, alpha, beta);
+        UndoMove(board, move.to, from);
+        return value;
+    }
+
     // The root: every move searched to the depth; the first of the best wins.
     bool Root(std::int32_t army, TDieFace face, bool ptahReached, int depth, int& bestIndex,
               double& bestValue) {
@@ -334,16 +342,8 @@ struct TSeerSearch::TImpl {
         int chosen = -1;
         for (int k = 0; k < list.Size(); ++k) {
             const int i = order[0][k];
-            const TLegalMove move = list[i];
-            const SquareRecord from = SquareRecord::At(move.from.Square());
-            MakePieceMove(board, from, move.to, asKing);
-            const bool reached =
-                ptahReached ||
-                BringsQuestionerToPtah(board, army, board.At(move.to.rank, move.to.file).kind,
-                                       move.to.Square());
-            const double value =
-                AfterTurn(1, army, reached, depth, chosen < 0 ? kLow - 1 : best, kHigh + 1);
-            UndoMove(board, move.to, from);
+            const double value = ValueOfMove(list[i], asKing, 0, army, ptahReached, depth,
+                                             chosen < 0 ? kLow - 1 : best, kHigh + 1);
             if (stopped) break;
             if (value > best) {
                 best = value;

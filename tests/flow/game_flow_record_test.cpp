@@ -140,7 +140,7 @@ TEST_F(RecordFlow, WithoutItsRecordAReloadStartsOneFromTheSavedPosition) {
 }
 
 // A record opened in the board program's reload goes on from its last turn;
-// a damaged one, or another board's, is refused and the dialog comes back.
+// a damaged one is refused with its line, and the dialog comes back.
 TEST_F(RecordFlow, AReloadOfARecordGoesOnFromItsLastTurn) {
     StartLauncher(kVersusComputers);
     std::minstd_rand random(7);

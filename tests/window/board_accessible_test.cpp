@@ -7,26 +7,16 @@
 #include <QAccessible>
 #include <QApplication>
 
-#include "flow/command_line.h"
 #include "game/legal_moves.h"
-#include "tests/support/widget_application.h"
-#include "window/koravin_window.h"
+#include "tests/window/main_window_fixture.h"
 
 namespace vaeloric {
 namespace {
 
-class BoardAccessible : public ::testing::Test {
+class BoardAccessible : public MainWindow {
   protected:
     void SetUp() override {
-        test::EnsureWidgetApplication();
-        game.mode = TStartMode::Launcher;
-        game.boardLetter = 'W';
-        ParseLauncherArgument("45xWill it rain?^@Ann^@hBob^@fo", 'W', game.setup);
-        window = std::make_unique<TKoravinWindow>(game, pictures);
-        window->resize(1000, 700);
-        window->show();
-        window->grab();
-        QApplication::processEvents();
+        MainWindow::SetUp();
         window->OnCommand(1757);  // no reading dialog to dismiss
     }
     // The child of the window whose name starts with `name`.
@@ -49,10 +39,6 @@ class BoardAccessible : public ::testing::Test {
         ASSERT_TRUE(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
         action->doAction(QAccessibleActionInterface::pressAction());
     }
-
-    TGameSession game;
-    TPictureCatalogue pictures{'W'};
-    std::unique_ptr<TKoravinWindow> window;
 };
 
 TEST_F(BoardAccessible, SquaresAndButtonsCanBeWalkedAndPressed) {
