@@ -48,7 +48,15 @@ std::string TournamentUsage() {
            std::to_string(kMaxSeerNodes) + " (default " +
            std::to_string(SeerLevel(kDefaultSeerLevel).nodes) +
            ")\n"
-           "      --csv FILE, --json FILE, --svg FILE   the raw results and the chart\n";
+           "      --csv FILE, --json FILE, --svg FILE   the raw results and the chart\n"
+           "      --pairs            each game twice with the sides swapped on the same throws\n"
+           "      --resume FILE      keep the finished games in FILE as the run goes, and\n"
+           "                         take up a stopped run of the same options from it\n"
+           "      --records FOLDER   write every game's record there as game-N.vrec\n"
+           "      --sprt ELO0,ELO1[,ALPHA,BETA]   between two profiles: play until a\n"
+           "                         sequential test decides (default error rates 0.05;\n"
+           "                         at most " +
+           std::to_string(kSprtDefaultGames) + " games per pairing and board without --games)\n";
 }
 
 // The network sub-commands, in builds that have them.

@@ -3,6 +3,8 @@
 #include "sim/tournament/options.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -68,21 +70,61 @@ std::string OutputPath(const std::string& option, const std::string& path) {
     return path;
 }
 
+// ELO0,ELO1[,ALPHA,BETA]: two Elo differences, ELO0 < ELO1, and the two
+// error rates, each between 0 and 1/2.
+TSprtSettings ParseSprt(const std::string& text) {
+    std::vector<double> values;
+    bool valid = !text.empty() && text.back() != ',';
+    std::size_t start = 0;
+    while (valid && start <= text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string field = text.substr(start, end - start);
+        char* stop = nullptr;
+        const double value = std::strtod(field.c_str(), &stop);
+        valid = !field.empty() && stop == field.c_str() + field.size() && std::isfinite(value) &&
+                std::fabs(value) <= 1000;
+        values.push_back(value);
+        start = end + 1;
+    }
+    valid = valid && (values.size() == 2 || values.size() == 4) && values[0] < values[1];
+    if (valid && values.size() == 4)
+        valid = values[2] > 0 && values[2] < 0.5 && values[3] > 0 && values[3] < 0.5;
+    if (!valid) {
+        throw TUsageError(
+            "--sprt needs ELO0,ELO1 with ELO0 below ELO1, and optionally ,ALPHA,BETA between 0"
+            " and 0.5 (such as 0,10 or 0,10,0.05,0.05), not '" +
+            text + "'.");
+    }
+    TSprtSettings settings;
+    settings.elo0 = values[0];
+    settings.elo1 = values[1];
+    if (values.size() == 4) {
+        settings.alpha = values[2];
+        settings.beta = values[3];
+    }
+    return settings;
+}
+
+std::string ExistingFolder(const std::string& option, const std::string& path) {
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_directory(path, error))
+        throw TUsageError(option + " needs an existing folder, not '" + path + "'.");
+    return path;
+}
+
 }  // namespace
 
 TTournamentOptions ParseTournamentOptions(const TArguments& args) {
     TTournamentOptions options;
     options.threads = static_cast<int>(std::clamp<unsigned>(std::thread::hardware_concurrency(), 1,
                                                             static_cast<unsigned>(kMaxThreads)));
+    bool gamesGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         if (option == "--profiles")
             options.plan.profiles = ParseProfiles(OptionValue(args, i));
         else if (option == "--boards")
             options.plan.boards = ParseBoards(OptionValue(args, i));
-        else if (option == "--games")
-            options.plan.gamesPerPairing =
-                ParseCount(OptionValue(args, i), "--games", kMaxGamesPerPairing);
         else if (option == "--turns")
             options.plan.turnLimit =
                 ParseCount(OptionValue(args, i), "--turns", kMaxTournamentTurns);
@@ -99,9 +141,25 @@ TTournamentOptions ParseTournamentOptions(const TArguments& args) {
             options.jsonPath = OutputPath(option, OptionValue(args, i));
         else if (option == "--svg")
             options.svgPath = OutputPath(option, OptionValue(args, i));
-        else
+        else if (option == "--resume")
+            options.resumePath = OutputPath(option, OptionValue(args, i));
+        else if (option == "--records")
+            options.recordsFolder = ExistingFolder(option, OptionValue(args, i));
+        else if (option == "--pairs")
+            options.plan.pairs = true;
+        else if (option == "--sprt") {
+            options.sprt = true;
+            options.sprtSettings = ParseSprt(OptionValue(args, i));
+            if (!gamesGiven) options.plan.gamesPerPairing = kSprtDefaultGames;
+        } else if (option == "--games") {
+            options.plan.gamesPerPairing =
+                ParseCount(OptionValue(args, i), "--games", kMaxGamesPerPairing);
+            gamesGiven = true;
+        } else
             throw TUsageError("Unknown option '" + option + "' for tournament.");
     }
+    if (options.sprt && options.plan.profiles.size() != 2)
+        throw TUsageError("--sprt compares two profiles; give them with --profiles.");
     if (options.plan.GameCount() > kMaxTournamentGames) {
         throw TUsageError("The tournament would play " + std::to_string(options.plan.GameCount()) +
                           " games; at most " + std::to_string(kMaxTournamentGames) +

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sim/commands.h"
+#include "sim/tournament/match.h"
 #include "sim/tournament/schedule.h"
 
 namespace vaeloric::sim {
@@ -13,11 +14,18 @@ inline constexpr long kMaxGamesPerPairing = 1000000;
 inline constexpr long kMaxTournamentGames = 10000000;
 inline constexpr long kMaxTournamentTurns = 100000;
 inline constexpr long kMaxThreads = 256;
+// A sequential test plays until it decides; without --games, at most this
+// many games per pairing and board.
+inline constexpr long kSprtDefaultGames = 20000;
 
 struct TTournamentOptions {
     TTournamentPlan plan;
     int threads = 1;
     std::string csvPath, jsonPath, svgPath;
+    std::string resumePath;     // the progress file, written as the run goes
+    std::string recordsFolder;  // every game's record, when given
+    bool sprt = false;
+    TSprtSettings sprtSettings;
 };
 
 // Checks every option; a bad one throws TUsageError with one sentence.

@@ -7,7 +7,7 @@
 
 namespace vaeloric::sim {
 
-std::string ProgressLine(long done, long total, double seconds) {
+std::string ProgressLine(long done, long total, double seconds, const std::string& extra) {
     constexpr long kBar = 20;
     const long filled = total > 0 ? std::clamp(kBar * done / total, 0L, kBar) : kBar;
     std::string bar(static_cast<std::size_t>(kBar + 2), '-');
@@ -23,7 +23,7 @@ std::string ProgressLine(long done, long total, double seconds) {
     } else {
         std::snprintf(text, sizeof text, "  %ld/%ld games", done, total);
     }
-    return bar + text;
+    return bar + text + (extra.empty() ? "" : "  " + extra);
 }
 
 }  // namespace vaeloric::sim

@@ -6,13 +6,16 @@
 
 namespace vaeloric::sim {
 
-// The games of one ordered pairing: `score` counts a Questioner's-side win
-// as 1 and an unfinished game as 1/2.
+// The decided games of one ordered pairing: `score` counts the
+// Questioner's-side wins. An unfinished game was cut by the turn limit and
+// says nothing of who was stronger, so it is counted apart and left out of
+// the fit rather than scored as half a win.
 struct TPairingScore {
     int questionerSide = 0;  // index into the profiles
     int otherSide = 0;
     double games = 0;
     double score = 0;
+    double unfinished = 0;
 };
 
 // Ratings on the Elo scale with mean 1500, and the Questioner's side's

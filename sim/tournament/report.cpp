@@ -37,7 +37,89 @@ std::string ProfileLabel(std::int32_t code) {
     return Format("%d %-17s", code, OpponentName(code));
 }
 
+std::string EloText(const TEloEstimate& e) {
+    return Format("%+.0f Elo (95 %% interval %+.0f to %+.0f)", e.elo, e.low, e.high);
+}
+
+std::string CrossTable(const TTournamentReport& report) {
+    const std::vector<int> order = report.ByRating();
+    std::string text =
+        "Cross-table: wins-losses-unfinished of the row's profile against the column's,"
+        " on either side\n";
+    text += std::string(19, ' ');
+    for (int column : order)
+        text += Format(" %12d", report.tally.profiles[static_cast<std::size_t>(column)].code);
+    text += "\n";
+    for (int row : order) {
+        text += ProfileLabel(report.tally.profiles[static_cast<std::size_t>(row)].code);
+        for (int column : order) {
+            const TResultCount& c =
+                report.tally.cross[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+            text += row == column
+                        ? Format(" %12s", ".")
+                        : Format(" %12s",
+                                 Format("%ld-%ld-%ld", c.wins, c.losses, c.unfinished).c_str());
+        }
+        text += "\n";
+    }
+    return text + "\n";
+}
+
+std::string HeadToHead(const TTournamentReport& report) {
+    const TTournamentPlan& plan = report.plan;
+    const TMatchCounts counts = CountMatch(report.run.games, plan.profiles[0], plan.profiles[1]);
+    std::string text = Format("Head to head: %d over %d ", plan.profiles[0], plan.profiles[1]) +
+                       EloText(EloOf(TrinomialSample(counts))) +
+                       Format(" from %ld games (%ld-%ld-%ld)\n", counts.Games(), counts.wins,
+                              counts.losses, counts.unfinished);
+    if (plan.pairs) {
+        const TEloEstimate single = EloOf(TrinomialSample(counts));
+        const TEloEstimate paired = EloOf(PentanomialSample(counts));
+        const double singleWidth = single.high - single.low;
+        text += "In pairs: " + EloText(paired) + Format(" from %ld pairs", counts.Pairs());
+        if (singleWidth > 0)
+            text += Format("; the interval is %.0f %% as wide as for single games",
+                           100 * (paired.high - paired.low) / singleWidth);
+        text += "\n";
+    }
+    if (report.sprt) {
+        const TSprtSettings& s = report.sprtSettings;
+        const TSprtState& state = report.sprtState;
+        text += Format(
+            "Sequential test of %+g against %+g Elo (alpha %g, beta %g): LLR %.2f, bounds %.2f"
+            " and %.2f: ",
+            s.elo1, s.elo0, s.alpha, s.beta, state.llr, state.lower, state.upper);
+        text += state.verdict == TSprtVerdict::AcceptH1   ? Format("H1 (%+g Elo) accepted", s.elo1)
+                : state.verdict == TSprtVerdict::AcceptH0 ? Format("H0 (%+g Elo) accepted", s.elo0)
+                                                          : std::string("no decision");
+        text += Format(" after %ld games.\n", static_cast<long>(report.run.games.size()));
+    }
+    return text + "\n";
+}
+
 }  // namespace
+
+TScoreSample MatchSample(const TTournamentPlan& plan, const std::vector<TPlayedGame>& games) {
+    const TMatchCounts counts = CountMatch(games, plan.profiles[0], plan.profiles[1]);
+    return plan.pairs ? PentanomialSample(counts) : TrinomialSample(counts);
+}
+
+std::string RunningRating(const TTournamentPlan& plan, const std::vector<TPlayedGame>& games) {
+    if (games.empty()) return "";
+    if (plan.profiles.size() == 2) {
+        const TEloEstimate e = EloOf(MatchSample(plan, games));
+        return Format("%d over %d %+.0f (%+.0f to %+.0f)", plan.profiles[0], plan.profiles[1],
+                      e.elo, e.low, e.high);
+    }
+    const TTournamentTally tally = TallyGames(plan, games);
+    const TRatingFit fit = FitRatings(static_cast<int>(plan.profiles.size()), tally.pairings);
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < fit.rating.size(); ++i)
+        if (fit.rating[i] > fit.rating[best]) best = i;
+    return Format("best %d %.0f (%.0f to %.0f)", plan.profiles[best], fit.rating[best],
+                  fit.rating[best] - fit.ratingHalfWidth[best],
+                  fit.rating[best] + fit.ratingHalfWidth[best]);
+}
 
 std::vector<int> TTournamentReport::ByRating() const {
     std::vector<int> order(tally.profiles.size());
@@ -104,9 +186,12 @@ std::string ReportText(const TTournamentReport& report) {
     }
     text += Format(
         "Questioner's side advantage: %+.0f Elo (95 %% interval %+.0f to %+.0f)."
-        " Ratings count an unfinished game as a draw.\n\n",
+        " Ratings are fitted on decided games; unfinished games are counted apart.\n\n",
         report.fit.advantage, report.fit.advantage - report.fit.advantageHalfWidth,
         report.fit.advantage + report.fit.advantageHalfWidth);
+
+    text += CrossTable(report);
+    if (plan.profiles.size() == 2) text += HeadToHead(report);
 
     text += "Chance of a favourable answer with the profile as the Questioner's opponents\n";
     text += "Opponents             Games  Favourable   Chance  95 % interval  ";

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/tournament/match.h"
 #include "sim/tournament/rating_fit.h"
 #include "sim/tournament/runner.h"
 #include "sim/tournament/tally.h"
@@ -18,6 +19,10 @@ struct TTournamentReport {
     int threads = 1;
     TTournamentTally tally;
     TRatingFit fit;
+    // With --sprt: the test and where it stood when the run ended.
+    bool sprt = false;
+    TSprtSettings sprtSettings;
+    TSprtState sprtState;
 
     // Profile indexes from the highest rating down (ties by code).
     std::vector<int> ByRating() const;
@@ -27,7 +32,17 @@ struct TTournamentReport {
 
 TTournamentReport MakeReport(const TTournamentPlan& plan, TTournamentRun run, int threads);
 
-// The two tables for standard output.
+// The two tables, the cross-table and, between two profiles, the Elo
+// difference (and the sequential test), for standard output.
 std::string ReportText(const TTournamentReport& report);
+
+// The sample a two-profile comparison rests on: pairs when the plan plays
+// pairs, single games otherwise. The first profile's view.
+TScoreSample MatchSample(const TTournamentPlan& plan, const std::vector<TPlayedGame>& games);
+
+// "best 9 1561 +-30" for the progress line: the profile rated highest so far
+// with its interval, or, between two profiles, the first's Elo over the
+// second's.
+std::string RunningRating(const TTournamentPlan& plan, const std::vector<TPlayedGame>& games);
 
 }  // namespace vaeloric::sim

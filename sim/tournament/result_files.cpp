@@ -33,7 +33,9 @@ std::string JsonString(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string GameFields(const TPlayedGame& played) {
+}  // namespace
+
+std::string GameCsvFields(const TPlayedGame& played) {
     const TScheduledGame& g = played.game;
     char buffer[160];
     std::snprintf(buffer, sizeof buffer, "%ld,%ld,%c,%s,%d,%d,%u,%ld,%s", g.index + 1, g.round + 1,
@@ -41,6 +43,8 @@ std::string GameFields(const TPlayedGame& played) {
                   played.turns, ResultWord(played.result));
     return buffer;
 }
+
+namespace {
 
 std::string CountJson(const TResultCount& count) {
     const TInterval interval =
@@ -53,6 +57,63 @@ std::string CountJson(const TResultCount& count) {
            "}";
 }
 
+// Every ordered pair of different profiles: the first's results against
+// the second on either side.
+std::string CrossTableJson(const TTournamentReport& report) {
+    std::string json = "  \"cross_table\": [\n";
+    const std::size_t n = report.tally.profiles.size();
+    bool first = true;
+    for (std::size_t row = 0; row < n; ++row) {
+        for (std::size_t column = 0; column < n; ++column) {
+            if (row == column) continue;
+            const TResultCount& c = report.tally.cross[row][column];
+            json += std::string(first ? "" : ",\n") +
+                    "    {\"profile\": " + std::to_string(report.tally.profiles[row].code) +
+                    ", \"opponent\": " + std::to_string(report.tally.profiles[column].code) +
+                    ", \"games\": " + std::to_string(c.games) +
+                    ", \"wins\": " + std::to_string(c.wins) +
+                    ", \"losses\": " + std::to_string(c.losses) +
+                    ", \"unfinished\": " + std::to_string(c.unfinished) + "}";
+            first = false;
+        }
+    }
+    return json + "\n  ],\n";
+}
+
+std::string EloJson(const TEloEstimate& e) {
+    return "{\"elo\": " + Number(e.elo) + ", \"low\": " + Number(e.low) +
+           ", \"high\": " + Number(e.high) + "}";
+}
+
+// Between two profiles: the first's Elo over the second, from single
+// games and, when played in pairs, from pairs; and the sequential test.
+std::string MatchJson(const TTournamentReport& report) {
+    const TTournamentPlan& plan = report.plan;
+    if (plan.profiles.size() != 2) return "";
+    const TMatchCounts counts = CountMatch(report.run.games, plan.profiles[0], plan.profiles[1]);
+    std::string json = "  \"head_to_head\": {\"profile\": " + std::to_string(plan.profiles[0]) +
+                       ", \"opponent\": " + std::to_string(plan.profiles[1]) +
+                       ", \"single\": " + EloJson(EloOf(TrinomialSample(counts)));
+    if (plan.pairs) {
+        json += ", \"pairs\": " + std::to_string(counts.Pairs()) +
+                ", \"paired\": " + EloJson(EloOf(PentanomialSample(counts)));
+    }
+    json += "},\n";
+    if (report.sprt) {
+        const TSprtState& state = report.sprtState;
+        const TSprtSettings& s = report.sprtSettings;
+        const char* verdict = state.verdict == TSprtVerdict::AcceptH1   ? "H1"
+                              : state.verdict == TSprtVerdict::AcceptH0 ? "H0"
+                                                                        : "none";
+        json += "  \"sprt\": {\"elo0\": " + Number(s.elo0) + ", \"elo1\": " + Number(s.elo1) +
+                ", \"alpha\": " + Number(s.alpha) + ", \"beta\": " + Number(s.beta) +
+                ", \"llr\": " + Number(state.llr) + ", \"lower\": " + Number(state.lower) +
+                ", \"upper\": " + Number(state.upper) + ", \"accepted\": " + JsonString(verdict) +
+                "},\n";
+    }
+    return json;
+}
+
 }  // namespace
 
 std::string ResultsBody(const TTournamentReport& report);
@@ -60,7 +121,8 @@ std::string ResultsBody(const TTournamentReport& report);
 std::string ResultsCsv(const TTournamentReport& report) {
     const std::string run = RunId(report);
     std::string csv = "game,round,board,ptah,questioner_side,other_side,seed,turns,result,run\n";
-    for (const TPlayedGame& played : report.run.games) csv += GameFields(played) + "," + run + "\n";
+    for (const TPlayedGame& played : report.run.games)
+        csv += GameCsvFields(played) + "," + run + "\n";
     return csv;
 }
 
@@ -89,7 +151,8 @@ std::string ResultsBody(const TTournamentReport& report) {
     json += "], \"boards\": " + JsonString(plan.boards) +
             ", \"games_per_pairing\": " + std::to_string(plan.gamesPerPairing) +
             ", \"turn_limit\": " + std::to_string(plan.turnLimit) +
-            ", \"seed\": " + std::to_string(plan.baseSeed) + "},\n";
+            ", \"seed\": " + std::to_string(plan.baseSeed) +
+            ", \"pairs\": " + (plan.pairs ? "true" : "false") + "},\n";
     json += "  \"games_played\": " + std::to_string(report.run.games.size()) +
             ",\n  \"interrupted\": " + (report.run.stopped ? "true" : "false") + ",\n";
     json += "  \"questioner_advantage\": " + Number(report.fit.advantage) +
@@ -109,8 +172,9 @@ std::string ResultsBody(const TTournamentReport& report) {
                     CountJson(p.opponentsBoard[b]);
         json += i + 1 < report.tally.profiles.size() ? "}},\n" : "}}\n";
     }
+    json += "  ],\n" + CrossTableJson(report) + MatchJson(report);
     json +=
-        "  ],\n  \"games_fields\": "
+        "  \"games_fields\": "
         "[\"game\", \"round\", \"board\", \"ptah\", \"questioner_side\", \"other_side\","
         " \"seed\", \"turns\", \"result\"],\n  \"games\": [\n";
     for (std::size_t i = 0; i < report.run.games.size(); ++i) {

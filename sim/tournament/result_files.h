@@ -21,6 +21,10 @@ std::string RunId(const TTournamentReport& report);
 // The same plan gives the same bytes whatever the number of threads.
 std::string ResultsCsv(const TTournamentReport& report);
 
+// A game's CSV fields before the run id:
+// game,round,board,ptah,questioner_side,other_side,seed,turns,result.
+std::string GameCsvFields(const TPlayedGame& played);
+
 // The plan, the two tables' figures, the fit and every game.
 std::string ResultsJson(const TTournamentReport& report);
 

@@ -2,24 +2,45 @@
 
 #include "sim/tournament/runner.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <thread>
+
+#include "flow/game_record.h"
 
 namespace vaeloric::sim {
 
 TTournamentRun PlayTournament(const TTournamentPlan& plan, int threads,
                               const std::atomic<bool>& stop,
                               const std::function<void(long done, double seconds)>& progress) {
+    TRunHooks hooks;
+    if (progress) {
+        hooks.progress = [&](const std::vector<TPlayedGame>& finished, double seconds) {
+            progress(static_cast<long>(finished.size()), seconds);
+        };
+    }
+    return PlayTournament(plan, threads, stop, hooks);
+}
+
+TTournamentRun PlayTournament(const TTournamentPlan& plan, int threads,
+                              const std::atomic<bool>& stop, const TRunHooks& hooks) {
     const long total = plan.GameCount();
-    std::vector<TPlayedGame> slots(static_cast<std::size_t>(total));
     std::vector<unsigned char> played(static_cast<std::size_t>(total), 0);
-    std::atomic<long> next{0}, done{0};
+    std::vector<TPlayedGame> finished;
+    for (const TPlayedGame& earlier : hooks.alreadyPlayed) {
+        if (earlier.game.index < 0 || earlier.game.index >= total) continue;
+        if (played[static_cast<std::size_t>(earlier.game.index)] != 0) continue;
+        played[static_cast<std::size_t>(earlier.game.index)] = 1;
+        finished.push_back(earlier);
+    }
+    std::atomic<long> next{0};
     std::atomic<int> running{threads};
     std::exception_ptr failure;
-    std::mutex failureMutex;
+    std::mutex mutex;  // guards `finished` and `failure`
     std::atomic<bool> failed{false};
 
     auto work = [&] {
@@ -29,16 +50,29 @@ TTournamentRun PlayTournament(const TTournamentPlan& plan, int threads,
             while (!stop.load(std::memory_order_relaxed) && !failed.load()) {
                 const long index = next.fetch_add(1);
                 if (index >= total) break;
-                TPlayedGame& slot = slots[static_cast<std::size_t>(index)];
+                if (played[static_cast<std::size_t>(index)] != 0) continue;
+                TPlayedGame slot;
                 slot.game = ScheduledGame(plan, index);
-                PlayGame(GameOptionsOf(slot.game, plan.turnLimit, plan.seerNodes), *game, ignore);
+                const TGameOptions options =
+                    GameOptionsOf(slot.game, plan.turnLimit, plan.seerNodes);
+                if (hooks.recordsFolder.empty()) {
+                    PlayGame(options, *game, ignore);
+                } else {
+                    TGameRecord record;
+                    PlayGame(options, *game, ignore, &record);
+                    const auto path = std::filesystem::path(hooks.recordsFolder) /
+                                      ("game-" + std::to_string(index + 1) + ".vrec");
+                    if (!WriteRecordFile(path.string(), record))
+                        throw std::runtime_error("Cannot write the game record '" + path.string() +
+                                                 "'.");
+                }
                 slot.result = game->result;
                 slot.turns = game->turns;
-                played[static_cast<std::size_t>(index)] = 1;
-                done.fetch_add(1);
+                const std::lock_guard<std::mutex> lock(mutex);
+                finished.push_back(slot);
             }
         } catch (...) {
-            const std::lock_guard<std::mutex> lock(failureMutex);
+            const std::lock_guard<std::mutex> lock(mutex);
             if (!failure) failure = std::current_exception();
             failed = true;
         }
@@ -54,19 +88,22 @@ TTournamentRun PlayTournament(const TTournamentPlan& plan, int threads,
     double shown = 0;
     while (running.load() > 0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (progress && elapsed() - shown >= 0.2) {
+        if (hooks.progress && elapsed() - shown >= 0.2) {
             shown = elapsed();
-            progress(done.load(), shown);
+            const std::lock_guard<std::mutex> lock(mutex);
+            hooks.progress(finished, shown);
         }
     }
     for (std::thread& worker : workers) worker.join();
     if (failure) std::rethrow_exception(failure);
+    if (hooks.progress) hooks.progress(finished, elapsed());
 
     TTournamentRun run;
     run.seconds = elapsed();
-    for (long i = 0; i < total; ++i)
-        if (played[static_cast<std::size_t>(i)] != 0)
-            run.games.push_back(slots[static_cast<std::size_t>(i)]);
+    run.games = std::move(finished);
+    std::sort(run.games.begin(), run.games.end(), [](const TPlayedGame& a, const TPlayedGame& b) {
+        return a.game.index < b.game.index;
+    });
     run.stopped = static_cast<long>(run.games.size()) < total;
     return run;
 }

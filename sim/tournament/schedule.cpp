@@ -2,6 +2,8 @@
 
 #include "sim/tournament/schedule.h"
 
+#include <algorithm>
+
 #include "flow/setup_record.h"
 
 namespace vaeloric::sim {
@@ -53,10 +55,13 @@ TScheduledGame ScheduledGame(const TTournamentPlan& plan, long index) {
     game.questionerSide = plan.profiles[static_cast<std::size_t>(q)];
     game.otherSide = plan.profiles[static_cast<std::size_t>(o)];
 
-    const std::uint64_t key = (static_cast<std::uint64_t>(game.board) << 48) |
-                              (static_cast<std::uint64_t>(game.questionerSide) << 40) |
-                              (static_cast<std::uint64_t>(game.otherSide) << 32) |
-                              static_cast<std::uint64_t>(game.round);
+    const std::int32_t first =
+        plan.pairs ? std::min(game.questionerSide, game.otherSide) : game.questionerSide;
+    const std::int32_t second =
+        plan.pairs ? std::max(game.questionerSide, game.otherSide) : game.otherSide;
+    const std::uint64_t key =
+        (static_cast<std::uint64_t>(game.board) << 48) | (static_cast<std::uint64_t>(first) << 40) |
+        (static_cast<std::uint64_t>(second) << 32) | static_cast<std::uint64_t>(game.round);
     const std::uint64_t draw = SplitMix(plan.baseSeed ^ SplitMix(key));
     game.seed = static_cast<std::uint32_t>(1 + draw % 2147483646u);
     game.ptah = PtahSquare(SplitMix(draw));

@@ -31,6 +31,10 @@ struct TTournamentPlan {
     long turnLimit = 400;
     std::uint64_t baseSeed = 1;
     long seerNodes = SeerLevel(kDefaultSeerLevel).nodes;  // the Seer's budget per move
+    // In pairs: the game of A as the Questioner's side against B and the
+    // game of B against A (same round and board) share their throws and Ptah
+    // square, so the luck of the dice falls on both profiles alike.
+    bool pairs = false;
 
     long PairCount() const;  // ordered pairs of profiles
     long GameCount() const;

@@ -28,7 +28,9 @@ TTournamentTally TallyGames(const TTournamentPlan& plan, const std::vector<TPlay
     }
     for (int q = 0; q < n; ++q)
         for (int o = 0; o < n; ++o)
-            if (q != o) tally.pairings.push_back({q, o, 0, 0});
+            if (q != o) tally.pairings.push_back({q, o, 0, 0, 0});
+    tally.cross.assign(static_cast<std::size_t>(n),
+                       std::vector<TResultCount>(static_cast<std::size_t>(n)));
 
     for (const TPlayedGame& played : games) {
         const int q = profileIndex(played.game.questionerSide);
@@ -44,8 +46,11 @@ TTournamentTally TallyGames(const TTournamentPlan& plan, const std::vector<TPlay
         // Pairings are listed questioner-major, skipping q == o.
         TPairingScore& pairing =
             tally.pairings[static_cast<std::size_t>(q * (n - 1) + o - (o > q ? 1 : 0))];
-        pairing.games += 1;
-        pairing.score += win ? 1.0 : lose ? 0.0 : 0.5;
+        pairing.games += (win || lose) ? 1 : 0;
+        pairing.score += win ? 1 : 0;
+        pairing.unfinished += (win || lose) ? 0 : 1;
+        tally.cross[static_cast<std::size_t>(q)][static_cast<std::size_t>(o)].Add(win, lose);
+        tally.cross[static_cast<std::size_t>(o)][static_cast<std::size_t>(q)].Add(lose, win);
         tally.unfinished += (win || lose) ? 0 : 1;
     }
     return tally;

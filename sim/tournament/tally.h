@@ -33,6 +33,9 @@ struct TProfileTally {
 struct TTournamentTally {
     std::vector<TProfileTally> profiles;  // in the plan's profile order
     std::vector<TPairingScore> pairings;
+    // cross[row][column]: the row profile's games against the column
+    // profile, on either side, as its own wins, losses and unfinished games.
+    std::vector<std::vector<TResultCount>> cross;
     long unfinished = 0;
 };
 

@@ -4,6 +4,7 @@
 // the Wilson interval and the Bradley-Terry fit.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <map>
 #include <set>
@@ -150,17 +151,36 @@ TEST(TournamentTally, OwnRecordsChancesPerBoardAndPairingScores) {
         EXPECT_EQ(profile.opponentsBoard[1].wins, row.questionerWinsOnF);
     }
 
-    // Pairings by (questioner side, other side) index: games and score,
-    // an unfinished game counting a half.
-    std::map<std::pair<int, int>, std::pair<double, double>> pairings;
+    // Pairings by (questioner side, other side) index: decided games, wins
+    // and, apart, unfinished games (a third outcome, not half a win).
+    std::map<std::pair<int, int>, std::tuple<double, double, double>> pairings;
     for (const TPairingScore& p : tally.pairings)
-        pairings[{p.questionerSide, p.otherSide}] = {p.games, p.score};
+        pairings[{p.questionerSide, p.otherSide}] = {p.games, p.score, p.unfinished};
     EXPECT_EQ(pairings.size(), 6u);
-    const std::map<std::pair<int, int>, std::pair<double, double>> expected = {
-        {{0, 1}, {3, 1.5}}, {{1, 0}, {1, 1}}, {{2, 0}, {1, 0}},
-        {{2, 1}, {1, 1}},   {{1, 2}, {1, 1}}, {{0, 2}, {0, 0}},
+    const std::map<std::pair<int, int>, std::tuple<double, double, double>> expected = {
+        {{0, 1}, {2, 1, 1}}, {{1, 0}, {1, 1, 0}}, {{2, 0}, {1, 0, 0}},
+        {{2, 1}, {1, 1, 0}}, {{1, 2}, {1, 1, 0}}, {{0, 2}, {0, 0, 0}},
     };
     EXPECT_EQ(pairings, expected);
+
+    // The cross-table, row against column on either side: wins, losses,
+    // unfinished. 2 against 5: W (as Questioner's side), L, U, then 5 won as
+    // the Questioner's side. 2 against 8: 8 lost as the Questioner's side.
+    // 5 against 8: 8 won as the Questioner's side, then 5 did.
+    const std::array<std::array<std::array<long, 3>, 3>, 3> cross = {{
+        {{{0, 0, 0}, {1, 2, 1}, {1, 0, 0}}},
+        {{{2, 1, 1}, {0, 0, 0}, {1, 1, 0}}},
+        {{{0, 1, 0}, {1, 1, 0}, {0, 0, 0}}},
+    }};
+    ASSERT_EQ(tally.cross.size(), 3u);
+    for (std::size_t row = 0; row < 3; ++row) {
+        for (std::size_t column = 0; column < 3; ++column) {
+            const sim::TResultCount& c = tally.cross[row][column];
+            EXPECT_EQ((std::array<long, 3>{c.wins, c.losses, c.unfinished}), cross[row][column])
+                << row << " against " << column;
+            EXPECT_EQ(c.games, c.wins + c.losses + c.unfinished);
+        }
+    }
 }
 
 TEST(WilsonInterval, KnownIntervals) {
