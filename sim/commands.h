@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ int RunPlay(const TArguments& args, std::string& out);
 int RunReplay(const TArguments& args, std::string& out);
 int RunBench(const TArguments& args, std::string& out);
 int RunTournament(const TArguments& args, std::string& out);
+// Answers the engine protocol's commands from `in` on `out`, line by line,
+// until quit or the end of `in`.
+int RunEngine(const TArguments& args, std::istream& in, std::ostream& out);
 // The network seats (built with Qt's WebSockets only).
 int RunHost(const TArguments& args, std::string& out);
 int RunJoin(const TArguments& args, std::string& out);

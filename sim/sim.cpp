@@ -134,6 +134,9 @@ std::string Usage() {
            ", default 20) of at most T turns\n"
            "      (1 to " +
            maxTurns + ", default 400); prints their signature and timing.\n" + TournamentUsage() +
+           "  engine [--opponent CODE] [--seer-nodes N]\n"
+           "      Answers the engine protocol (docs/engine-protocol.md) on standard input\n"
+           "      and output with the Seer, or with the profile CODE (2 to 9).\n" +
            NetUsage() +
            "  help, --help, -h\n"
            "      This text.\n"
@@ -191,6 +194,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
             status = RunBench(args, text);
         else if (command == "tournament")
             status = RunTournament(args, text);
+        else if (command == "engine")
+            status = RunEngine(args, std::cin, out);
 #ifdef VAELORIC_HAS_NET
         else if (command == "host")
             status = RunHost(args, text);
@@ -199,12 +204,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         else
             throw TUsageError("Unknown sub-command '" + command +
                               "'; use legal, choose, status, read, play, replay, bench, "
-                              "tournament, host, join or help.");
+                              "tournament, engine, host, join or help.");
 #else
         else
-            throw TUsageError(
-                "Unknown sub-command '" + command +
-                "'; use legal, choose, status, read, play, replay, bench, tournament or help.");
+            throw TUsageError("Unknown sub-command '" + command +
+                              "'; use legal, choose, status, read, play, replay, bench, "
+                              "tournament, engine or help.");
 #endif
     } catch (const TUsageError& error) {
         err << error.what() << "\n";

@@ -147,7 +147,8 @@ TEST(ManualPage, CoversEverySubCommandAndExitStatus) {
     const std::string page =
         ReadFile(std::filesystem::path(VAELORIC_SOURCE_DIR) / "packaging/man/vaeloric-sim.6");
     ASSERT_FALSE(page.empty());
-    for (const char* command : {"legal", "choose", "status", "read", "play", "bench", "tournament"})
+    for (const char* command :
+         {"legal", "choose", "status", "read", "play", "bench", "tournament", "engine"})
         EXPECT_NE(page.find(std::string(".B vaeloric\\-sim ") + command), std::string::npos)
             << command;
     const std::string usage = RunSim({"--help"}).out;
