@@ -10,6 +10,7 @@
 
 #include "flow/safe_file.h"
 #include "sim/sim_support.h"
+#include "sim/tournament/engine_process.h"
 
 namespace vaeloric::sim {
 
@@ -25,7 +26,7 @@ std::vector<std::int32_t> ParseProfiles(const std::string& text) {
                 std::find(profiles.begin(), profiles.end(), code) == profiles.end();
         profiles.push_back(code);
     }
-    if (!valid || profiles.size() < 2) {
+    if (!valid || profiles.empty()) {
         throw TUsageError(
             "--profiles needs two to eight different player codes from 2 to 9"
             " (such as 2357 or 2,3,5,7,9), not '" +
@@ -105,6 +106,31 @@ TSprtSettings ParseSprt(const std::string& text) {
     return settings;
 }
 
+// NAME=COMMAND: a short name of letters, digits, '.', '_' or '-', and the
+// command /bin/sh runs.
+TOutsideEngine ParseEngine(const std::string& text) {
+    const std::size_t equals = text.find('=');
+    TOutsideEngine engine;
+    if (equals != std::string::npos) {
+        engine.name = text.substr(0, equals);
+        engine.command = text.substr(equals + 1);
+    }
+    bool valid = !engine.name.empty() && engine.name.size() <= 17 &&
+                 engine.command.find_first_not_of(' ') != std::string::npos &&
+                 engine.command.find_first_of("\r\n") == std::string::npos;
+    for (char c : engine.name)
+        valid = valid && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                          (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '-');
+    if (!valid) {
+        throw TUsageError(
+            "--engine needs NAME=COMMAND, a name of up to 17 letters, digits, '.', '_' or '-'"
+            " and a command, not '" +
+            text + "'.");
+    }
+    if (!EnginesSupported()) throw TUsageError("Outside engines cannot be run on this system.");
+    return engine;
+}
+
 std::string ExistingFolder(const std::string& option, const std::string& path) {
     std::error_code error;
     if (path.empty() || !std::filesystem::is_directory(path, error))
@@ -155,8 +181,22 @@ TTournamentOptions ParseTournamentOptions(const TArguments& args) {
             options.plan.gamesPerPairing =
                 ParseCount(OptionValue(args, i), "--games", kMaxGamesPerPairing);
             gamesGiven = true;
+        } else if (option == "--engine") {
+            options.plan.engines.push_back(ParseEngine(OptionValue(args, i)));
+        } else if (option == "--engine-time") {
+            options.plan.engineMilliseconds =
+                ParseCount(OptionValue(args, i), "--engine-time", kMaxEngineMilliseconds);
         } else
             throw TUsageError("Unknown option '" + option + "' for tournament.");
+    }
+    if (options.plan.engines.size() > kMaxEngines)
+        throw TUsageError("At most " + std::to_string(kMaxEngines) + " engines may play.");
+    for (std::size_t e = 0; e < options.plan.engines.size(); ++e)
+        options.plan.profiles.push_back(kFirstEngineCode + static_cast<std::int32_t>(e));
+    if (options.plan.profiles.size() < 2) {
+        throw TUsageError(
+            "--profiles needs two to eight different player codes from 2 to 9"
+            " (such as 2357 or 2,3,5,7,9), or one with an --engine.");
     }
     if (options.sprt && options.plan.profiles.size() != 2)
         throw TUsageError("--sprt compares two profiles; give them with --profiles.");

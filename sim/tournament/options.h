@@ -17,6 +17,8 @@ inline constexpr long kMaxThreads = 256;
 // A sequential test plays until it decides; without --games, at most this
 // many games per pairing and board.
 inline constexpr long kSprtDefaultGames = 20000;
+inline constexpr long kMaxEngineMilliseconds = 600000;
+inline constexpr std::size_t kMaxEngines = 8;
 
 struct TTournamentOptions {
     TTournamentPlan plan;

@@ -13,13 +13,25 @@ namespace {
 
 constexpr const char* kFirstLine = "vaeloric-sim tournament progress 1";
 
+// Each engine's name and command, and its time; nothing without engines,
+// so that files of runs without them read alike.
+std::string EngineWords(const TTournamentPlan& plan) {
+    if (plan.engines.empty()) return "";
+    std::string words = " engine-time=" + std::to_string(plan.engineMilliseconds);
+    for (const TOutsideEngine& engine : plan.engines)
+        words += " engine=" + engine.name + "=" + engine.command;
+    return words;
+}
+
 std::string PlanLine(const TTournamentPlan& plan) {
     std::string profiles;
-    for (std::int32_t code : plan.profiles) profiles += static_cast<char>('0' + code);
+    for (std::int32_t code : plan.profiles)
+        if (!plan.IsEngine(code)) profiles += static_cast<char>('0' + code);
     return "profiles=" + profiles + " boards=" + plan.boards +
            " games=" + std::to_string(plan.gamesPerPairing) +
            " turns=" + std::to_string(plan.turnLimit) + " seed=" + std::to_string(plan.baseSeed) +
-           " seer-nodes=" + std::to_string(plan.seerNodes) + " pairs=" + (plan.pairs ? "1" : "0");
+           " seer-nodes=" + std::to_string(plan.seerNodes) + " pairs=" + (plan.pairs ? "1" : "0") +
+           EngineWords(plan);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ struct TModel {
             const double d = theta[p.questionerSide] + theta[profiles] - theta[p.otherSide];
             sum += p.score * std::log(Logistic(d)) + (p.games - p.score) * std::log(Logistic(-d));
         }
-        for (int i = 0; i < profiles; ++i)
+        for (int i = 0; i <= profiles; ++i)
             sum += 0.5 * std::log(Logistic(theta[i])) + 0.5 * std::log(Logistic(-theta[i]));
         return sum;
     }
@@ -86,7 +86,7 @@ struct TModel {
             }
             add(p.otherSide, p.otherSide, weight);
         }
-        for (int i = 0; i < profiles; ++i) {
+        for (int i = 0; i <= profiles; ++i) {
             gradient[i] += 0.5 - Logistic(theta[i]);
             add(i, i, Logistic(theta[i]) * (1 - Logistic(theta[i])));
         }

@@ -30,8 +30,10 @@ struct TRatingFit {
 // Bradley-Terry by maximum likelihood: the Questioner's side wins with
 // probability 1 / (1 + 10^((R_other - R_questioner - advantage) / 400)).
 // Every profile also gets one drawn game against a fixed 1500 player, so
-// that a profile that won or lost every game still has a finite rating;
-// against thousands of real games it moves a rating by a fraction of a point.
+// that a profile that won or lost every game still has a finite rating, and
+// the advantage likewise one drawn game at zero, so that it stays finite when
+// the Questioner's side won every decided game; against thousands of real
+// games they move a rating by a fraction of a point.
 TRatingFit FitRatings(int profiles, const std::vector<TPairingScore>& pairings);
 
 }  // namespace vaeloric::sim

@@ -33,8 +33,8 @@ std::string PercentInterval(long part, long whole) {
     return Format("%5.1f - %5.1f %%", 100 * interval.low, 100 * interval.high);
 }
 
-std::string ProfileLabel(std::int32_t code) {
-    return Format("%d %-17s", code, OpponentName(code));
+std::string ProfileLabel(const TTournamentPlan& plan, std::int32_t code) {
+    return Format("%d %-17s", code, plan.NameOf(code).c_str());
 }
 
 std::string EloText(const TEloEstimate& e) {
@@ -51,7 +51,8 @@ std::string CrossTable(const TTournamentReport& report) {
         text += Format(" %12d", report.tally.profiles[static_cast<std::size_t>(column)].code);
     text += "\n";
     for (int row : order) {
-        text += ProfileLabel(report.tally.profiles[static_cast<std::size_t>(row)].code);
+        text +=
+            ProfileLabel(report.plan, report.tally.profiles[static_cast<std::size_t>(row)].code);
         for (int column : order) {
             const TResultCount& c =
                 report.tally.cross[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
@@ -95,6 +96,20 @@ std::string HeadToHead(const TTournamentReport& report) {
         text += Format(" after %ld games.\n", static_cast<long>(report.run.games.size()));
     }
     return text + "\n";
+}
+
+// Games an engine lost without playing them out, and why.
+std::string Notes(const TTournamentReport& report) {
+    constexpr long kShown = 20;
+    long count = 0;
+    std::string text;
+    for (const TPlayedGame& played : report.run.games) {
+        if (played.note.empty()) continue;
+        if (count++ < kShown) text += "  " + played.note + "\n";
+    }
+    if (count == 0) return "";
+    if (count > kShown) text += Format("  and %ld more\n", count - kShown);
+    return Format("Games lost by an engine's fault: %ld\n", count) + text + "\n";
 }
 
 }  // namespace
@@ -155,7 +170,9 @@ std::string ReportText(const TTournamentReport& report) {
     const TTournamentPlan& plan = report.plan;
     const long played = static_cast<long>(report.run.games.size());
     std::string profiles;
-    for (std::int32_t code : plan.profiles) profiles += static_cast<char>('0' + code);
+    for (std::int32_t code : plan.profiles)
+        if (!plan.IsEngine(code)) profiles += static_cast<char>('0' + code);
+    for (const TOutsideEngine& engine : plan.engines) profiles += " and " + engine.name;
     std::string text;
     if (report.run.stopped) {
         text += Format("Interrupted: the tables cover the %ld games played of %ld.\n", played,
@@ -178,7 +195,7 @@ std::string ReportText(const TTournamentReport& report) {
         const TProfileTally& p = report.tally.profiles[static_cast<std::size_t>(i)];
         const double rating = report.fit.rating[static_cast<std::size_t>(i)];
         const double half = report.fit.ratingHalfWidth[static_cast<std::size_t>(i)];
-        text += ProfileLabel(p.code) +
+        text += ProfileLabel(plan, p.code) +
                 Format(" %7ld %7ld %7ld %11ld ", p.own.games, p.own.wins, p.own.losses,
                        p.own.unfinished) +
                 Percent(p.own.wins, p.own.games) + "  " + PercentInterval(p.own.wins, p.own.games) +
@@ -193,13 +210,15 @@ std::string ReportText(const TTournamentReport& report) {
     text += CrossTable(report);
     if (plan.profiles.size() == 2) text += HeadToHead(report);
 
+    text += Notes(report);
+
     text += "Chance of a favourable answer with the profile as the Questioner's opponents\n";
     text += "Opponents             Games  Favourable   Chance  95 % interval  ";
     for (char board : plan.boards) text += Format("  %c board", board);
     text += "\n";
     for (int i : report.ByChance()) {
         const TProfileTally& p = report.tally.profiles[static_cast<std::size_t>(i)];
-        text += ProfileLabel(p.code) +
+        text += ProfileLabel(plan, p.code) +
                 Format(" %7ld %11ld  ", p.asOpponents.games, p.asOpponents.wins) +
                 Percent(p.asOpponents.wins, p.asOpponents.games) + "  " +
                 PercentInterval(p.asOpponents.wins, p.asOpponents.games);

@@ -114,6 +114,14 @@ std::string MatchJson(const TTournamentReport& report) {
     return json;
 }
 
+// Why engines lost games unplayed; nothing when none did.
+std::string NotesJson(const TTournamentReport& report) {
+    std::string notes;
+    for (const TPlayedGame& played : report.run.games)
+        if (!played.note.empty()) notes += (notes.empty() ? "" : ", ") + JsonString(played.note);
+    return notes.empty() ? "" : "  \"notes\": [" + notes + "],\n";
+}
+
 }  // namespace
 
 std::string ResultsBody(const TTournamentReport& report);
@@ -161,7 +169,7 @@ std::string ResultsBody(const TTournamentReport& report) {
     for (std::size_t i = 0; i < report.tally.profiles.size(); ++i) {
         const TProfileTally& p = report.tally.profiles[i];
         json += "    {\"code\": " + std::to_string(p.code) +
-                ", \"name\": " + JsonString(OpponentName(p.code)) +
+                ", \"name\": " + JsonString(plan.NameOf(p.code)) +
                 ", \"rating\": " + Number(report.fit.rating[i]) +
                 ", \"rating_half_width\": " + Number(report.fit.ratingHalfWidth[i]) +
                 ",\n     \"record\": " + CountJson(p.own) +
@@ -172,7 +180,7 @@ std::string ResultsBody(const TTournamentReport& report) {
                     CountJson(p.opponentsBoard[b]);
         json += i + 1 < report.tally.profiles.size() ? "}},\n" : "}}\n";
     }
-    json += "  ],\n" + CrossTableJson(report) + MatchJson(report);
+    json += "  ],\n" + CrossTableJson(report) + MatchJson(report) + NotesJson(report);
     json +=
         "  \"games_fields\": "
         "[\"game\", \"round\", \"board\", \"ptah\", \"questioner_side\", \"other_side\","

@@ -15,6 +15,9 @@ struct TPlayedGame {
     TScheduledGame game;
     TGameResult result = TGameResult::Unfinished;
     long turns = 0;
+    // Why an outside engine lost the game without playing it out; empty
+    // otherwise.
+    std::string note;
 };
 
 struct TTournamentRun {

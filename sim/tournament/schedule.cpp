@@ -31,6 +31,10 @@ TSquare PtahSquare(std::uint64_t draw) {
 
 }  // namespace
 
+std::string TTournamentPlan::NameOf(std::int32_t code) const {
+    return IsEngine(code) ? Engine(code).name : std::string(OpponentName(code));
+}
+
 long TTournamentPlan::PairCount() const {
     const long n = static_cast<long>(profiles.size());
     return n * (n - 1);
@@ -81,6 +85,18 @@ TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit, long seer
     options.seed = game.seed;
     options.turnLimit = turnLimit;
     options.seerNodes = seerNodes;
+    return options;
+}
+
+TGameOptions GameOptionsOf(const TTournamentPlan& plan, const TScheduledGame& game) {
+    TGameOptions options = GameOptionsOf(game, plan.turnLimit, plan.seerNodes);
+    constexpr std::int32_t kHumanCode = 1;
+    if (plan.IsEngine(game.otherSide))
+        options.seatLetters[0] = options.seatLetters[2] = LetterOfPlayerCode(kHumanCode);
+    if (plan.IsEngine(game.questionerSide)) {
+        options.seatLetters[1] = LetterOfPlayerCode(kHumanCode);
+        options.questionerCode = kHumanCode;
+    }
     return options;
 }
 

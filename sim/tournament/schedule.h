@@ -21,6 +21,14 @@ inline std::vector<std::int32_t> RuleOpponents() {
     return codes;
 }
 
+// A program outside that speaks the engine protocol, in a tournament under
+// the code kFirstEngineCode + its place in the plan's list.
+struct TOutsideEngine {
+    std::string name;
+    std::string command;
+};
+inline constexpr std::int32_t kFirstEngineCode = 10;
+
 // Which games a tournament plays: every profile as the Questioner's side
 // (Questioner and ally) against every other profile as the other side, on
 // every board, `gamesPerPairing` times.
@@ -35,6 +43,18 @@ struct TTournamentPlan {
     // game of B against A (same round and board) share their throws and Ptah
     // square, so the luck of the dice falls on both profiles alike.
     bool pairs = false;
+    std::vector<TOutsideEngine> engines;  // their codes follow the profiles
+    long engineMilliseconds = 1000;       // an engine's time for a move
+
+    bool IsEngine(std::int32_t code) const {
+        return code >= kFirstEngineCode &&
+               code < kFirstEngineCode + static_cast<std::int32_t>(engines.size());
+    }
+    const TOutsideEngine& Engine(std::int32_t code) const {
+        return engines[static_cast<std::size_t>(code - kFirstEngineCode)];
+    }
+    // The profile's name, or the engine's.
+    std::string NameOf(std::int32_t code) const;
 
     long PairCount() const;  // ordered pairs of profiles
     long GameCount() const;
@@ -56,8 +76,10 @@ struct TScheduledGame {
 // Games run round by round, so an interrupted tournament is still balanced.
 TScheduledGame ScheduledGame(const TTournamentPlan& plan, long index);
 
-// The options `play` would need to replay the game.
+// The options `play` would need to replay the game. An engine's armies are
+// seats of humans (code 1, letter h): their moves come from outside.
 TGameOptions GameOptionsOf(const TScheduledGame& game, long turnLimit,
                            long seerNodes = SeerLevel(kDefaultSeerLevel).nodes);
+TGameOptions GameOptionsOf(const TTournamentPlan& plan, const TScheduledGame& game);
 
 }  // namespace vaeloric::sim

@@ -92,7 +92,7 @@ std::string RatingChartSvg(const TTournamentReport& report) {
         const std::int32_t code = report.tally.profiles[p].code;
         const double rating = fit.rating[p], half = fit.ratingHalfWidth[p];
         svg += Format("<text x=\"%.0f\" y=\"%.1f\" text-anchor=\"end\">%s</text>\n", kLeft - 12,
-                      y + 5, Escaped(OpponentName(code)).c_str());
+                      y + 5, Escaped(report.plan.NameOf(code)).c_str());
         svg += Format(
             "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" stroke=\"#2b5d9b\""
             " stroke-width=\"3\"/>\n",

@@ -232,6 +232,16 @@ TEST(RatingFit, KnownValuesAndIntervalsOfTwoProfiles) {
     const sim::TRatingFit few = sim::FitRatings(2, {{0, 1, 1, 1}, {1, 0, 1, 0}});
     EXPECT_NEAR(few.rating[0] - few.rating[1], 351.605, 0.01);
     EXPECT_NEAR(few.advantage, 0, 0.01);
+
+    // The Questioner's side won both decided games (the others unfinished):
+    // the drawn game the advantage gets keeps it finite. By symmetry the
+    // ratings are equal, and 2 (1 - L(a)) = L(a) - 1/2 gives L(a) = 5/6,
+    // a = ln 5: 400 log10(5) = 279.588 Elo.
+    const sim::TRatingFit oneSided = sim::FitRatings(2, {{0, 1, 1, 1, 3}, {1, 0, 1, 1, 2}});
+    EXPECT_NEAR(oneSided.advantage, 400 * std::log10(5.0), 0.01);
+    EXPECT_NEAR(oneSided.rating[0], 1500, 0.01);
+    EXPECT_NEAR(oneSided.rating[1], 1500, 0.01);
+    EXPECT_TRUE(std::isfinite(oneSided.advantageHalfWidth));
 }
 
 }  // namespace
