@@ -56,7 +56,11 @@ std::string TournamentUsage() {
            "      --sprt ELO0,ELO1[,ALPHA,BETA]   between two profiles: play until a\n"
            "                         sequential test decides (default error rates 0.05;\n"
            "                         at most " +
-           std::to_string(kSprtDefaultGames) + " games per pairing and board without --games)\n";
+           std::to_string(kSprtDefaultGames) +
+           " games per pairing and board without --games)\n"
+           "      --engine NAME=COMMAND   an outside program speaking the engine protocol plays\n"
+           "                         against the profiles (code 10, then 11 ...)\n"
+           "      --engine-time MS   an engine's time for a move (default 1000)\n";
 }
 
 // The network sub-commands, in builds that have them.

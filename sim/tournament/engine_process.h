@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <utility>
 
 namespace vaeloric::sim {
 
