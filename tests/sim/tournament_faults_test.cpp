@@ -120,6 +120,8 @@ TEST(TournamentFiles, CsvRowsReplayAndJsonAndChartAgree) {
                                        "--questioner", q, "--seed", f[6], "--turns", "150"});
         ASSERT_EQ(replay.status, 0) << replay.err;
         EXPECT_NE(replay.out.find("result: " + f[8]), std::string::npos) << rows[i];
+        // The same game: as many turns as the row says, then its result.
+        EXPECT_EQ(static_cast<long>(Lines(replay.out).size()) - 1, std::stol(f[7])) << rows[i];
         wins += f[8] == "win";
         losses += f[8] == "lose";
         unfinished += f[8] == "unfinished";

@@ -8,13 +8,18 @@
 
 #include <array>
 #include <cmath>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "flow/setup_record.h"
 #include "sim/tournament/match.h"
+#include "sim/tournament/progress.h"
 #include "sim/tournament/progress_file.h"
+#include "sim/tournament/report.h"
+#include "sim/tournament/result_files.h"
 #include "sim/tournament/schedule.h"
+#include "sim/tournament/svg_chart.h"
 
 namespace vaeloric {
 namespace {
@@ -272,6 +277,85 @@ TEST(ProgressFile, RoundTripAndRefusals) {
     sim::TTournamentPlan other = plan;
     other.seerNodes = 1;
     EXPECT_FALSE(sim::ReadProgressFile(other, text, read));
+}
+
+// The JSON file and the chart of four known games hold the figures worked
+// out by hand: 2 wins as the Questioner's side on W, wins as the other side
+// on W (5 lost), plays an unfinished game as the Questioner's side on A and
+// loses as the other side on A (5 won).
+TEST(TournamentFiles, JsonAndChartHoldTheFiguresOfKnownGames) {
+    sim::TTournamentPlan plan;
+    plan.profiles = {2, 5};
+    plan.boards = "WA";
+    plan.gamesPerPairing = 1;
+    sim::TTournamentRun run;
+    const TGameResult results[] = {TGameResult::Win, TGameResult::Lose, TGameResult::Unfinished,
+                                   TGameResult::Win};
+    for (long i = 0; i < 4; ++i) {
+        TPlayedGame played;
+        played.game = sim::ScheduledGame(plan, i);
+        played.result = results[i];
+        played.turns = 10 + i;
+        run.games.push_back(played);
+    }
+    ASSERT_EQ(run.games[1].game.questionerSide, 5);
+    ASSERT_EQ(run.games[2].game.board, 'A');
+    const sim::TTournamentReport report = sim::MakeReport(plan, run, 1);
+    const std::string json = sim::ResultsJson(report);
+
+    // Every JSON object member NAME followed by a number, in order.
+    const auto numbers = [&](const std::string& name) {
+        std::vector<double> values;
+        const std::regex pattern("\"" + name + "\": (-?[0-9.]+)");
+        for (auto it = std::sregex_iterator(json.begin(), json.end(), pattern);
+             it != std::sregex_iterator(); ++it)
+            values.push_back(std::stod((*it)[1]));
+        return values;
+    };
+    const auto near = [](const std::vector<double>& actual, const std::vector<double>& expected,
+                         const std::string& what) {
+        ASSERT_EQ(actual.size(), expected.size()) << what;
+        for (std::size_t i = 0; i < actual.size(); ++i)
+            EXPECT_NEAR(actual[i], expected[i], 1e-4) << what << " " << i;
+    };
+    // The records: 2's own, 2 as opponents (all, W, A), 5's own, 5 as
+    // opponents (all, W, A); then the cross-table, 2 against 5 and 5
+    // against 2.
+    near(numbers("games"), {4, 2, 1, 1, 4, 2, 1, 1, 4, 4}, "games");
+    near(numbers("wins"), {2, 1, 0, 1, 1, 1, 1, 0, 2, 1}, "wins");
+    near(numbers("losses"), {1, 1, 1, 0, 2, 0, 0, 0, 1, 2}, "losses");
+    near(numbers("unfinished"), {1, 0, 0, 0, 1, 1, 0, 1, 1, 1}, "unfinished");
+    // Wilson intervals of 2/4, 1/2, 0/1, 1/1, 1/4, 1/2, 1/1, 0/1.
+    near(numbers("rate_low"), {0.1500, 0.0945, 0.0, 0.2065, 0.0456, 0.0945, 0.2065, 0.0},
+         "rate_low");
+    near(numbers("rate_high"), {0.8500, 0.9055, 0.7935, 1.0, 0.6994, 0.9055, 1.0, 0.7935},
+         "rate_high");
+    // 2 over 5 from W2 L1 U1 with half a game of each outcome added: mean
+    // 3.25 / 5.5, variance 0.173554 a game.
+    near(numbers("elo"), {63.8803}, "elo");
+    near(numbers("low"), {-260.3145}, "low");
+    near(numbers("high"), {1231.6857}, "high");
+    const std::vector<double> ratings = numbers("rating");
+    ASSERT_EQ(ratings.size(), 2u);
+    EXPECT_NEAR(ratings[0] + ratings[1], 3000, 1e-3);
+    EXPECT_GT(ratings[0], ratings[1]);
+    EXPECT_NE(json.find("\"games_played\": 4"), std::string::npos);
+
+    // The progress line's running figure: between two profiles the first's
+    // Elo over the second with its interval, as in the file.
+    EXPECT_EQ(sim::RunningRating(plan, run.games), "2 over 5 +64 (-260 to +1232)");
+    EXPECT_EQ(sim::ProgressLine(4, 8, 2.0, sim::RunningRating(plan, run.games)),
+              "[##########----------]  4/8 games  2.0 a second  0:02 left"
+              "  2 over 5 +64 (-260 to +1232)");
+    EXPECT_EQ(sim::RunningRating(plan, {}), "");
+
+    // The chart: the stronger first, each with its interval line and point.
+    const std::string svg = sim::RatingChartSvg(report);
+    const std::size_t fenn = svg.find(">Dr Aldous Fenn<"), corvey = svg.find(">Lachlan Corvey<");
+    ASSERT_NE(fenn, std::string::npos);
+    ASSERT_NE(corvey, std::string::npos);
+    EXPECT_LT(fenn, corvey);
+    EXPECT_NE(svg.find("<!-- run: " + sim::RunId(report) + " -->"), std::string::npos);
 }
 
 }  // namespace
