@@ -32,7 +32,7 @@ TSimRun RunStopped(const std::vector<std::string>& args) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
         while (!HandlerInstalled(SIGTERM) && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
         if (HandlerInstalled(SIGTERM)) kill(getpid(), SIGTERM);
     });
     TSimRun run = RunSim(args);
@@ -41,7 +41,7 @@ TSimRun RunStopped(const std::vector<std::string>& args) {
 }
 
 std::vector<std::string> Plan(const std::string& seed) {
-    return {"tournament", "--profiles", "2,5",    "--boards", "WA",        "--games", "20",
+    return {"tournament", "--profiles", "2,5",    "--boards", "WA",        "--games", "60",
             "--turns",    "120",        "--seed", seed,       "--threads", "2"};
 }
 
@@ -62,7 +62,7 @@ TEST(TournamentResume, AStoppedRunTakenUpEndsAsOneNeverStopped) {
     ASSERT_EQ(stopped.status, 143) << stopped.err;
     const std::size_t kept = Lines(ReadFile(progress)).size();
     EXPECT_GE(kept, 2u);               // the two lines naming the plan
-    EXPECT_LT(kept, 2u + 2 * 2 * 20);  // not every game
+    EXPECT_LT(kept, 2u + 2 * 2 * 60);  // not every game
 
     // Another plan is refused, and the file is left as it was.
     const std::string before = ReadFile(progress);
@@ -81,7 +81,7 @@ TEST(TournamentResume, AStoppedRunTakenUpEndsAsOneNeverStopped) {
     ASSERT_EQ(resumed.status, 0) << resumed.err;
     EXPECT_EQ(ReadFile(csv), ReadFile(whole));
     EXPECT_EQ(ReadFile(json), ReadFile(wholeJson));
-    EXPECT_EQ(Lines(ReadFile(progress)).size(), 2u + 2 * 2 * 20);
+    EXPECT_EQ(Lines(ReadFile(progress)).size(), 2u + 2 * 2 * 60);
     // The tables but for the time taken.
     const auto tables = [](const std::string& out) { return out.substr(out.find("\n\n")); };
     EXPECT_EQ(tables(resumed.out), tables(uninterrupted.out));
