@@ -17,7 +17,7 @@ double ExpectedScore(double elo) {
 
 double EloOfScore(double score) {
     const double s = std::clamp(score, 1e-6, 1 - 1e-6);
-    return -400.0 * std::log10(1.0 / s - 1.0);
+    return -400.0 * std::log10(1.0 / s - 1.0) + 0.0;  // no "-0" for an even score
 }
 
 // Mean and variance of outcomes scoring scores[i] with counts[i]. Half a

@@ -147,8 +147,7 @@ TTournamentRun PlayTournament(const TTournamentPlan& plan, int threads,
                     const auto path = std::filesystem::path(hooks.recordsFolder) /
                                       ("game-" + std::to_string(index + 1) + ".vrec");
                     if (!WriteRecordFile(path.string(), record))
-                        throw std::runtime_error("Cannot write the game record '" + path.string() +
-                                                 "'.");
+                        throw TUsageError("Cannot write the game record '" + path.string() + "'.");
                 }
                 slot.result = game->result;
                 slot.turns = game->turns;
