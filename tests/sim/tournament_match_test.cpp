@@ -203,7 +203,9 @@ TEST(TournamentSchedule, PairsShareTheirThrowsWithTheSidesSwapped) {
                     continue;
                 ++swapped;
                 const bool same = h.seed == g.seed && SquareName(h.ptah) == SquareName(g.ptah);
-                if (pairs) EXPECT_TRUE(same) << g.index << " and " << h.index;
+                if (pairs) {
+                    EXPECT_TRUE(same) << g.index << " and " << h.index;
+                }
                 sharedWithout += pairs ? 0 : same;
             }
             EXPECT_EQ(swapped, 1) << g.index;
