@@ -364,12 +364,18 @@ TRecordReadResult Parse(std::string_view bytes, TGameRecord& out, TRecordPositio
         chain = RecordCheck(chain, text);
         TRecordTurn wanted, made;
         if (!ParseTurnLine(text, wanted, why)) return TRefusal(line.number, why).result;
+        const std::string hintSuffix = std::string(" ") + kHintWord;
+        wanted.hinted = text.size() > hintSuffix.size() && text.ends_with(hintSuffix);
+        // Only a person is shown hints, and only before a move.
+        if (wanted.hinted && (game->board.GetPlayerCode(wanted.army) != Human || !wanted.Moved()))
+            return TRefusal(line.number, "notes a hint that no one could have been shown").result;
         if (wanted.number != player.TurnsPlayed() + 1)
             return TRefusal(line.number,
                             "should be turn " + std::to_string(player.TurnsPlayed() + 1))
                 .result;
         if (!player.Play(wanted, made, why))
             return TRefusal(line.number, "is refused: " + why).result;
+        made.hinted = wanted.hinted;
         if (FormatRecordTurn(made) != text)
             return TRefusal(line.number, "does not agree with the game, whose turn is \"" +
                                              FormatRecordTurn(made) + "\"")
