@@ -121,7 +121,7 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
     seerLevel_ = new QComboBox(this);
     seerLevel_->setObjectName(ControlName(kSeerLevelChoiceId));
     for (int level = 0; level < kSeerLevelCount; ++level)
-        seerLevel_->addItem(QString::fromStdString(SeerLevelText(level)));
+        seerLevel_->addItem(SeerLevel(level).name);
     seerLevel_->setCurrentIndex(std::clamp(choice.seerLevel, 0, kSeerLevelCount - 1));
     levelLabel->setBuddy(seerLevel_);
     levelRow->addWidget(levelLabel);

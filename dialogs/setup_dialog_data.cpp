@@ -3,7 +3,6 @@
 #include "dialogs/setup_dialog_data.h"
 
 #include "flow/setup_record.h"
-#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -45,10 +44,6 @@ void ApplyPlayerTransferWords(const std::array<std::uint16_t, 16>& words,
                 data.seatCode[seat] = kSeatButtons[i].code;
                 break;
             }
-}
-
-std::string SeerLevelText(int level) {
-    return std::string("the Seer (") + SeerLevel(level).name + ")";
 }
 
 TDieFace ThrowOfDiceWords(const std::array<std::uint16_t, 6>& words) {

@@ -92,8 +92,6 @@ inline constexpr TSeatButton kSeerButtons[3] = {
 };
 inline constexpr int kSeerLevelChoiceId = 573;
 inline constexpr const char* kSeerLevelLabel = "The Seer plays as:";
-// "the Seer (adept)" for the level list.
-std::string SeerLevelText(int level);
 
 // Name edits and their labels of seats 1..4 (seat 1 has a fixed label).
 inline constexpr int kNameEditIds[5] = {0, 509, 510, 557, 558};

@@ -23,7 +23,7 @@ QPointF CentreOf(TBoardOrigin origin, TSquare square) {
 
 QFont LabelFont() {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(15);
+    font.setPixelSize(14);
     font.setBold(true);
     return font;
 }
@@ -67,10 +67,6 @@ void DrawHintArrow(QPainter& painter, TBoardOrigin origin, TSquare from, TSquare
     painter.setPen(QPen(kArrowEdge, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(kArrowFill);
     painter.drawPath(arrow);
-    // Rings round both squares' pieces tie the arrow to them.
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kArrowEdge, 2));
-    painter.drawEllipse(start, 7.0, 7.0);
 
     if (!label.isEmpty()) {
         painter.setFont(LabelFont());
@@ -96,7 +92,8 @@ void DrawHintArrow(QPainter& painter, TBoardOrigin origin, TSquare from, TSquare
 }
 
 void DrawHintStrip(QPainter& painter, TBoardOrigin origin, const QString& text) {
-    const QRect strip(origin.x, origin.y + kBoardSize - 34, kBoardSize, 30);
+    // At the top, as the banner of a past turn: the mover sits at the bottom.
+    const QRect strip(origin.x, origin.y + 4, kBoardSize, 30);
     painter.save();
     painter.fillRect(strip, QColor(40, 30, 0, 215));
     painter.setPen(QColor(255, 214, 90));

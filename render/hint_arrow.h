@@ -20,7 +20,7 @@ QString HintScoreText(double value);
 void DrawHintArrow(QPainter& painter, TBoardOrigin origin, TSquare from, TSquare to,
                    const QString& label);
 
-// A strip over the top of the board while the hint is worked out.
+// A strip across the top of the board while the hint is worked out.
 void DrawHintStrip(QPainter& painter, TBoardOrigin origin, const QString& text);
 
 }  // namespace vaeloric
