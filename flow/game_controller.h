@@ -116,6 +116,9 @@ class TGameController : private TTurnEvents {
     void SetHintSearch(THintSearch search);
     void SetHintLimits(const TSeerLimits& limits) { hintLimits_ = limits; }
 
+    // What the Seer may spend on a move at this board.
+    const TSeerLimits& SeerLimits() const { return cycle_.SeerLimits(); }
+
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
     const TOptionSettings& Options() const { return options_; }
