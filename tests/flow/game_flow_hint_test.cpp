@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "flow/game_record.h"
+#include "flow/move_list.h"
 #include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
@@ -306,6 +307,11 @@ TEST_F(Hint, TheRecordRefusesAHintNoOneCouldHaveSeen) {
     MoveButton();
     ASSERT_EQ(controller->Record().turns.size(), 2u);
     ASSERT_TRUE(controller->Record().turns[0].hinted);
+    // The move list marks the turn too.
+    const std::vector<TMoveListEntry> entries = TTurnList(*controller).Entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_TRUE(entries[0].hinted);
+    EXPECT_FALSE(entries[1].hinted);
     TGameRecord good = controller->Record();
     TGameRecord read;
     ASSERT_TRUE(ParseRecord(FormatRecord(good), read).ok);
