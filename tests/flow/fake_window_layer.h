@@ -135,10 +135,10 @@ class TFakeWindowLayer : public TWindowLayer {
     // Work posted from other threads waits here until the test runs it, as
     // the window's event loop would.
     void PostToWindow(std::function<void()> work) override {
-        {
-            std::lock_guard<std::mutex> lock(posted_->mutex);
-            posted_->work.push_back(std::move(work));
-        }
+        // Notified under the lock: once the test sees the work, the poster
+        // is done with the queue.
+        std::lock_guard<std::mutex> lock(posted_->mutex);
+        posted_->work.push_back(std::move(work));
         posted_->changed.notify_all();
     }
     // Waits (at most the given time) until `count` pieces of work are

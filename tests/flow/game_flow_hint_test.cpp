@@ -145,6 +145,7 @@ TEST_F(Hint, AnAnswerThatArrivesAfterTheTurnMovedOnIsNeverShown) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.what);
+        controller.reset();  // its hint thread ends before the layer goes
         layer = TFakeWindowLayer{};
         StartWithThrow();
         controller->SetHintLimits(TSeerLimits{200, 0, 12, nullptr});
@@ -195,6 +196,7 @@ TEST_F(Hint, OnlyAPersonsArmyWithAThrowMayAsk) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.what);
+        controller.reset();  // its hint thread ends before the layer goes
         layer = TFakeWindowLayer{};
         StartLauncher(c.argument);
         if (c.thrown) Enter(6);
@@ -206,6 +208,7 @@ TEST_F(Hint, OnlyAPersonsArmyWithAThrowMayAsk) {
     }
     // A computer's army: the Questioner on army 1 moves, then army 2 (a
     // computer) has thrown.
+    controller.reset();
     layer = TFakeWindowLayer{};
     StartLauncher(kVersusComputers);
     Enter(6);
@@ -233,6 +236,7 @@ struct TPlayed {
 TEST_F(Hint, HintsNeverChangeTheGame) {
     const auto play = [this](bool hints) {
         TPlayed played;
+        controller.reset();  // its hint thread ends before the layer goes
         layer = TFakeWindowLayer{};
         StartLauncher("45xWill it rain?^@Ann^@hBob^@qo");
         controller->SetHintLimits(TSeerLimits{300, 0, 12, nullptr});

@@ -70,6 +70,9 @@ TEST_F(HintNote, TheAnswerPageCountsOnlyTheQuestionersHints) {
         TAnswerPage page;
         page.Show(entry);
         EXPECT_EQ(page.HintText().toStdString(), HintNoteText(c.hints));
+        // Copied or saved as text, the reading says the same.
+        const std::string text = ReadingText(entry);
+        EXPECT_EQ(text.find("asked the Seer for a hint") != std::string::npos, c.hints > 0);
     }
     // Two games on one page: the second's note replaces the first's.
     TAnswerPage page;
