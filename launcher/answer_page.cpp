@@ -52,7 +52,6 @@ TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
     note_->setWordWrap(true);
     hints_ = new QLabel;
     hints_->setWordWrap(true);
-    hints_->setAlignment(Qt::AlignCenter);
     hints_->setAccessibleName("Hints");
     notKept_ = new QLabel;
     notKept_->setWordWrap(true);
@@ -155,6 +154,7 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     note_->setText(Q(note));
     answer_->setAccessibleDescription(Q(note));
     note_->setAlignment(decided ? Qt::AlignCenter : Qt::AlignLeft);
+    hints_->setAlignment(note_->alignment());
     note_->setVisible(!note.empty());
     const std::string hints = HintNoteText(QuestionerHintCount(entry.record));
     hints_->setText(Q(hints));
