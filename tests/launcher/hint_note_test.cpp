@@ -86,15 +86,5 @@ TEST_F(HintNote, TheAnswerPageCountsOnlyTheQuestionersHints) {
     EXPECT_TRUE(page.HintText().isEmpty());
 }
 
-TEST_F(HintNote, TheSentenceCountsInWords) {
-    EXPECT_EQ(HintNoteText(0), "");
-    EXPECT_EQ(HintNoteText(1),
-              "The Questioner asked the Seer for a hint on one move of this game: the answer "
-              "came from a game played with its help.");
-    EXPECT_EQ(HintNoteText(3),
-              "The Questioner asked the Seer for a hint on 3 moves of this game: the answer "
-              "came from a game played with its help.");
-}
-
 }  // namespace
 }  // namespace vaeloric::testing
