@@ -16,6 +16,7 @@
 #include "flow/record_play.h"
 #include "flow/saved_game_format.h"
 #include "flow/setup_record.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -333,7 +334,9 @@ TRecordReadResult Parse(std::string_view bytes, TGameRecord& out, TRecordPositio
                         "comes after tags with neither a question nor a demonstration, "
                         "or with both")
             .result;
-    if (record.seatCode[1] != Human && (record.seatCode[1] < 2 || record.seatCode[1] > 8))
+    // The headless tool lets any computer player, the Seer too, be the
+    // Questioner.
+    if (record.seatCode[1] != Human && !IsAnyComputerCode(record.seatCode[1]))
         return TRefusal(afterTags, "follows a Questioner's seat that no one can take").result;
 
     auto game = std::make_unique<TRecordPosition>();
