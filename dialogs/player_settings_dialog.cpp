@@ -3,6 +3,7 @@
 #include "dialogs/player_settings_dialog.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,10 +12,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/setup_dialog_style.h"
 #include "flow/setup_record.h"
 #include "players/opponent_notes.h"
+#include "players/seer.h"
 #include "render/fonts.h"
 
 namespace vaeloric {
@@ -100,6 +103,32 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
         connect(button, &QRadioButton::clicked, this, [this] { UpdateNameEdits(); });
         seatButtons_[i] = button;
     }
+    // The Seer last in every seat, its strength chosen once for all seats.
+    for (int i = 0; i < 3; ++i) {
+        const TSeatButton& seatButton = kSeerButtons[i];
+        auto* button = new QRadioButton(seatButton.label, frames[seatButton.seat]);
+        button->setObjectName(ControlName(seatButton.controlId));
+        button->setToolTip(QString::fromStdString(OpponentNoteText(seatButton.code)));
+        groups[seatButton.seat]->addButton(button, seatButton.code);
+        const int n = placed[seatButton.seat]++;
+        radioGrids[seatButton.seat]->addWidget(button, n / 3, n % 3);
+        button->setChecked(choice.seatCode[seatButton.seat] == seatButton.code);
+        connect(button, &QRadioButton::clicked, this, [this] { UpdateNameEdits(); });
+        seerButtons_[i] = button;
+    }
+    auto* levelRow = new QHBoxLayout;
+    auto* levelLabel = new QLabel(kSeerLevelLabel, this);
+    seerLevel_ = new QComboBox(this);
+    seerLevel_->setObjectName(ControlName(kSeerLevelChoiceId));
+    for (int level = 0; level < kSeerLevelCount; ++level)
+        seerLevel_->addItem(SeerLevel(level).name);
+    seerLevel_->setCurrentIndex(std::clamp(choice.seerLevel, 0, kSeerLevelCount - 1));
+    levelLabel->setBuddy(seerLevel_);
+    levelRow->addWidget(levelLabel);
+    levelRow->addWidget(seerLevel_);
+    levelRow->addStretch();
+    layout->addLayout(levelRow);
+
     // The edits start hidden where the seat is not human, whatever the
     // remembered choice, so a human seat always gets its name edit.
     for (int seat = 2; seat <= 4; ++seat) {
@@ -109,6 +138,8 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
             nameLabels_[seat]->setText(kEnterNameLabel);
         if (!human) nameLabels_[seat]->clear();
     }
+    seerLevel_->setEnabled(std::find(choice.seatCode.begin(), choice.seatCode.end(), kSeerCode) !=
+                           choice.seatCode.end());
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -126,6 +157,8 @@ void TPlayerSettingsDialog::UpdateNameEdits() {
         nameEdits_[seat]->setVisible(human);
         nameLabels_[seat]->setText(human ? kEnterNameLabel : "");
     }
+    seerLevel_->setEnabled(std::find(choice.seatCode.begin(), choice.seatCode.end(), kSeerCode) !=
+                           choice.seatCode.end());
 }
 
 TPlayerSettingsData TPlayerSettingsDialog::Data() const {
@@ -134,6 +167,9 @@ TPlayerSettingsData TPlayerSettingsDialog::Data() const {
     for (int i = 0; i < 16; ++i) words[i] = seatButtons_[i]->isChecked() ? 1 : 0;
     choice.seatCode = {0, 0, 0, 0, 0};
     ApplyPlayerTransferWords(words, choice);
+    for (int i = 0; i < 3; ++i)
+        if (seerButtons_[i]->isChecked()) choice.seatCode[kSeerButtons[i].seat] = kSeerCode;
+    choice.seerLevel = seerLevel_->currentIndex();
     for (int seat = 1; seat <= 4; ++seat)
         choice.names[seat] = nameEdits_[seat]->text().toStdString();
     return choice;

@@ -7,6 +7,7 @@
 
 #include "dialogs/setup_dialog_data.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -38,6 +39,8 @@ class TPlayerSettingsDialog : public QDialog {
     void UpdateNameEdits();
 
     QRadioButton* seatButtons_[16] = {};
+    QRadioButton* seerButtons_[3] = {};
+    QComboBox* seerLevel_ = nullptr;
     QLineEdit* nameEdits_[5] = {};
     QLabel* nameLabels_[5] = {};
     TPlayerSettingsData accepted_;

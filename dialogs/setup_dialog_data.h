@@ -44,10 +44,13 @@ inline constexpr const char* kEnterNameLabel = "Enter Name:";
 inline constexpr std::size_t kDialogNameLength = 23;
 
 struct TPlayerSettingsData {
-    // seatCode[2..4]: 1 human, 2..8 computer; seat 3 offers only 1 and 8.
+    // seatCode[2..4]: 1 human, 2..8 computer, 9 the Seer; seat 3 offers
+    // only 1, 8 and 9.
     std::array<std::int32_t, 5> seatCode{0, 0, 2, 1, 3};
     // names[1] the Questioner, names[2..4] the seats; index 0 unused.
     std::array<std::string, 5> names;
+    // The Seer's strength for every seat it takes: 0 novice, 1 adept, 2 master.
+    int seerLevel = 1;
 };
 
 // Copies names seat by seat, each cut to 23 characters, and stops at the
@@ -80,6 +83,16 @@ inline constexpr TSeatButton kSeatButtons[16] = {
     {4, 555, "A.R. Morrow", 4},
     {4, 556, "Mrs Imelda Morrow", 6},
 };
+// The Seer's button in each seat, after the seat's other buttons, and the
+// choice of its strength under the seats.
+inline constexpr TSeatButton kSeerButtons[3] = {
+    {2, 570, "The Seer", 9},
+    {3, 571, "The Seer", 9},
+    {4, 572, "The Seer", 9},
+};
+inline constexpr int kSeerLevelChoiceId = 573;
+inline constexpr const char* kSeerLevelLabel = "The Seer plays as:";
+
 // Name edits and their labels of seats 1..4 (seat 1 has a fixed label).
 inline constexpr int kNameEditIds[5] = {0, 509, 510, 557, 558};
 inline constexpr int kNameLabelIds[5] = {0, 0, 561, 562, 563};

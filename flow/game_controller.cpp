@@ -2,6 +2,8 @@
 
 #include "flow/game_controller.h"
 
+#include <algorithm>
+
 #include "flow/analysis_file.h"
 #include "flow/flow_services.h"
 #include "flow/flow_texts.h"
@@ -44,6 +46,7 @@ bool TGameController::ReadyToDraw() {
 }
 
 void TGameController::ResetPlay() {
+    CancelHint();
     musicOn_ = false;
     coordinatesShown_ = false;
     modified_ = false;
@@ -109,6 +112,8 @@ bool TGameController::AskPlayers() {
     }
     FoldNameCase(setup.questionerName);
     for (int seat = 2; seat <= 4; ++seat) FoldNameCase(setup.seatName[seat]);
+    cycle_.SetSeerLimits(
+        SeerTimeLimits(std::clamp(playerChoice_.seerLevel, 0, kSeerLevelCount - 1)));
     return true;
 }
 

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
 
 #include "flow/game_record.h"
 #include "flow/game_session.h"
+#include "flow/hint_worker.h"
 #include "flow/pick_up_note.h"
 #include "flow/record_play.h"
 #include "flow/turn_cycle.h"
@@ -41,6 +43,9 @@ class TGameController : private TTurnEvents {
     // Assigns the seats (launcher and reload mode) or fills the set-up
     // dialogs' defaults (demonstration mode).
     TGameController(TWindowLayer& layer, TGameSession& game);
+    ~TGameController();
+    TGameController(const TGameController&) = delete;
+    TGameController& operator=(const TGameController&) = delete;
 
     void SeedDice(unsigned seed) { dice_.seed(seed); }
     void ReportTimerRefused();
@@ -96,6 +101,24 @@ class TGameController : private TTurnEvents {
     // Saves under a chosen name; true when a file was written.
     bool SaveAs();
 
+    // The hint: the Seer's best move for a human army's thrown face, worked
+    // out on a thread of its own and shown, never made. A throw, a move, a
+    // load or the end of the game cancels it; an answer that comes after
+    // that is dropped.
+    enum class THintState { None, Thinking, Shown };
+    bool CanAskHint() const;
+    void AskHint();
+    void CancelHint();
+    THintState HintState() const { return hintState_; }
+    // The move shown (when HintState() is Shown) and its expected score.
+    const TSeerAnswer& Hint() const { return hint_; }
+    // The search and what it may spend (tests give their own).
+    void SetHintSearch(THintSearch search);
+    void SetHintLimits(const TSeerLimits& limits) { hintLimits_ = limits; }
+
+    // What the Seer may spend on a move at this board.
+    const TSeerLimits& SeerLimits() const { return cycle_.SeerLimits(); }
+
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
     const TOptionSettings& Options() const { return options_; }
@@ -126,6 +149,7 @@ class TGameController : private TTurnEvents {
     TReadingSwitches Switches() const override;
     void TurnEnded(const TEndOfGameDecision& decision) override;
     void EndGame(bool won);
+    void HintArrived(unsigned long id, const TSeerAnswer& answer);
 
     // The game record: started at the set-up, continued or started afresh
     // by a load, written at every turn.
@@ -172,6 +196,20 @@ class TGameController : private TTurnEvents {
     TSquare source_{0, 0};
     TPieceDestinations heldMoves_;
     TPickUpNote note_;
+
+    // The hint asked for, by its number: an answer for any other number is
+    // stale. The army, face and turn it was asked for must still hold.
+    THintState hintState_ = THintState::None;
+    TSeerAnswer hint_;
+    unsigned long hintId_ = 0;
+    std::int32_t hintArmy_ = 0;
+    TDieFace hintFace_ = 0;
+    std::size_t hintTurn_ = 0;
+    TSeerLimits hintLimits_ = SeerTimeLimits(kSeerLevelCount - 1);
+    // Answers posted to the window check this is still there.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    // Last, so that its thread has ended before anything else goes.
+    std::unique_ptr<THintWorker> hintWorker_ = std::make_unique<THintWorker>();
 };
 
 }  // namespace vaeloric

@@ -39,6 +39,7 @@ void TGameController::EnterThrow() {
 }
 
 void TGameController::ThrowFace(TDieFace face) {
+    CancelHint();
     modified_ = true;
     note_ = {};
     layer_.Invalidate();
@@ -51,6 +52,7 @@ void TGameController::MakeComputerMove() {
 }
 
 void TGameController::MissedGo(TMissGo why) {
+    CancelHint();
     recorder_.Missed(why);
     if (why == TMissGo::Checkmated)
         Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
@@ -59,6 +61,7 @@ void TGameController::MissedGo(TMissGo why) {
 }
 
 void TGameController::Moved(TSquare from, TSquare to, bool byComputer) {
+    CancelHint();
     recorder_.Moved(game_.board, game_.turn, from, to);
     if (byComputer) layer_.ShowMove(from, to);
     modified_ = true;
@@ -83,6 +86,7 @@ TReadingSwitches TGameController::Switches() const {
 }
 
 void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
+    CancelHint();
     layer_.Invalidate();
     // Nothing picked up during one turn carries over to the next.
     held_ = false;
@@ -102,6 +106,7 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
 }
 
 void TGameController::EndGame(bool won) {
+    CancelHint();
     if (game_.mode != TStartMode::Demonstration && !WriteAnswerFile(game_, won))
         Box(kAnalysisSaveError, game_.setup.caption);
     ended_ = true;

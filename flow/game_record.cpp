@@ -144,6 +144,7 @@ std::string FormatRecordTurn(const TRecordTurn& turn) {
         line += saved_game::kColourWords[army];
     }
     if (turn.Moved()) line += " {" + turn.omen + "}";
+    if (turn.hinted) line += std::string(" ") + kHintWord;
     return line;
 }
 

@@ -23,6 +23,8 @@ namespace vaeloric {
 inline constexpr const char* kRecordExtension = "vrec";
 inline constexpr const char* kRecordMimeType = "application/x-vaeloric-record";
 inline constexpr const char* kRecordFormatName = "Vaeloric Chess record 1";
+// The last word of the line of a turn whose army was shown a hint first.
+inline constexpr const char* kHintWord = "hint";
 
 // Far above any real game (a few hundred turns of under 200 bytes); larger
 // files are refused unread.
@@ -47,7 +49,8 @@ struct TRecordTurn {
     bool split = false;             // a combined King moved one of its two pieces
     // Armies in check and checkmated after the turn, 1..4.
     std::array<std::int32_t, 5> checkStatus{0, 0, 0, 0, 0};
-    std::string omen;  // the key words of the move's reading, ", " between them
+    std::string omen;     // the key words of the move's reading, ", " between them
+    bool hinted = false;  // a person's army was shown the Seer's hint before moving
 
     bool Moved() const { return miss == TMissGo::None; }
     friend bool operator==(const TRecordTurn& a, const TRecordTurn& b) {
@@ -55,7 +58,7 @@ struct TRecordTurn {
                SquaresEqual(a.from, b.from) && SquaresEqual(a.to, b.to) &&
                a.movedKind == b.movedKind && a.capturedKind == b.capturedKind &&
                a.promotedKind == b.promotedKind && a.split == b.split &&
-               a.checkStatus == b.checkStatus && a.omen == b.omen;
+               a.checkStatus == b.checkStatus && a.omen == b.omen && a.hinted == b.hinted;
     }
 };
 

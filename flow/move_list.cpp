@@ -11,6 +11,7 @@ std::vector<TMoveListEntry> TTurnList::Entries() const {
         entry.number = turn.number;
         entry.army = turn.army;
         entry.face = turn.face;
+        entry.hinted = turn.hinted;
         if (turn.Moved()) {
             // The record's line holds the move in its fourth word.
             const std::string line = FormatRecordTurn(turn);

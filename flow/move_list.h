@@ -23,6 +23,7 @@ struct TMoveListEntry {
     std::string move;       // the record's move, or kMissGoEntry
     std::string omen;       // the first key word of the omen; empty for a Miss Go
     std::string omenWords;  // all of them
+    bool hinted = false;    // played after the Seer's hint
 };
 
 // The move list beside the board: the turns of the game's record, and a past

@@ -21,6 +21,8 @@ class TTurnRecorder {
     // A new turn of the army to move, with its throw (0: none).
     void Begin(const TBoard& board, long number, TDieFace face);
     void Missed(TMissGo why) { turn_.miss = why; }
+    // The army to move was shown a hint before it moved.
+    void MarkHint() { turn_.hinted = true; }
     // Called right after the move is made, before the armies advance: the
     // board and turn state already show it.
     void Moved(const TBoard& board, const TTurnState& turn, TSquare from, TSquare to);

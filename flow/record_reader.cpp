@@ -16,6 +16,7 @@
 #include "flow/record_play.h"
 #include "flow/saved_game_format.h"
 #include "flow/setup_record.h"
+#include "players/seer.h"
 
 namespace vaeloric {
 
@@ -333,7 +334,9 @@ TRecordReadResult Parse(std::string_view bytes, TGameRecord& out, TRecordPositio
                         "comes after tags with neither a question nor a demonstration, "
                         "or with both")
             .result;
-    if (record.seatCode[1] != Human && (record.seatCode[1] < 2 || record.seatCode[1] > 8))
+    // The headless tool lets any computer player, the Seer too, be the
+    // Questioner.
+    if (record.seatCode[1] != Human && !IsAnyComputerCode(record.seatCode[1]))
         return TRefusal(afterTags, "follows a Questioner's seat that no one can take").result;
 
     auto game = std::make_unique<TRecordPosition>();
@@ -364,12 +367,18 @@ TRecordReadResult Parse(std::string_view bytes, TGameRecord& out, TRecordPositio
         chain = RecordCheck(chain, text);
         TRecordTurn wanted, made;
         if (!ParseTurnLine(text, wanted, why)) return TRefusal(line.number, why).result;
+        const std::string hintSuffix = std::string(" ") + kHintWord;
+        wanted.hinted = text.size() > hintSuffix.size() && text.ends_with(hintSuffix);
+        // Only a person is shown hints, and only before a move.
+        if (wanted.hinted && (game->board.GetPlayerCode(wanted.army) != Human || !wanted.Moved()))
+            return TRefusal(line.number, "notes a hint that no one could have been shown").result;
         if (wanted.number != player.TurnsPlayed() + 1)
             return TRefusal(line.number,
                             "should be turn " + std::to_string(player.TurnsPlayed() + 1))
                 .result;
         if (!player.Play(wanted, made, why))
             return TRefusal(line.number, "is refused: " + why).result;
+        made.hinted = wanted.hinted;
         if (FormatRecordTurn(made) != text)
             return TRefusal(line.number, "does not agree with the game, whose turn is \"" +
                                              FormatRecordTurn(made) + "\"")

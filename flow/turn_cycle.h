@@ -59,6 +59,7 @@ class TTurnCycle {
     // What the Seer may spend on a move: by default the node budget of its
     // default level, so that a game is the same on any machine.
     void SetSeerLimits(const TSeerLimits& limits) { seerLimits_ = limits; }
+    const TSeerLimits& SeerLimits() const { return seerLimits_; }
 
   private:
     TMissGo MissGoTest() const;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "game/die_face.h"
@@ -44,6 +45,9 @@ struct TPtahSquareChoice {
 struct TPlayerChoice {
     std::array<std::string, 5> names;
     std::array<std::int32_t, 5> seatCode{0, 0, 2, 1, 3};
+    // The strength of every seat given to the Seer (code 9): 0 novice,
+    // 1 adept, 2 master.
+    int seerLevel = 1;
 };
 
 // The dice dialog: the selected face button 1..6.
@@ -121,6 +125,11 @@ class TWindowLayer {
     virtual void RequestClose() = 0;
     // Destroy the window without asking; the program ends.
     virtual void DestroyWindow() = 0;
+
+    // Runs `work` soon on the window's own thread, from any thread: how a
+    // search on a worker thread hands its answer back. Work posted to a
+    // window that is gone is dropped.
+    virtual void PostToWindow(std::function<void()> work) = 0;
 };
 
 }  // namespace vaeloric

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "launch/record_replay.h"
+
 namespace vaeloric {
 
 namespace {
@@ -90,6 +92,8 @@ std::string ReadingText(const TJournalEntry& entry) {
     std::string text = entry.questionerName + " asked, on " + entry.askedAt + ":\n\n    " +
                        entry.question + "\n\nAnswer: " + OutcomeHeadline(entry.outcome) + "\n";
     if (!entry.note.empty()) text += entry.note + "\n";
+    if (const std::string hints = HintNoteText(QuestionerHintCount(entry.record)); !hints.empty())
+        text += hints + "\n";
     text += "\nBoard: " + entry.element + "   Ptah square: " + entry.ptahSquare + "\n\n";
     text += "Players:\n" + entry.players + "\n";
     if (!entry.analysis.empty())

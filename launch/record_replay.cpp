@@ -75,7 +75,7 @@ std::string TRecordReplay::TurnText(long turn) const {
     const TRecordTurn& t = record_.turns[static_cast<std::size_t>(turn - 1)];
     std::string text = "Turn " + std::to_string(t.number) + ", " + ArmyWord(t.army) + ": " +
                        (t.face == 0 ? std::string("no throw") : "threw " + std::to_string(t.face));
-    if (t.Moved()) return text + ", " + MoveAndChecks(t);
+    if (t.Moved()) return text + ", " + MoveAndChecks(t) + (t.hinted ? ", after a hint" : "");
     text += t.miss == TMissGo::Checkmated ? ", Miss Go (checkmated)" : ", Miss Go (no move)";
     // A Miss Go leaves the checks as they were; they are still shown.
     const std::string rest = MoveAndChecks(t);
@@ -86,6 +86,48 @@ std::string TRecordReplay::TurnText(long turn) const {
 std::string TRecordReplay::OmenText(long turn) const {
     if (turn <= 0 || turn > TurnCount()) return {};
     return record_.turns[static_cast<std::size_t>(turn - 1)].omen;
+}
+
+int QuestionerHintCount(std::string_view record) {
+    // Read from the text alone: the end of a game does not wait for its
+    // turns to be played again, and a note is all that hangs on it.
+    TSquare ptah{0, 0};
+    bool tags = true;
+    int hints = 0;
+    const std::string hintEnd = std::string(" ") + kHintWord;
+    std::size_t start = 0;
+    while (start < record.size()) {
+        std::size_t end = record.find('\n', start);
+        if (end == std::string_view::npos) end = record.size();
+        std::string_view line = record.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (tags) {
+            if (line.empty()) tags = false;
+            constexpr std::string_view kPtahTag = "[Ptah \"";
+            if (line.size() == kPtahTag.size() + 4 && line.starts_with(kPtahTag) &&
+                line[kPtahTag.size()] >= 'A' && line[kPtahTag.size()] <= 'H' &&
+                line[kPtahTag.size() + 1] >= '1' && line[kPtahTag.size() + 1] <= '8')
+                ptah = TSquare{line[kPtahTag.size() + 1] - '0', line[kPtahTag.size()] - 'A' + 1};
+            continue;
+        }
+        if (ptah.file == 0) return 0;
+        const std::size_t check = line.rfind(" ;");
+        if (check == std::string_view::npos) continue;
+        line = line.substr(0, check);
+        const std::size_t army = line.find(' ');
+        if (!line.ends_with(hintEnd) || army == std::string_view::npos) continue;
+        const std::string_view colour = line.substr(army + 1, line.find(' ', army + 1) - army - 1);
+        if (colour == ArmyWord(QuadrantArmy(ptah))) ++hints;
+    }
+    return hints;
+}
+
+std::string HintNoteText(int hints) {
+    if (hints <= 0) return {};
+    const std::string moves = hints == 1 ? "one move" : std::to_string(hints) + " moves";
+    return "The Questioner asked the Seer for a hint on " + moves +
+           " of this game: the answer came from a game played with its help.";
 }
 
 std::string ReplayCaption(const TGameRecord& record) {

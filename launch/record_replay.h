@@ -52,6 +52,12 @@ class TRecordReplay {
     long shown_ = 0;
 };
 
+// How many of the Questioner's moves followed a hint, read from a record's
+// text without playing it again; 0 for text that is not a record.
+int QuestionerHintCount(std::string_view record);
+// The answer page's sentence about them; empty for none.
+std::string HintNoteText(int hints);
+
 // The line over the viewer: the question (or that there was none), the
 // board and the Ptah square.
 std::string ReplayCaption(const TGameRecord& record);

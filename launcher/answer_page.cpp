@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "launch/elements.h"
+#include "launch/record_replay.h"
 #include "launcher/breakable_text.h"
 #include "launcher/reading_export.h"
 #include "launcher/record_viewer.h"
@@ -49,6 +50,9 @@ TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
     answer_->setAccessibleName("Answer");
     note_ = new QLabel;
     note_->setWordWrap(true);
+    hints_ = new QLabel;
+    hints_->setWordWrap(true);
+    hints_->setAccessibleName("Hints");
     notKept_ = new QLabel;
     notKept_->setWordWrap(true);
     notKept_->setStyleSheet("color: #a00000; font-weight: bold;");
@@ -99,6 +103,7 @@ TAnswerPage::TAnswerPage(QWidget* parent) : QWidget(parent) {
     layout->addSpacing(8);
     layout->addWidget(answer_);
     layout->addWidget(note_);
+    layout->addWidget(hints_);
     layout->addLayout(notKeptRow);
     layout->addSpacing(8);
     layout->addLayout(details, 1);
@@ -149,7 +154,11 @@ void TAnswerPage::Show(const TJournalEntry& entry) {
     note_->setText(Q(note));
     answer_->setAccessibleDescription(Q(note));
     note_->setAlignment(decided ? Qt::AlignCenter : Qt::AlignLeft);
+    hints_->setAlignment(note_->alignment());
     note_->setVisible(!note.empty());
+    const std::string hints = HintNoteText(QuestionerHintCount(entry.record));
+    hints_->setText(Q(hints));
+    hints_->setVisible(!hints.empty());
     players_->setText(Q(entry.players));
     for (QPushButton* button : {replay_, saveRecord_}) {
         button->setEnabled(!entry.record.empty());
@@ -169,6 +178,10 @@ void TAnswerPage::ShowNotKept(const QString& why) {
 
 QString TAnswerPage::NotKeptText() const {
     return notKept_->text();
+}
+
+QString TAnswerPage::HintText() const {
+    return hints_->isVisibleTo(this) ? hints_->text() : QString();
 }
 
 QString TAnswerPage::NoteText() const {

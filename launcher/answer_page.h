@@ -23,6 +23,7 @@ class TAnswerPage : public QWidget {
     const TJournalEntry& Entry() const { return entry_; }
     QString AnswerText() const;  // the large line, for tests
     QString NoteText() const;    // the explanation under it, empty when hidden
+    QString HintText() const;    // that the Questioner took hints, empty when hidden
 
     // Says that the reading shown could not be kept in the journal, and why,
     // with a button to save it as a file; an empty reason hides it. Show()
@@ -44,6 +45,7 @@ class TAnswerPage : public QWidget {
     QLabel* asked_ = nullptr;
     QLabel* answer_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* hints_ = nullptr;
     QLabel* players_ = nullptr;
     QLabel* notKept_ = nullptr;
     QPushButton* keep_ = nullptr;

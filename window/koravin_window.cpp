@@ -110,6 +110,17 @@ void TKoravinWindow::CreateActions() {
                            [this](bool on) { ShowMoveList(on); });
     moveListAction_->setCheckable(true);
     moveListAction_->setChecked(moveListShown_);
+    hintAction_ = make(tr("&Hint"), QKeySequence(Qt::Key_H), [this] {
+        controller_.AskHint();
+        UpdateAccessibleText();
+    });
+    // Escape itself stays with the keys: it also puts a piece back and
+    // leaves a past turn.
+    cancelHintAction_ = new QAction(tr("Cancel the Hint\tEsc"), this);
+    connect(cancelHintAction_, &QAction::triggered, this, [this] {
+        controller_.CancelHint();
+        UpdateAccessibleText();
+    });
 }
 
 void TKoravinWindow::ShowMoveList(bool on) {
@@ -305,6 +316,14 @@ void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
         OverBoard(Scale().ToScene(QPointF(event->pos()))))
         return;
     QMenu menu(this);
+    if (controller_.HintState() == TGameController::THintState::Thinking) {
+        menu.addAction(cancelHintAction_);
+    } else {
+        hintAction_->setEnabled(controller_.CanAskHint() &&
+                                controller_.HintState() == TGameController::THintState::None);
+        menu.addAction(hintAction_);
+    }
+    menu.addSeparator();
     menu.addAction(fitAction_);
     menu.addAction(actualSizeAction_);
     menu.addAction(zoomInAction_);
@@ -318,6 +337,9 @@ void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(coordinatesAction_);
     menu.addAction(moveListAction_);
     menu.exec(event->globalPos());
+    // The shortcut stays live whatever the menu showed; the controller
+    // refuses a hint out of turn.
+    hintAction_->setEnabled(true);
 }
 
 TBoardOrigin TKoravinWindow::BoardOrigin() const {

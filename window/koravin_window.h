@@ -134,6 +134,8 @@ class TKoravinWindow : public QWidget, public TLayerHost {
     QAction* lastMoveAction_ = nullptr;
     QAction* checkAction_ = nullptr;
     QAction* moveListAction_ = nullptr;
+    QAction* hintAction_ = nullptr;
+    QAction* cancelHintAction_ = nullptr;
 
     TMoveListView* moveList_ = nullptr;  // a child of the window
     bool moveListShown_ = false;

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 
+#include "render/hint_arrow.h"
 #include "render/move_marks.h"
 #include "render/panel_texts.h"
 #include "window/koravin_window.h"
@@ -107,6 +108,10 @@ void TKoravinWindow::keyPressEvent(QKeyEvent* event) {
                 moveList_->ReturnToGame();
                 break;
             }
+            if (controller_.HintState() != TGameController::THintState::None && !keyboardHolds_) {
+                controller_.CancelHint();
+                break;
+            }
             KeyboardDropBack();
             break;
         case Qt::Key_I:
@@ -166,6 +171,15 @@ void TKoravinWindow::UpdateAccessibleText() {
                                               QString::fromStdString(note.second));
     }
     describe(tr(" The panel shows %1%2: "), game_.turn.lastMove.Square(), QStringLiteral("."));
+    if (controller_.HintState() == TGameController::THintState::Thinking) {
+        text += tr(" The Seer is looking for a move; Escape cancels.");
+    } else if (controller_.HintState() == TGameController::THintState::Shown) {
+        const TSeerAnswer& hint = controller_.Hint();
+        text += tr(" Hint: %1 to %2, expected score %3.")
+                    .arg(QString::fromStdString(SquareName(hint.from.Square())),
+                         QString::fromStdString(SquareName(hint.to.Square())),
+                         HintScoreText(hint.value));
+    }
     if (text == accessibleDescription()) return;
     setAccessibleDescription(text);
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);

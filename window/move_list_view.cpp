@@ -90,6 +90,7 @@ void TMoveListView::Rebuild() {
                            .arg(entry.number)
                            .arg(QString::fromStdString(DieFaceText(entry.face)),
                                 QString::fromStdString(entry.move));
+        if (entry.hinted) text += QStringLiteral(" (hint)");
         if (!entry.omen.empty()) text += QStringLiteral("  ") + QString::fromStdString(entry.omen);
         auto* item = new QListWidgetItem(text, rows_);
         item->setForeground(ArmyColour(entry.army));

@@ -109,10 +109,11 @@ bool TQtWindowLayer::RunPtahSquareDialog(TPtahSquareChoice& choice) {
 }
 
 bool TQtWindowLayer::RunPlayerSettingsDialog(TPlayerChoice& choice) {
-    TPlayerSettingsData data{choice.seatCode, choice.names};
+    TPlayerSettingsData data{choice.seatCode, choice.names, choice.seerLevel};
     if (!TPlayerSettingsDialog::Run(&window_, data)) return false;
     choice.seatCode = data.seatCode;
     choice.names = data.names;
+    choice.seerLevel = data.seerLevel;
     return true;
 }
 
@@ -245,6 +246,11 @@ void TQtWindowLayer::RequestClose() {
 
 void TQtWindowLayer::DestroyWindow() {
     host_.DestroyWithoutAsking();
+}
+
+void TQtWindowLayer::PostToWindow(std::function<void()> work) {
+    // Queued on the window's thread; Qt drops it if the window is gone.
+    QMetaObject::invokeMethod(&window_, std::move(work), Qt::QueuedConnection);
 }
 
 }  // namespace vaeloric

@@ -62,6 +62,7 @@ class TQtWindowLayer : public TWindowLayer, public TPointerFeedback {
     void CloseMusic() override;
     void RequestClose() override;
     void DestroyWindow() override;
+    void PostToWindow(std::function<void()> work) override;
 
   private:
     QWidget& window_;

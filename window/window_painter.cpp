@@ -8,6 +8,7 @@
 #include "dialogs/option_choices.h"
 #include "render/board_drawing.h"
 #include "render/held_piece.h"
+#include "render/hint_arrow.h"
 #include "render/panel_drawing.h"
 #include "render/scene.h"
 
@@ -88,6 +89,17 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
                       scene.origin, scene.options.pieceStyle);
     if (OnBoard(extras.cursor.rank, extras.cursor.file))
         DrawKeyboardCursor(painter, scene.origin, extras.cursor);
+    // The hint belongs to the game's position, not to a past one shown.
+    if (extras.viewed == nullptr && !sliding) {
+        if (controller.HintState() == TGameController::THintState::Shown) {
+            const TSeerAnswer& hint = controller.Hint();
+            DrawHintArrow(painter, scene.origin, hint.from.Square(), hint.to.Square(),
+                          QStringLiteral("expected ") + HintScoreText(hint.value));
+        } else if (controller.HintState() == TGameController::THintState::Thinking) {
+            DrawHintStrip(painter, scene.origin,
+                          QStringLiteral("The Seer is looking for a move — Escape cancels"));
+        }
+    }
 
     // A held picture button shows its pressed image while the pointer is on it.
     if (extras.pressedButton != 0)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,6 +127,40 @@ TEST_F(SetupDialogs, PlayersReopenWithAHumanSeatsEditShown) {
     EXPECT_EQ(dialog.Data().seatCode, data.seatCode);
     // The name edits start empty whatever was typed before.
     EXPECT_TRUE(Control<QLineEdit>(&dialog, 509)->text().isEmpty());
+}
+
+TEST_F(SetupDialogs, PlayersOfferTheSeerInEverySeatWithItsStrength) {
+    TPlayerSettingsData data;  // seat 3 human, no Seer
+    TPlayerSettingsDialog dialog(nullptr, data);
+    auto* level = Control<QComboBox>(&dialog, kSeerLevelChoiceId);
+    ASSERT_EQ(level->count(), 3);
+    EXPECT_EQ(level->currentText(), "adept");
+    EXPECT_FALSE(level->isEnabled());  // no seat has the Seer yet
+    const int nameEdits[5] = {0, 0, 510, 557, 558};
+    for (const TSeatButton& seer : kSeerButtons) {
+        SCOPED_TRACE(seer.seat);
+        Control<QRadioButton>(&dialog, seer.controlId)->click();
+        EXPECT_EQ(dialog.Data().seatCode[seer.seat], 9);
+        EXPECT_TRUE(Control<QLineEdit>(&dialog, nameEdits[seer.seat])->isHidden());
+        EXPECT_TRUE(level->isEnabled());
+    }
+    level->setCurrentIndex(2);
+    EXPECT_EQ(dialog.Data().seatCode, (std::array<std::int32_t, 5>{0, 0, 9, 9, 9}));
+    EXPECT_EQ(dialog.Data().seerLevel, 2);
+    // Another player in seat 3 leaves the other two seats to the Seer.
+    Control<QRadioButton>(&dialog, 505)->click();
+    EXPECT_EQ(dialog.Data().seatCode, (std::array<std::int32_t, 5>{0, 0, 9, 1, 9}));
+
+    // Reopened with the Seer's choice, the dialog shows it.
+    data.seatCode = {0, 0, 4, 9, 9};
+    data.seerLevel = 0;
+    TPlayerSettingsDialog again(nullptr, data);
+    EXPECT_TRUE(Control<QRadioButton>(&again, 571)->isChecked());
+    EXPECT_TRUE(Control<QRadioButton>(&again, 572)->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>(&again, 570)->isChecked());
+    EXPECT_EQ(Control<QComboBox>(&again, kSeerLevelChoiceId)->currentText(), "novice");
+    EXPECT_EQ(again.Data().seatCode, data.seatCode);
+    EXPECT_EQ(again.Data().seerLevel, 0);
 }
 
 TEST_F(SetupDialogs, PlayersRefuseMissingNamesAndCutLongOnes) {

@@ -2,8 +2,12 @@
 
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -128,7 +132,43 @@ class TFakeWindowLayer : public TWindowLayer {
         readings.clear();
     }
 
+    // Work posted from other threads waits here until the test runs it, as
+    // the window's event loop would.
+    void PostToWindow(std::function<void()> work) override {
+        // Notified under the lock: once the test sees the work, the poster
+        // is done with the queue.
+        std::lock_guard<std::mutex> lock(posted_->mutex);
+        posted_->work.push_back(std::move(work));
+        posted_->changed.notify_all();
+    }
+    // Waits (at most the given time) until `count` pieces of work are
+    // posted; true when they are.
+    bool WaitForPosted(std::size_t count = 1,
+                       std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+        TPosted& posted = *posted_;
+        std::unique_lock<std::mutex> lock(posted.mutex);
+        return posted.changed.wait_for(lock, limit, [&] { return posted.work.size() >= count; });
+    }
+    // Runs the work posted so far, in order; returns how much there was.
+    int RunPosted() {
+        std::deque<std::function<void()>> work;
+        {
+            std::lock_guard<std::mutex> lock(posted_->mutex);
+            work.swap(posted_->work);
+        }
+        for (auto& step : work) step();
+        return static_cast<int>(work.size());
+    }
+
   private:
+    struct TPosted {
+        std::mutex mutex;
+        std::condition_variable changed;
+        std::deque<std::function<void()>> work;
+    };
+    // Shared, so that the fake stays assignable.
+    std::shared_ptr<TPosted> posted_ = std::make_shared<TPosted>();
+
     template <typename T>
     static bool Next(std::deque<std::function<bool(T&)>>& script, T& value) {
         if (script.empty()) return true;

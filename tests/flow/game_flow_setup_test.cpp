@@ -2,6 +2,7 @@
 
 // Start-up of the game flow: the three modes, the set-up dialogs and the
 // board placement.
+#include "flow/saved_game.h"
 #include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
@@ -52,6 +53,38 @@ TEST_F(GameFlow, DemonstrationAsksUntilBothDialogsAreAccepted) {
     EXPECT_EQ(controller->FileName(), "vaeloric.vae");
     EXPECT_FALSE(controller->Modified());
     EXPECT_GT(layer.invalidations, 0);
+}
+
+TEST_F(GameFlow, TheSeerChosenInThePlayersDialogPlaysAtItsStrengthAndIsSaved) {
+    for (const int level : {0, 2}) {
+        SCOPED_TRACE(level);
+        layer = TFakeWindowLayer{};
+        layer.ptahScript = {[](TPtahSquareChoice& c) {
+            c.question = "Shall I travel?";
+            c.file = 5;
+            c.rank = 4;
+            return true;
+        }};
+        layer.playerScript = {[level](TPlayerChoice& c) {
+            c.names = {"", "Ann", "", "Bob", ""};
+            c.seatCode = {0, 0, 9, 1, 9};
+            c.seerLevel = level;
+            return true;
+        }};
+        Start(TStartMode::Demonstration);
+        EXPECT_EQ(Board().GetPlayerCode(2), 9);
+        EXPECT_EQ(Board().GetPlayerCode(3), Human);
+        EXPECT_EQ(Board().GetPlayerCode(4), 9);
+        EXPECT_EQ(controller->SeerLimits().milliseconds, SeerLevel(level).milliseconds);
+
+        const std::string path = (folder / "seer.vae").string();
+        layer.saveScript = {path};
+        ASSERT_TRUE(controller->SaveAs());
+        TSavedGame saved;
+        ASSERT_TRUE(ParseSavedGame(Contents(path), 'W', saved).Loaded());
+        EXPECT_EQ(saved.setUp.seatCode, (std::array<std::int32_t, 5>{0, 0, 9, 1, 9}));
+        EXPECT_EQ(saved.board.GetPlayerCode(4), 9);
+    }
 }
 
 TEST_F(GameFlow, ClosingASetUpDialogCanQuitTheDemonstration) {

@@ -39,6 +39,21 @@ TEST(SeerInSim, NodeLimitedGamesRepeatWhateverTheThreads) {
     EXPECT_EQ(csv[1][0], csv[1][1]);
 }
 
+// A record of a game the Seer played as the Questioner replays to the same
+// game.
+TEST(SeerInSim, ARecordWithTheSeerAsQuestionerReplays) {
+    const auto record = TempPath("seer-questioner.vrec");
+    const auto saved = TempPath("seer-questioner.vae"), replayed = TempPath("seer-replayed.vae");
+    const TSimRun play = RunSim({"play", "--questioner", "9", "--seed", "3", "--turns", "8",
+                                 "--record", record.string(), "--save", saved.string()});
+    ASSERT_EQ(play.status, 0) << play.err;
+    EXPECT_NE(ReadFile(record).find("[Seat1 \"s\"]"), std::string::npos);
+    const TSimRun replay = RunSim({"replay", record.string(), "--save", replayed.string()});
+    ASSERT_EQ(replay.status, 0) << replay.err;
+    EXPECT_EQ(ReadFile(replayed), ReadFile(saved));
+    for (const auto& path : {record, saved, replayed}) std::filesystem::remove(path);
+}
+
 // A saved game keeps the Seer's letter; choose plays its move, which is one
 // of the legal moves.
 TEST(SeerInSim, SavedGameKeepsTheSeerAndChooseAnswersLegally) {
