@@ -33,6 +33,9 @@ struct TSeerWeights {
 inline constexpr int kSeerWeightCount = 23;
 static_assert(sizeof(TSeerWeights) == kSeerWeightCount * sizeof(double));
 
+// Set by hand and checked in matches against Lachlan Corvey. The weights
+// tools/seer-tune fits to game outcomes predict the outcome better but play
+// worse (docs/seer-tuning.md), so these stay until a fit plays better.
 inline constexpr TSeerWeights kSeerWeights{4.0,  3.3, 5.0, 6.5, 2.5, 4.0, 0.3, 0.6,
                                            4.0,  0.8, 3.0, 3.0, 1.5, 2.5, 0.3, 0.12,
                                            0.05, 3.0, 0.3, 0.0, 0.0, 0.0, 0.0};

@@ -10,4 +10,5 @@ set -eu
 build=${1:-build}
 cmake --build "$build" --target vaeloric-seer-tune
 exec nice -n 10 "$build/tools/seer-tune/vaeloric-seer-tune" \
-    --games 1500 --seed 1 --nodes 300 --every 3 --passes 30 --threads 2
+    --games 1500 --seed 1 --nodes 300 --every 3 --passes 30 --threads 2 \
+    --freeze ptahStep,ptahNear,ptahHeld,ptahGuarded,ptahGuardNear,ptahShut,ptahGuardStep,ptahSupport

@@ -90,6 +90,30 @@ TEST(SeerTune, FitRecoversTheWeightsTheLabelsCameFrom) {
               std::abs(kSeerWeights.usableFace - truth.usableFace) / 2);
 }
 
+// A frozen weight keeps its value while the others are fitted; names that
+// are not weights are refused.
+TEST(SeerTune, FrozenWeightsStayPut) {
+    auto positions = PlayTuneGames(SmallGames(2));
+    TSeerWeights truth = kSeerWeights;
+    truth.rook = 9.0;
+    truth.usableFace = 0.8;
+    for (TTunePosition& p : positions)
+        p.outcome = 1.0 / (1.0 + std::exp(-0.2 * SeerEvaluateWith(truth, p.board, p.army)));
+    std::uint32_t frozen = 0;
+    ASSERT_TRUE(FrozenWeights("rook,questionerSide", frozen));
+    EXPECT_EQ(frozen, (1u << 3) | (1u << (kSeerWeightCount - 1)));
+    const TFitReport report = FitWeights(
+        kSeerWeights, positions, 20, [](const std::string&) {}, frozen);
+    EXPECT_EQ(report.weights.rook, kSeerWeights.rook);
+    EXPECT_EQ(report.weights.questionerSide, kSeerWeights.questionerSide);
+    EXPECT_NE(report.weights.usableFace, kSeerWeights.usableFace);
+
+    for (const char* wrong : {"", "rook,", "Rook", "rook,king"})
+        EXPECT_FALSE(FrozenWeights(wrong, frozen)) << wrong;
+    ASSERT_TRUE(FrozenWeights("horse", frozen));
+    EXPECT_EQ(frozen, 1u);
+}
+
 TEST(SeerTune, WeightsPrintAsTheirInitializer) {
     TSeerWeights weights{};
     weights.horse = 4.25;

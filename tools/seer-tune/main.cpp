@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // vaeloric-seer-tune [--games N] [--seed S] [--nodes N] [--threads N]
-//                    [--every N] [--passes N]
+//                    [--every N] [--passes N] [--freeze NAME,NAME...]
 // Plays the games, fits the weights and prints them with the losses before
 // and after, on the fitted and on the held-out positions. The same options
 // give the same output on any machine and any thread count.
@@ -17,12 +17,20 @@
 int main(int argc, char** argv) {
     using namespace vaeloric;
     tune::TTuneGamesOptions options;
-    int passes = 40;
+    int passes = 30;
+    std::uint32_t frozen = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) {
             std::cerr << "Option '" << option << "' needs a value.\n";
             return 2;
+        }
+        if (option == "--freeze") {
+            if (!tune::FrozenWeights(argv[++i], frozen)) {
+                std::cerr << "Unknown weight in '" << argv[i] << "'.\n";
+                return 2;
+            }
+            continue;
         }
         const long value = std::strtol(argv[++i], nullptr, 10);
         if (value <= 0) {
@@ -48,9 +56,9 @@ int main(int argc, char** argv) {
     }
     const auto positions = tune::PlayTuneGames(options);
     std::cout << "positions: " << positions.size() << std::endl;
-    const tune::TFitReport report =
-        tune::FitWeights(kSeerWeights, positions, passes,
-                         [](const std::string& line) { std::cout << line << std::endl; });
+    const tune::TFitReport report = tune::FitWeights(
+        kSeerWeights, positions, passes,
+        [](const std::string& line) { std::cout << line << std::endl; }, frozen);
     std::printf("k %.4f\nfitted loss %.6f -> %.6f\nheld-out loss %.6f -> %.6f\nweights %s\n",
                 report.k, report.fitBefore, report.fitAfter, report.heldBefore, report.heldAfter,
                 tune::WeightsText(report.weights).c_str());

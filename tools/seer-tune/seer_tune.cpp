@@ -172,7 +172,8 @@ double FitScale(const TSeerWeights& weights, const std::vector<TTunePosition>& p
 }
 
 TFitReport FitWeights(const TSeerWeights& start, const std::vector<TTunePosition>& positions,
-                      int maxPasses, const std::function<void(const std::string&)>& log) {
+                      int maxPasses, const std::function<void(const std::string&)>& log,
+                      std::uint32_t frozen) {
     TFitReport report;
     report.weights = start;
     report.k = FitScale(start, positions);
@@ -182,7 +183,8 @@ TFitReport FitWeights(const TSeerWeights& start, const std::vector<TTunePosition
     // neither direction helps; the fit ends when every step is small.
     double steps[kSeerWeightCount];
     for (int i = 0; i < kSeerWeightCount; ++i)
-        steps[i] = std::max(0.1 * std::abs(WeightAt(report.weights, i)), 0.1);
+        steps[i] =
+            (frozen >> i) & 1u ? 0.0 : std::max(0.1 * std::abs(WeightAt(report.weights, i)), 0.1);
     double best = report.fitBefore;
     const auto settled = [&] {
         return std::all_of(std::begin(steps), std::end(steps),
@@ -215,6 +217,26 @@ TFitReport FitWeights(const TSeerWeights& start, const std::vector<TTunePosition
     report.fitAfter = best;
     report.heldAfter = TuneLoss(report.weights, report.k, positions, true);
     return report;
+}
+
+bool FrozenWeights(const std::string& names, std::uint32_t& frozen) {
+    static constexpr const char* kNames[kSeerWeightCount] = {
+        "horse",           "bishop",         "bishopFavoured", "rook",          "queen",
+        "queenFavoured",   "usableFace",     "inCheck",        "checkmated",    "ptahStep",
+        "ptahNear",        "ptahHeld",       "ptahGuarded",    "ptahGuardNear", "targetOfMover",
+        "targetOfWaiting", "defendedTarget", "ptahShut",       "ptahGuardStep", "kingRing",
+        "defendedPiece",   "ptahSupport",    "questionerSide"};
+    frozen = 0;
+    std::size_t start = 0;
+    while (start <= names.size()) {
+        const std::size_t end = std::min(names.find(',', start), names.size());
+        const std::string name = names.substr(start, end - start);
+        const auto found = std::find(std::begin(kNames), std::end(kNames), name);
+        if (found == std::end(kNames)) return false;
+        frozen |= 1u << (found - std::begin(kNames));
+        start = end + 1;
+    }
+    return true;
 }
 
 std::string WeightsText(const TSeerWeights& weights) {

@@ -54,8 +54,15 @@ struct TFitReport {
     int passes = 0;
 };
 
+// Weights whose bit is set in `frozen` (bit i: the i-th weight of
+// TSeerWeights) keep their starting value.
 TFitReport FitWeights(const TSeerWeights& start, const std::vector<TTunePosition>& positions,
-                      int maxPasses, const std::function<void(const std::string&)>& log);
+                      int maxPasses, const std::function<void(const std::string&)>& log,
+                      std::uint32_t frozen = 0);
+
+// The bits of the weights named in a comma-separated list of TSeerWeights'
+// member names; false for an unknown name.
+bool FrozenWeights(const std::string& names, std::uint32_t& frozen);
 
 // The weights as the initializer of seer_weights.h.
 std::string WeightsText(const TSeerWeights& weights);
