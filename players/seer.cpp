@@ -126,18 +126,26 @@ struct TSeerSearch::TImpl {
 
     TImpl() : table(std::size_t{1} << kTableBits) {}
 
+    // The pieces' part of the position's key, kept up to date move by move.
+    std::uint64_t boardKey = 0;
+
+    static std::uint64_t PieceKey(int square, const TPiece& piece) {
+        if (piece.kind == Empty) return 0;
+        return Keys().piece[square][std::clamp(piece.kind, 0, 10)][std::clamp(piece.army, 0, 4)];
+    }
+
+    std::uint64_t BoardKey() const {
+        std::uint64_t key = 0;
+        for (int rank = 1; rank <= 8; ++rank)
+            for (int file = 1; file <= 8; ++file)
+                key ^= PieceKey(SquareNumber(rank, file), board.At(rank, file));
+        return key;
+    }
+
     std::uint64_t Hash(std::int32_t army, bool ptahReached) const {
         const TKeys& keys = Keys();
-        std::uint64_t key = keys.toMove[army];
+        std::uint64_t key = boardKey ^ keys.toMove[army];
         if (ptahReached) key ^= keys.ptahReached;
-        for (int rank = 1; rank <= 8; ++rank)
-            for (int file = 1; file <= 8; ++file) {
-                const TPiece& piece = board.At(rank, file);
-                if (piece.kind == Empty) continue;
-                const std::int32_t kind = std::clamp(piece.kind, 0, 10);
-                const std::int32_t owner = std::clamp(piece.army, 0, 4);
-                key ^= keys.piece[SquareNumber(rank, file)][kind][owner];
-            }
         return key;
     }
 
@@ -323,13 +331,23 @@ struct TSeerSearch::TImpl {
     double ValueOfMove(const TLegalMove& move, bool asKing, int ply, std::int32_t army,
                        bool ptahReached, int depth, double alpha, double beta) {
         const SquareRecord from = SquareRecord::At(move.from.Square());
+        const int fromSquare = SquareNumber(from.rank, from.file);
+        const int toSquare = SquareNumber(move.to.rank, move.to.file);
+        // A move changes only its two squares' pieces (a split CombinedKing
+        // leaves its King behind on the first).
+        const std::uint64_t savedKey = boardKey;
+        boardKey ^= PieceKey(fromSquare, board.At(from.rank, from.file)) ^
+                    PieceKey(toSquare, board.At(move.to.rank, move.to.file));
         MakePieceMove(board, from, move.to, asKing);
+        boardKey ^= PieceKey(fromSquare, board.At(from.rank, from.file)) ^
+                    PieceKey(toSquare, board.At(move.to.rank, move.to.file));
         const bool reached =
             ptahReached ||
             BringsQuestionerToPtah(board, army, board.At(move.to.rank, move.to.file).kind,
                                    move.to.Square());
         const double value = AfterTurn(ply + 1, army, reached, depth, alpha, beta);
         UndoMove(board, move.to, from);
+        boardKey = savedKey;
         return value;
     }
 
@@ -361,6 +379,7 @@ struct TSeerSearch::TImpl {
                     const TSeerLimits& limits, int exactDepth) {
         board = position;
         board.armyToMove = army;
+        boardKey = BoardKey();
         ++generation;
         if (generation == 0) {
             std::fill(table.begin(), table.end(), TEntry{});

@@ -81,6 +81,9 @@ inline constexpr double kSeerEvalBound = 60.0;
 // pawns: material, the Questioner's way to the Ptah square, the Kings'
 // safety and checkmates, and the faces each army can use.
 double SeerEvaluate(TBoard& board, std::int32_t army);
+// The same with other weights, for fitting them to played games.
+struct TSeerWeights;
+double SeerEvaluateWith(const TSeerWeights& weights, TBoard& board, std::int32_t army);
 
 class TSeerSearch {
   public:
