@@ -165,6 +165,10 @@ class TGameController : private TTurnEvents {
 
     TGameRecord record_;
     TTurnRecorder recorder_;
+    // Turns played before the record began (a game continued without its
+    // record), so that the running file counts the game's own turns.
+    long turnsBefore_ = 0;
+    bool KeepRunning();
     bool viewingPast_ = false;
 
     // Move entry: the piece picked up by the press in progress, if any.

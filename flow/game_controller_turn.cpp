@@ -89,7 +89,7 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
     RecordTurnEnd(decision, false);
     note_ = {};
     // The turn is over: from here on a killed program loses nothing.
-    if (!decision.GameOver()) KeepRunningGame(game_);
+    if (!decision.GameOver()) KeepRunning();
     if (decision.GameOver()) {
         Box(decision.Message(), decision.Title());
         EndGame(decision.QuestionerWon());
