@@ -97,7 +97,9 @@ void TGameController::OpenAndLoad() {
     playing_ = true;
     // The game goes on under this program's running file; the interrupted
     // one is taken over.
-    if (KeepRunning() && resumed && chosen != game_.runningPath) ForgetRunningGame(chosen);
+    const bool takeOver = resumed && chosen != game_.runningPath && !game_.runningPath.empty();
+    const bool moved = takeOver && TakeOverRunningGame(chosen, game_.runningPath);
+    if (KeepRunning() && takeOver && !moved) ForgetRunningGame(chosen);
     if (resumed) {
         // Not saved by the user anywhere yet: the save proposes the default.
         modified_ = true;

@@ -84,6 +84,15 @@ std::string RunningRecordFile(const std::string& runningPath) {
     return runningPath.empty() ? std::string() : RecordBesideSavedGame(runningPath);
 }
 
+bool TakeOverRunningGame(const std::string& from, const std::string& to) {
+    // Both in the running games' folder: renamed, never copied. The record
+    // goes first; a game whose record was not moved goes on with a new one.
+    std::error_code error;
+    std::filesystem::rename(RunningRecordFile(from), RunningRecordFile(to), error);
+    std::filesystem::rename(from, to, error);
+    return !error;
+}
+
 void ForgetRunningGame(const std::string& path) {
     if (path.empty()) return;
     std::error_code ignored;  // a file that is already gone is forgotten too

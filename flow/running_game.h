@@ -34,6 +34,11 @@ long KeptTurn(std::string_view savedGame);
 // on with its whole record, and its offer can name the turn.
 std::string RunningRecordFile(const std::string& runningPath);
 
+// Moves an interrupted game's file and record to this program's running
+// file, so that at no moment two files hold the game to be offered twice.
+// False when the game's file could not be moved.
+bool TakeOverRunningGame(const std::string& from, const std::string& to);
+
 // Removes a running game's file and its record, if there are any.
 void ForgetRunningGame(const std::string& path);
 

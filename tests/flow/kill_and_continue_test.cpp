@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A board program killed at random moments, as often as it is started again:
+// each new start offers the game where it stopped and plays on with the
+// same throws, to the same end as the game never interrupted, with the same
+// analysis file, saved game and record. The game runs in a child process,
+// the real flow code over the fake window, so that SIGKILL can land
+// anywhere, in the middle of a file being written too.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "flow/game_record.h"
+#include "flow/running_game.h"
+#include "flow/safe_file.h"
+#include "flow/saved_game.h"
+#include "tests/flow/game_flow_fixture.h"
+
+namespace vaeloric::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// How a child ends, as its exit status says.
+enum TChildEnd : int { kFinished = 0, kNoOffer = 2, kNotPlaying = 3, kNoMove = 4 };
+
+class KillAndContinue : public GameFlow {
+  protected:
+    // Starts the game afresh (`left` empty) or from the file a killed
+    // program left, plays the throws from the turn it stands at, closes the
+    // game and writes what it ended with. Never returns.
+    [[noreturn]] void PlayInChild(const std::string& left, const std::string& argument,
+                                  char board) {
+        alarm(60);  // a child that hangs dies, and the parent sees it
+        game = std::make_unique<TGameSession>();
+        game->boardLetter = board;
+        game->runningPath = RunningGameFile(board, getpid());
+        game->runningPath = (folder / fs::path(game->runningPath).filename()).string();
+        game->interruptedPath = left;
+        TKeptGame kept;
+        if (left.empty()) {
+            game->mode = TStartMode::Launcher;
+            ParseLauncherArgument(argument, board, game->setup);
+        } else {
+            game->mode = TStartMode::Reload;
+            if (!ReadKeptGame(left, board, kept)) _exit(kNoOffer);
+        }
+        controller = std::make_unique<TGameController>(layer, *game);
+        controller->ReadyToDraw();
+        if (!left.empty() &&
+            (layer.boxes.empty() || layer.boxes[0].text != InterruptedGameOffer(kept) + "?"))
+            _exit(kNoOffer);
+        if (!controller->Playing()) _exit(kNotPlaying);
+        controller->Command(CmMoveReading);  // no reading dialogs
+        for (std::size_t turn = left.empty() ? 0 : static_cast<std::size_t>(kept.turn - 1);
+             turn < throws.size() && !controller->Ended(); ++turn) {
+            Enter(throws[turn]);
+            if (Turn().throwValue == 0) continue;  // a Miss Go
+            if (controller->AwaitsComputerMove()) {
+                MoveButton();
+                continue;
+            }
+            TLegalMoveList list;
+            ListLegalMoves(Board(), Board().armyToMove, throws[turn], list);
+            if (list.Empty()) _exit(kNoMove);
+            const TLegalMove move = list[list.Size() / 2];
+            Drag(move.from.Square(), move.to.Square());
+        }
+        SafeWriteFile((folder / "end.vae").string(),
+                      FormatSavedGame(board, game->board, game->setup, game->turn, game->reading));
+        SafeWriteFile((folder / "end.vrec").string(), FormatRecord(controller->Record()));
+        layer.boxAnswers.assign(3, TBoxAnswer::No);  // not saved
+        if (!controller->Ended()) controller->CanClose();
+        _exit(kFinished);
+    }
+
+    // Runs a child; kills it after `delay` unless it is negative. The
+    // child's status.
+    int RunChild(const std::string& left, const std::string& argument, char board,
+                 std::chrono::microseconds delay, pid_t& child) {
+        child = fork();
+        if (child == 0) PlayInChild(left, argument, board);
+        if (delay.count() >= 0) {
+            std::this_thread::sleep_for(delay);
+            kill(child, SIGKILL);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return status;
+    }
+
+    // What a finished game left: analysis, position, record.
+    struct TEnd {
+        std::string analysis, saved, record;
+        friend bool operator==(const TEnd&, const TEnd&) = default;
+    };
+    TEnd TakeEnd() {
+        TEnd end{AnalysisText(), Contents((folder / "end.vae").string()),
+                 Contents((folder / "end.vrec").string())};
+        for (const char* name : {"vaelfin.tmp", "end.vae", "end.vrec"}) fs::remove(folder / name);
+        return end;
+    }
+
+    std::vector<TDieFace> throws;
+};
+
+TEST_F(KillAndContinue, AGameKilledAtRandomMomentsEndsAsIfNeverInterrupted) {
+    const struct {
+        const char* argument;
+        char board;
+        unsigned seed;
+    } cases[] = {{kAllHuman, 'W', 2026}, {kVersusComputers, 'E', 7}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(1, c.board) + " " + c.argument);
+        std::mt19937 random(c.seed);
+        throws.clear();
+        for (int i = 0; i < 48; ++i) throws.push_back(static_cast<TDieFace>(random() % 6 + 1));
+
+        pid_t child = 0;
+        const auto begun = std::chrono::steady_clock::now();
+        int status = RunChild("", c.argument, c.board, std::chrono::microseconds(-1), child);
+        const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - begun);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kFinished) << status;
+        const TEnd whole = TakeEnd();
+        ASSERT_NE(whole.analysis, "(none)");
+        ASSERT_NE(whole.record.find("\n48. "), std::string::npos);  // every throw was played
+
+        // Killed again and again, each time after a while drawn from the
+        // seed, up to a fifth of the whole game: from before the first file
+        // is written to several turns on.
+        std::string left;
+        int kills = 0, offers = 0;
+        std::uniform_int_distribution<long> delay(0, took.count() / 5);
+        for (int start = 0;; ++start) {
+            ASSERT_LT(start, 60);
+            const bool last = kills == 50;  // then it may finish
+            status = RunChild(left, c.argument, c.board,
+                              std::chrono::microseconds(last ? -1 : delay(random)), child);
+            if (!left.empty()) ++offers;
+            if (WIFEXITED(status)) {
+                ASSERT_EQ(WEXITSTATUS(status), kFinished) << "start " << start;
+                break;
+            }
+            ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+            ++kills;
+            // What the next start finds: the killed program's own file once
+            // it wrote one, else the game it had not yet taken over.
+            const std::string own =
+                (folder / fs::path(RunningGameFile(c.board, child)).filename()).string();
+            if (fs::exists(own)) {
+                left = own;
+            } else if (!left.empty() && !fs::exists(left)) {
+                FAIL() << "the game was lost at start " << start;
+            }
+            // Never two files of the game, to be offered twice.
+            int games = 0;
+            for (const fs::directory_entry& file : fs::directory_iterator(folder))
+                games += file.path().extension() == ".vae";
+            EXPECT_LE(games, 1) << "start " << start;
+        }
+        EXPECT_GE(kills, 5);
+        EXPECT_GE(offers, 3);
+        EXPECT_EQ(TakeEnd(), whole);
+        // Nothing of the game is left behind, only stray temporary files of
+        // writes cut short.
+        for (const fs::directory_entry& file : fs::directory_iterator(folder))
+            EXPECT_NE(file.path().extension(), ".vae") << "left behind: " << file.path();
+        for (const fs::directory_entry& file : fs::directory_iterator(folder))
+            fs::remove(file.path());
+    }
+}
+
+}  // namespace
+}  // namespace vaeloric::testing
