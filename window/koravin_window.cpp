@@ -21,6 +21,7 @@
 #include "render/board_turn.h"
 #include "render/move_marks.h"
 #include "window/board_accessible.h"
+#include "window/captured_view.h"
 #include "window/dialog_placement.h"
 #include "window/move_list_view.h"
 #include "window/music.h"
@@ -60,6 +61,8 @@ TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pict
     music_ = new TMusic(this);
     moveList_ = new TMoveListView(controller_, this);
     moveList_->hide();
+    captured_ = new TCapturedView(pictures_, this);
+    captured_->hide();
     connect(moveList_, &TMoveListView::ShownChanged, this, [this] { update(); });
     CreateActions();
 }
@@ -110,6 +113,12 @@ void TKoravinWindow::CreateActions() {
                            [this](bool on) { ShowMoveList(on); });
     moveListAction_->setCheckable(true);
     moveListAction_->setChecked(moveListShown_);
+    valuesAction_ = make(tr("Show Piece &Values"), QKeySequence(), [this](bool on) {
+        captured_->SetValuesShown(on);
+        Relayout();
+    });
+    valuesAction_->setCheckable(true);
+    valuesAction_->setChecked(captured_->ValuesShown());
 }
 
 void TKoravinWindow::ShowMoveList(bool on) {
@@ -118,6 +127,7 @@ void TKoravinWindow::ShowMoveList(bool on) {
     // A hidden list shows nothing of the past: the game is back.
     if (!on && moveList_->List().Viewing()) moveList_->ReturnToGame();
     moveList_->setVisible(on);
+    captured_->setVisible(on);
     Relayout();
 }
 
@@ -185,7 +195,11 @@ void TKoravinWindow::SetMarks(bool lastMove, bool check) {
 void TKoravinWindow::Relayout() {
     const TSceneScale scale = Scale();
     const int listWidth = TMoveListView::WidthFor(width());
-    moveList_->setGeometry(width() - listWidth, 0, listWidth, height());
+    // The lost pieces over the move list, in the same column.
+    const int capturedHeight = std::min(captured_->HeightFor(listWidth), height() / 2);
+    captured_->setGeometry(width() - listWidth, 0, listWidth, capturedHeight);
+    moveList_->setGeometry(width() - listWidth, capturedHeight, listWidth,
+                           height() - capturedHeight);
     if (controlPanel_ != nullptr) {
         // As large as the scene, as long as the whole column fits below the
         // turn panel.
@@ -251,6 +265,13 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
     extras_.pressedButtonAt = pointer_.PressedButtonCorner();
     if (moveListShown_) moveList_->Refresh();
     extras_.viewed = moveList_->ViewedPosition();
+    if (moveListShown_) {
+        const int before = captured_->HeightFor(captured_->width());
+        captured_->Show(extras_.viewed != nullptr ? extras_.viewed->board : game_.board,
+                        DisplayOptionsOf(controller_.Options()).pieceStyle);
+        // A new line of lost pieces takes room from the list.
+        if (captured_->HeightFor(captured_->width()) != before) Relayout();
+    }
     PaintGameWindow(painter, scene, controller_, pictures_, extras_);
     PaintViewingBanner(painter);
     UpdateAccessibleText();
@@ -317,6 +338,7 @@ void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(turnAction_);
     menu.addAction(coordinatesAction_);
     menu.addAction(moveListAction_);
+    menu.addAction(valuesAction_);
     menu.exec(event->globalPos());
 }
 

@@ -138,7 +138,7 @@ TEST_F(KillAndContinue, AGameKilledAtRandomMomentsEndsAsIfNeverInterrupted) {
         std::uniform_int_distribution<long> delay(0, took.count() / 5);
         for (int start = 0;; ++start) {
             ASSERT_LT(start, 60);
-            const bool last = kills == 50;  // then it may finish
+            const bool last = kills == 30;  // then it may finish
             status = RunChild(left, c.argument, c.board,
                               std::chrono::microseconds(last ? -1 : delay(random)), child);
             if (!left.empty()) ++offers;
