@@ -78,17 +78,37 @@ class KillAndContinue : public GameFlow {
         _exit(kFinished);
     }
 
-    // Runs a child; kills it after `delay` unless it is negative. The
-    // child's status.
+    // When a child is killed: once its running file has reached `turn` (0:
+    // at once, maybe before it wrote anything), then after `delay`.
+    struct TKill {
+        long turn = 0;
+        std::chrono::microseconds delay{0};
+    };
+
+    // Runs a child, killed as `kill` says unless it is null. The child's
+    // status.
     int RunChild(const std::string& left, const std::string& argument, char board,
-                 std::chrono::microseconds delay, pid_t& child) {
+                 const TKill* when, pid_t& child) {
         child = fork();
         if (child == 0) PlayInChild(left, argument, board);
-        if (delay.count() >= 0) {
-            std::this_thread::sleep_for(delay);
+        int status = 0;
+        if (when != nullptr) {
+            const std::string own =
+                (folder / fs::path(RunningGameFile(board, child)).filename()).string();
+            // Waiting on the child's progress, not on the clock, keeps the
+            // kills spread over the game on a slow or busy machine too.
+            for (;;) {
+                if (waitpid(child, &status, WNOHANG) == child) return status;
+                std::string bytes;
+                if (when->turn == 0 ||
+                    (ReadFileSafely(own, kMaxSavedGameBytes, bytes) == TFileOutcome::Done &&
+                     KeptTurn(bytes) >= when->turn))
+                    break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            std::this_thread::sleep_for(when->delay);
             kill(child, SIGKILL);
         }
-        int status = 0;
         waitpid(child, &status, 0);
         return status;
     }
@@ -118,29 +138,28 @@ TEST_F(KillAndContinue, AGameKilledAtRandomMomentsEndsAsIfNeverInterrupted) {
         SCOPED_TRACE(std::string(1, c.board) + " " + c.argument);
         std::mt19937 random(c.seed);
         throws.clear();
-        for (int i = 0; i < 48; ++i) throws.push_back(static_cast<TDieFace>(random() % 6 + 1));
+        for (int i = 0; i < 32; ++i) throws.push_back(static_cast<TDieFace>(random() % 6 + 1));
 
         pid_t child = 0;
-        const auto begun = std::chrono::steady_clock::now();
-        int status = RunChild("", c.argument, c.board, std::chrono::microseconds(-1), child);
-        const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
-            std::chrono::steady_clock::now() - begun);
+        int status = RunChild("", c.argument, c.board, nullptr, child);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kFinished) << status;
         const TEnd whole = TakeEnd();
         ASSERT_NE(whole.analysis, "(none)");
-        ASSERT_NE(whole.record.find("\n48. "), std::string::npos);  // every throw was played
+        ASSERT_NE(whole.record.find("\n32. "), std::string::npos);  // every throw was played
 
-        // Killed again and again, each time after a while drawn from the
-        // seed, up to a fifth of the whole game: from before the first file
-        // is written to several turns on.
+        // Killed again and again: a quarter of the kills at once, maybe
+        // before the game is on disk or while it is taken over; the others
+        // a few turns on, each a little after a turn, in the middle of the
+        // next turn or of its writing.
         std::string left;
+        long reached = 0;
         int kills = 0, offers = 0;
-        std::uniform_int_distribution<long> delay(0, took.count() / 5);
         for (int start = 0;; ++start) {
-            ASSERT_LT(start, 60);
-            const bool last = kills == 30;  // then it may finish
-            status = RunChild(left, c.argument, c.board,
-                              std::chrono::microseconds(last ? -1 : delay(random)), child);
+            ASSERT_LT(start, 80);
+            TKill when;
+            when.turn = random() % 4 == 0 ? 0 : reached + 1 + static_cast<long>(random() % 3);
+            when.delay = std::chrono::microseconds(random() % 4000);
+            status = RunChild(left, c.argument, c.board, kills == 16 ? nullptr : &when, child);
             if (!left.empty()) ++offers;
             if (WIFEXITED(status)) {
                 ASSERT_EQ(WEXITSTATUS(status), kFinished) << "start " << start;
@@ -152,6 +171,7 @@ TEST_F(KillAndContinue, AGameKilledAtRandomMomentsEndsAsIfNeverInterrupted) {
             // it wrote one, else the game it had not yet taken over.
             const std::string own =
                 (folder / fs::path(RunningGameFile(c.board, child)).filename()).string();
+            if (TKeptGame kept; ReadKeptGame(own, c.board, kept)) reached = kept.turn;
             if (fs::exists(own)) {
                 left = own;
             } else if (!left.empty() && !fs::exists(left)) {
@@ -163,8 +183,8 @@ TEST_F(KillAndContinue, AGameKilledAtRandomMomentsEndsAsIfNeverInterrupted) {
                 games += file.path().extension() == ".vae";
             EXPECT_LE(games, 1) << "start " << start;
         }
-        EXPECT_GE(kills, 5);
-        EXPECT_GE(offers, 3);
+        EXPECT_GE(kills, 8);
+        EXPECT_GE(offers, 5);
         EXPECT_EQ(TakeEnd(), whole);
         // Nothing of the game is left behind, only stray temporary files of
         // writes cut short.
