@@ -126,6 +126,7 @@ class TGameController : private TTurnEvents {
     TReadingSwitches Switches() const override;
     void TurnEnded(const TEndOfGameDecision& decision) override;
     void EndGame(bool won);
+    void Sound(TSound sound);
 
     // The game record: started at the set-up, continued or started afresh
     // by a load, written at every turn.
@@ -168,6 +169,9 @@ class TGameController : private TTurnEvents {
     // Turns played before the record began (a game continued without its
     // record), so that the running file counts the game's own turns.
     long turnsBefore_ = 0;
+    // Check and checkmate of each army when the turn's die was cast, so
+    // that only a new check sounds.
+    std::array<std::int32_t, 5> checksBefore_{};
     bool KeepRunning();
     bool viewingPast_ = false;
 
