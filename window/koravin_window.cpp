@@ -444,6 +444,11 @@ void TKoravinWindow::PlaceBesideBoard(QWidget* dialog) const {
             Scale().ToWindow(QRectF(corner.x, corner.y, kSquareSize, kSquareSize)).toRect();
         keepClear.emplace_back(mapToGlobal(inWindow.topLeft()), inWindow.size());
     }
+    // The lost pieces beside the board stay in sight too, where there is
+    // room below them.
+    if (captured_->isVisible())
+        keepClear.emplace_back(mapToGlobal(captured_->geometry().topLeft()),
+                               captured_->geometry().size());
     dialog->move(PlaceDialogClear(area, globalBoard, frame, keepClear));
 }
 
