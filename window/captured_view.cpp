@@ -50,7 +50,21 @@ void TCapturedView::SetValuesShown(bool on) {
 }
 
 int TCapturedView::IconSize() const {
-    return fontMetrics().height() * 2;
+    return iconSize_ > 0 ? iconSize_ : fontMetrics().height() * 2;
+}
+
+int TCapturedView::FitTo(int width, int height) {
+    const int line = fontMetrics().height();
+    // Smaller pictures first; then, if need be, each army's total alone
+    // without the value under every piece.
+    for (const bool underEach : {true, false}) {
+        valueUnderEach_ = underEach;
+        for (iconSize_ = line * 2; iconSize_ > line && HeightFor(width) > height; --iconSize_) {
+        }
+        if (HeightFor(width) <= height) break;
+    }
+    update();
+    return HeightFor(width);
 }
 
 int TCapturedView::PerLine(int width) const {
@@ -60,7 +74,7 @@ int TCapturedView::PerLine(int width) const {
 int TCapturedView::BlockHeight(std::size_t pieces, int width) const {
     const int line = fontMetrics().height();
     const int lines = (static_cast<int>(pieces) + PerLine(width) - 1) / PerLine(width);
-    const int row = IconSize() + (valuesShown_ ? line : 0) + kGap;
+    const int row = IconSize() + (ValueLines() ? line : 0) + kGap;
     return line + kGap + lines * row;
 }
 
@@ -105,7 +119,7 @@ void TCapturedView::paintEvent(QPaintEvent*) {
         else if (lost.empty())
             painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter, tr("nothing lost"));
         y += line + kGap;
-        const int row = icon + (valuesShown_ ? line : 0) + kGap;
+        const int row = icon + (ValueLines() ? line : 0) + kGap;
         for (std::size_t i = 0; i < lost.size(); ++i) {
             const int column = static_cast<int>(i) % perLine;
             const int x = kMargin + column * (icon + kGap);
@@ -114,7 +128,7 @@ void TCapturedView::paintEvent(QPaintEvent*) {
             painter.drawPixmap(
                 target, pictures_.Picture(PiecePictureId(lost[i].kind, army, style_,
                                                          pictures_.BoardLetter(), companionKind_)));
-            if (valuesShown_) {
+            if (ValueLines()) {
                 painter.setFont(small);
                 painter.setPen(palette().color(QPalette::WindowText));
                 painter.drawText(QRect(x - kGap, top + icon, icon + 2 * kGap, line),

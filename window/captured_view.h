@@ -25,10 +25,14 @@ class TCapturedView : public QWidget {
     void Show(const TBoard& board, TPieceStyle style);
     void SetValuesShown(bool on);
     bool ValuesShown() const { return valuesShown_; }
-    const std::array<std::vector<TLostPiece>, 5>& Lost() const { return lost_; }
+    using TLostList = std::array<std::vector<TLostPiece>, 5>;
+    const TLostList& Lost() const { return lost_; }
 
     // The height that shows every block at this width.
     int HeightFor(int width) const;
+    // Chooses the largest pictures, down to a line of text, that fit every
+    // block in this width and height; the height it then needs.
+    int FitTo(int width, int height);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +48,9 @@ class TCapturedView : public QWidget {
     std::int32_t companionKind_ = 0;
     TPieceStyle style_ = TPieceStyle::Gods;
     bool valuesShown_ = false;
+    int iconSize_ = 0;  // 0 until fitted: twice a line of text
+    bool valueUnderEach_ = true;
+    bool ValueLines() const { return valuesShown_ && valueUnderEach_; }
 };
 
 }  // namespace vaeloric

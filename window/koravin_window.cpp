@@ -196,7 +196,7 @@ void TKoravinWindow::Relayout() {
     const TSceneScale scale = Scale();
     const int listWidth = TMoveListView::WidthFor(width());
     // The lost pieces over the move list, in the same column.
-    const int capturedHeight = std::min(captured_->HeightFor(listWidth), height() / 2);
+    const int capturedHeight = std::min(captured_->FitTo(listWidth, height() / 2), height() / 2);
     captured_->setGeometry(width() - listWidth, 0, listWidth, capturedHeight);
     moveList_->setGeometry(width() - listWidth, capturedHeight, listWidth,
                            height() - capturedHeight);
@@ -267,10 +267,12 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
     extras_.viewed = moveList_->ViewedPosition();
     if (moveListShown_) {
         const int before = captured_->HeightFor(captured_->width());
+        const TCapturedView::TLostList lostBefore = captured_->Lost();
         captured_->Show(extras_.viewed != nullptr ? extras_.viewed->board : game_.board,
                         DisplayOptionsOf(controller_.Options()).pieceStyle);
         // A new line of lost pieces takes room from the list.
-        if (captured_->HeightFor(captured_->width()) != before) Relayout();
+        if (captured_->Lost() != lostBefore || captured_->HeightFor(captured_->width()) != before)
+            Relayout();
     }
     PaintGameWindow(painter, scene, controller_, pictures_, extras_);
     PaintViewingBanner(painter);

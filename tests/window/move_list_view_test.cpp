@@ -189,6 +189,23 @@ TEST_F(MoveListWindow, CapturedPiecesShowOverTheListAndFollowThePosition) {
     EXPECT_EQ(captured->height(), withoutValues);
     EXPECT_NE(captured->grab().toImage().size(), shown.size());
 
+    // Every army's pieces in sight in a small window too (1280x800 at 2x):
+    // the pictures shrink rather than a block being cut off.
+    for (int rank = 1; rank <= 8; ++rank)
+        for (int file = 1; file <= 8; ++file)
+            if (game.board.At(rank, file).kind != King &&
+                game.board.At(rank, file).kind != CombinedKing)
+                game.board.PutPiece(rank, file, TPiece{});
+    values->trigger();
+    window->resize(640, 380);
+    window->grab();
+    window->grab();
+    std::size_t lost = 0;
+    for (const auto& pieces : captured->Lost()) lost += pieces.size();
+    EXPECT_GT(lost, 20u);
+    EXPECT_LE(captured->HeightFor(captured->width()), captured->height());
+    EXPECT_GT(list->height(), 100);  // and the list keeps room
+
     // Hidden with the list.
     window->ShowMoveList(false);
     EXPECT_FALSE(captured->isVisible());
