@@ -9,10 +9,6 @@ inline constexpr const char* kCheckRefusal =
     "Your King is in check.\nYou must break the check to move.";
 inline constexpr const char* kCheckRefusalTitle = "info";
 
-// A reload's offer of a game whose program was killed or crashed; the
-// question and the board follow.
-inline constexpr const char* kContinueInterrupted = "Continue the interrupted game?\n\n";
-
 inline constexpr const char* kMissGoTitle = "Miss Go";
 inline constexpr const char* kDicePreventsMoving = "Dice roll prevents moving";
 inline constexpr const char* kCheckmateNotice[5] = {"", "FIRE is in CHECKMATE",

@@ -75,8 +75,9 @@ void TGameController::SetUpGame() {
     layer_.ShowControlPanel();
     game_.turn.throwValue = 0;
     StartRecord();
+    turnsBefore_ = 0;
     playing_ = true;
-    KeepRunningGame(game_);
+    KeepRunning();
     layer_.Invalidate();
 }
 

@@ -150,6 +150,7 @@ class TGameController : private TTurnEvents {
     void TurnEnded(const TEndOfGameDecision& decision) override;
     void EndGame(bool won);
     void HintArrived(unsigned long id, const TSeerAnswer& answer);
+    void Sound(TSound sound);
 
     // The game record: started at the set-up, continued or started afresh
     // by a load, written at every turn.
@@ -189,6 +190,13 @@ class TGameController : private TTurnEvents {
 
     TGameRecord record_;
     TTurnRecorder recorder_;
+    // Turns played before the record began (a game continued without its
+    // record), so that the running file counts the game's own turns.
+    long turnsBefore_ = 0;
+    // Check and checkmate of each army when the turn's die was cast, so
+    // that only a new check sounds.
+    std::array<std::int32_t, 5> checksBefore_{};
+    bool KeepRunning();
     bool viewingPast_ = false;
 
     // Move entry: the piece picked up by the press in progress, if any.

@@ -2,12 +2,15 @@
 
 // The controller's side of the turn: the THROW, ENTER and MOVE buttons feed
 // the turn cycle, and what the cycle reports is shown in the window.
+#include <algorithm>
+
 #include "flow/analysis_file.h"
 #include "flow/end_of_game.h"
 #include "flow/flow_services.h"
 #include "flow/flow_texts.h"
 #include "flow/game_controller.h"
 #include "flow/running_game.h"
+#include "game/check.h"
 
 namespace vaeloric {
 
@@ -28,6 +31,11 @@ void TGameController::Throw() {
     ThrowFace(static_cast<TDieFace>(dice_() % 6 + 1));
 }
 
+void TGameController::Sound(TSound sound) {
+    // Under the sound switch, with the music.
+    if (musicOn_) layer_.PlaySound(sound);
+}
+
 void TGameController::EnterThrow() {
     if (!AwaitsThrow()) return;
     TDieFace face = 0;  // a dialog closed without OK throws nothing
@@ -44,6 +52,11 @@ void TGameController::ThrowFace(TDieFace face) {
     note_ = {};
     layer_.Invalidate();
     recorder_.Begin(game_.board, static_cast<long>(record_.turns.size()) + 1, face);
+    // On a copy: the live board stays exactly as the turn finds it.
+    TBoard board = game_.board;
+    for (std::int32_t army = 1; army <= 4; ++army)
+        checksBefore_[army] = ArmyCheckStatus(board, army);
+    if (face != 0) Sound(TSound::Throw);
     cycle_.Throw(face);
 }
 
@@ -54,6 +67,7 @@ void TGameController::MakeComputerMove() {
 void TGameController::MissedGo(TMissGo why) {
     CancelHint();
     recorder_.Missed(why);
+    Sound(TSound::MissGo);
     if (why == TMissGo::Checkmated)
         Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
     else
@@ -64,6 +78,7 @@ void TGameController::Moved(TSquare from, TSquare to, bool byComputer) {
     CancelHint();
     recorder_.Moved(game_.board, game_.turn, from, to);
     if (byComputer) layer_.ShowMove(from, to);
+    Sound(game_.turn.lastMove.capture != 0 ? TSound::Capture : TSound::Move);
     modified_ = true;
     layer_.DrawInformationPanel();
 }
@@ -92,8 +107,19 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
     held_ = false;
     RecordTurnEnd(decision, false);
     note_ = {};
+    if (decision.GameOver()) {
+        Sound(TSound::GameEnd);
+    } else if (!record_.turns.empty()) {
+        // A check that this turn gave, not one that goes on.
+        const auto& now = record_.turns.back().checkStatus;
+        for (std::size_t army = 1; army < now.size(); ++army)
+            if (now[army] > checksBefore_[army]) {
+                Sound(TSound::Check);
+                break;
+            }
+    }
     // The turn is over: from here on a killed program loses nothing.
-    if (!decision.GameOver()) KeepRunningGame(game_);
+    if (!decision.GameOver()) KeepRunning();
     if (decision.GameOver()) {
         Box(decision.Message(), decision.Title());
         EndGame(decision.QuestionerWon());

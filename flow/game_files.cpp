@@ -2,10 +2,14 @@
 
 // Saving under a chosen name, and the reload-mode set-up that asks for a
 // saved game until one loads or the user gives up.
+#include <algorithm>
+
 #include "flow/flow_services.h"
 #include "flow/flow_texts.h"
 #include "flow/game_controller.h"
 #include "flow/running_game.h"
+#include "flow/safe_file.h"
+#include "flow/saved_game.h"
 #include "flow/saved_game_texts.h"
 
 namespace vaeloric {
@@ -48,11 +52,10 @@ void TGameController::OpenAndLoad() {
     // A game whose program died is offered first, unless a file was named.
     bool resumed = !ask && game_.reloadPath == game_.interruptedPath;
     if (ask && !game_.interruptedPath.empty()) {
-        const std::string question =
-            InterruptedGameQuestion(game_.interruptedPath, game_.boardLetter);
-        if (!question.empty() &&
-            Box(texts::kContinueInterrupted + question + "\n" + BoardNameLong(game_.boardLetter),
-                game_.setup.caption, TBoxButtons::YesNo, TBoxIcon::Question) == TBoxAnswer::Yes) {
+        TKeptGame kept;
+        if (ReadKeptGame(game_.interruptedPath, game_.boardLetter, kept) &&
+            Box(InterruptedGameOffer(kept) + "?", game_.setup.caption, TBoxButtons::YesNo,
+                TBoxIcon::Question) == TBoxAnswer::Yes) {
             chosen = game_.interruptedPath;
             ask = false;
             resumed = true;
@@ -84,10 +87,19 @@ void TGameController::OpenAndLoad() {
     layer_.SetTitle(game_.setup.caption);
     modified_ = false;
     ContinueRecordAfterLoad(chosen);
+    // A running file carries its turn; a record that was lost starts
+    // counting from there.
+    std::string loaded;
+    const long keptTurn = ReadFileSafely(chosen, kMaxSavedGameBytes, loaded) == TFileOutcome::Done
+                              ? KeptTurn(loaded)
+                              : 0;
+    turnsBefore_ = std::max(0L, keptTurn - 1 - static_cast<long>(record_.turns.size()));
     playing_ = true;
     // The game goes on under this program's running file; the interrupted
     // one is taken over.
-    if (KeepRunningGame(game_) && resumed && chosen != game_.runningPath) ForgetRunningGame(chosen);
+    const bool takeOver = resumed && chosen != game_.runningPath && !game_.runningPath.empty();
+    const bool moved = takeOver && TakeOverRunningGame(chosen, game_.runningPath);
+    if (KeepRunning() && takeOver && !moved) ForgetRunningGame(chosen);
     if (resumed) {
         // Not saved by the user anywhere yet: the save proposes the default.
         modified_ = true;
@@ -95,6 +107,10 @@ void TGameController::OpenAndLoad() {
         fileName_ = chosen;
     }
     layer_.Invalidate();
+}
+
+bool TGameController::KeepRunning() {
+    return KeepRunningGame(game_, turnsBefore_ + static_cast<long>(record_.turns.size()) + 1);
 }
 
 }  // namespace vaeloric

@@ -5,11 +5,14 @@
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "flow/flow_services.h"
+#include "flow/game_record.h"
 #include "flow/safe_file.h"
 #include "flow/saved_game.h"
+#include "flow/setup_record.h"
 
 namespace vaeloric {
 
@@ -38,7 +41,15 @@ std::string RunningGameFile(char boardLetter, long long processId) {
         .string();
 }
 
-bool KeepRunningGame(const TGameSession& game) {
+namespace {
+
+// After the board, where every reader stops looking: the turn the game goes
+// on with, kept in the same file as the game so that the two never part.
+constexpr std::string_view kTurnHeading = "[TURN]\r\n";
+
+}  // namespace
+
+bool KeepRunningGame(const TGameSession& game, long nextTurn) {
     if (game.runningPath.empty()) return true;
     std::string text =
         FormatSavedGame(game.boardLetter, game.board, game.setup, game.turn, game.reading);
@@ -64,22 +75,61 @@ bool KeepRunningGame(const TGameSession& game) {
         }
         text.replace(begin, end - begin, exact);
     }
+    text += kTurnHeading;
+    text += std::to_string(nextTurn) + "\r\n";
     return SafeWriteFile(game.runningPath, text);
+}
+
+std::string RunningRecordFile(const std::string& runningPath) {
+    return runningPath.empty() ? std::string() : RecordBesideSavedGame(runningPath);
+}
+
+bool TakeOverRunningGame(const std::string& from, const std::string& to) {
+    // Both in the running games' folder: renamed, never copied. The record
+    // goes first; a game whose record was not moved goes on with a new one.
+    std::error_code error;
+    std::filesystem::rename(RunningRecordFile(from), RunningRecordFile(to), error);
+    std::filesystem::rename(from, to, error);
+    return !error;
 }
 
 void ForgetRunningGame(const std::string& path) {
     if (path.empty()) return;
     std::error_code ignored;  // a file that is already gone is forgotten too
     std::filesystem::remove(path, ignored);
+    std::filesystem::remove(RunningRecordFile(path), ignored);
 }
 
-std::string InterruptedGameQuestion(const std::string& path, char boardLetter) {
+long KeptTurn(std::string_view savedGame) {
+    const std::size_t heading = savedGame.rfind(kTurnHeading);
+    if (heading == std::string_view::npos) return 0;
+    const std::string_view digits = savedGame.substr(heading + kTurnHeading.size());
+    long number = 0;
+    const auto [next, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc{} || number <= 0 ||
+        !digits.substr(static_cast<std::size_t>(next - digits.data())).starts_with("\r\n"))
+        return 0;
+    return number;
+}
+
+bool ReadKeptGame(const std::string& path, char boardLetter, TKeptGame& kept) {
     std::string bytes;
-    if (ReadFileSafely(path, kMaxSavedGameBytes, bytes) != TFileOutcome::Done) return {};
+    if (ReadFileSafely(path, kMaxSavedGameBytes, bytes) != TFileOutcome::Done) return false;
     TSavedGame saved;
-    if (!ParseSavedGame(bytes, boardLetter, saved).Loaded()) return {};
-    const std::string question = saved.setUp.Question();
-    return question.empty() ? std::string("(no question)") : question;
+    if (!ParseSavedGame(bytes, boardLetter, saved).Loaded()) return false;
+    kept.question = saved.setUp.Question();
+    if (kept.question.empty()) kept.question = "(no question)";
+    kept.boardLetter = saved.setUp.boardLetter;
+    kept.turn = KeptTurn(bytes);
+    return true;
+}
+
+std::string InterruptedGameOffer(const TKeptGame& kept) {
+    std::string offer = "Continue the interrupted game: " + kept.question + ", " +
+                        BoardName(kept.boardLetter) + "board";
+    if (kept.turn > 0) offer += ", turn " + std::to_string(kept.turn);
+    return offer;
 }
 
 }  // namespace vaeloric

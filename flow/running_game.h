@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "flow/game_session.h"
 
@@ -21,14 +22,38 @@ std::string RunningGamesFolder();
 std::string RunningGameFile(char boardLetter, long long processId);
 
 // Writes the game to its running file (game.runningPath; nothing when that
-// is empty); false when it could not be written.
-bool KeepRunningGame(const TGameSession& game);
+// is empty), with the number of the turn it goes on with; false when it
+// could not be written.
+bool KeepRunningGame(const TGameSession& game, long nextTurn);
 
-// Removes a running game's file, if there is one.
+// The turn number a running file carries, 0 for a file without one (any
+// other saved game).
+long KeptTurn(std::string_view savedGame);
+
+// The game record kept beside a running file, so that a continued game goes
+// on with its whole record, and its offer can name the turn.
+std::string RunningRecordFile(const std::string& runningPath);
+
+// Moves an interrupted game's file and record to this program's running
+// file, so that at no moment two files hold the game to be offered twice.
+// False when the game's file could not be moved.
+bool TakeOverRunningGame(const std::string& from, const std::string& to);
+
+// Removes a running game's file and its record, if there are any.
 void ForgetRunningGame(const std::string& path);
 
-// The question of the game kept in a running file, for the offer to
-// continue it; empty when the file is not a game of this board.
-std::string InterruptedGameQuestion(const std::string& path, char boardLetter);
+// What the offer to continue an interrupted game names.
+struct TKeptGame {
+    std::string question;  // "(no question)" for a game without one
+    char boardLetter = 'W';
+    long turn = 0;  // the turn the game goes on with
+};
+
+// Reads a running file of this board (any board for kAnyBoard); false when
+// it holds no game that could be continued.
+bool ReadKeptGame(const std::string& path, char boardLetter, TKeptGame& kept);
+
+// "Continue the interrupted game: Will it rain?, Water board, turn 12"
+std::string InterruptedGameOffer(const TKeptGame& kept);
 
 }  // namespace vaeloric

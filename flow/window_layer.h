@@ -71,6 +71,9 @@ struct TOptionSettings {
 
 enum class TOptionKind { BackgroundColour, SquareStyle, BoardStyle, PieceStyle, Music };
 
+// The short sounds of play.
+enum class TSound { Throw, Move, Capture, Check, MissGo, GameEnd };
+
 // The system arrow among the cursor resources.
 inline constexpr int kArrowCursor = 0;
 
@@ -120,6 +123,10 @@ class TWindowLayer {
     virtual void StartMusic() = 0;
     virtual void StopMusic() = 0;
     virtual void CloseMusic() = 0;
+    // A short sound of play, asked for only while the sound is switched on.
+    // Returns at once: the sound is played beside the game, never in its
+    // way, and one that cannot be played is dropped.
+    virtual void PlaySound(TSound) {}
 
     // Send the window the ordinary close request (which asks CanClose).
     virtual void RequestClose() = 0;

@@ -3,11 +3,15 @@
 #include "launch/launcher_files.h"
 
 #include <atomic>
+#include <filesystem>
 #include <sstream>
+#include <system_error>
 
 #include "flow/analysis_file.h"
 #include "flow/game_record.h"
+#include "flow/running_game.h"
 #include "flow/safe_file.h"
+#include "flow/saved_game.h"
 
 #ifdef _WIN32
 #include <process.h>
@@ -96,6 +100,40 @@ bool RecoverAbandoned(TJournalEntry& entry) {
     entry.note = kAbandonedNote;
     entry.owner.clear();
     return true;
+}
+
+bool MarkInterrupted(TJournalEntry& entry, const std::string& keptGame) {
+    TKeptGame kept;
+    if (keptGame.empty() || !ReadKeptGame(keptGame, kAnyBoard, kept)) return false;
+    entry.outcome = TOutcome::Interrupted;
+    entry.note = kInterruptedNote;
+    entry.savedGame = keptGame;
+    entry.owner.clear();
+    return true;
+}
+
+std::string KeptGameOf(long long processId) {
+    if (processId <= 0) return {};
+    for (const char letter : {'F', 'E', 'A', 'W'}) {
+        const std::string path = RunningGameFile(letter, processId);
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(path, ignored)) return path;
+    }
+    return {};
+}
+
+const TJournalEntry* InterruptedEntryOf(const std::vector<TJournalEntry>& entries,
+                                        const std::string& path) {
+    const auto same = [](const std::string& a, const std::string& b) {
+        std::error_code ignored;
+        return std::filesystem::weakly_canonical(a, ignored) ==
+               std::filesystem::weakly_canonical(b, ignored);
+    };
+    for (const TJournalEntry& entry : entries)
+        if (entry.outcome == TOutcome::Interrupted && !entry.savedGame.empty() &&
+            same(entry.savedGame, path))
+            return &entry;
+    return nullptr;
 }
 
 }  // namespace vaeloric

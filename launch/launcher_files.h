@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "launch/journal_entry.h"
 
@@ -35,5 +36,23 @@ inline constexpr const char* kAbandonedNote =
 // A game left in progress by a launcher that has gone becomes a failed game
 // with kAbandonedNote. True when the entry changed and should be written.
 bool RecoverAbandoned(TJournalEntry& entry);
+
+// A game whose board program died after keeping the game on disk (a file of
+// the running games' folder) is interrupted, not failed: its entry says so
+// and names the kept game, so that the game continued later completes this
+// entry. False, and the entry unchanged, when `keptGame` holds no game.
+inline constexpr const char* kInterruptedNote =
+    "The board program stopped before the game ended. The game was kept: continue it when the "
+    "launcher offers it, and this reading is completed when it ends.";
+bool MarkInterrupted(TJournalEntry& entry, const std::string& keptGame);
+
+// The kept game of a board program that has ended (by its process id), or
+// an empty string when it left none.
+std::string KeptGameOf(long long processId);
+
+// Among `entries`, the interrupted one whose kept game is `path`; null when
+// none is.
+const TJournalEntry* InterruptedEntryOf(const std::vector<TJournalEntry>& entries,
+                                        const std::string& path);
 
 }  // namespace vaeloric

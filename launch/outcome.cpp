@@ -31,6 +31,7 @@ constexpr TKeyName kOutcomes[] = {
     {TOutcome::Unfinished, "unfinished", "No answer: the game was ended before it was decided"},
     {TOutcome::Cancelled, "cancelled", "Cancelled"},
     {TOutcome::Failed, "failed", "No answer: the game did not end properly"},
+    {TOutcome::Interrupted, "interrupted", "No answer yet: the game was interrupted"},
 };
 
 std::vector<std::string> SplitLines(const std::string& text) {

@@ -14,6 +14,7 @@ enum class TOutcome {
     Unfinished,    // closed before it was decided
     Cancelled,     // a reload whose file choice was cancelled
     Failed,        // no readable answer: crash, kill, refusal, damaged file
+    Interrupted,   // its board program died, but kept the game to be continued
 };
 
 std::string OutcomeKey(TOutcome outcome);  // "favourable", ... for storage

@@ -23,18 +23,20 @@ std::vector<TInterruptedGame> FindInterruptedGames() {
         if (!lock.tryLock(0)) continue;
         lock.unlock();
         const char letter = file.fileName().at(0).toLatin1();
-        const std::string question =
-            InterruptedGameQuestion(file.absoluteFilePath().toStdString(), letter);
-        if (question.empty()) continue;
-        games.push_back({file.absoluteFilePath(), QString::fromStdString(question),
-                         QString::fromUtf8(BoardName(letter)).trimmed()});
+        TKeptGame kept;
+        if (!ReadKeptGame(file.absoluteFilePath().toStdString(), letter, kept)) continue;
+        games.push_back({file.absoluteFilePath(), QString::fromStdString(kept.question),
+                         QString::fromUtf8(BoardName(letter)).trimmed(), kept.turn, letter});
     }
     return games;
 }
 
 QString InterruptedGameOffer(const TInterruptedGame& game) {
-    return QStringLiteral("Continue the interrupted game: %1, %2 board")
-        .arg(game.question, game.board);
+    TKeptGame kept;
+    kept.question = game.question.toStdString();
+    kept.boardLetter = game.boardLetter;
+    kept.turn = game.turn;
+    return QString::fromStdString(InterruptedGameOffer(kept));
 }
 
 }  // namespace vaeloric

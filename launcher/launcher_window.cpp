@@ -179,6 +179,14 @@ void TLauncherWindow::ContinueSavedGame(const QString& path) {
         ShowPage(TPage::Ask);
         return;
     }
+    // A game interrupted under this launcher completes its own entry.
+    const std::vector<TJournalEntry> entries = store_.List();
+    if (const TJournalEntry* interrupted = InterruptedEntryOf(entries, path.toStdString())) {
+        request.entry = *interrupted;
+        request.entry.outcome = TOutcome::InProgress;
+        request.entry.note.clear();
+        request.entry.savedGame.clear();  // taken over: the file goes
+    }
     Start(request);
 }
 
@@ -200,7 +208,8 @@ void TLauncherWindow::Start(const TGameRequest& request) {
     recordPath_ = Q(RecordPathBeside(analysisPath_.toStdString()));
     if (!recordPath_.isEmpty()) QFile::remove(recordPath_);
     QString problem;
-    if (!request.demonstration && !store_.Insert(current_.entry))
+    if (!request.demonstration &&
+        !(current_.entry.id > 0 ? store_.Update(current_.entry) : store_.Insert(current_.entry)))
         problem = store_.Message() + " The game is played all the same.";
     QStringList arguments;
     for (const std::string& argument : request.arguments) arguments << Q(argument);
@@ -223,6 +232,7 @@ void TLauncherWindow::Start(const TGameRequest& request) {
                   "here when the game ends.");
     ShowPage(TPage::Progress);
     runner_->Start(program, arguments, analysisPath_, recordPath_);
+    boardProcess_ = runner_->ProcessId();
 }
 
 void TLauncherWindow::OnEnded(const TProcessEnd& end) {
@@ -245,6 +255,10 @@ void TLauncherWindow::OnEnded(const TProcessEnd& end) {
     }
     RecordGameEnd(result, current_.entry);
     current_.entry.owner.clear();
+    // A board program that died after keeping its game leaves it to be
+    // continued.
+    if (result.reading.outcome == TOutcome::Failed)
+        MarkInterrupted(current_.entry, KeptGameOf(boardProcess_));
     // A game the journal could not take at its start is offered again: the
     // disk may have room by now.
     const bool kept =

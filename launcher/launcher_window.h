@@ -71,6 +71,7 @@ class TLauncherWindow : public QMainWindow {
     TGameRequest current_;
     QString analysisPath_;
     QString recordPath_;
+    qint64 boardProcess_ = 0;  // the board program of the game in play
     QString journalProblem_;   // what was wrong with the journal at start
     QString settingsProblem_;  // what was wrong with the settings file
     std::mt19937 dice_;

@@ -21,6 +21,7 @@
 #include "render/board_turn.h"
 #include "render/move_marks.h"
 #include "window/board_accessible.h"
+#include "window/captured_view.h"
 #include "window/dialog_placement.h"
 #include "window/move_list_view.h"
 #include "window/music.h"
@@ -60,6 +61,8 @@ TKoravinWindow::TKoravinWindow(TGameSession& game, const TPictureCatalogue& pict
     music_ = new TMusic(this);
     moveList_ = new TMoveListView(controller_, this);
     moveList_->hide();
+    captured_ = new TCapturedView(pictures_, this);
+    captured_->hide();
     connect(moveList_, &TMoveListView::ShownChanged, this, [this] { update(); });
     CreateActions();
 }
@@ -121,6 +124,12 @@ void TKoravinWindow::CreateActions() {
         controller_.CancelHint();
         UpdateAccessibleText();
     });
+    valuesAction_ = make(tr("Show Piece &Values"), QKeySequence(), [this](bool on) {
+        captured_->SetValuesShown(on);
+        Relayout();
+    });
+    valuesAction_->setCheckable(true);
+    valuesAction_->setChecked(captured_->ValuesShown());
 }
 
 void TKoravinWindow::ShowMoveList(bool on) {
@@ -129,6 +138,7 @@ void TKoravinWindow::ShowMoveList(bool on) {
     // A hidden list shows nothing of the past: the game is back.
     if (!on && moveList_->List().Viewing()) moveList_->ReturnToGame();
     moveList_->setVisible(on);
+    captured_->setVisible(on);
     Relayout();
 }
 
@@ -196,7 +206,11 @@ void TKoravinWindow::SetMarks(bool lastMove, bool check) {
 void TKoravinWindow::Relayout() {
     const TSceneScale scale = Scale();
     const int listWidth = TMoveListView::WidthFor(width());
-    moveList_->setGeometry(width() - listWidth, 0, listWidth, height());
+    // The lost pieces over the move list, in the same column.
+    const int capturedHeight = std::min(captured_->FitTo(listWidth, height() / 2), height() / 2);
+    captured_->setGeometry(width() - listWidth, 0, listWidth, capturedHeight);
+    moveList_->setGeometry(width() - listWidth, capturedHeight, listWidth,
+                           height() - capturedHeight);
     if (controlPanel_ != nullptr) {
         // As large as the scene, as long as the whole column fits below the
         // turn panel.
@@ -262,6 +276,15 @@ void TKoravinWindow::paintEvent(QPaintEvent*) {
     extras_.pressedButtonAt = pointer_.PressedButtonCorner();
     if (moveListShown_) moveList_->Refresh();
     extras_.viewed = moveList_->ViewedPosition();
+    if (moveListShown_) {
+        const int before = captured_->HeightFor(captured_->width());
+        const TCapturedView::TLostList lostBefore = captured_->Lost();
+        captured_->Show(extras_.viewed != nullptr ? extras_.viewed->board : game_.board,
+                        DisplayOptionsOf(controller_.Options()).pieceStyle);
+        // A new line of lost pieces takes room from the list.
+        if (captured_->Lost() != lostBefore || captured_->HeightFor(captured_->width()) != before)
+            Relayout();
+    }
     PaintGameWindow(painter, scene, controller_, pictures_, extras_);
     PaintViewingBanner(painter);
     UpdateAccessibleText();
@@ -336,6 +359,7 @@ void TKoravinWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(turnAction_);
     menu.addAction(coordinatesAction_);
     menu.addAction(moveListAction_);
+    menu.addAction(valuesAction_);
     menu.exec(event->globalPos());
     // The shortcut stays live whatever the menu showed; the controller
     // refuses a hint out of turn.
@@ -444,6 +468,11 @@ void TKoravinWindow::PlaceBesideBoard(QWidget* dialog) const {
             Scale().ToWindow(QRectF(corner.x, corner.y, kSquareSize, kSquareSize)).toRect();
         keepClear.emplace_back(mapToGlobal(inWindow.topLeft()), inWindow.size());
     }
+    // The lost pieces beside the board stay in sight too, where there is
+    // room below them.
+    if (captured_->isVisible())
+        keepClear.emplace_back(mapToGlobal(captured_->geometry().topLeft()),
+                               captured_->geometry().size());
     dialog->move(PlaceDialogClear(area, globalBoard, frame, keepClear));
 }
 

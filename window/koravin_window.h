@@ -16,6 +16,8 @@ class QAction;
 
 namespace vaeloric {
 
+class TCapturedView;
+
 class TControlPanelDialog;
 class TMoveListView;
 class TMusic;
@@ -57,6 +59,7 @@ class TKoravinWindow : public QWidget, public TLayerHost {
     void ShowMoveList(bool on);
     bool MoveListShown() const { return moveListShown_; }
     TMoveListView* MoveListView() const { return moveList_; }
+    TCapturedView* CapturedView() const { return captured_; }
 
     // The keyboard's square cursor (rank, file).
     TSquare KeyboardCursor() const { return extras_.cursor; }
@@ -136,8 +139,10 @@ class TKoravinWindow : public QWidget, public TLayerHost {
     QAction* moveListAction_ = nullptr;
     QAction* hintAction_ = nullptr;
     QAction* cancelHintAction_ = nullptr;
+    QAction* valuesAction_ = nullptr;
 
     TMoveListView* moveList_ = nullptr;  // a child of the window
+    TCapturedView* captured_ = nullptr;  // above the move list
     bool moveListShown_ = false;
     QAction* movesAction_ = nullptr;
     QAction* turnAction_ = nullptr;

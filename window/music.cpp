@@ -4,6 +4,7 @@
 
 #include "media/mm_player.h"
 #include "media/music_rules.h"
+#include "media/sound_effects.h"
 
 namespace vaeloric {
 
@@ -27,6 +28,11 @@ void TMusic::Stop() {
 
 void TMusic::Close() {
     CloseMusicForResign(*player_);
+}
+
+void TMusic::PlaySound(TSound sound) {
+    if (!sounds_) sounds_ = std::make_unique<TSoundPlayer>(std::make_unique<TFluidSoundOutput>());
+    sounds_->Play(sound);
 }
 
 }  // namespace vaeloric

@@ -240,6 +240,10 @@ void TQtWindowLayer::CloseMusic() {
     host_.Music().Close();
 }
 
+void TQtWindowLayer::PlaySound(TSound sound) {
+    host_.Music().PlaySound(sound);
+}
+
 void TQtWindowLayer::RequestClose() {
     window_.close();
 }

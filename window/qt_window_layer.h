@@ -60,6 +60,7 @@ class TQtWindowLayer : public TWindowLayer, public TPointerFeedback {
     void StartMusic() override;
     void StopMusic() override;
     void CloseMusic() override;
+    void PlaySound(TSound sound) override;
     void RequestClose() override;
     void DestroyWindow() override;
     void PostToWindow(std::function<void()> work) override;

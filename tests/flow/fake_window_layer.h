@@ -33,6 +33,7 @@ class TFakeWindowLayer : public TWindowLayer {
     std::deque<std::optional<std::string>> openScript, saveScript;
 
     std::vector<std::string> events;  // dialogs, panels, cursors, buttons, ...
+    std::vector<TSound> sounds;
     std::vector<std::pair<std::string, std::string>> readings;  // caption, text
     int cursor = -1;
     int waitDepth = 0;
@@ -109,6 +110,7 @@ class TFakeWindowLayer : public TWindowLayer {
     void StartMusic() override { events.push_back("music start"); }
     void StopMusic() override { events.push_back("music stop"); }
     void CloseMusic() override { events.push_back("music close"); }
+    void PlaySound(TSound sound) override { sounds.push_back(sound); }
     void RequestClose() override { ++closeRequests; }
     void DestroyWindow() override {
         destroyed = true;
@@ -127,6 +129,7 @@ class TFakeWindowLayer : public TWindowLayer {
         return false;
     }
     void Forget() {
+        sounds.clear();
         boxes.clear();
         events.clear();
         readings.clear();

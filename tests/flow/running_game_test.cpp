@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "flow/game_record.h"
 #include "flow/safe_file.h"
 #include "flow/saved_game.h"
 #include "tests/flow/game_flow_fixture.h"
@@ -53,14 +54,19 @@ TEST_F(RunningGame, AGameKilledAtAnyTurnContinuesToTheSameEnd) {
     // The game played through, with what is on disk after every turn.
     StartKept(TStartMode::Launcher);
     controller->Command(CmMoveReading);  // no reading dialogs to count
+    const std::string runningRecord = RunningRecordFile(RunningPath());
     std::vector<std::string> onDisk{Contents(RunningPath())};
+    std::vector<std::string> recordOnDisk{Contents(runningRecord)};
     for (TDieFace face : throws) {
         PlayTurn(face);
         onDisk.push_back(Contents(RunningPath()));
+        recordOnDisk.push_back(Contents(runningRecord));
         if (controller->Ended()) break;
     }
     ASSERT_FALSE(controller->Ended());
     const std::string whole = Saved();
+    const std::string wholeRecord = FormatRecord(controller->Record());
+    ASSERT_EQ(recordOnDisk.back(), wholeRecord);
     // Closed at the end: the analysis file of the game.
     layer.boxAnswers.assign(3, TBoxAnswer::No);
     ASSERT_TRUE(controller->CanClose());
@@ -74,23 +80,30 @@ TEST_F(RunningGame, AGameKilledAtAnyTurnContinuesToTheSameEnd) {
         SCOPED_TRACE(k);
         const std::string left = (folder / "W-99.vae").string();
         ASSERT_TRUE(SafeWriteFile(left, onDisk[k]));
-        std::filesystem::remove(RunningPath());
+        ASSERT_TRUE(SafeWriteFile(RunningRecordFile(left), recordOnDisk[k]));
+        ForgetRunningGame(RunningPath());
         layer = TFakeWindowLayer{};
         layer.boxAnswers.assign(1, TBoxAnswer::Yes);
         interrupted = left;
         StartKept(TStartMode::Reload);
         ASSERT_EQ(layer.boxes.size(), 1u);
-        EXPECT_NE(layer.boxes[0].text.find("Continue the interrupted game?"), std::string::npos);
-        EXPECT_NE(layer.boxes[0].text.find("Will it rain?"), std::string::npos);
+        EXPECT_EQ(layer.boxes[0].text,
+                  "Continue the interrupted game: Will it rain?, Water board, "
+                  "turn " +
+                      std::to_string(k + 1) + "?");
         ASSERT_TRUE(controller->Playing());
-        // Taken over: the interrupted file goes, this program's file holds it.
+        // Taken over with its record: the interrupted files go, this
+        // program's files hold them.
         EXPECT_FALSE(std::filesystem::exists(left));
+        EXPECT_FALSE(std::filesystem::exists(RunningRecordFile(left)));
         EXPECT_EQ(Contents(RunningPath()), onDisk[k]);
+        EXPECT_EQ(Contents(runningRecord), recordOnDisk[k]);
         controller->Command(CmMoveReading);
         layer.boxAnswers.assign(200, TBoxAnswer::Ok);
         for (std::size_t turn = k; turn + 1 < onDisk.size(); ++turn) PlayTurn(throws[turn]);
         EXPECT_EQ(Saved(), whole);
         EXPECT_EQ(Contents(RunningPath()), onDisk.back());
+        EXPECT_EQ(FormatRecord(controller->Record()), wholeRecord);
         std::filesystem::remove(AnalysisPath());
         layer.boxAnswers.assign(3, TBoxAnswer::No);
         ASSERT_TRUE(controller->CanClose());
@@ -103,9 +116,11 @@ TEST_F(RunningGame, AGameEndedOrClosedNormallyLeavesNothing) {
     StartKept(TStartMode::Launcher);
     PlayTurn(6);
     EXPECT_TRUE(std::filesystem::exists(RunningPath()));
+    EXPECT_TRUE(std::filesystem::exists(RunningRecordFile(RunningPath())));
     layer.boxAnswers.assign(3, TBoxAnswer::No);
     EXPECT_TRUE(controller->CanClose());
     EXPECT_FALSE(std::filesystem::exists(RunningPath()));
+    EXPECT_FALSE(std::filesystem::exists(RunningRecordFile(RunningPath())));
 
     // Resigned: the window's close request, then the close.
     layer = TFakeWindowLayer{};
@@ -117,6 +132,7 @@ TEST_F(RunningGame, AGameEndedOrClosedNormallyLeavesNothing) {
     layer.boxAnswers.assign(3, TBoxAnswer::No);
     EXPECT_TRUE(controller->CanClose());
     EXPECT_FALSE(std::filesystem::exists(RunningPath()));
+    EXPECT_FALSE(std::filesystem::exists(RunningRecordFile(RunningPath())));
 }
 
 TEST_F(RunningGame, ADeclinedOfferLeavesTheGameForLater) {

@@ -13,7 +13,10 @@
 #include <fstream>
 
 #include "flow/analysis_file.h"
+#include "flow/running_game.h"
 #include "flow/safe_file.h"
+#include "flow/saved_game.h"
+#include "flow/setup_record.h"
 #include "launch/settings_file.h"
 #include "tests/support/special_files.h"
 
@@ -147,6 +150,70 @@ TEST(JournalRecovery, OnlyGamesOfLaunchersThatHaveGoneAreGivenUp) {
     kill(other, SIGKILL);
     waitpid(other, nullptr, 0);
     EXPECT_TRUE(LauncherGone(running));
+}
+
+// A board program that died leaves its game in the running games' folder:
+// the journal entry becomes "interrupted" and names it, only when a game is
+// really there, and the continued game finds that entry again by its file,
+// however the path is spelt.
+TEST(JournalRecovery, AKeptGameMakesAnEntryInterruptedAndFindsItAgain) {
+    const fs::path folder = Fresh("interrupted");
+    const char* was = std::getenv("XDG_STATE_HOME");
+    const std::string before = was != nullptr ? was : "";
+    setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
+    fs::create_directories(RunningGamesFolder());
+    TSetUpRecord setUp;
+    ParseLauncherArgument("45xWill it rain?^@Ann^@fqo", 'E', setUp);
+    TBoard board;
+    board.SetUp(setUp.ptah, 'E');
+    const std::string game = RunningGameFile('E', 4242);
+    ASSERT_TRUE(
+        SafeWriteFile(game, FormatSavedGame('E', board, setUp, TTurnState{}, TReadingRecord{})));
+    ASSERT_TRUE(SafeWriteFile(RunningGameFile('W', 4343), "not a game"));
+
+    EXPECT_EQ(KeptGameOf(4242), game);
+    EXPECT_EQ(KeptGameOf(4444), "");
+    EXPECT_EQ(KeptGameOf(0), "");
+    const struct {
+        std::string kept;
+        bool interrupted;
+    } cases[] = {{game, true},
+                 {KeptGameOf(4343), false},
+                 {"", false},
+                 {(folder / "missing.vae").string(), false}};
+    for (const auto& c : cases) {
+        TJournalEntry entry;
+        entry.outcome = TOutcome::Failed;
+        entry.note = "signal 9";
+        entry.owner = "me";
+        EXPECT_EQ(MarkInterrupted(entry, c.kept), c.interrupted) << c.kept;
+        EXPECT_EQ(entry.outcome, c.interrupted ? TOutcome::Interrupted : TOutcome::Failed);
+        EXPECT_EQ(entry.note, c.interrupted ? kInterruptedNote : "signal 9");
+        EXPECT_EQ(entry.savedGame, c.interrupted ? c.kept : "");
+        EXPECT_EQ(entry.owner, c.interrupted ? "" : "me");
+    }
+    EXPECT_EQ(OutcomeFromKey(OutcomeKey(TOutcome::Interrupted)), TOutcome::Interrupted);
+    EXPECT_EQ(OutcomeKey(TOutcome::Interrupted), "interrupted");
+
+    std::vector<TJournalEntry> entries(3);
+    entries[0].outcome = TOutcome::Failed;  // another game of the same file, already given up
+    entries[0].savedGame = game;
+    entries[1].id = 7;
+    ASSERT_TRUE(MarkInterrupted(entries[1], game));
+    entries[2].outcome = TOutcome::Interrupted;
+    entries[2].savedGame = RunningGameFile('E', 5555);
+    const std::string spelt = (fs::path(RunningGamesFolder()) / "." / "E-4242.vae").string();
+    for (const std::string& path : {game, spelt}) {
+        const TJournalEntry* found = InterruptedEntryOf(entries, path);
+        ASSERT_NE(found, nullptr) << path;
+        EXPECT_EQ(found->id, 7);
+    }
+    EXPECT_EQ(InterruptedEntryOf(entries, RunningGameFile('E', 6666)), nullptr);
+    if (was != nullptr)
+        setenv("XDG_STATE_HOME", before.c_str(), 1);
+    else
+        unsetenv("XDG_STATE_HOME");
+    fs::remove_all(folder);
 }
 
 // The answer files of the launcher and of the board programs live in one

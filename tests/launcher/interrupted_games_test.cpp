@@ -89,6 +89,15 @@ TEST_F(InterruptedGames, AKilledBoardsGameIsOfferedAndTakenOver) {
     EXPECT_EQ(games[0].path, kept);
     EXPECT_EQ(games[0].question, "Will the harvest be good?");
     EXPECT_EQ(games[0].board, "Water");
+    // Killed at its first turn, with its record beside it.
+    EXPECT_EQ(InterruptedGameOffer(games[0]),
+              "Continue the interrupted game: Will the harvest be good?, Water board, turn 1");
+    // The journal says "interrupted" and names the kept game.
+    ASSERT_EQ(window.Journal().List().size(), 1u);
+    const TJournalEntry entry = window.Journal().List().at(0);
+    EXPECT_EQ(entry.outcome, TOutcome::Interrupted);
+    EXPECT_EQ(OutcomeKey(entry.outcome), "interrupted");
+    EXPECT_EQ(entry.savedGame, kept.toStdString());
     std::string before;
     ASSERT_EQ(ReadFileSafely(kept.toStdString(), kMaxSavedGameBytes, before), TFileOutcome::Done);
 
@@ -101,8 +110,19 @@ TEST_F(InterruptedGames, AKilledBoardsGameIsOfferedAndTakenOver) {
     ASSERT_EQ(ReadFileSafely(taken.toStdString(), kMaxSavedGameBytes, after), TFileOutcome::Done);
     EXPECT_EQ(after, before);
     EXPECT_TRUE(FindInterruptedGames().empty());  // its program runs
+    // The continued game completes the same entry.
+    ASSERT_EQ(window.Journal().List().size(), 1u);
+    EXPECT_EQ(window.Journal().List().at(0).id, entry.id);
+    EXPECT_EQ(window.Journal().List().at(0).outcome, TOutcome::InProgress);
     ::kill(static_cast<pid_t>(second), SIGKILL);
     ASSERT_TRUE(WaitForGameEnd(window, 60000));
+    // Killed once more: still the one entry, interrupted, naming the game's
+    // new file.
+    ASSERT_EQ(window.Journal().List().size(), 1u);
+    EXPECT_EQ(window.Journal().List().at(0).id, entry.id);
+    EXPECT_EQ(window.Journal().List().at(0).outcome, TOutcome::Interrupted);
+    EXPECT_EQ(window.Journal().List().at(0).savedGame, taken.toStdString());
+    EXPECT_EQ(window.Journal().List().at(0).question, "Will the harvest be good?");
 }
 
 }  // namespace

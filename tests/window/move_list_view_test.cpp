@@ -15,6 +15,7 @@
 #include "flow/command_line.h"
 #include "game/legal_moves.h"
 #include "tests/support/widget_application.h"
+#include "window/captured_view.h"
 #include "window/koravin_window.h"
 
 namespace vaeloric {
@@ -130,6 +131,84 @@ TEST_F(MoveListWindow, ARowShowsItsTurnUntilEscape) {
     window->ShowMoveList(false);
     EXPECT_FALSE(view->List().Viewing());
     EXPECT_TRUE(window->Controller().AwaitsThrow());
+}
+
+}  // namespace
+}  // namespace vaeloric
+
+namespace vaeloric {
+namespace {
+
+// The lost pieces sit over the move list in its column, follow the game,
+// and show their values only when asked.
+TEST_F(MoveListWindow, CapturedPiecesShowOverTheListAndFollowThePosition) {
+    window->ShowMoveList(true);
+    window->grab();
+    TCapturedView* captured = window->CapturedView();
+    ASSERT_NE(captured, nullptr);
+    EXPECT_TRUE(captured->isVisible());
+    TMoveListView* list = window->MoveListView();
+    EXPECT_EQ(captured->geometry().left(), list->geometry().left());
+    EXPECT_EQ(captured->geometry().bottom() + 1, list->geometry().top());
+    for (const auto& lost : captured->Lost()) EXPECT_TRUE(lost.empty());
+    const int emptyHeight = captured->height();
+
+    // Blue's Queen and Black's Rook taken from the board.
+    for (int rank = 1; rank <= 8; ++rank)
+        for (int file = 1; file <= 8; ++file) {
+            const TPiece piece = game.board.At(rank, file);
+            if ((piece.army == 4 && piece.kind == Queen) ||
+                (piece.army == 2 && piece.kind == Rook)) {
+                game.board.PutPiece(rank, file, TPiece{});
+            }
+        }
+    window->grab();
+    ASSERT_EQ(captured->Lost()[4].size(), 1u);
+    EXPECT_EQ(captured->Lost()[4][0].kind, Queen);
+    ASSERT_EQ(captured->Lost()[2].size(), 1u);
+    EXPECT_EQ(captured->Lost()[2][0].kind, Rook);
+    EXPECT_TRUE(captured->Lost()[1].empty());
+    EXPECT_GT(captured->height(), emptyHeight);  // a line of pictures for each
+    EXPECT_EQ(captured->geometry().bottom() + 1, list->geometry().top());
+    EXPECT_TRUE(captured->accessibleDescription().contains("WATER lost 1"));
+
+    // The values: a line under each picture, switched in the menu.
+    const int withoutValues = captured->height();
+    EXPECT_FALSE(captured->ValuesShown());
+    QAction* values = nullptr;
+    for (QAction* action : window->actions())
+        if (action->text().contains("Values")) values = action;
+    ASSERT_NE(values, nullptr);
+    values->trigger();
+    window->grab();
+    EXPECT_TRUE(captured->ValuesShown());
+    EXPECT_GT(captured->height(), withoutValues);
+    const QImage shown = captured->grab().toImage();
+    values->trigger();
+    window->grab();
+    EXPECT_EQ(captured->height(), withoutValues);
+    EXPECT_NE(captured->grab().toImage().size(), shown.size());
+
+    // Every army's pieces in sight in a small window too (1280x800 at 2x):
+    // the pictures shrink rather than a block being cut off.
+    for (int rank = 1; rank <= 8; ++rank)
+        for (int file = 1; file <= 8; ++file)
+            if (game.board.At(rank, file).kind != King &&
+                game.board.At(rank, file).kind != CombinedKing)
+                game.board.PutPiece(rank, file, TPiece{});
+    values->trigger();
+    window->resize(640, 380);
+    window->grab();
+    window->grab();
+    std::size_t lost = 0;
+    for (const auto& pieces : captured->Lost()) lost += pieces.size();
+    EXPECT_GT(lost, 20u);
+    EXPECT_LE(captured->HeightFor(captured->width()), captured->height());
+    EXPECT_GT(list->height(), 100);  // and the list keeps room
+
+    // Hidden with the list.
+    window->ShowMoveList(false);
+    EXPECT_FALSE(captured->isVisible());
 }
 
 }  // namespace
