@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 
@@ -66,12 +67,14 @@ class THostSeats : public TRemoteSeats {
             if (joined_.count(seat) == 0) HandOver(seat, "no guest took it in time");
     }
 
-    bool Plays(std::int32_t army) const override {
-        const auto found = armySeats_.find(army);
-        return found != armySeats_.end() && handedOver_.count(found->second) == 0;
+    TSeat* SeatOf(std::int32_t army) override {
+        if (armySeats_.count(army) == 0) return nullptr;
+        auto& seat = seats_[army];
+        if (!seat) seat = std::make_unique<TGuestSeat>(*this);
+        return seat.get();
     }
 
-    void AwaitThrow(long turn, std::int32_t army) override {
+    void AwaitThrow(long turn, std::int32_t army) {
         const int seat = armySeats_.at(army);
         Ask(turn, army, 0);
         if (!net::RunEventsUntil([&] { return thrown_ || Gone(seat); }, wait_))
@@ -79,15 +82,15 @@ class THostSeats : public TRemoteSeats {
                 transport_.CutOff(seat, "It did not throw in time.");
     }
 
-    bool Move(TTurnCycle& cycle, long turn, std::int32_t army, TDieFace face) override {
+    bool Move(TTurnCycle& cycle, long turn, std::int32_t army) {
         const int seat = armySeats_.at(army);
-        if (Gone(seat)) return false;
-        Ask(turn, army, face);
+        if (Gone(seat)) return cycle.ComputerMove();
+        Ask(turn, army, game_.turn.throwValue);
         if (!net::RunEventsUntil([&] { return drop_.has_value() || Gone(seat); }, wait_)) {
             transport_.CutOff(seat, "It did not move in time.");
             HandOver(seat, "its guest did not move in time");
         }
-        if (Gone(seat) || !drop_) return false;
+        if (Gone(seat) || !drop_) return cycle.ComputerMove();
         // A headless guest plays the seat's computer profile. Its move is made
         // here by the same computer player, whose trial moves touch piece
         // values on the board, so that the game stays the one a single
@@ -109,6 +112,22 @@ class THostSeats : public TRemoteSeats {
     }
 
   private:
+    // A seat whose guest plays it; once handed over, its computer opponent.
+    class TGuestSeat final : public TSeat {
+      public:
+        explicit TGuestSeat(THostSeats& host) : host_(host) {}
+        TSeatKind Kind() const override { return TSeatKind::Remote; }
+        void AwaitThrow(long turn, std::int32_t army) override {
+            if (!host_.Gone(host_.armySeats_.at(army))) host_.AwaitThrow(turn, army);
+        }
+        bool Move(TTurnCycle& cycle, long turn, std::int32_t army) override {
+            return host_.Move(cycle, turn, army);
+        }
+
+      private:
+        THostSeats& host_;
+    };
+
     int ArmyOf(int seat) const {
         for (const auto& [army, s] : armySeats_)
             if (s == seat) return army;
@@ -154,6 +173,7 @@ class THostSeats : public TRemoteSeats {
     bool thrown_ = false;
     bool finished_ = false;
     std::optional<net::TDropRequest> drop_;
+    std::map<std::int32_t, std::unique_ptr<TGuestSeat>> seats_;
 };
 
 }  // namespace
