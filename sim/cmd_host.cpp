@@ -168,8 +168,8 @@ class THostSeats : public TRemoteSeats {
                 const auto away = awaySince_.find(seat);
                 if (away_ > 0 && away != awaySince_.end() &&
                     NowMilliseconds() - away->second >= away_)
-                    HandOver(seat,
-                             "its guest was away for " + std::to_string(away_ / 1000) + " seconds");
+                    HandOver(seat, "its guest stayed away longer than " +
+                                       std::to_string(away_ / 1000) + " s");
                 return Gone(seat);
             },
             wait_);
@@ -303,8 +303,8 @@ THostState ReadHostState(const std::string& path) {
 std::string HandOverNote(const std::map<int, long>& handedOver, const TSeatArmies& armies) {
     std::string note;
     for (const auto& [seat, turn] : handedOver)
-        note += "\nSeat " + std::to_string(seat) + " (" + ColourName(armies.army[seat]) +
-                ") was played by its computer opponent from turn " + std::to_string(turn) +
+        note += "\nSeat " + std::to_string(seat) + " (the " + ColourName(armies.army[seat]) +
+                " army) was played by its computer opponent from turn " + std::to_string(turn) +
                 " on, after its guest over the network was lost.\n";
     return note;
 }

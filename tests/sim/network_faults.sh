@@ -39,6 +39,10 @@ wait_for_file() {
   for _ in $(seq 200); do [ -s "$1" ] && return 0; sleep 0.05; done
   return 1
 }
+wait_for_line() {
+  for _ in $(seq 200); do grep -qxF "$1" "$2" && return 0; sleep 0.05; done
+  return 1
+}
 now() { date +%s.%N; }
 # A random turn from 3 to 60, and a moment to cut the line at.
 cut_option() {
@@ -82,8 +86,9 @@ for i in $(seq "$games"); do
   offset=0
   case "$kind" in
     restart-guest | hand-over)
-      # The first guest dies at a random moment; it comes back unless its
-      # seat is to be handed over.
+      # The first guest dies at a random moment once seated; it comes back
+      # unless its seat is to be handed over.
+      wait_for_line "The guest of seat ${remote:0:1} joined." "$dir/host.err"
       sleep "0.$((RANDOM % 3 + 1))"
       kill -9 "${guests[0]}" 2>/dev/null
       wait "${guests[0]}" 2>/dev/null
@@ -126,11 +131,11 @@ for i in $(seq "$games"); do
   cmp -s "$dir/play.out" "$dir/host.out" || desync "$i" "the host printed another game"
   cmp -s "$dir/play.vae" "$dir/host.vae" || desync "$i" "the saved games differ"
   if [ "$kind" = hand-over ]; then
-    grep -q "Seat ${remote:0:1}: its guest was away for 1 seconds; its computer opponent plays it from now on." \
+    grep -q "Seat ${remote:0:1}: its guest stayed away longer than 1 s; its computer opponent plays it from now on." \
       "$dir/host.err" || fail "$i" "the seat was not handed over: $(cat "$dir/host.err")"
     head -c "$(wc -c <"$dir/play.txt")" "$dir/host.txt" | cmp -s - "$dir/play.txt" ||
       desync "$i" "the analysis files differ"
-    grep -q "^Seat ${remote:0:1} (.*) was played by its computer opponent from turn [0-9]* on, after its guest over the network was lost.$" \
+    grep -q "^Seat ${remote:0:1} (the [a-z]* army) was played by its computer opponent from turn [0-9]* on, after its guest over the network was lost.$" \
       "$dir/host.txt" || fail "$i" "the analysis does not say who played seat ${remote:0:1}"
   else
     cmp -s "$dir/play.txt" "$dir/host.txt" || desync "$i" "the analysis files differ"
