@@ -171,6 +171,50 @@ TEST_F(TransportTest, AGuestWhoseLineDroppedTakesItsSeatAgain) {
     EXPECT_TRUE(stranded.transport.Rejoinable()) << stranded.closedWith;
 }
 
+// A guest that does not take in what it is sent as fast as the host sends it
+// is cut off before the host's queue grows without end; it was not breaking
+// the rules, so it may come back, and the other seats play on throughout.
+TEST_F(TransportTest, ASlowReaderIsCutOffAndMayComeBack) {
+    TTransportLimits limits;
+    limits.maxUnsentBytes = 4096;
+    THostTransport small(test::TestIdentity(), limits);
+    std::string problem;
+    ASSERT_TRUE(small.Listen("127.0.0.1", 0, problem)) << problem;
+    std::vector<std::string> smallLog;
+    std::vector<std::pair<int, TGuestMessage>> heard;
+    small.onLog = [&](const std::string& sentence) { smallLog.push_back(sentence); };
+    small.onJoined = [&](int seat) { small.Send(seat, TWelcome{seat, seat, 1, "game"}); };
+    small.onMessage = [&](int seat, const TGuestMessage& m) { heard.emplace_back(seat, m); };
+    std::string code[5];
+    for (int seat : {2, 3}) code[seat] = small.OfferSeat(seat);
+    auto invitation = [&](int seat) {
+        return TInvitation{"127.0.0.1", small.Port(), seat, code[seat], small.Fingerprint()};
+    };
+    TGuest steady(invitation(2));
+    auto slow = std::make_unique<TGuest>(invitation(3));
+    ASSERT_TRUE(WaitFor([&] { return !steady.messages.empty() && !slow->messages.empty(); }));
+
+    // More than the queue may hold, sent before the event loop can write it.
+    const TWelcome large{3, 3, 2, std::string(kMaxGameTextBytes - 100, 'x')};
+    for (int i = 0; i < 3; ++i) small.Send(3, large);
+    ASSERT_TRUE(WaitFor([&] { return !slow->closedWith.empty(); })) << slow->closedWith;
+    EXPECT_TRUE(std::find(smallLog.begin(), smallLog.end(),
+                          "The guest of seat 3 was cut off: It reads too slowly.") !=
+                smallLog.end())
+        << testing::PrintToString(smallLog);
+    EXPECT_FALSE(small.SeatTaken(3));
+
+    steady.transport.Send(TThrowRequest{4, 0});
+    ASSERT_TRUE(WaitFor([&] { return !heard.empty(); }));
+    EXPECT_EQ(heard.back().first, 2);
+    EXPECT_TRUE(steady.closedWith.empty()) << steady.closedWith;
+
+    slow.reset();
+    TGuest back(invitation(3));
+    ASSERT_TRUE(WaitFor([&] { return !back.messages.empty(); })) << back.closedWith;
+    EXPECT_TRUE(small.SeatTaken(3));
+}
+
 // A guest refuses a host whose certificate is not its invitation's, before
 // it gives away its seat code.
 TEST_F(TransportTest, AGuestRefusesAnotherCertificate) {
