@@ -89,6 +89,7 @@ class TJoinedGame {
     }
     bool WasSeated() const { return seatedNow_; }
     bool EverSeated() const { return welcomed_; }
+    bool Refused() const { return closedWith_.rfind("The host refused the connection:", 0) == 0; }
     const std::string& ClosedWith() const { return closedWith_; }
     const std::string& Problem() const { return problem_; }
 
@@ -278,6 +279,7 @@ int RunJoin(const TArguments& args, std::string& out) {
     TJoinedGame game(out, faults);
     const long deadline = waitSeconds * 1000;
     long spent = 0;
+    std::string lastEnd;
     // A lost line is taken up again with the same invitation, until the game
     // ends or the wait runs out; the host keeps the seat's turns waiting.
     while (true) {
@@ -291,12 +293,18 @@ int RunJoin(const TArguments& args, std::string& out) {
                                        std::chrono::steady_clock::now() - started)
                                        .count());
         if (game.Done()) break;
-        if (!ended || spent >= deadline)
+        if (!ended || spent >= deadline) {
+            // A host never reached is named as such.
+            if (!game.EverSeated() && !lastEnd.empty()) throw TUsageError(lastEnd);
             throw TUsageError("The game did not end within " + std::to_string(waitSeconds) +
                               " seconds.");
-        // Only a guest that had its seat takes it up again; a first try that
-        // fails says why at once.
-        if (!game.MayRejoin() || !game.EverSeated()) throw TUsageError(game.ClosedWith());
+        }
+        lastEnd = game.ClosedWith();
+        // A lost line is tried again, also before the seat was first taken
+        // (a host killed then restarts); but a seat taken by another from
+        // the start is that guest's, and said at once.
+        if (!game.MayRejoin() || (!game.EverSeated() && game.Refused()))
+            throw TUsageError(game.ClosedWith());
         // Said once per lost seat, not at every try while the host is away.
         if (game.WasSeated()) std::fprintf(stderr, "%s\n", kReconnecting);
         game.Attach(nullptr);
