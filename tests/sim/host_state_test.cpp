@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 
 #include "sim/cmd_host_state.h"
+#include "sim_test_support.h"
 
 namespace vaeloric::sim {
 namespace {
@@ -122,3 +125,103 @@ TEST(HostState, TheReadingsStateIsKeptExactly) {
 
 }  // namespace
 }  // namespace vaeloric::sim
+
+namespace vaeloric {
+namespace {
+
+using namespace testing_support;
+
+std::vector<std::string> HostArgs(const std::string& turns, const std::string& name) {
+    return {"host",
+            "--board",
+            "E",
+            "--ptah",
+            "D5",
+            "--seed",
+            "9",
+            "--turns",
+            turns,
+            "--remote",
+            "2",
+            "--wait",
+            "1",
+            "--identity",
+            TempPath("identity").string(),
+            "--invitations",
+            TempPath(name + ".invitations").string(),
+            "--keep",
+            TempPath(name + ".game").string(),
+            "--save",
+            TempPath(name + ".vae").string(),
+            "--analysis",
+            TempPath(name + ".txt").string()};
+}
+
+// A host that stopped after turn 30 goes on from its kept game to the same
+// end as one uninterrupted game, and a host that stopped after the last turn
+// only writes its files again. No guest comes: after its wait, seat 2 is its
+// computer opponent's, as it stays after the resume.
+TEST(HostResume, AKeptGameGoesOnToTheSameEnd) {
+    const TSimRun play =
+        RunSim({"play", "--board", "E", "--ptah", "D5", "--seed", "9", "--turns", "60", "--save",
+                TempPath("play.vae").string(), "--analysis", TempPath("play.txt").string()});
+    ASSERT_EQ(play.status, 0) << play.err;
+    ASSERT_EQ(Lines(play.out).size(), 61u);  // the game runs to the turn limit
+    // Seat 2 plays the second turn: "2 COLOUR FACE ...".
+    const std::string second = Lines(play.out)[1];
+    const std::string colour = second.substr(2, second.find(' ', 2) - 2);
+    const std::string note = "\nSeat 2 (the " + colour +
+                             " army) was played by its computer opponent from turn 1 on, after "
+                             "its guest over the network was lost.\n";
+
+    const TSimRun first = RunSim(HostArgs("30", "part"));
+    ASSERT_EQ(first.status, 0) << first.err;
+    const std::string kept = TempPath("part.game").string();
+    std::string text = ReadFile(kept);
+    // The same game with a later turn limit, as if the host had died at 30.
+    const std::size_t limit = text.find("option 2\n30\n");
+    ASSERT_NE(limit, std::string::npos);
+    text.replace(limit, 12, "option 2\n60\n");
+    std::ofstream(kept, std::ios::binary | std::ios::trunc) << text;
+
+    const TSimRun resumed = RunSim({"host", "--resume", kept});
+    ASSERT_EQ(resumed.status, 0) << resumed.err;
+    EXPECT_EQ(resumed.out, play.out);
+    EXPECT_EQ(ReadFile(TempPath("part.vae")), ReadFile(TempPath("play.vae")));
+    EXPECT_EQ(ReadFile(TempPath("part.txt")), ReadFile(TempPath("play.txt")) + note);
+
+    // After the last turn: the same again, with no turn played twice.
+    std::filesystem::remove(TempPath("part.vae"));
+    const TSimRun again = RunSim({"host", "--resume", kept});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, play.out);
+    EXPECT_EQ(ReadFile(TempPath("part.vae")), ReadFile(TempPath("play.vae")));
+}
+
+TEST(HostResume, WhatIsNotAKeptGameIsRefusedInOneSentence) {
+    const std::string damaged = TempPath("damaged.game").string();
+    std::ofstream(damaged, std::ios::binary) << "vaeloric host game 1\nport 1\n";
+    const std::string saved = (kSimData / "board-A-E5-seed101-limit61" / "game.vae").string();
+    const std::vector<std::vector<std::string>> cases = {
+        {"host", "--resume"},
+        {"host", "--resume", damaged, "--wait", "3"},
+        {"host", "--resume", TempPath("missing.game").string()},
+        {"host", "--resume", damaged},
+        {"host", "--resume", saved},
+        {"host", "--invitations", TempPath("x").string(), "--hand-over", "0"},
+        {"join", "vaeloric://127.0.0.1:1/2/ABCDEFGHJKLMNPQRSTUV?sha256=" + std::string(64, '0'),
+         "--cut-line", "3:later"},
+    };
+    for (const auto& args : cases) {
+        const TSimRun run = RunSim(args);
+        std::string shown;
+        for (const auto& arg : args) shown += arg + " ";
+        EXPECT_EQ(run.status, 2) << shown;
+        EXPECT_EQ(run.out, "") << shown;
+        ASSERT_FALSE(run.err.empty()) << shown;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << shown << ": " << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace vaeloric
