@@ -27,6 +27,8 @@ namespace vaeloric::sim {
 namespace {
 
 constexpr long kMaxWaitSeconds = 3600;
+// How long a host that has ended its game waits for guests that are away.
+constexpr long kMaxLingerSeconds = 10;
 // A host's game file is a few hundred kilobytes at the longest games.
 constexpr std::size_t kMaxHostStateBytes = 64 * 1024 * 1024;
 
@@ -79,8 +81,23 @@ class THostSeats : public TRemoteSeats {
     // from then on goes on after it.
     std::function<void()> onTurnKept;
 
-    // Guests that leave after the game are not waited for.
-    void Finish() { finished_ = true; }
+    // The game is over: every guest there hears it, and a guest that comes
+    // back hears it on its return. Guests that leave now are not waited for.
+    void Finish(const net::TGameOver& over) {
+        finished_ = true;
+        over_ = over;
+        for (const auto& [army, seat] : armySeats_)
+            if (transport_.SeatTaken(seat)) {
+                transport_.Send(seat, over);
+                told_.insert(seat);
+            }
+    }
+    // Every seat still played by its guest has heard the end.
+    bool AllTold() const {
+        for (const auto& [army, seat] : armySeats_)
+            if (!Gone(seat) && told_.count(seat) == 0) return false;
+        return true;
+    }
 
     bool AllJoined() const {
         for (const auto& [army, seat] : armySeats_)
@@ -185,6 +202,10 @@ class THostSeats : public TRemoteSeats {
         for (const net::TTurnPlayed& played : played_) transport_.Send(seat, played);
         if (prompt_ && armySeats_.count(prompt_->army) != 0 && armySeats_.at(prompt_->army) == seat)
             transport_.Send(seat, *prompt_);
+        if (over_) {
+            transport_.Send(seat, *over_);
+            told_.insert(seat);
+        }
     }
 
     int ArmyOf(int seat) const {
@@ -238,6 +259,8 @@ class THostSeats : public TRemoteSeats {
     std::int32_t awaitedArmy_ = 0;
     bool thrown_ = false;
     bool finished_ = false;
+    std::optional<net::TGameOver> over_;
+    std::set<int> told_;
     std::optional<net::TPrompt> prompt_;
     std::optional<net::TDropRequest> drop_;
     std::map<std::int32_t, std::unique_ptr<TGuestSeat>> seats_;
@@ -431,8 +454,10 @@ int RunHost(const TArguments& args, std::string& out) {
         [&](const std::string& line) { lines.push_back(line); }, kept, &seats);
     for (const std::string& line : lines) out += line + "\n";
     out += std::string("result: ") + ResultWord(game.result) + "\n";
-    seats.Finish();
-    transport.SendToAll(net::TGameOver{game.turns, ResultWord(game.result)});
+    seats.Finish(net::TGameOver{game.turns, ResultWord(game.result)});
+    // A guest whose line dropped at the end comes back for it, for a while.
+    net::RunEventsUntil([&] { return seats.AllTold(); },
+                        static_cast<int>(std::min(o.waitSeconds, kMaxLingerSeconds) * 1000));
     // The last frames go out before the sockets close.
     net::RunEventsUntil([] { return false; }, 200);
     WritePlayFiles(o.files, o.game, game, kept);
