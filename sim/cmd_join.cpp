@@ -128,8 +128,11 @@ class TJoinedGame {
         if (const auto* welcome = std::get_if<net::TWelcome>(&message)) {
             seatedNow_ = true;
             if (welcomed_) {
-                // Back after a lost line: the copy goes on where it was.
-                if (welcome->army != army_ || welcome->turn < nextTurn_)
+                // Back after a lost line: the copy goes on where it was. The
+                // host keeps each turn before it tells it, so it is never
+                // behind the copy; a welcome that comes after later turns was
+                // only overtaken by them.
+                if (welcome->army != army_)
                     return Fail("The host's game is not the one this guest follows.");
                 return Advance();
             }

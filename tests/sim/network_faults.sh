@@ -8,7 +8,7 @@
 # that never comes back, whose seat the host hands to its computer
 # opponent. Every game must end as play ends it in one process: the same
 # lines, saved game and analysis, each turn once.
-# Usage: network_faults.sh VAELORIC_SIM [GAMES] [SEED]
+# Usage: network_faults.sh VAELORIC_SIM [GAMES] [SEED] [FIRST GAME]
 # Prints the games, the faults injected, the desyncs and the seconds spent.
 set -u
 sim="$1"
@@ -50,7 +50,8 @@ cut_option() {
   echo "--cut-line $((RANDOM % 58 + 3)):${moments[$((RANDOM % 3))]}"
 }
 
-for i in $(seq "$games"); do
+first="${4:-1}"
+for i in $(seq "$first" $((first + games - 1))); do
   kind=${kinds[$(((i - 1) % ${#kinds[@]}))]}
   board=${boards[$(((i - 1) % 4))]}
   ptah=${ptahs[$(((i - 1) % 8))]}
