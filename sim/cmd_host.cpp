@@ -29,6 +29,7 @@ namespace {
 constexpr long kMaxWaitSeconds = 3600;
 // How long a host that has ended its game waits for guests that are away.
 constexpr long kMaxLingerSeconds = 10;
+constexpr int kEndGraceMilliseconds = 1500;
 // A host's game file is a few hundred kilobytes at the longest games.
 constexpr std::size_t kMaxHostStateBytes = 64 * 1024 * 1024;
 
@@ -91,6 +92,12 @@ class THostSeats : public TRemoteSeats {
                 transport_.Send(seat, over);
                 told_.insert(seat);
             }
+    }
+    // Every seat is played by its computer opponent.
+    bool AllGone() const {
+        for (const auto& [army, seat] : armySeats_)
+            if (!Gone(seat)) return false;
+        return true;
     }
     // Every seat still played by its guest has heard the end.
     bool AllTold() const {
@@ -458,8 +465,9 @@ int RunHost(const TArguments& args, std::string& out) {
     // A guest whose line dropped at the end comes back for it, for a while.
     net::RunEventsUntil([&] { return seats.AllTold(); },
                         static_cast<int>(std::min(o.waitSeconds, kMaxLingerSeconds) * 1000));
-    // The last frames go out before the sockets close.
-    net::RunEventsUntil([] { return false; }, 200);
+    // The last frames go out before the sockets close, and a guest whose line
+    // dropped as the end was on its way has the time to come back for it.
+    net::RunEventsUntil([] { return false; }, seats.AllGone() ? 200 : kEndGraceMilliseconds);
     WritePlayFiles(o.files, o.game, game, kept);
     if (!seats.HandedOver().empty() && !o.files.analysisPath.empty()) {
         // The answer says who played the seats that changed hands.

@@ -94,7 +94,7 @@ for i in $(seq "$first" $((first + games - 1))); do
       kill -9 "${guests[0]}" 2>/dev/null
       wait "${guests[0]}" 2>/dev/null
       faults=$((faults + 1))
-      if [ "$kind" = restart-guest ] && kill -0 "$host" 2>/dev/null; then
+      if [ "$kind" = restart-guest ] && grep -qx "result unfinished" "$dir/host.game"; then
         sleep 0.3
         "$sim" join "${invitations[0]}" --wait 120 >"$dir/guest0.out" 2>"$dir/guest0.err" &
         guests[0]=$!
