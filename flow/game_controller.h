@@ -64,6 +64,7 @@ class TGameController : private TTurnEvents {
         held_ = false;
     }
     bool ViewingPast() const { return viewingPast_; }
+    // The army to move is played by a person at this screen.
     bool ArmyToMoveIsHuman() const;
 
     // The turn's buttons. Each acts only while the turn awaits it: THROW and

@@ -15,7 +15,7 @@
 namespace vaeloric {
 
 bool TGameController::ArmyToMoveIsHuman() const {
-    return game_.board.GetPlayerCode(game_.board.armyToMove) == Human;
+    return cycle_.SeatToMove().Kind() == TSeatKind::AtThisScreen;
 }
 
 bool TGameController::AwaitsThrow() const {
@@ -23,7 +23,8 @@ bool TGameController::AwaitsThrow() const {
 }
 
 bool TGameController::AwaitsComputerMove() const {
-    return AcceptsInput() && game_.turn.throwValue != 0 && !ArmyToMoveIsHuman();
+    return AcceptsInput() && game_.turn.throwValue != 0 &&
+           cycle_.SeatToMove().Kind() == TSeatKind::Computer;
 }
 
 void TGameController::Throw() {
@@ -61,7 +62,7 @@ void TGameController::ThrowFace(TDieFace face) {
 }
 
 void TGameController::MakeComputerMove() {
-    if (AwaitsComputerMove()) cycle_.ComputerMove();
+    if (AwaitsComputerMove()) cycle_.MoveBySeat(static_cast<long>(record_.turns.size()) + 1);
 }
 
 void TGameController::MissedGo(TMissGo why) {

@@ -205,8 +205,8 @@ bool TRecordPlayer::Play(const TRecordTurn& wanted, TRecordTurn& made, std::stri
         why = std::string("the Miss Go was not due: ") + Colour(army) +
               " has a move with a throw of " + std::to_string(wanted.face);
         return false;
-    } else if (board.GetPlayerCode(army) >= 2) {
-        cycle_.ComputerMove();
+    } else if (cycle_.SeatOf(army).Kind() == TSeatKind::Computer) {
+        cycle_.MoveBySeat(played_ + 1);
         const TRecordTurn& chosen = recorder_.Turn();
         if (!SquaresEqual(chosen.from, wanted.from) || !SquaresEqual(chosen.to, wanted.to)) {
             why = "the computer playing " + std::string(Colour(army)) + " chooses " +

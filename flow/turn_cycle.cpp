@@ -16,6 +16,11 @@ TMissGo TTurnCycle::MissGoTest() const {
     return TMissGo::None;
 }
 
+TSeat& TTurnCycle::SeatOf(std::int32_t army) const {
+    TSeat* placed = placed_.at(army);
+    return placed != nullptr ? *placed : SeatOfCode(board_.GetPlayerCode(army));
+}
+
 void TTurnCycle::Throw(TDieFace face) {
     turn_.throwValue = face;
     const TMissGo missGo = MissGoTest();

@@ -2,10 +2,12 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "flow/end_of_game.h"
 #include "flow/flow_services.h"
+#include "flow/seat.h"
 #include "flow/turn_state.h"
 #include "game/board.h"
 #include "game/square_record.h"
@@ -56,6 +58,19 @@ class TTurnCycle {
     // the pending throw; a move that is made ends the turn.
     TDropResult HumanMove(TSquare source, SquareRecord& move);
 
+    // The seat of an army: the one placed there, else the one its player
+    // code stands for.
+    TSeat& SeatOf(std::int32_t army) const;
+    TSeat& SeatToMove() const { return SeatOf(board_.armyToMove); }
+    // Places a seat of the caller's (kept by the caller) for an army, or
+    // gives the army back to its player code (nullptr).
+    void PlaceSeat(std::int32_t army, TSeat* seat) { placed_.at(army) = seat; }
+    // Waits for the throw of the army to move, as its seat asks.
+    void AwaitThrow(long turn) { SeatToMove().AwaitThrow(turn, board_.armyToMove); }
+    // Asks the seat of the army to move for its move on the pending throw;
+    // false while it is still to come.
+    bool MoveBySeat(long turn) { return SeatToMove().Move(*this, turn, board_.armyToMove); }
+
     // What the Seer may spend on a move: by default the node budget of its
     // default level, so that a game is the same on any machine.
     void SetSeerLimits(const TSeerLimits& limits) { seerLimits_ = limits; }
@@ -71,6 +86,7 @@ class TTurnCycle {
     TReadingRecord& reading_;
     TTurnEvents& events_;
     TSeerLimits seerLimits_ = SeerNodeLimits(kDefaultSeerLevel);
+    std::array<TSeat*, 5> placed_{};  // armies 1..4
 };
 
 }  // namespace vaeloric

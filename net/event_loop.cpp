@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 
 namespace vaeloric::net {
 
@@ -23,13 +24,20 @@ bool RunEventsUntil(const std::function<bool()>& done, int milliseconds) {
     // wakes it at the deadline.
     QTimer wake;
     wake.setSingleShot(true);
-    wake.start(milliseconds);
+    wake.setTimerType(Qt::PreciseTimer);
     QEventLoop loop;
     while (!done()) {
         if (deadline.hasExpired()) return false;
+        // A timer may go off a little early: it is set again for what is
+        // left, or the wait would have nothing left to end it.
+        if (!wake.isActive()) wake.start(std::max<qint64>(1, deadline.remainingTime()));
         loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     return true;
+}
+
+void RunLater(int milliseconds, std::function<void()> what) {
+    QTimer::singleShot(milliseconds, QCoreApplication::instance(), std::move(what));
 }
 
 }  // namespace vaeloric::net

@@ -15,4 +15,7 @@ void EnsureEventLoop();
 // Runs events until `done` holds (true) or `milliseconds` pass (false).
 bool RunEventsUntil(const std::function<bool()>& done, int milliseconds);
 
+// Runs `what` from the event loop after `milliseconds`.
+void RunLater(int milliseconds, std::function<void()> what);
+
 }  // namespace vaeloric::net

@@ -60,7 +60,9 @@ struct THostTransport::TImpl {
     };
     struct TSeat {
         std::string code;
-        bool used = false;
+        // Its guest broke the rules and was cut off: the code takes the seat
+        // no more this game. A guest whose line merely dropped comes back.
+        bool barred = false;
         QWebSocket* socket = nullptr;
     };
 
@@ -86,11 +88,12 @@ struct THostTransport::TImpl {
 
     // Ends one connection: its seat (if any) is left, the reason logged and,
     // where the guest can still hear it, sent.
-    void Drop(QWebSocket* socket, const std::string& why, bool tell) {
+    void Drop(QWebSocket* socket, const std::string& why, bool tell, bool bar = true) {
         const auto found = connections.find(socket);
         if (found == connections.end()) return;
         const TConnection connection = found->second;
         connections.erase(found);
+        if (bar && connection.seat != 0) seats[connection.seat].barred = true;
         Log(Who(connection) + " was cut off: " + why);
         if (tell) socket->sendTextMessage(Qt(EncodeMessage(THostMessage(TRefused{why}))));
         socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
@@ -140,10 +143,11 @@ struct THostTransport::TImpl {
         if (found == connections.end()) return;
         const TConnection connection = found->second;
         connections.erase(found);
-        if (socket->closeCode() == QWebSocketProtocol::CloseCodeTooMuchData)
+        if (socket->closeCode() == QWebSocketProtocol::CloseCodeTooMuchData) {
             Log(Who(connection) + " was cut off: It sent a frame larger than " +
                 std::to_string(kMaxMessageBytes) + " bytes.");
-        else
+            if (connection.seat != 0) seats[connection.seat].barred = true;
+        } else
             Log(Who(connection) + " left.");
         socket->deleteLater();
         Leave(connection.seat, socket);
@@ -195,10 +199,9 @@ struct THostTransport::TImpl {
             return Drop(socket, "The code is not seat " + std::to_string(hello.seat) + "'s.", true);
         if (seat.socket != nullptr)
             return Drop(socket, "Seat " + std::to_string(hello.seat) + " is taken.", true);
-        if (seat.used)
+        if (seat.barred)
             return Drop(socket, "Seat " + std::to_string(hello.seat) + "'s code has been used.",
                         true);
-        seat.used = true;
         seat.socket = socket;
         connections[socket].seat = hello.seat;
         Log("The guest of seat " + std::to_string(hello.seat) + " joined.");
@@ -208,20 +211,22 @@ struct THostTransport::TImpl {
     void Tick() {
         const qint64 now = Now();
         std::vector<std::pair<QWebSocket*, std::string>> late;
+        std::vector<QWebSocket*> silent;  // a line that died: they may come back
         for (auto& [socket, connection] : connections) {
             if (connection.seat == 0 && now - connection.opened > limits.helloMilliseconds)
                 late.emplace_back(socket, "It did not say which seat it takes in time.");
             else if (now - connection.lastHeard > limits.silenceMilliseconds)
-                late.emplace_back(socket, "It stopped answering.");
+                silent.push_back(socket);
             else if (now - connection.lastHeard > limits.pingMilliseconds)
                 socket->ping();
         }
         for (const auto& [socket, why] : late) Drop(socket, why, true);
+        for (QWebSocket* socket : silent) Drop(socket, "It stopped answering.", true, false);
     }
 
     void Send(QWebSocket* socket, const std::string& frame) {
         if (socket->bytesToWrite() > limits.maxUnsentBytes)
-            return Drop(socket, "It reads too slowly.", false);
+            return Drop(socket, "It reads too slowly.", false, false);
         const auto found = connections.find(socket);
         if (found != connections.end())
             found->second.answers = std::min(found->second.answers + 1, kMaxAnswers);
@@ -280,9 +285,13 @@ const std::string& THostTransport::Fingerprint() const {
 }
 
 std::string THostTransport::OfferSeat(int seat) {
+    return OfferSeat(seat, NewSeatCode());
+}
+
+std::string THostTransport::OfferSeat(int seat, const std::string& code) {
     TImpl::TSeat& s = impl_->seats[seat];
-    s.code = NewSeatCode();
-    s.used = false;
+    s.code = code;
+    s.barred = false;
     return s.code;
 }
 
@@ -319,6 +328,7 @@ struct TGuestTransport::TImpl {
     TTransportLimits limits;
     QWebSocket socket;
     bool closed = false;
+    bool rejoinable = false;
 
     TImpl(TGuestTransport& o, const TInvitation& i, const TTransportLimits& l)
         : owner(o), invitation(i), limits(l) {
@@ -332,9 +342,10 @@ struct TGuestTransport::TImpl {
                    invitation.fingerprint;
     }
 
-    void End(const std::string& sentence) {
+    void End(const std::string& sentence, bool mayRejoin = false) {
         if (closed) return;
         closed = true;
+        rejoinable = mayRejoin;
         socket.abort();
         if (owner.onClosed) owner.onClosed(sentence);
     }
@@ -367,18 +378,25 @@ TGuestTransport::TGuestTransport(const TInvitation& invitation, const TTransport
             if (!decoded.Ok())
                 return impl_->End("The host sent a message outside the protocol: " +
                                   decoded.Problem());
-            if (const auto* refused = std::get_if<TRefused>(&decoded.Message()))
-                return impl_->End("The host refused the connection: " + refused->sentence);
+            if (const auto* refused = std::get_if<TRefused>(&decoded.Message())) {
+                // The seat is still held by the line that dropped, until the
+                // host notices; anything else stands.
+                const std::string taken =
+                    "Seat " + std::to_string(impl_->invitation.seat) + " is taken.";
+                return impl_->End("The host refused the connection: " + refused->sentence,
+                                  refused->sentence == taken);
+            }
             if (onMessage) onMessage(decoded.Message());
         });
     QObject::connect(&socket, &QWebSocket::binaryMessageReceived, &socket,
                      [this](const QByteArray&) { impl_->End("The host sent a binary frame."); });
     QObject::connect(&socket, &QWebSocket::disconnected, &socket,
-                     [this]() { impl_->End("The connection to the host was lost."); });
+                     [this]() { impl_->End("The connection to the host was lost.", true); });
     QObject::connect(
         &socket, QOverload<QAbstractSocket::SocketError>::of(&QWebSocket::error), &socket,
         [this](QAbstractSocket::SocketError) {
-            impl_->End("The host cannot be reached: " + impl_->socket.errorString().toStdString());
+            impl_->End("The host cannot be reached: " + impl_->socket.errorString().toStdString(),
+                       true);
         });
 }
 
@@ -400,6 +418,10 @@ void TGuestTransport::Open() {
 void TGuestTransport::Send(const TGuestMessage& message) {
     if (impl_->closed) return;
     impl_->socket.sendTextMessage(Qt(EncodeMessage(message)));
+}
+
+bool TGuestTransport::Rejoinable() const {
+    return impl_->rejoinable;
 }
 
 void TGuestTransport::Close() {

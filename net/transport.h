@@ -42,8 +42,11 @@ class THostTransport {
     std::uint16_t Port() const;
     const std::string& Fingerprint() const;
 
-    // Offers seat 2..4 under a new code, good for one connection this game.
+    // Offers seat 2..4 under a new code, good for this game: for one
+    // connection at a time, and no more once the host cut its guest off.
     std::string OfferSeat(int seat);
+    // The same under a code already given out (a host that restarted).
+    std::string OfferSeat(int seat, const std::string& code);
     bool SeatTaken(int seat) const;
 
     void Send(int seat, const THostMessage& message);
@@ -78,6 +81,10 @@ class TGuestTransport {
     std::function<void(const THostMessage& message)> onMessage;
     // The connection ended, with the reason.
     std::function<void(const std::string& sentence)> onClosed;
+    // After it ended: the line was lost (or the seat still held by the line
+    // that was lost), so the same invitation may take the seat again; false
+    // after a refusal or a wrong certificate.
+    bool Rejoinable() const;
 
     struct TImpl;
 

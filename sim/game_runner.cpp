@@ -124,19 +124,18 @@ void PlayTurns(TGame& game, std::minstd_rand& dice, long firstTurn, long turnLim
     TSeerLimits seer;
     seer.nodes = game.seerNodes;
     cycle.SetSeerLimits(seer);
+    if (remote != nullptr)
+        for (std::int32_t army = 1; army <= 4; ++army) cycle.PlaceSeat(army, remote->SeatOf(army));
     for (long turnNumber = firstTurn;
          turnNumber <= turnLimit && game.result == TGameResult::Unfinished; ++turnNumber) {
         const std::int32_t army = game.board.armyToMove;
-        const bool remoteArmy = remote != nullptr && remote->Plays(army);
-        if (remoteArmy) remote->AwaitThrow(turnNumber, army);
+        cycle.AwaitThrow(turnNumber);
         const TDieFace face = static_cast<TDieFace>(dice() % 6 + 1);
         printed.StartTurn(turnNumber, face);
         cycle.Throw(face);
-        // Without a Miss Go the throw is pending: a computer moves, here or
-        // at a remote seat.
+        // Without a Miss Go the throw is pending, and the army's seat moves.
         const bool missed = game.turn.throwValue == 0;
-        if (!missed && !(remoteArmy && remote->Move(cycle, turnNumber, army, face)))
-            cycle.ComputerMove();
+        if (!missed) cycle.MoveBySeat(turnNumber);
         if (remote != nullptr)
             remote->Played(turnNumber, army, face, missed, game.turn.moveFrom, game.turn.moveTo);
     }

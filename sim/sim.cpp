@@ -75,9 +75,17 @@ std::string NetUsage() {
            "      --identity DIR     the folder of the host's certificate\n"
            "      --wait SECONDS     1 to 3600: for the guests to join, throw and move (default "
            "60)\n"
+           "      --hand-over SECONDS  1 to 3600: a guest away this long leaves its seat to\n"
+           "                         its computer opponent (default: its turns wait)\n"
+           "      --keep FILE        keeps the game there after every turn\n"
+           "  host --resume FILE\n"
+           "      Goes on with the game a host kept in FILE; its guests rejoin.\n"
            "  join INVITATION [--wait SECONDS]\n"
            "      Takes the seat of the invitation; its computer player plays it. Prints the\n"
-           "      game as play does. --wait: 1 to 3600, for the whole game (default 600).\n";
+           "      game as play does; takes the seat again after a lost line. --wait: 1 to\n"
+           "      3600, for the whole game (default 600). For tests: --cut-line TURN:MOMENT\n"
+           "      cuts its own line from that turn on (throw, drop or turn), --jitter SEED\n"
+           "      holds its frames back at random and sends each request twice.\n";
 #else
     return "";
 #endif

@@ -8,6 +8,7 @@
 #include <QSslError>
 #include <QUrl>
 #include <QWebSocket>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -125,6 +126,93 @@ TEST_F(TransportTest, AGuestWithItsInvitationTakesItsSeatAndIsHeard) {
     ASSERT_TRUE(WaitFor([&] { return !left.empty(); }));
     EXPECT_EQ(left, std::vector<int>{3});
     EXPECT_TRUE(LogHas("The guest of seat 3 left."));
+}
+
+// A line that drops leaves the seat to the same invitation; a guest the host
+// cut off does not come back; and the guest can tell which happened.
+TEST_F(TransportTest, AGuestWhoseLineDroppedTakesItsSeatAgain) {
+    auto first = std::make_unique<TGuest>(Invitation(2));
+    ASSERT_TRUE(WaitFor([&] { return !first->messages.empty(); })) << first->closedWith;
+    // While the seat is held, the same invitation is refused, but may try again.
+    TGuest early(Invitation(2));
+    ASSERT_TRUE(WaitFor([&] { return !early.closedWith.empty(); }));
+    EXPECT_EQ(early.closedWith, "The host refused the connection: Seat 2 is taken.");
+    EXPECT_TRUE(early.transport.Rejoinable());
+
+    first->transport.Close();
+    first.reset();
+    ASSERT_TRUE(WaitFor([&] { return left == std::vector<int>{2}; }));
+    for (int round = 0; round < 2; ++round) {
+        TGuest again(Invitation(2));
+        ASSERT_TRUE(WaitFor([&] { return !again.messages.empty(); })) << again.closedWith;
+        EXPECT_EQ(joined, std::vector<int>(static_cast<std::size_t>(round) + 2, 2));
+        ExpectGameGoesOn(again);
+        again.transport.Close();
+        ASSERT_TRUE(WaitFor([&] { return left.size() == static_cast<std::size_t>(round) + 2; }));
+    }
+
+    TGuest ruled(Invitation(4));
+    ASSERT_TRUE(WaitFor([&] { return !ruled.messages.empty(); })) << ruled.closedWith;
+    host->CutOff(4, "It did not move in time.");
+    ASSERT_TRUE(WaitFor([&] { return !ruled.closedWith.empty(); }));
+    EXPECT_EQ(ruled.closedWith, "The host refused the connection: It did not move in time.");
+    EXPECT_FALSE(ruled.transport.Rejoinable());
+    TGuest barred(Invitation(4));
+    ASSERT_TRUE(WaitFor([&] { return !barred.closedWith.empty(); }));
+    EXPECT_EQ(barred.closedWith, "The host refused the connection: Seat 4's code has been used.");
+    EXPECT_FALSE(barred.transport.Rejoinable());
+    EXPECT_EQ(std::count(joined.begin(), joined.end(), 4), 1);
+
+    // A host that is gone: the line was lost, and the guest may try again.
+    TGuest stranded(Invitation(3));
+    ASSERT_TRUE(WaitFor([&] { return !stranded.messages.empty(); })) << stranded.closedWith;
+    host.reset();
+    ASSERT_TRUE(WaitFor([&] { return !stranded.closedWith.empty(); }));
+    EXPECT_TRUE(stranded.transport.Rejoinable()) << stranded.closedWith;
+}
+
+// A guest that does not take in what it is sent as fast as the host sends it
+// is cut off before the host's queue grows without end; it was not breaking
+// the rules, so it may come back, and the other seats play on throughout.
+TEST_F(TransportTest, ASlowReaderIsCutOffAndMayComeBack) {
+    TTransportLimits limits;
+    limits.maxUnsentBytes = 4096;
+    THostTransport small(test::TestIdentity(), limits);
+    std::string problem;
+    ASSERT_TRUE(small.Listen("127.0.0.1", 0, problem)) << problem;
+    std::vector<std::string> smallLog;
+    std::vector<std::pair<int, TGuestMessage>> heard;
+    small.onLog = [&](const std::string& sentence) { smallLog.push_back(sentence); };
+    small.onJoined = [&](int seat) { small.Send(seat, TWelcome{seat, seat, 1, "game"}); };
+    small.onMessage = [&](int seat, const TGuestMessage& m) { heard.emplace_back(seat, m); };
+    std::string code[5];
+    for (int seat : {2, 3}) code[seat] = small.OfferSeat(seat);
+    auto invitation = [&](int seat) {
+        return TInvitation{"127.0.0.1", small.Port(), seat, code[seat], small.Fingerprint()};
+    };
+    TGuest steady(invitation(2));
+    auto slow = std::make_unique<TGuest>(invitation(3));
+    ASSERT_TRUE(WaitFor([&] { return !steady.messages.empty() && !slow->messages.empty(); }));
+
+    // More than the queue may hold, sent before the event loop can write it.
+    const TWelcome large{3, 3, 2, std::string(kMaxGameTextBytes - 100, 'x')};
+    for (int i = 0; i < 3; ++i) small.Send(3, large);
+    ASSERT_TRUE(WaitFor([&] { return !slow->closedWith.empty(); })) << slow->closedWith;
+    EXPECT_TRUE(std::find(smallLog.begin(), smallLog.end(),
+                          "The guest of seat 3 was cut off: It reads too slowly.") !=
+                smallLog.end())
+        << testing::PrintToString(smallLog);
+    EXPECT_FALSE(small.SeatTaken(3));
+
+    steady.transport.Send(TThrowRequest{4, 0});
+    ASSERT_TRUE(WaitFor([&] { return !heard.empty(); }));
+    EXPECT_EQ(heard.back().first, 2);
+    EXPECT_TRUE(steady.closedWith.empty()) << steady.closedWith;
+
+    slow.reset();
+    TGuest back(invitation(3));
+    ASSERT_TRUE(WaitFor([&] { return !back.messages.empty(); })) << back.closedWith;
+    EXPECT_TRUE(small.SeatTaken(3));
 }
 
 // A guest refuses a host whose certificate is not its invitation's, before
