@@ -33,9 +33,11 @@ class TEngineSeats : public TRemoteSeats {
                  std::map<std::int32_t, std::unique_ptr<TEngineProcess>>& processes)
         : plan_(plan), scheduled_(scheduled), game_(game), processes_(processes) {}
 
-    bool Plays(std::int32_t army) const override { return EngineOf(army) != 0; }
-    void AwaitThrow(long, std::int32_t) override {}
-    bool Move(TTurnCycle& cycle, long turn, std::int32_t army, TDieFace face) override {
+    TSeat* SeatOf(std::int32_t army) override { return EngineOf(army) != 0 ? &seat_ : nullptr; }
+    // Asks the engine for its move on the pending throw; true once the move
+    // is made or the engine has lost the game.
+    bool Move(TTurnCycle& cycle, long turn, std::int32_t army) {
+        const TDieFace face = game_.turn.throwValue;
         const std::int32_t code = EngineOf(army);
         std::unique_ptr<TEngineProcess>& process = processes_[code];
         if (!process) process = std::make_unique<TEngineProcess>(plan_.Engine(code).command);
@@ -69,6 +71,19 @@ class TEngineSeats : public TRemoteSeats {
     const std::string& Note() const { return note_; }
 
   private:
+    class TEngineSeat final : public TSeat {
+      public:
+        explicit TEngineSeat(TEngineSeats& seats) : seats_(seats) {}
+        TSeatKind Kind() const override { return TSeatKind::Remote; }
+        void AwaitThrow(long, std::int32_t) override {}
+        bool Move(TTurnCycle& cycle, long turn, std::int32_t army) override {
+            return seats_.Move(cycle, turn, army);
+        }
+
+      private:
+        TEngineSeats& seats_;
+    };
+
     // The engine's code when it plays the army, else 0.
     std::int32_t EngineOf(std::int32_t army) const {
         // Seats 1 and 3 are the Questioner's side.
@@ -90,6 +105,7 @@ class TEngineSeats : public TRemoteSeats {
     TGame& game_;
     std::map<std::int32_t, std::unique_ptr<TEngineProcess>>& processes_;
     std::string note_;
+    TEngineSeat seat_{*this};
 };
 
 }  // namespace
