@@ -2,7 +2,10 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -97,6 +100,30 @@ class TGameController : private TTurnEvents {
     // Saves under a chosen name; true when a file was written.
     bool SaveAs();
 
+    // Network seats. An army played at another screen: the window's
+    // buttons and pointer leave it alone, and its throw and drop arrive
+    // here, checked as the rules check this screen's. `face` 0 lets this
+    // program's dice throw; 1..6 is a face entered there. False, with
+    // nothing changed, for a request out of turn or against the rules.
+    void PlayArmyRemotely(std::int32_t army);
+    bool ArmyIsRemote(std::int32_t army) const;
+    bool RemoteThrow(std::int32_t army, long turn, TDieFace face);
+    bool RemoteDrop(std::int32_t army, long turn, TSquare from, TSquare to);
+    // The number of the turn being played, from 1.
+    long TurnNumber() const { return static_cast<long>(record_.turns.size()) + 1; }
+    // What each turn was, heard as it ends (before its end-of-game boxes).
+    struct TPlayedTurn {
+        long turn = 0;
+        std::int32_t army = 0;
+        TDieFace face = 0;
+        bool missed = false;
+        TSquare from{0, 0};
+        TSquare to{0, 0};
+        bool gameOver = false;  // the turn ended the game
+        bool questionerWon = false;
+    };
+    std::function<void(const TPlayedTurn&)> onTurnPlayed;
+
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
     const TOptionSettings& Options() const { return options_; }
@@ -167,6 +194,12 @@ class TGameController : private TTurnEvents {
     TGameRecord record_;
     TTurnRecorder recorder_;
     bool viewingPast_ = false;
+
+    // The turn being played, for onTurnPlayed.
+    TPlayedTurn thisTurn_;
+    // Armies played at other screens.
+    class TRemoteSeat;
+    std::array<std::unique_ptr<TSeat>, 5> remote_{};
 
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;

@@ -16,7 +16,8 @@ bool TGameController::ArmyToMoveIsHuman() const {
 }
 
 bool TGameController::AwaitsThrow() const {
-    return AcceptsInput() && game_.turn.throwValue == 0;
+    return AcceptsInput() && game_.turn.throwValue == 0 &&
+           cycle_.SeatToMove().Kind() != TSeatKind::Remote;
 }
 
 bool TGameController::AwaitsComputerMove() const {
@@ -44,6 +45,7 @@ void TGameController::ThrowFace(TDieFace face) {
     note_ = {};
     layer_.Invalidate();
     recorder_.Begin(game_.board, static_cast<long>(record_.turns.size()) + 1, face);
+    thisTurn_ = TPlayedTurn{TurnNumber(), game_.board.armyToMove, face};
     cycle_.Throw(face);
 }
 
@@ -53,6 +55,7 @@ void TGameController::MakeComputerMove() {
 
 void TGameController::MissedGo(TMissGo why) {
     recorder_.Missed(why);
+    thisTurn_.missed = true;
     if (why == TMissGo::Checkmated)
         Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
     else
@@ -61,7 +64,10 @@ void TGameController::MissedGo(TMissGo why) {
 
 void TGameController::Moved(TSquare from, TSquare to, bool byComputer) {
     recorder_.Moved(game_.board, game_.turn, from, to);
-    if (byComputer) layer_.ShowMove(from, to);
+    thisTurn_.from = from;
+    thisTurn_.to = to;
+    // A move from another screen travels as a computer's does.
+    if (byComputer || ArmyIsRemote(thisTurn_.army)) layer_.ShowMove(from, to);
     modified_ = true;
     layer_.DrawInformationPanel();
 }
@@ -85,10 +91,15 @@ TReadingSwitches TGameController::Switches() const {
 
 void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
     layer_.Invalidate();
+    // The other screens hear of the turn before this one's boxes wait.
+    TPlayedTurn played = thisTurn_;
+    played.gameOver = decision.GameOver();
+    played.questionerWon = played.gameOver && decision.QuestionerWon();
     // Nothing picked up during one turn carries over to the next.
     held_ = false;
     RecordTurnEnd(decision, false);
     note_ = {};
+    if (onTurnPlayed) onTurnPlayed(played);
     // The turn is over: from here on a killed program loses nothing.
     if (!decision.GameOver()) KeepRunningGame(game_);
     if (decision.GameOver()) {
