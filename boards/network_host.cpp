@@ -18,8 +18,8 @@
 namespace vaeloric {
 
 struct TNetworkHost::TImpl {
-    TImpl(TKoravinWindow& window, const net::THostIdentity& identity)
-        : window(window), controller(window.Controller()), transport(identity) {}
+    TImpl(TKoravinWindow& shown, const net::THostIdentity& identity)
+        : window(shown), controller(shown.Controller()), transport(identity) {}
 
     TKoravinWindow& window;
     TGameController& controller;

@@ -124,6 +124,16 @@ class TGameController : private TTurnEvents {
     };
     std::function<void(const TPlayedTurn&)> onTurnPlayed;
 
+    // A guest's screen: the host throws and moves. THROW, ENTER and a drop
+    // of this screen's army are asked of the host through these; the host's
+    // answer comes back as the face to move on and as the turn played.
+    std::function<void(long turn, TDieFace face)> onThrowWanted;
+    std::function<void(long turn, TSquare from, TSquare to)> onDropWanted;
+    void TakeThrow(long turn, TDieFace face);
+    // Plays a turn as the host played it; false when it does not follow
+    // this game (then nothing is changed).
+    bool FollowTurn(const TPlayedTurn& turn);
+
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
     const TOptionSettings& Options() const { return options_; }
@@ -200,6 +210,7 @@ class TGameController : private TTurnEvents {
     // Armies played at other screens.
     class TRemoteSeat;
     std::array<std::unique_ptr<TSeat>, 5> remote_{};
+    bool throwAsked_ = false;  // a guest's throw request waits for the host
 
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;

@@ -51,4 +51,34 @@ bool TGameController::RemoteDrop(std::int32_t army, long turn, TSquare from, TSq
     return cycle_.HumanMove(from, move) == TDropResult::Moved;
 }
 
+void TGameController::TakeThrow(long turn, TDieFace face) {
+    if (!setupDone_ || ended_ || turn != TurnNumber() || game_.turn.throwValue != 0 || face < 1 ||
+        face > 6 || ArmyIsRemote(game_.board.armyToMove))
+        return;
+    throwAsked_ = false;
+    ThrowFace(face);
+}
+
+bool TGameController::FollowTurn(const TPlayedTurn& turn) {
+    if (!setupDone_ || ended_ || turn.turn != TurnNumber() || turn.army != game_.board.armyToMove ||
+        turn.face < 0 || turn.face > 6)
+        return false;
+    // This screen's army may have its face already, from the host's prompt.
+    if (game_.turn.throwValue != 0 && game_.turn.throwValue != turn.face) return false;
+    throwAsked_ = false;
+    if (game_.turn.throwValue == 0) {
+        const long before = TurnNumber();
+        ThrowFace(turn.face);
+        if (TurnNumber() != before) return turn.missed;  // the throw lost the turn
+    }
+    if (turn.missed) return false;
+    const auto onBoard = [](TSquare s) {
+        return s.rank >= 1 && s.rank <= 8 && s.file >= 1 && s.file <= 8;
+    };
+    if (!onBoard(turn.from) || !onBoard(turn.to)) return false;
+    const TPiece target = game_.board.GetPiece(turn.to.rank, turn.to.file);
+    SquareRecord move = SquareRecord::Onto(turn.to, target);
+    return cycle_.HumanMove(turn.from, move) == TDropResult::Moved;
+}
+
 }  // namespace vaeloric

@@ -16,7 +16,7 @@ bool TGameController::ArmyToMoveIsHuman() const {
 }
 
 bool TGameController::AwaitsThrow() const {
-    return AcceptsInput() && game_.turn.throwValue == 0 &&
+    return AcceptsInput() && game_.turn.throwValue == 0 && !throwAsked_ &&
            cycle_.SeatToMove().Kind() != TSeatKind::Remote;
 }
 
@@ -27,6 +27,11 @@ bool TGameController::AwaitsComputerMove() const {
 
 void TGameController::Throw() {
     if (!AwaitsThrow()) return;
+    if (onThrowWanted) {
+        throwAsked_ = true;
+        layer_.Invalidate();
+        return onThrowWanted(TurnNumber(), 0);
+    }
     ThrowFace(static_cast<TDieFace>(dice_() % 6 + 1));
 }
 
@@ -36,6 +41,12 @@ void TGameController::EnterThrow() {
     if (layer_.RunDiceDialog(diceChoice_)) {
         const TDieFace chosen = diceChoice_.face;
         face = chosen >= 1 && chosen <= 5 ? chosen : 6;
+    }
+    if (onThrowWanted) {
+        if (face == 0) return;  // nothing entered: nothing to ask
+        throwAsked_ = true;
+        layer_.Invalidate();
+        return onThrowWanted(TurnNumber(), face);
     }
     ThrowFace(face);
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,9 +29,11 @@
 #include "launcher/interrupted_games.h"
 #include "launcher/journal_page.h"
 #if VAELORIC_LAUNCHER_NET
+#include "flow/saved_game.h"
 #include "launcher/hosting.h"
 #include "launcher/network_pages.h"
 #include "net/host_identity.h"
+#include "net/transport.h"
 #endif
 
 namespace vaeloric {
@@ -204,7 +207,45 @@ void TLauncherWindow::JoinGame(const QString& pasted) {
     TJoinDialog dialog(this);
     dialog.SetText(pasted);
     if (dialog.exec() != QDialog::Accepted) return;
-    ask_->ShowProblem("Joining a game over the network is not ready yet.");
+    // The host's game names its board, and so the program to open: a first
+    // look at the seat learns it, and the board program takes the seat again.
+    ask_->ShowProblem("Connecting to the host…");
+    TSavedGame hosted;
+    std::string problem = "The host did not answer; the seat was not taken.";
+    {
+        net::TGuestTransport look(dialog.Invitation());
+        QEventLoop wait;
+        bool done = false;
+        look.onMessage = [&](const net::THostMessage& message) {
+            if (const auto* welcome = std::get_if<net::TWelcome>(&message)) {
+                if (ParseSavedGame(welcome->game, kAnyBoard, hosted).Loaded()) problem.clear();
+                done = true;
+                wait.quit();
+            }
+        };
+        look.onClosed = [&](const std::string& sentence) {
+            if (!done) problem = sentence;
+            done = true;
+            wait.quit();
+        };
+        look.Open();
+        QTimer::singleShot(15000, &wait, &QEventLoop::quit);
+        if (!done) wait.exec();
+        look.onClosed = nullptr;
+        look.Close();
+    }
+    TQuestionElement element{};
+    if (problem.empty() && !ElementOfBoardLetter(hosted.setUp.boardLetter, element))
+        problem = "The host's game is on a board this program does not know.";
+    if (!problem.empty()) {
+        ask_->ShowProblem(Q(problem));
+        return;
+    }
+    TGameRequest request = DemonstrationRequest(element);
+    request.arguments = {"*"};
+    gameEnvironment_ = {"VAELORIC_GUEST_INVITATION=" + Q(net::InvitationText(dialog.Invitation()))};
+    ask_->ShowProblem(QString());
+    Start(request);
 #else
     (void)pasted;
     ask_->ShowProblem("This build of Vaeloric Chess cannot play over the network.");

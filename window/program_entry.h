@@ -7,10 +7,11 @@
 namespace vaeloric {
 
 class TKoravinWindow;
+struct TGameSession;
 
 // Heard once the main window is made, before it shows: the board programs
 // hang their network seats on its game there.
-using TMainWindowHook = std::function<void(TKoravinWindow& window)>;
+using TMainWindowHook = std::function<void(TKoravinWindow& window, TGameSession& game)>;
 
 // The board program's entry: decides the start mode from the arguments
 // (argv[0] is the program), fills the set-up record and runs the game.
