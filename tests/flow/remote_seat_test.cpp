@@ -118,5 +118,87 @@ TEST_F(RemoteSeat, AThrowThatLosesTheTurnIsHeardAsMissed) {
     EXPECT_EQ(controller->TurnNumber(), 3);
 }
 
+// A guest's screen for army 2: every other army is played at the host, and
+// this screen asks the host for army 2's throw and drop instead of making them.
+class GuestScreen : public RemoteSeat {
+  protected:
+    void SetUp() override {
+        RemoteSeat::SetUp();
+        StartLauncher();  // afresh, without the host's remote army
+        ClearBoard();
+        Place(1, 5, King, 1);
+        Place(2, 5, Rook, 1);
+        Place(2, 1, Queen, 1);
+        Place(8, 5, Rook, 2);
+        Place(8, 8, King, 2);
+        for (std::int32_t army : {1, 3, 4}) controller->PlayArmyRemotely(army);
+        controller->onThrowWanted = [this](long turn, TDieFace face) {
+            asked.push_back("throw " + std::to_string(turn) + " " + std::to_string(face));
+        };
+        controller->onDropWanted = [this](long turn, TSquare from, TSquare to) {
+            asked.push_back("drop " + std::to_string(turn) + " " + std::to_string(from.rank) +
+                            std::to_string(from.file) + "-" + std::to_string(to.rank) +
+                            std::to_string(to.file));
+        };
+    }
+    TGameController::TPlayedTurn Played(long turn, std::int32_t army, TDieFace face, TSquare from,
+                                        TSquare to) {
+        TGameController::TPlayedTurn played;
+        played.turn = turn;
+        played.army = army;
+        played.face = face;
+        played.from = from;
+        played.to = to;
+        return played;
+    }
+    std::vector<std::string> asked;
+};
+
+TEST_F(GuestScreen, OnlyItsOwnArmyOnItsOwnTurnAsksTheHost) {
+    // Army 1's turn, played at the host: nothing here throws, moves or asks.
+    ThrowButton();
+    Enter(4);
+    EXPECT_FALSE(controller->PickUp(Sq(2, 1)));
+    controller->Drop(Sq(4, 1));
+    EXPECT_FALSE(controller->PickUp(Sq(8, 5)));  // its own piece, out of turn
+    controller->TakeThrow(1, 4);                 // a face for another army's turn
+    EXPECT_TRUE(asked.empty());
+    EXPECT_EQ(Turn().throwValue, 0);
+    EXPECT_EQ(Board().GetPiece(2, 1).kind, Queen);
+
+    // The host's turns are played here as the host played them, once.
+    EXPECT_FALSE(controller->FollowTurn(Played(2, 1, 4, Sq(2, 1), Sq(4, 1))));  // not yet due
+    ASSERT_TRUE(controller->FollowTurn(Played(1, 1, 4, Sq(2, 1), Sq(4, 1))));
+    EXPECT_EQ(Board().GetPiece(4, 1).kind, Queen);
+    EXPECT_TRUE(Slid("21-41"));
+    EXPECT_FALSE(controller->FollowTurn(Played(1, 1, 4, Sq(2, 1), Sq(4, 1))));
+    ASSERT_EQ(Board().armyToMove, 2);
+
+    // Its own turn: THROW asks the host, once, and the host's face comes back.
+    ThrowButton();
+    ThrowButton();
+    ASSERT_EQ(asked, (std::vector<std::string>{"throw 2 0"}));
+    EXPECT_EQ(Turn().throwValue, 0);
+    controller->TakeThrow(1, 5);  // for an earlier turn
+    EXPECT_EQ(Turn().throwValue, 0);
+    controller->TakeThrow(2, 5);
+    EXPECT_EQ(Turn().throwValue, 5);
+    // Another army's piece cannot be picked up; its own drop is asked of the
+    // host and changes nothing here until the host has played it.
+    EXPECT_FALSE(controller->PickUp(Sq(2, 5)));
+    controller->Drop(Sq(3, 5));
+    Drag(Sq(8, 5), Sq(6, 5));
+    EXPECT_EQ(asked.back(), "drop 2 85-65");
+    EXPECT_EQ(Board().GetPiece(8, 5).kind, Rook);
+    EXPECT_EQ(Board().armyToMove, 2);
+    // A turn that does not follow this game is refused.
+    EXPECT_FALSE(controller->FollowTurn(Played(2, 2, 4, Sq(8, 5), Sq(6, 5))));
+    EXPECT_FALSE(controller->FollowTurn(Played(2, 2, 5, Sq(8, 5), Sq(9, 5))));
+    ASSERT_TRUE(controller->FollowTurn(Played(2, 2, 5, Sq(8, 5), Sq(6, 5))));
+    EXPECT_EQ(Board().GetPiece(6, 5).kind, Rook);
+    EXPECT_NE(Board().armyToMove, 2);
+    EXPECT_EQ(asked.size(), 2u);
+}
+
 }  // namespace
 }  // namespace vaeloric::testing
