@@ -37,6 +37,7 @@ struct TNetworkGuest::TImpl {
     bool closed = false, gaveUp = false, seated = false;
     std::map<long, net::TTurnPlayed> waiting;
     std::optional<net::TPrompt> prompt;
+    std::optional<net::TGameOver> over;
     QLabel* banner = nullptr;
     QTimer tick;
 
@@ -47,7 +48,7 @@ struct TNetworkGuest::TImpl {
         line->onClosed = [this](const std::string& sentence) {
             closed = true;
             closedWith = sentence;
-            if (!seated) return;
+            if (!seated || over) return;
             if (line->Rejoinable()) {
                 ShowBanner(true);
                 QTimer::singleShot(kRetryMilliseconds, [this] {
@@ -61,14 +62,15 @@ struct TNetworkGuest::TImpl {
         line->Open();
     }
 
-    void ShowBanner(bool on) {
+    void ShowBanner(bool on, const char* text = kReconnectingText) {
         if (banner == nullptr) {
-            banner = new QLabel(QString::fromUtf8(kReconnectingText), &window);
+            banner = new QLabel(&window);
             banner->setAlignment(Qt::AlignCenter);
             banner->setStyleSheet(
                 "background: #8b0000; color: white; font-weight: bold; padding: 8px;");
-            banner->setAccessibleName(QString::fromUtf8(kReconnectingText));
         }
+        banner->setText(QString::fromUtf8(text));
+        banner->setAccessibleName(banner->text());
         banner->setGeometry(0, 0, window.width(), banner->sizeHint().height());
         banner->setVisible(on);
         if (on) banner->raise();
@@ -85,6 +87,8 @@ struct TNetworkGuest::TImpl {
             waiting[played->turn] = *played;
         } else if (const auto* asked = std::get_if<net::TPrompt>(&message)) {
             prompt = *asked;
+        } else if (const auto* end = std::get_if<net::TGameOver>(&message)) {
+            over = *end;
         }
         QTimer::singleShot(0, &window, [this] { Advance(); });
     }
@@ -118,6 +122,10 @@ struct TNetworkGuest::TImpl {
         if (prompt && controller.Playing() && prompt->turn == controller.TurnNumber() &&
             prompt->face != 0)
             controller.TakeThrow(prompt->turn, static_cast<TDieFace>(prompt->face));
+        // A game the host closed before its end: nothing more will come.
+        if (over && waiting.empty() && controller.Playing() &&
+            controller.TurnNumber() > over->turns && over->result == "unfinished")
+            ShowBanner(true, "The host ended the game before it was decided.");
         advancing = false;
         window.update();
     }

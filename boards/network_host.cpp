@@ -2,6 +2,8 @@
 
 #include "boards/network_host.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
 #include <map>
@@ -132,6 +134,16 @@ std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, const 
         impl.PromptNext();
     });
     impl.ready.start();
+    // A game closed here before its end is over for the guests too; the
+    // last frame goes out before the program ends.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&impl] {
+        if (impl.over) return;
+        impl.over = net::TGameOver{impl.controller.TurnNumber() - 1, "unfinished"};
+        impl.transport.SendToAll(*impl.over);
+        QEventLoop flush;
+        QTimer::singleShot(300, &flush, &QEventLoop::quit);
+        flush.exec();
+    });
     problem.clear();
     return host;
 }
