@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <string>
 
 #include "vaeloric_version.h"
 #include "window/program_entry.h"
+#if VAELORIC_BOARD_NET
+#include "boards/network_guest.h"
+#include "boards/network_host.h"
+#endif
 
 namespace {
 
@@ -39,5 +46,52 @@ int main(int argc, char** argv) {
         std::printf(kHelp, VAELORIC_PROGRAM_NAME, VAELORIC_BOARD_ELEMENT);
         return 0;
     }
+#if VAELORIC_BOARD_NET
+    // A guest's board: the launcher names the invitation and passes "*", and
+    // the game loaded is the host's.
+    if (const char* link = std::getenv("VAELORIC_GUEST_INVITATION"); link != nullptr && *link) {
+        vaeloric::net::TInvitation invitation;
+        std::string problem;
+        if (!vaeloric::net::ParseInvitation(link, invitation, problem)) {
+            std::fprintf(stderr, "%s\n", problem.c_str());
+            return 2;
+        }
+        static std::unique_ptr<vaeloric::TNetworkGuest> guest;
+        const int result = vaeloric::RunBoardProgram(
+            argc, argv, VAELORIC_BOARD_LETTER,
+            [&](vaeloric::TKoravinWindow& window, vaeloric::TGameSession& game) {
+                guest = vaeloric::TNetworkGuest::Join(window, game, invitation, problem);
+                if (!guest) {
+                    std::fprintf(stderr, "%s\n", problem.c_str());
+                    std::exit(2);
+                }
+            });
+        guest.reset();
+        return result;
+    }
+    // The launcher that hosts a game names the seats played elsewhere.
+    if (const char* hosted = std::getenv(vaeloric::kHostedSeatsVariable);
+        hosted != nullptr && *hosted != '\0') {
+        vaeloric::THostedSeats seats;
+        if (!vaeloric::ParseHostedSeats(hosted, seats)) {
+            std::fprintf(stderr, "The seats to host over the network cannot be read.\n");
+            return 2;
+        }
+        static std::unique_ptr<vaeloric::TNetworkHost> host;
+        int status = 0;
+        const int result = vaeloric::RunBoardProgram(
+            argc, argv, VAELORIC_BOARD_LETTER,
+            [&](vaeloric::TKoravinWindow& window, vaeloric::TGameSession&) {
+                std::string problem;
+                host = vaeloric::TNetworkHost::Start(window, seats, problem);
+                if (!host) {
+                    std::fprintf(stderr, "%s\n", problem.c_str());
+                    status = 2;
+                }
+            });
+        host.reset();
+        return status != 0 ? status : result;
+    }
+#endif
     return vaeloric::RunBoardProgram(argc, argv, VAELORIC_BOARD_LETTER);
 }

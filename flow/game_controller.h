@@ -2,7 +2,9 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -119,6 +121,39 @@ class TGameController : private TTurnEvents {
 
     // What the Seer may spend on a move at this board.
     const TSeerLimits& SeerLimits() const { return cycle_.SeerLimits(); }
+    // Network seats. An army played at another screen: the window's
+    // buttons and pointer leave it alone, and its throw and drop arrive
+    // here, checked as the rules check this screen's. `face` 0 lets this
+    // program's dice throw; 1..6 is a face entered there. False, with
+    // nothing changed, for a request out of turn or against the rules.
+    void PlayArmyRemotely(std::int32_t army);
+    bool ArmyIsRemote(std::int32_t army) const;
+    bool RemoteThrow(std::int32_t army, long turn, TDieFace face);
+    bool RemoteDrop(std::int32_t army, long turn, TSquare from, TSquare to);
+    // The number of the turn being played, from 1.
+    long TurnNumber() const { return static_cast<long>(record_.turns.size()) + 1; }
+    // What each turn was, heard as it ends (before its end-of-game boxes).
+    struct TPlayedTurn {
+        long turn = 0;
+        std::int32_t army = 0;
+        TDieFace face = 0;
+        bool missed = false;
+        TSquare from{0, 0};
+        TSquare to{0, 0};
+        bool gameOver = false;  // the turn ended the game
+        bool questionerWon = false;
+    };
+    std::function<void(const TPlayedTurn&)> onTurnPlayed;
+
+    // A guest's screen: the host throws and moves. THROW, ENTER and a drop
+    // of this screen's army are asked of the host through these; the host's
+    // answer comes back as the face to move on and as the turn played.
+    std::function<void(long turn, TDieFace face)> onThrowWanted;
+    std::function<void(long turn, TSquare from, TSquare to)> onDropWanted;
+    void TakeThrow(long turn, TDieFace face);
+    // Plays a turn as the host played it; false when it does not follow
+    // this game (then nothing is changed).
+    bool FollowTurn(const TPlayedTurn& turn);
 
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
@@ -199,6 +234,13 @@ class TGameController : private TTurnEvents {
     std::array<std::int32_t, 5> checksBefore_{};
     bool KeepRunning();
     bool viewingPast_ = false;
+
+    // The turn being played, for onTurnPlayed.
+    TPlayedTurn thisTurn_;
+    // Armies played at other screens.
+    class TRemoteSeat;
+    std::array<std::unique_ptr<TSeat>, 5> remote_{};
+    bool throwAsked_ = false;  // a guest's throw request waits for the host
 
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;

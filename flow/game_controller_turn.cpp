@@ -19,7 +19,8 @@ bool TGameController::ArmyToMoveIsHuman() const {
 }
 
 bool TGameController::AwaitsThrow() const {
-    return AcceptsInput() && game_.turn.throwValue == 0;
+    return AcceptsInput() && game_.turn.throwValue == 0 && !throwAsked_ &&
+           cycle_.SeatToMove().Kind() != TSeatKind::Remote;
 }
 
 bool TGameController::AwaitsComputerMove() const {
@@ -29,6 +30,11 @@ bool TGameController::AwaitsComputerMove() const {
 
 void TGameController::Throw() {
     if (!AwaitsThrow()) return;
+    if (onThrowWanted) {
+        throwAsked_ = true;
+        layer_.Invalidate();
+        return onThrowWanted(TurnNumber(), 0);
+    }
     ThrowFace(static_cast<TDieFace>(dice_() % 6 + 1));
 }
 
@@ -44,6 +50,12 @@ void TGameController::EnterThrow() {
         const TDieFace chosen = diceChoice_.face;
         face = chosen >= 1 && chosen <= 5 ? chosen : 6;
     }
+    if (onThrowWanted) {
+        if (face == 0) return;  // nothing entered: nothing to ask
+        throwAsked_ = true;
+        layer_.Invalidate();
+        return onThrowWanted(TurnNumber(), face);
+    }
     ThrowFace(face);
 }
 
@@ -58,6 +70,7 @@ void TGameController::ThrowFace(TDieFace face) {
     for (std::int32_t army = 1; army <= 4; ++army)
         checksBefore_[army] = ArmyCheckStatus(board, army);
     if (face != 0) Sound(TSound::Throw);
+    thisTurn_ = TPlayedTurn{TurnNumber(), game_.board.armyToMove, face};
     cycle_.Throw(face);
 }
 
@@ -69,6 +82,7 @@ void TGameController::MissedGo(TMissGo why) {
     CancelHint();
     recorder_.Missed(why);
     Sound(TSound::MissGo);
+    thisTurn_.missed = true;
     if (why == TMissGo::Checkmated)
         Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
     else
@@ -78,7 +92,10 @@ void TGameController::MissedGo(TMissGo why) {
 void TGameController::Moved(TSquare from, TSquare to, bool byComputer) {
     CancelHint();
     recorder_.Moved(game_.board, game_.turn, from, to);
-    if (byComputer) layer_.ShowMove(from, to);
+    thisTurn_.from = from;
+    thisTurn_.to = to;
+    // A move from another screen travels as a computer's does.
+    if (byComputer || ArmyIsRemote(thisTurn_.army)) layer_.ShowMove(from, to);
     Sound(game_.turn.lastMove.capture != 0 ? TSound::Capture : TSound::Move);
     modified_ = true;
     layer_.DrawInformationPanel();
@@ -104,6 +121,10 @@ TReadingSwitches TGameController::Switches() const {
 void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
     CancelHint();
     layer_.Invalidate();
+    // The other screens hear of the turn before this one's boxes wait.
+    TPlayedTurn played = thisTurn_;
+    played.gameOver = decision.GameOver();
+    played.questionerWon = played.gameOver && decision.QuestionerWon();
     // Nothing picked up during one turn carries over to the next.
     held_ = false;
     RecordTurnEnd(decision, false);
@@ -119,6 +140,7 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
                 break;
             }
     }
+    if (onTurnPlayed) onTurnPlayed(played);
     // The turn is over: from here on a killed program loses nothing.
     if (!decision.GameOver()) KeepRunning();
     if (decision.GameOver()) {

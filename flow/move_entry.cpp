@@ -73,6 +73,8 @@ void TGameController::Drop(std::optional<TSquare> square) {
     if (kind < HorsePawn || kind > CombinedKing)
         throw TInternalError("Impossible piece kind " + std::to_string(kind) + " in move entry");
 
+    // On a guest's screen the host makes the move, or refuses it.
+    if (onDropWanted) return onDropWanted(TurnNumber(), source_, destination);
     // A move that is made ends the turn, with its readings.
     if (cycle_.HumanMove(source_, move) == TDropResult::KingAttacked)
         Box(texts::kCheckRefusal, texts::kCheckRefusalTitle);

@@ -51,6 +51,8 @@ TFormProblem FindFormProblem(const TQuestionForm& form) {
         const std::string which = "Player " + std::to_string(seat);
         if (!SeatOffersPlayer(seat, choice.code))
             return {Seat, which + " cannot be " + PlayerName(choice) + " in this seat."};
+        if (choice.remote && choice.code != Human)
+            return {Seat, which + " over the network must be a human player."};
         if (choice.code != Human) continue;
         if (Blank(choice.name))
             return {Seat, "Please enter a name for player " + std::to_string(seat) + "."};
@@ -109,6 +111,13 @@ std::vector<TSeatLine> SeatLines(const TQuestionForm& form, TPtahChoice square) 
     for (int seat = 2; seat <= 4; ++seat)
         lines.push_back({seat, armies.army[seat], PlayerName(form.seats[seat])});
     return lines;
+}
+
+std::vector<int> RemoteSeats(const TQuestionForm& form) {
+    std::vector<int> seats;
+    for (int seat = 2; seat <= 4; ++seat)
+        if (form.seats[seat].remote) seats.push_back(seat);
+    return seats;
 }
 
 }  // namespace vaeloric

@@ -24,6 +24,9 @@ struct TPtahChoice {
 struct TSeatChoice {
     std::int32_t code = 2;  // 1 human, 2..8 the opponents
     std::string name;       // for a human seat
+    // A human who plays this seat from another screen, in a game this
+    // launcher hosts (the code is then the human's).
+    bool remote = false;
 };
 
 // Everything the question page asks.
@@ -72,6 +75,9 @@ struct TSeatLine {
     std::string player;  // the typed name or the opponent's shown name
 };
 std::vector<TSeatLine> SeatLines(const TQuestionForm& form, TPtahChoice square);
+
+// The seats 2..4 played from other screens; a form with any is a hosted game.
+std::vector<int> RemoteSeats(const TQuestionForm& form);
 
 // The shown name of a seat's player: the name for a human, else the
 // opponent's name.

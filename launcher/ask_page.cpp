@@ -31,6 +31,9 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The seat choice of a human who plays from another screen.
+constexpr int kRemoteChoice = -1;
+
 QLabel* Note(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
@@ -86,10 +89,13 @@ TAskPage::TAskPage(QWidget* parent) : QWidget(parent) {
     ask_->setDefault(true);
     continue_ = new QPushButton("Continue a saved game…");
     demonstration_ = new QPushButton("Play without a question");
+    join_ = new QPushButton("Join a game…");
+    join_->setToolTip("Play a seat of a game hosted on another screen, with its invitation.");
     auto* journal = new QPushButton("Journal");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ask_);
     buttons->addStretch();
+    buttons->addWidget(join_);
     buttons->addWidget(continue_);
     buttons->addWidget(demonstration_);
     buttons->addWidget(journal);
@@ -104,6 +110,7 @@ TAskPage::TAskPage(QWidget* parent) : QWidget(parent) {
     connect(continue_, &QPushButton::clicked, this, &TAskPage::ContinueRequested);
     connect(demonstration_, &QPushButton::clicked, this, &TAskPage::DemonstrationRequested);
     connect(journal, &QPushButton::clicked, this, &TAskPage::JournalRequested);
+    connect(join_, &QPushButton::clicked, this, &TAskPage::JoinRequested);
     Refresh();
 }
 
@@ -164,6 +171,9 @@ QWidget* TAskPage::BuildSeatsBox() {
                                              : QString(OpponentName(code)),
                     code);
         choice->addItem("A human player", static_cast<int>(Human));
+#if VAELORIC_LAUNCHER_NET
+        choice->addItem("A human player over the network", kRemoteChoice);
+#endif
         auto* name = new QLineEdit;
         name->setPlaceholderText("Name");
         name->setAccessibleName(QString("Player %1's name").arg(seat));
@@ -213,7 +223,9 @@ TQuestionForm TAskPage::Form() const {
     form.questionerName = name_->text().toStdString();
     form.element = static_cast<TQuestionElement>(std::max(0, elements_->checkedId()));
     for (int seat = 2; seat <= 4; ++seat) {
-        form.seats[seat].code = seatChoice_[seat]->currentData().toInt();
+        const int choice = seatChoice_[seat]->currentData().toInt();
+        form.seats[seat].remote = choice == kRemoteChoice;
+        form.seats[seat].code = choice == kRemoteChoice ? Human : choice;
         form.seats[seat].name = seatName_[seat]->text().toStdString();
     }
     if (!dice_->isChecked()) form.ptah = picker_->Square();
@@ -225,7 +237,8 @@ void TAskPage::SetForm(const TQuestionForm& form) {
     name_->setText(Q(form.questionerName));
     elements_->button(static_cast<int>(form.element))->setChecked(true);
     for (int seat = 2; seat <= 4; ++seat) {
-        const int index = seatChoice_[seat]->findData(form.seats[seat].code);
+        const int index = seatChoice_[seat]->findData(
+            form.seats[seat].remote ? kRemoteChoice : form.seats[seat].code);
         if (index >= 0) seatChoice_[seat]->setCurrentIndex(index);
         seatName_[seat]->setText(Q(form.seats[seat].name));
     }
@@ -251,6 +264,7 @@ void TAskPage::SetStartEnabled(bool enabled) {
     ask_->setEnabled(enabled);
     continue_->setEnabled(enabled);
     demonstration_->setEnabled(enabled);
+    join_->setEnabled(enabled);
 }
 
 void TAskPage::Refresh() {
@@ -263,9 +277,12 @@ void TAskPage::Refresh() {
     for (int seat = 2; seat <= 4; ++seat) {
         const std::int32_t code = form.seats[seat].code;
         seatName_[seat]->setVisible(code == Human);
-        seatLine_[seat]->setText(code == Human ? "Plays at the board with you."
-                                               : Q(OpponentNoteText(code)));
+        seatLine_[seat]->setText(form.seats[seat].remote
+                                     ? "Plays from another screen: you send an invitation."
+                                 : code == Human ? "Plays at the board with you."
+                                                 : Q(OpponentNoteText(code)));
     }
+    ask_->setText(RemoteSeats(form).empty() ? "Ask the board" : "Host a game");
     if (!form.ptah.Chosen()) {
         squareName_->setText(dice_->isChecked() ? "The dice will choose when the game starts."
                                                 : "No square chosen yet.");

@@ -41,6 +41,7 @@ class TAskPage : public QWidget {
     void ContinueRequested();
     void DemonstrationRequested();
     void JournalRequested();
+    void JoinRequested();
 
   private:
     QWidget* BuildQuestionBox();
@@ -66,6 +67,7 @@ class TAskPage : public QWidget {
     QPushButton* ask_ = nullptr;
     QPushButton* continue_ = nullptr;
     QPushButton* demonstration_ = nullptr;
+    QPushButton* join_ = nullptr;
 };
 
 }  // namespace vaeloric

@@ -50,7 +50,8 @@ qint64 TBoardRunner::ProcessId() const {
 }
 
 bool TBoardRunner::Start(const QString& program, const QStringList& arguments,
-                         const QString& analysisPath, const QString& recordPath) {
+                         const QString& analysisPath, const QString& recordPath,
+                         const QStringList& extraEnvironment) {
     if (process_ != nullptr) return false;
     errorOutput_.clear();
     process_ = new QProcess(this);
@@ -60,6 +61,11 @@ bool TBoardRunner::Start(const QString& program, const QStringList& arguments,
     // not keep.
     environment.remove("VAELORIC_RECORD_FILE");
     if (!recordPath.isEmpty()) environment.insert("VAELORIC_RECORD_FILE", recordPath);
+    // Nor may the seats of another launcher's network game.
+    environment.remove("VAELORIC_HOSTED_SEATS");
+    environment.remove("VAELORIC_GUEST_INVITATION");
+    for (const QString& pair : extraEnvironment)
+        environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
     process_->setProcessEnvironment(environment);
     process_->setProcessChannelMode(QProcess::SeparateChannels);
     process_->setStandardOutputFile(QProcess::nullDevice());

@@ -28,8 +28,9 @@ class TBoardRunner : public QObject {
     // (VAELORIC_ANALYSIS_FILE) and the game record to `recordPath`
     // (VAELORIC_RECORD_FILE), empty for none. Returns false when a game is
     // already running; a start failure arrives as Ended with started false.
+    // `extraEnvironment` holds NAME=VALUE pairs for this game alone.
     bool Start(const QString& program, const QStringList& arguments, const QString& analysisPath,
-               const QString& recordPath = {});
+               const QString& recordPath = {}, const QStringList& extraEnvironment = {});
     bool Running() const;
     // The running board program's process id, 0 when none runs.
     qint64 ProcessId() const;

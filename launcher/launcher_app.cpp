@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
+#include <QUrl>
 #include <cstdlib>
 #include <iostream>
 
@@ -14,8 +16,16 @@
 namespace vaeloric {
 
 QString SavedGameArgument(const QStringList& arguments) {
-    if (arguments.size() != 2 || arguments[1].isEmpty()) return {};
+    if (arguments.size() != 2 || arguments[1].isEmpty() || IsInvitationLink(arguments[1]))
+        return {};
+    // The desktop may hand a file over as a file:// address.
+    const QUrl url(arguments[1]);
+    if (url.isLocalFile()) return QFileInfo(url.toLocalFile()).absoluteFilePath();
     return QFileInfo(arguments[1]).absoluteFilePath();
+}
+
+bool IsInvitationLink(const QString& argument) {
+    return argument.startsWith(QLatin1String("vaeloric:"), Qt::CaseInsensitive);
 }
 
 int RunLauncher(int argc, char** argv) {
@@ -40,7 +50,12 @@ int RunLauncher(int argc, char** argv) {
     // Qt has taken its own options out of the arguments by now.
     // A game record is replayed in its viewer; anything else is taken for a
     // saved game.
-    if (const QString path = SavedGameArgument(QApplication::arguments()); IsRecordPath(path))
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 2 && IsInvitationLink(arguments[1])) {
+        // A link to a seat: "Join a game" opens with it, once the window shows.
+        const QString link = arguments[1];
+        QTimer::singleShot(0, &window, [&window, link] { window.JoinGame(link); });
+    } else if (const QString path = SavedGameArgument(arguments); IsRecordPath(path))
         OpenRecordFile(&window, path);
     else if (!path.isEmpty())
         window.ContinueSavedGame(path);

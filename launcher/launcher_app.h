@@ -13,6 +13,9 @@ namespace vaeloric {
 // name are not exactly one file.
 QString SavedGameArgument(const QStringList& arguments);
 
+// A vaeloric:// invitation to a seat, as the desktop passes a link.
+bool IsInvitationLink(const QString& argument);
+
 // The launcher's entry: one window, the event loop, the exit status.
 int RunLauncher(int argc, char** argv);
 

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,6 +28,13 @@
 #include "launcher/board_runner.h"
 #include "launcher/interrupted_games.h"
 #include "launcher/journal_page.h"
+#if VAELORIC_LAUNCHER_NET
+#include "flow/saved_game.h"
+#include "launcher/hosting.h"
+#include "launcher/network_pages.h"
+#include "net/host_identity.h"
+#include "net/transport.h"
+#endif
 
 namespace vaeloric {
 
@@ -78,6 +86,7 @@ TLauncherWindow::TLauncherWindow(const QString& journalPath, QWidget* parent)
     });
     connect(ask_, &TAskPage::DemonstrationRequested, this, &TLauncherWindow::PlayDemonstration);
     connect(ask_, &TAskPage::JournalRequested, this, [this] { ShowPage(TPage::Journal); });
+    connect(ask_, &TAskPage::JoinRequested, this, [this] { JoinGame(); });
     connect(answer_, &TAnswerPage::AskAnotherRequested, this, [this] { ShowPage(TPage::Ask); });
     connect(answer_, &TAnswerPage::JournalRequested, this, [this] { ShowPage(TPage::Journal); });
     connect(journal_, &TJournalPage::BackRequested, this,
@@ -134,6 +143,10 @@ QWidget* TLauncherWindow::BuildProgressPage() {
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(progressText_);
     layout->addWidget(progressProblem_);
+#if VAELORIC_LAUNCHER_NET
+    invitations_ = new TInvitationPanel;
+    layout->addWidget(invitations_);
+#endif
     layout->addSpacing(20);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -167,8 +180,76 @@ void TLauncherWindow::AskQuestion() {
         return;
     }
     const TPtahChoice square = form.ptah.Chosen() ? form.ptah : ThrowPtahSquare(dice_);
+#if VAELORIC_LAUNCHER_NET
+    if (runner_->Running()) return;
+    gameEnvironment_.clear();
+    THostedGame hosted;
+    if (const std::vector<int> remote = RemoteSeats(form); !remote.empty()) {
+        std::string problem;
+        if (!PrepareHostedGame(remote, net::DefaultIdentityFolder(), hosted, problem)) {
+            ask_->ShowProblem(Q(problem));
+            return;
+        }
+        gameEnvironment_ = {QString(kHostedSeatsVariable) + "=" +
+                            Q(FormatHostedSeats(hosted.seats))};
+    }
+#endif
     settingsProblem_ = SaveSettings();
     Start(QuestionRequest(form, square, Now()));
+#if VAELORIC_LAUNCHER_NET
+    if (runner_->Running()) invitations_->Show(hosted.invitations);
+#endif
+}
+
+void TLauncherWindow::JoinGame(const QString& pasted) {
+#if VAELORIC_LAUNCHER_NET
+    if (runner_->Running()) return;
+    TJoinDialog dialog(this);
+    dialog.SetText(pasted);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The host's game names its board, and so the program to open: a first
+    // look at the seat learns it, and the board program takes the seat again.
+    ask_->ShowProblem("Connecting to the host…");
+    TSavedGame hosted;
+    std::string problem = "The host did not answer; the seat was not taken.";
+    {
+        net::TGuestTransport look(dialog.Invitation());
+        QEventLoop wait;
+        bool done = false;
+        look.onMessage = [&](const net::THostMessage& message) {
+            if (const auto* welcome = std::get_if<net::TWelcome>(&message)) {
+                if (ParseSavedGame(welcome->game, kAnyBoard, hosted).Loaded()) problem.clear();
+                done = true;
+                wait.quit();
+            }
+        };
+        look.onClosed = [&](const std::string& sentence) {
+            if (!done) problem = sentence;
+            done = true;
+            wait.quit();
+        };
+        look.Open();
+        QTimer::singleShot(15000, &wait, &QEventLoop::quit);
+        if (!done) wait.exec();
+        look.onClosed = nullptr;
+        look.Close();
+    }
+    TQuestionElement element{};
+    if (problem.empty() && !ElementOfBoardLetter(hosted.setUp.boardLetter, element))
+        problem = "The host's game is on a board this program does not know.";
+    if (!problem.empty()) {
+        ask_->ShowProblem(Q(problem));
+        return;
+    }
+    TGameRequest request = DemonstrationRequest(element);
+    request.arguments = {"*"};
+    gameEnvironment_ = {"VAELORIC_GUEST_INVITATION=" + Q(net::InvitationText(dialog.Invitation()))};
+    ask_->ShowProblem(QString());
+    Start(request);
+#else
+    (void)pasted;
+    ask_->ShowProblem("This build of Vaeloric Chess cannot play over the network.");
+#endif
 }
 
 void TLauncherWindow::ContinueSavedGame(const QString& path) {
@@ -231,7 +312,13 @@ void TLauncherWindow::Start(const TGameRequest& request) {
                   ") is open in its own window. Play the game there: its answer will appear "
                   "here when the game ends.");
     ShowPage(TPage::Progress);
-    runner_->Start(program, arguments, analysisPath_, recordPath_);
+    // The environment was readied for this game alone.
+    const QStringList environment = gameEnvironment_;
+    gameEnvironment_.clear();
+#if VAELORIC_LAUNCHER_NET
+    invitations_->Show({});
+#endif
+    runner_->Start(program, arguments, analysisPath_, recordPath_, environment);
     boardProcess_ = runner_->ProcessId();
 }
 

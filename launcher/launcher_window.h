@@ -16,6 +16,7 @@ namespace vaeloric {
 class TAnswerPage;
 class TAskPage;
 class TBoardRunner;
+class TInvitationPanel;
 class TJournalPage;
 
 // The launcher's one window: the question page, "game in progress", the
@@ -43,6 +44,8 @@ class TLauncherWindow : public QMainWindow {
     void AskQuestion();
     void ContinueSavedGame(const QString& path);
     void PlayDemonstration();
+    // "Join a game", with what the player pasted or the link opened.
+    void JoinGame(const QString& pasted = {});
 
   signals:
     // A game ended and its page is shown (or the question page, quietly).
@@ -68,6 +71,8 @@ class TLauncherWindow : public QMainWindow {
     QLabel* progressProblem_ = nullptr;
     TAnswerPage* answer_ = nullptr;
     TJournalPage* journal_ = nullptr;
+    TInvitationPanel* invitations_ = nullptr;
+    QStringList gameEnvironment_;  // for the next game's board program
     TGameRequest current_;
     QString analysisPath_;
     QString recordPath_;

@@ -25,6 +25,7 @@ void TKoravinApp::InitMainWindow() {
     setWindowIcon(pictures_.Icon());
     window_->Controller().SeedDice(static_cast<unsigned>(std::time(nullptr)));
     window_->ShowMoveList(true);
+    if (hook_) hook_(*window_, game_);
     window_->showMaximized();
 }
 

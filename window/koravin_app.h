@@ -8,6 +8,7 @@
 
 #include "flow/game_session.h"
 #include "render/pictures/picture_catalogue.h"
+#include "window/program_entry.h"
 
 namespace vaeloric {
 
@@ -22,6 +23,7 @@ class TKoravinApp : public QApplication {
     TKoravinApp(int& argc, char** argv, TGameSession& game);
     ~TKoravinApp() override;
 
+    void SetMainWindowHook(const TMainWindowHook& hook) { hook_ = hook; }
     void InitMainWindow();
     // Runs the event loop; the exit code.
     int Run();
@@ -32,6 +34,7 @@ class TKoravinApp : public QApplication {
     TGameSession& game_;
     TPictureCatalogue pictures_;
     std::unique_ptr<TKoravinWindow> window_;
+    TMainWindowHook hook_;
 };
 
 }  // namespace vaeloric

@@ -37,7 +37,7 @@ bool DisplayMissing() {
 
 }  // namespace
 
-int RunBoardProgram(int argc, char** argv, char boardLetter) {
+int RunBoardProgram(int argc, char** argv, char boardLetter, const TMainWindowHook& hook) {
     // The game lives for the whole process.
     static TGameSession game;
     game.boardLetter = boardLetter;
@@ -68,6 +68,7 @@ int RunBoardProgram(int argc, char** argv, char boardLetter) {
     }
 
     TKoravinApp app(argc, argv, game);
+    app.SetMainWindowHook(hook);
     InstallTerminationRequest(&app);
     // Kept on disk after every turn, offered again if this program dies.
     const TRunningGameLocks runningGame(game);

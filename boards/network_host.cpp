@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "boards/network_host.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "flow/game_controller.h"
+#include "flow/saved_game.h"
+#include "flow/seats.h"
+#include "net/host_identity.h"
+#include "net/transport.h"
+#include "window/koravin_window.h"
+
+namespace vaeloric {
+
+struct TNetworkHost::TImpl {
+    TImpl(TKoravinWindow& shown, const net::THostIdentity& identity)
+        : window(shown), controller(shown.Controller()), transport(identity) {}
+
+    TKoravinWindow& window;
+    TGameController& controller;
+    net::THostTransport transport;
+    std::map<int, std::int32_t> armyOfSeat;
+    std::map<std::int32_t, int> seatOfArmy;
+    std::set<int> waitingForGame;  // joined before the game was set up
+    std::vector<net::TTurnPlayed> played;
+    std::optional<net::TPrompt> prompt;  // what the army to move was last asked
+    std::optional<net::TGameOver> over;
+    QTimer ready;
+
+    const TGameSession& Game() const { return controller.Game(); }
+
+    void Welcome(int seat) {
+        if (!started) {
+            waitingForGame.insert(seat);
+            return;
+        }
+        // A guest that joins late follows from the start: the game as it
+        // was set up, then every turn.
+        transport.Send(seat, net::TWelcome{seat, armyOfSeat.at(seat), 1, setUpText, 1});
+        for (const net::TTurnPlayed& turn : played) transport.Send(seat, turn);
+        if (prompt && seatOfArmy.count(prompt->army) != 0 && seatOfArmy.at(prompt->army) == seat)
+            transport.Send(seat, *prompt);
+        if (over) transport.Send(seat, *over);
+    }
+
+    // Asks the army to move for its throw, if another screen plays it.
+    void PromptNext() {
+        prompt.reset();
+        if (over || !controller.Playing()) return;
+        const std::int32_t army = Game().board.armyToMove;
+        if (seatOfArmy.count(army) == 0) return;
+        prompt = net::TPrompt{controller.TurnNumber(), army, Game().turn.throwValue};
+        transport.Send(seatOfArmy.at(army), *prompt);
+    }
+
+    void Heard(int seat, const net::TGuestMessage& message) {
+        const std::int32_t army = armyOfSeat.at(seat);
+        if (const auto* request = std::get_if<net::TThrowRequest>(&message)) {
+            const long turn = controller.TurnNumber();
+            if (controller.RemoteThrow(army, request->turn, static_cast<TDieFace>(request->face)) &&
+                controller.TurnNumber() == turn)
+                PromptNext();  // the throw stands: now the move on it
+        } else if (const auto* drop = std::get_if<net::TDropRequest>(&message)) {
+            if (!controller.RemoteDrop(army, drop->turn, drop->from, drop->to) && prompt &&
+                prompt->army == army)
+                transport.Send(seat, *prompt);  // refused: the guest is asked again
+        }
+    }
+
+    void TurnPlayed(const TGameController::TPlayedTurn& turn) {
+        played.push_back(
+            net::TTurnPlayed{turn.turn, turn.army, turn.face, turn.missed, turn.from, turn.to});
+        transport.SendToAll(played.back());
+        if (turn.gameOver) {
+            over = net::TGameOver{turn.turn, turn.questionerWon ? "win" : "lose"};
+            transport.SendToAll(*over);
+            prompt.reset();
+            return;
+        }
+        PromptNext();
+    }
+
+    std::string setUpText;
+    bool started = false;
+};
+
+TNetworkHost::~TNetworkHost() = default;
+
+std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, const THostedSeats& seats,
+                                                  std::string& problem) {
+    net::THostIdentity identity;
+    if (!net::LoadOrMakeHostIdentity(net::DefaultIdentityFolder(), identity, problem))
+        return nullptr;
+    auto host = std::unique_ptr<TNetworkHost>(new TNetworkHost);
+    host->impl_ = std::make_unique<TImpl>(window, identity);
+    TImpl& impl = *host->impl_;
+    if (!impl.transport.Listen("0.0.0.0", seats.port, problem)) return nullptr;
+    const TSeatArmies armies = SeatArmies(impl.Game().setup);
+    for (const auto& [seat, code] : seats.codes) {
+        impl.transport.OfferSeat(seat, code);
+        impl.armyOfSeat[seat] = armies.army[seat];
+        impl.seatOfArmy[armies.army[seat]] = seat;
+        impl.controller.PlayArmyRemotely(armies.army[seat]);
+    }
+    impl.transport.onJoined = [&impl](int seat) { impl.Welcome(seat); };
+    impl.transport.onMessage = [&impl](int seat, const net::TGuestMessage& message) {
+        impl.Heard(seat, message);
+    };
+    impl.transport.onLog = [](const std::string& sentence) {
+        std::fprintf(stderr, "%s\n", sentence.c_str());
+    };
+    impl.controller.onTurnPlayed = [&impl](const TGameController::TPlayedTurn& turn) {
+        impl.TurnPlayed(turn);
+    };
+    // The game is set up at the window's first paint: guests that came
+    // earlier are welcomed then, and the first army asked.
+    impl.ready.setInterval(100);
+    QObject::connect(&impl.ready, &QTimer::timeout, [&impl] {
+        if (impl.started || !impl.controller.Playing()) return;
+        impl.started = true;
+        impl.ready.stop();
+        const TGameSession& game = impl.Game();
+        impl.setUpText =
+            FormatSavedGame(game.boardLetter, game.board, game.setup, game.turn, game.reading);
+        for (const int seat : impl.waitingForGame) impl.Welcome(seat);
+        impl.waitingForGame.clear();
+        impl.PromptNext();
+    });
+    impl.ready.start();
+    // A game closed here before its end is over for the guests too; the
+    // last frame goes out before the program ends.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&impl] {
+        if (impl.over) return;
+        impl.over = net::TGameOver{impl.controller.TurnNumber() - 1, "unfinished"};
+        impl.transport.SendToAll(*impl.over);
+        QEventLoop flush;
+        QTimer::singleShot(300, &flush, &QEventLoop::quit);
+        flush.exec();
+    });
+    problem.clear();
+    return host;
+}
+
+}  // namespace vaeloric

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "flow/hosted_seats.h"
+
+namespace vaeloric {
+
+class TKoravinWindow;
+
+// The board program of a hosted game: it listens for the guests of the
+// seats its launcher invited, tells them the game as it stands and every
+// turn as it is played, and hands their throw requests and drops to the
+// game, which checks them as it checks this screen's.
+class TNetworkHost {
+  public:
+    ~TNetworkHost();
+    // Starts hosting on the window's game; false with a sentence when the
+    // host's identity or the port fail.
+    static std::unique_ptr<TNetworkHost> Start(TKoravinWindow& window, const THostedSeats& seats,
+                                               std::string& problem);
+
+    struct TImpl;
+
+  private:
+    std::unique_ptr<TImpl> impl_;
+};
+
+}  // namespace vaeloric
