@@ -89,8 +89,7 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
     }
 
     int placed[5] = {};
-    for (int i = 0; i < 16; ++i) {
-        const TSeatButton& seatButton = kSeatButtons[i];
+    const auto addButton = [&](const TSeatButton& seatButton) {
         auto* button = new QRadioButton(seatButton.label, frames[seatButton.seat]);
         button->setObjectName(ControlName(seatButton.controlId));
         if (seatButton.code != Human)
@@ -101,21 +100,11 @@ TPlayerSettingsDialog::TPlayerSettingsDialog(QWidget* parent, const TPlayerSetti
         radioGrids[seatButton.seat]->addWidget(button, n / 3, n % 3);
         button->setChecked(choice.seatCode[seatButton.seat] == seatButton.code);
         connect(button, &QRadioButton::clicked, this, [this] { UpdateNameEdits(); });
-        seatButtons_[i] = button;
-    }
+        return button;
+    };
+    for (int i = 0; i < 16; ++i) seatButtons_[i] = addButton(kSeatButtons[i]);
     // The Seer last in every seat, its strength chosen once for all seats.
-    for (int i = 0; i < 3; ++i) {
-        const TSeatButton& seatButton = kSeerButtons[i];
-        auto* button = new QRadioButton(seatButton.label, frames[seatButton.seat]);
-        button->setObjectName(ControlName(seatButton.controlId));
-        button->setToolTip(QString::fromStdString(OpponentNoteText(seatButton.code)));
-        groups[seatButton.seat]->addButton(button, seatButton.code);
-        const int n = placed[seatButton.seat]++;
-        radioGrids[seatButton.seat]->addWidget(button, n / 3, n % 3);
-        button->setChecked(choice.seatCode[seatButton.seat] == seatButton.code);
-        connect(button, &QRadioButton::clicked, this, [this] { UpdateNameEdits(); });
-        seerButtons_[i] = button;
-    }
+    for (int i = 0; i < 3; ++i) seerButtons_[i] = addButton(kSeerButtons[i]);
     auto* levelRow = new QHBoxLayout;
     auto* levelLabel = new QLabel(kSeerLevelLabel, this);
     seerLevel_ = new QComboBox(this);
