@@ -449,13 +449,14 @@ int RunHost(const TArguments& args, std::string& out) {
 
     if (!SafeWriteFile(o.invitationsPath, invitations))
         throw TUsageError("Cannot write the invitations '" + o.invitationsPath + "'.");
-    // A host that died after the last turn only writes the files.
-    if (game.result == TGameResult::Unfinished &&
+    // A host that died after the last turn only writes the files: a game at
+    // its turn limit has no turn left to wait for its guests.
+    const long firstTurn = static_cast<long>(lines.size()) + 1;
+    if (game.result == TGameResult::Unfinished && firstTurn <= o.game.turnLimit &&
         !net::RunEventsUntil([&] { return seats.AllJoined(); },
                              static_cast<int>(o.waitSeconds * 1000)))
         seats.HandOverAbsent();
 
-    const long firstTurn = static_cast<long>(lines.size()) + 1;
     PlayTurns(
         game, dice, firstTurn, o.game.turnLimit,
         [&](const std::string& line) { lines.push_back(line); }, kept, &seats);

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "reading/network.h"
+
 namespace vaeloric::sim {
 
 namespace {
@@ -70,7 +72,11 @@ bool ParseActivation(const std::string& text, TReadingRecord& reading) {
         if (*end != '\0') return false;
     }
     std::string more;
-    return !(in >> more);
+    if (in >> more) return false;
+    // The game's reading is written from the state: a text made from the
+    // rounded state of a saved game may differ from the one play reaches.
+    ComposeGameText(reading);
+    return true;
 }
 
 std::string FormatHostState(const THostState& state) {

@@ -36,7 +36,8 @@ std::string FormatHostState(const THostState& state);
 // False, with a sentence, for anything that is not a host's game file.
 bool ParseHostState(const std::string& text, THostState& state, std::string& problem);
 
-// The readings' network state, exactly (a saved game rounds it).
+// The readings' network state, exactly (a saved game rounds it). Parsing
+// it also writes the game's reading anew from it.
 std::string FormatActivation(const TReadingRecord& reading);
 bool ParseActivation(const std::string& text, TReadingRecord& reading);
 

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <limits>
 
+#include "flow/saved_game.h"
+#include "reading/network.h"
 #include "sim/cmd_host_state.h"
 #include "sim_test_support.h"
 
@@ -121,6 +123,23 @@ TEST(HostState, TheReadingsStateIsKeptExactly) {
     EXPECT_FALSE(ParseActivation(text.substr(0, text.rfind(' ', text.size() - 2)), read));
     EXPECT_FALSE(ParseActivation(text + "0x1p0", read));
     EXPECT_FALSE(ParseActivation("nonsense " + text, read));
+}
+
+// Two units a hair apart are equal once rounded, and then the first would
+// win: the game's reading of a resumed game is written from the exact state,
+// as play wrote it.
+TEST(HostState, TheGameReadingIsWrittenFromTheExactState) {
+    TReadingRecord reading;
+    reading.gameActivation[0] = 0.3f;
+    reading.gameActivation[1] = std::nextafter(0.3f, 1.0f);
+    ComposeGameText(reading);
+    TReadingRecord loaded;  // as a saved game gives it back
+    for (std::size_t i = 0; i < loaded.gameActivation.size(); ++i)
+        loaded.gameActivation[i] = std::stof(ActivationText(reading.gameActivation[i]));
+    ComposeGameText(loaded);
+    ASSERT_NE(loaded.gameText, reading.gameText);
+    ASSERT_TRUE(ParseActivation(FormatActivation(reading), loaded));
+    EXPECT_EQ(loaded.gameText, reading.gameText);
 }
 
 }  // namespace

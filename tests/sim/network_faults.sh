@@ -4,9 +4,9 @@
 # chosen moments (on the prompt to throw, just after a drop while the host
 # reads the move, on hearing a turn), frames held back and overtaking one
 # another with every request sent twice, a guest killed and started again,
-# the host killed with SIGKILL and resumed from its game file, and a guest
-# that never comes back, whose seat the host hands to its computer
-# opponent. Every game must end as play ends it in one process: the same
+# the host killed with SIGKILL and resumed from its game file (also once its
+# last turn is kept, before it writes its files), and a guest that never
+# comes back, whose seat the host hands to its computer opponent. Every game must end as play ends it in one process: the same
 # lines, saved game and analysis, each turn once.
 # Usage: network_faults.sh VAELORIC_SIM [GAMES] [SEED] [FIRST GAME]
 # Prints the games, the faults injected, the desyncs and the seconds spent.
@@ -19,7 +19,7 @@ trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 boards=(W A E F)
 ptahs=(A2 E4 D5 G7 B3 F6 C1 H5)
 remotes=(234 24 34 2)
-kinds=(cuts jitter restart-guest kill-host all hand-over)
+kinds=(cuts jitter restart-guest kill-host all hand-over kill-at-end)
 failures=0
 desyncs=0
 handovers=0
@@ -109,7 +109,20 @@ for i in $(seq "$first" $((first + games - 1))); do
   if [ "$kind" = kill-host ] || [ "$kind" = all ]; then
     sleep "0.$((RANDOM % 9 + 1))"
   fi
-  if { [ "$kind" = kill-host ] || [ "$kind" = all ]; } && kill -9 "$host" 2>/dev/null; then
+  if [ "$kind" = kill-at-end ]; then
+    # Game 7 reaches the turn limit: its resumed host has no turn left to
+    # wait for its guests. A host that got as far as its end first leaves
+    # the same game file, so it is resumed all the same.
+    for _ in $(seq 1500); do
+      grep -qxE "result (win|lose)|next-turn 301" "$dir/host.game" && break
+      sleep 0.01
+    done
+    kill -9 "$host" 2>/dev/null
+    wait "$host" 2>/dev/null
+    faults=$((faults + 1))
+    "$sim" host --resume "$dir/host.game" >"$dir/host.out" 2>>"$dir/host.err" &
+    host=$!
+  elif { [ "$kind" = kill-host ] || [ "$kind" = all ]; } && kill -9 "$host" 2>/dev/null; then
     wait "$host" 2>/dev/null
     faults=$((faults + 1))
     sleep 0.2
