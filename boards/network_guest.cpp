@@ -89,6 +89,7 @@ struct TNetworkGuest::TImpl {
             prompt = *asked;
         } else if (const auto* end = std::get_if<net::TGameOver>(&message)) {
             over = *end;
+            line->Send(net::TEndHeard{end->turns});  // the host may let this screen go
         }
         QTimer::singleShot(0, &window, [this] { Advance(); });
     }

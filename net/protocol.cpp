@@ -141,6 +141,9 @@ std::string EncodeMessage(const TGuestMessage& message) {
         o[QStringLiteral("turn")] = static_cast<double>(drop->turn);
         o[QStringLiteral("from")] = SquareText(drop->from);
         o[QStringLiteral("to")] = SquareText(drop->to);
+    } else if (const auto* heard = std::get_if<TEndHeard>(&message)) {
+        o[QStringLiteral("type")] = QStringLiteral("ended");
+        o[QStringLiteral("turns")] = static_cast<double>(heard->turns);
     }
     return Compact(o);
 }
@@ -217,6 +220,12 @@ TDecoded<TGuestMessage> DecodeGuestMessage(std::string_view frame) {
             m.from = f.Square("from");
             m.to = f.Square("to");
         }
+        return Result<T>(f, m);
+    }
+    if (type == QLatin1String("ended")) {
+        TFields f(object, "ended");
+        TEndHeard m;
+        if (f.HasExactly({"turns"})) m.turns = f.Integer("turns", 0, kMaxTurnNumber);
         return Result<T>(f, m);
     }
     return Refuse<T>("The message's type is not one a guest sends.");

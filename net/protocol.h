@@ -57,7 +57,12 @@ struct TDropRequest {
     TSquare from;
     TSquare to;
 };
-using TGuestMessage = std::variant<THello, TThrowRequest, TDropRequest>;
+// The guest has heard the end of the game after `turns` turns: the host,
+// which keeps running until its guests have, may let it go.
+struct TEndHeard {
+    long turns = 0;
+};
+using TGuestMessage = std::variant<THello, TThrowRequest, TDropRequest, TEndHeard>;
 
 // ---- Host to guest ----
 

@@ -312,6 +312,12 @@ void THostTransport::CutOff(int seat, const std::string& sentence) {
     impl_->Drop(found->second.socket, sentence, true);
 }
 
+void THostTransport::Release(int seat) {
+    const auto found = impl_->seats.find(seat);
+    if (found != impl_->seats.end() && found->second.socket != nullptr)
+        found->second.socket->close(QWebSocketProtocol::CloseCodeNormal);
+}
+
 void THostTransport::SendToAll(const THostMessage& message) {
     const std::string frame = EncodeMessage(message);
     std::vector<QWebSocket*> sockets;

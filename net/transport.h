@@ -53,6 +53,8 @@ class THostTransport {
     // Ends the seat's connection, telling its guest why; the seat stays used.
     void CutOff(int seat, const std::string& sentence);
     void SendToAll(const THostMessage& message);
+    // Ends the seat's connection normally, once its guest needs nothing more.
+    void Release(int seat);
 
     std::function<void(int seat)> onJoined;
     std::function<void(int seat)> onLeft;

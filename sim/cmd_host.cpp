@@ -27,9 +27,9 @@ namespace vaeloric::sim {
 namespace {
 
 constexpr long kMaxWaitSeconds = 3600;
-// How long a host that has ended its game waits for guests that are away.
+// How long a host that has ended its game waits for its guests to say they
+// heard the end, also for guests that are away to come back for it.
 constexpr long kMaxLingerSeconds = 10;
-constexpr int kEndGraceMilliseconds = 1500;
 // A host's game file is a few hundred kilobytes at the longest games.
 constexpr std::size_t kMaxHostStateBytes = 64 * 1024 * 1024;
 
@@ -83,26 +83,21 @@ class THostSeats : public TRemoteSeats {
     std::function<void()> onTurnKept;
 
     // The game is over: every guest there hears it, and a guest that comes
-    // back hears it on its return. Guests that leave now are not waited for.
+    // back hears it on its return.
     void Finish(const net::TGameOver& over) {
         finished_ = true;
         over_ = over;
-        for (const auto& [army, seat] : armySeats_)
-            if (transport_.SeatTaken(seat)) {
-                transport_.Send(seat, over);
-                told_.insert(seat);
-            }
+        for (const auto& [army, seat] : armySeats_) transport_.Send(seat, over);
     }
-    // Every seat is played by its computer opponent.
-    bool AllGone() const {
+    // Every seat still played by its guest has said it heard the end.
+    bool AllHeardTheEnd() const {
         for (const auto& [army, seat] : armySeats_)
-            if (!Gone(seat)) return false;
+            if (!Gone(seat) && heardTheEnd_.count(seat) == 0) return false;
         return true;
     }
-    // Every seat still played by its guest has heard the end.
-    bool AllTold() const {
+    bool NoneConnected() const {
         for (const auto& [army, seat] : armySeats_)
-            if (!Gone(seat) && told_.count(seat) == 0) return false;
+            if (transport_.SeatTaken(seat)) return false;
         return true;
     }
 
@@ -209,10 +204,7 @@ class THostSeats : public TRemoteSeats {
         for (const net::TTurnPlayed& played : played_) transport_.Send(seat, played);
         if (prompt_ && armySeats_.count(prompt_->army) != 0 && armySeats_.at(prompt_->army) == seat)
             transport_.Send(seat, *prompt_);
-        if (over_) {
-            transport_.Send(seat, *over_);
-            told_.insert(seat);
-        }
+        if (over_) transport_.Send(seat, *over_);
     }
 
     int ArmyOf(int seat) const {
@@ -242,6 +234,12 @@ class THostSeats : public TRemoteSeats {
     // else (a late repeat, a request from before a reconnection) is ignored,
     // so nothing is played twice.
     void Heard(int seat, const net::TGuestMessage& message) {
+        if (const auto* heard = std::get_if<net::TEndHeard>(&message)) {
+            // Its guest needs nothing more: its line is let go.
+            if (over_ && heard->turns == over_->turns && heardTheEnd_.insert(seat).second)
+                transport_.Release(seat);
+            return;
+        }
         if (!prompt_ || armySeats_.count(awaitedArmy_) == 0 || armySeats_.at(awaitedArmy_) != seat)
             return;
         if (const auto* request = std::get_if<net::TThrowRequest>(&message)) {
@@ -267,7 +265,7 @@ class THostSeats : public TRemoteSeats {
     bool thrown_ = false;
     bool finished_ = false;
     std::optional<net::TGameOver> over_;
-    std::set<int> told_;
+    std::set<int> heardTheEnd_;
     std::optional<net::TPrompt> prompt_;
     std::optional<net::TDropRequest> drop_;
     std::map<std::int32_t, std::unique_ptr<TGuestSeat>> seats_;
@@ -463,12 +461,13 @@ int RunHost(const TArguments& args, std::string& out) {
     for (const std::string& line : lines) out += line + "\n";
     out += std::string("result: ") + ResultWord(game.result) + "\n";
     seats.Finish(net::TGameOver{game.turns, ResultWord(game.result)});
-    // A guest whose line dropped at the end comes back for it, for a while.
-    net::RunEventsUntil([&] { return seats.AllTold(); },
+    // The host keeps running until every guest has said it heard the end: a
+    // guest whose line dropped comes back for it. A guest that vanished holds
+    // it no longer than the host's limit.
+    net::RunEventsUntil([&] { return seats.AllHeardTheEnd(); },
                         static_cast<int>(std::min(o.waitSeconds, kMaxLingerSeconds) * 1000));
-    // The last frames go out before the sockets close, and a guest whose line
-    // dropped as the end was on its way has the time to come back for it.
-    net::RunEventsUntil([] { return false; }, seats.AllGone() ? 200 : kEndGraceMilliseconds);
+    // The last frames go out before the sockets close.
+    net::RunEventsUntil([&] { return seats.NoneConnected(); }, 500);
     WritePlayFiles(o.files, o.game, game, kept);
     if (!seats.HandedOver().empty() && !o.files.analysisPath.empty()) {
         // The answer says who played the seats that changed hands.

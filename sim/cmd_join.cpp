@@ -27,6 +27,8 @@ namespace {
 
 constexpr long kMaxWaitSeconds = 3600;
 constexpr int kMaxHeldBack = 120;  // milliseconds a frame is held back, under --jitter
+// How long a guest that heard the end waits for the host to let it go.
+constexpr int kLetGoMilliseconds = 2000;
 constexpr const char* kReconnecting = "Connection lost \u2014 reconnecting\u2026";
 
 // The guest's own copy of the game follows the host's turns through the
@@ -40,8 +42,9 @@ class TQuietTurns : public TTurnEvents {
     void TurnEnded(const TEndOfGameDecision&) override {}
 };
 
-// Moments at which a test cuts the guest's own line, to see the game go on.
-enum class TCutMoment { Throw, Drop, Turn };
+// Moments at which a test cuts the guest's own line, to see the game go on:
+// also on hearing the end, before saying so, to come back for it.
+enum class TCutMoment { Throw, Drop, Turn, End };
 struct TFaults {
     std::set<std::pair<long, TCutMoment>> cuts;  // from a turn on, at a moment
     // Frames both ways are held back a random while, so that they overtake
@@ -74,7 +77,11 @@ class TJoinedGame {
         transport->onClosed = [this, generation = generation_](const std::string& sentence) {
             Later(
                 [this, sentence, generation] {
-                    if (over_ || generation != generation_) return;
+                    if (generation != generation_) return;
+                    if (over_) {
+                        letGo_ = true;
+                        return;
+                    }
                     lost_ = true;
                     closedWith_ = sentence;
                 },
@@ -82,6 +89,8 @@ class TJoinedGame {
         };
     }
     bool Done() const { return over_ || !problem_.empty(); }
+    // The game is over and the host has let this guest go.
+    bool LetGo() const { return letGo_; }
     bool Lost() const { return lost_; }
     // The line was lost, not refused: the invitation may take the seat again.
     bool MayRejoin() const {
@@ -169,11 +178,15 @@ class TJoinedGame {
             waiting_.erase(waiting_.begin());
             Follow(played);
         }
-        // The end is heard once every turn before it has been followed.
+        // The end is heard once every turn before it has been followed; the
+        // host hears that it was, and lets the guest go.
         if (problem_.empty() && gameOver_ && nextTurn_ > gameOver_->turns && !over_) {
-            out_ += "result: " + gameOver_->result + "\n";
+            const net::TGameOver over = *gameOver_;
+            gameOver_.reset();  // a guest cut off here hears it again
+            if (Cut(over.turns, TCutMoment::End)) return;
+            out_ += "result: " + over.result + "\n";
             over_ = true;
-            if (transport_ != nullptr) transport_->Close();
+            Send(net::TEndHeard{over.turns});
             return;
         }
         if (!problem_.empty() || !prompt_ || prompt_->turn != nextTurn_ || prompt_->army != army_)
@@ -233,7 +246,8 @@ class TJoinedGame {
     unsigned generation_ = 0;
     TGame game_;
     TQuietTurns quiet_;
-    bool welcomed_ = false, over_ = false, lost_ = false, seatedNow_ = false, cutHere_ = false;
+    bool welcomed_ = false, over_ = false, lost_ = false, seatedNow_ = false, cutHere_ = false,
+         letGo_ = false;
     std::int32_t army_ = 0;
     long nextTurn_ = 1;
     std::map<long, net::TTurnPlayed> waiting_;
@@ -248,7 +262,8 @@ TCutMoment CutMoment(const std::string& value) {
     if (moment == "throw") return TCutMoment::Throw;
     if (moment == "drop") return TCutMoment::Drop;
     if (moment == "turn") return TCutMoment::Turn;
-    throw TUsageError("--cut-line needs TURN:MOMENT, the moment throw, drop or turn, not '" +
+    if (moment == "end") return TCutMoment::End;
+    throw TUsageError("--cut-line needs TURN:MOMENT, the moment throw, drop, turn or end, not '" +
                       value + "'.");
 }
 
@@ -295,7 +310,12 @@ int RunJoin(const TArguments& args, std::string& out) {
         spent += static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                        std::chrono::steady_clock::now() - started)
                                        .count());
-        if (game.Done()) break;
+        if (game.Done()) {
+            // The host hears that the end was heard before this guest goes.
+            if (game.Problem().empty())
+                net::RunEventsUntil([&] { return game.LetGo(); }, kLetGoMilliseconds);
+            break;
+        }
         if (!ended || spent >= deadline) {
             // A host never reached is named as such.
             if (!game.EverSeated() && !lastEnd.empty()) throw TUsageError(lastEnd);

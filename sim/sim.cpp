@@ -84,7 +84,7 @@ std::string NetUsage() {
            "      Takes the seat of the invitation; its computer player plays it. Prints the\n"
            "      game as play does; takes the seat again after a lost line. --wait: 1 to\n"
            "      3600, for the whole game (default 600). For tests: --cut-line TURN:MOMENT\n"
-           "      cuts its own line from that turn on (throw, drop or turn), --jitter SEED\n"
+           "      cuts its own line from that turn on (throw, drop, turn or end), --jitter SEED\n"
            "      holds its frames back at random and sends each request twice.\n";
 #else
     return "";

@@ -19,6 +19,8 @@ TEST(Protocol, EveryMessageReadsBackAsItWasWritten) {
         TThrowRequest{7, 0},
         TThrowRequest{kMaxTurnNumber, 6},
         TDropRequest{12, TSquare{2, 8}, TSquare{8, 1}},
+        TEndHeard{0},
+        TEndHeard{300},
     };
     for (const TGuestMessage& message : guest) {
         const std::string frame = EncodeMessage(message);
@@ -105,6 +107,10 @@ TEST(Protocol, GuestFramesOutsideTheSchemaAreRefused) {
         {"{\"type\":\"throw\",\"turn\":1,\"face\":0,\"pad\":\"" +
              std::string(kMaxMessageBytes, ' ') + "\"}",
          "The message is larger than 65536 bytes."},
+        {R"({"type":"ended","turns":-1})", "The 'ended' message has a bad 'turns' field."},
+        {R"({"type":"ended"})", "The 'ended' message has a missing or unexpected field."},
+        {R"({"type":"over","turns":3,"result":"win"})",
+         "The message's type is not one a guest sends."},
     };
     for (const TRefusal& row : rows) {
         const auto decoded = DecodeGuestMessage(row.frame);

@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Whole games over loopback with faults: guests whose lines are cut at
 # chosen moments (on the prompt to throw, just after a drop while the host
-# reads the move, on hearing a turn), frames held back and overtaking one
-# another with every request sent twice, a guest killed and started again,
-# the host killed with SIGKILL and resumed from its game file (also once its
-# last turn is kept, before it writes its files), and a guest that never
-# comes back, whose seat the host hands to its computer opponent. Every game must end as play ends it in one process: the same
-# lines, saved game and analysis, each turn once.
+# reads the move, on hearing a turn, on hearing the end: it comes back for
+# it, or vanishes and holds the host no longer than its limit), frames held
+# back and overtaking one another with every request sent twice, a guest
+# killed and started again, the host killed with SIGKILL and resumed from
+# its game file (also once its last turn is kept, before it writes its
+# files), and a guest that never comes back, whose seat the host hands to
+# its computer opponent. Every game must end as play ends it in one process:
+# the same lines, saved game and analysis, each turn once.
 # Usage: network_faults.sh VAELORIC_SIM [GAMES] [SEED] [FIRST GAME]
 # Prints the games, the faults injected, the desyncs and the seconds spent.
 set -u
@@ -80,13 +82,28 @@ for i in $(seq "$first" $((first + games - 1))); do
       jitter) extra=(--jitter "$((i * 10 + n))"); faults=$((faults + 1)) ;;
       all) extra=(--jitter "$((i * 10 + n))" $(cut_option) $(cut_option)); faults=$((faults + 3)) ;;
     esac
+    case "$kind:$n" in
+      cuts:0 | jitter:0) extra+=(--cut-line 1:end); faults=$((faults + 1)) ;;
+    esac
     "$sim" join "${invitations[$n]}" --wait 120 "${extra[@]}" >"$dir/guest$n.out" \
       2>"$dir/guest$n.err" &
     guests+=($!)
   done
   restarted=-1
   offset=0
+  vanished=-1
   case "$kind" in
+    jitter)
+      # The first guest vanishes on hearing the end, before it says so.
+      for _ in $(seq 12000); do
+        grep -qxF "Connection lost — reconnecting…" "$dir/guest0.err" && break
+        kill -0 "${guests[0]}" 2>/dev/null || break
+        sleep 0.02
+      done
+      kill -9 "${guests[0]}" 2>/dev/null
+      wait "${guests[0]}" 2>/dev/null
+      vanished=0
+      ;;
     restart-guest | hand-over)
       # The first guest dies at a random moment once seated; it comes back
       # unless its seat is to be handed over.
@@ -129,10 +146,17 @@ for i in $(seq "$first" $((first + games - 1))); do
     "$sim" host --resume "$dir/host.game" >"$dir/host.out" 2>>"$dir/host.err" &
     host=$!
   fi
+  if [ "$vanished" -ge 0 ]; then
+    # The host waits 10 s at most for a guest to say it heard the end.
+    for _ in $(seq 400); do kill -0 "$host" 2>/dev/null || break; sleep 0.05; done
+    if kill -9 "$host" 2>/dev/null; then fail "$i" "the vanished guest held the host"; fi
+  fi
   wait "$host" || fail "$i" "the host failed: $(cat "$dir/host.err")"
   host_seconds=$(echo "$host_seconds + $(now) - $start" | bc)
   host_turns=$((host_turns + $(grep -c '^[0-9]' "$dir/host.out")))
   for n in "${!guests[@]}"; do
+    # A guest killed prints nothing: the host's files speak for it.
+    [ "$n" -eq "$vanished" ] && continue
     wait "${guests[$n]}" || fail "$i" "guest $((n + offset)) failed: $(cat "$dir/guest$((n + offset)).err")"
     out="$dir/guest$((n + offset)).out"
     if [ "$n" -eq "$restarted" ]; then
@@ -164,7 +188,7 @@ for i in $(seq "$first" $((first + games - 1))); do
         fail "$i" "no guest said it was reconnecting" ;;
   esac
 done
-turns_per_second() { echo "scale=2; 1000 * ($2 - $1) / $3" | bc; }
+turns_per_second() { [ "$3" -gt 0 ] && echo "scale=2; 1000 * ($2 - $1) / $3" | bc; }
 if [ "$games" -ge 6 ] && [ "$handovers" -eq 0 ]; then
   echo "no seat was handed over in $games games" >&2
   failures=$((failures + 1))
