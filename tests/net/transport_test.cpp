@@ -65,12 +65,16 @@ struct TGuest {
 
 class TransportTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        test::EnsureCoreApplication();
+    virtual TTransportLimits Limits() const {
         TTransportLimits limits;
         limits.helloMilliseconds = 600;
         limits.tickMilliseconds = 50;
         limits.messagesPerSecond = 20;
+        return limits;
+    }
+    void SetUp() override {
+        test::EnsureCoreApplication();
+        const TTransportLimits limits = Limits();
         host = std::make_unique<THostTransport>(test::TestIdentity(), limits);
         std::string problem;
         ASSERT_TRUE(host->Listen("127.0.0.1", 0, problem)) << problem;
@@ -280,6 +284,34 @@ TEST_F(TransportTest, BadPeersAreCutOffAndTheGameGoesOn) {
     }
     // The flooding guest of seat 3 received nothing from the seated one.
     for (const auto& [seat, message] : received) EXPECT_TRUE(seat == 2 || seat == 3);
+}
+
+// Newcomers wait long enough here for a loaded machine to open them all.
+class TransportFloodTest : public TransportTest {
+  protected:
+    TTransportLimits Limits() const override {
+        TTransportLimits limits;
+        limits.helloMilliseconds = 20000;
+        limits.maxWaitingConnections = 3;
+        return limits;
+    }
+};
+
+// A flood of connections that never say hello fills the host's few places
+// for newcomers; the next one is turned away, and the seated guest plays on.
+TEST_F(TransportFloodTest, AFloodOfConnectionsIsTurnedAway) {
+    TGuest seated(Invitation(2));
+    ASSERT_TRUE(WaitFor([&] { return !seated.messages.empty(); })) << seated.closedWith;
+    std::vector<std::unique_ptr<TRawPeer>> waiting;
+    for (int i = 0; i < Limits().maxWaitingConnections; ++i) {
+        waiting.push_back(std::make_unique<TRawPeer>(host->Port()));
+        ASSERT_TRUE(waiting.back()->WaitOpen()) << i;
+    }
+    TRawPeer turnedAway(host->Port());
+    EXPECT_TRUE(turnedAway.WaitClosed());
+    EXPECT_TRUE(LogHas("A guest was cut off: Too many guests are connecting at once."))
+        << testing::PrintToString(log);
+    ExpectGameGoesOn(seated);
 }
 
 }  // namespace
