@@ -2,6 +2,7 @@
 
 #include "net/transport.h"
 
+#include <QAbstractSocket>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QHostAddress>
@@ -113,6 +114,12 @@ struct THostTransport::TImpl {
     void Accept() {
         while (QWebSocket* socket = server.nextPendingConnection()) {
             LimitFrames(socket);
+            // Each frame goes out at once: a turn is a few small frames each
+            // way, which the wait for the peer's acknowledgement would hold up.
+            // Qt keeps the accepted lines under the server; the guest's end
+            // sets this itself.
+            for (QAbstractSocket* line : server.findChildren<QAbstractSocket*>())
+                line->setSocketOption(QAbstractSocket::LowDelayOption, 1);
             int waiting = 0;
             for (const auto& [s, c] : connections) waiting += c.seat == 0 ? 1 : 0;
             TConnection connection;
