@@ -119,9 +119,10 @@ struct TNetworkGuest::TImpl {
             if (!controller.FollowTurn(played))
                 std::fprintf(stderr, "The host's turn %ld does not follow this game.\n", turn.turn);
         }
-        if (prompt && controller.Playing() && prompt->turn == controller.TurnNumber() &&
-            prompt->face != 0)
+        if (prompt && controller.Playing() && prompt->turn == controller.TurnNumber()) {
             controller.TakeThrow(prompt->turn, static_cast<TDieFace>(prompt->face));
+            prompt.reset();  // taken: the next prompt is the host's next word
+        }
         // A game the host closed before its end: nothing more will come.
         if (over && waiting.empty() && controller.Playing() &&
             controller.TurnNumber() > over->turns && over->result == "unfinished")

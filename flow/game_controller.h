@@ -73,6 +73,9 @@ class TGameController : private TTurnEvents {
     // ENTER while no throw is pending, MOVE while a computer army has one.
     bool AwaitsThrow() const;
     bool AwaitsComputerMove() const;
+    // The buttons are shown but do nothing here: the army to move is played
+    // at another screen, or this screen's throw waits for the host's face.
+    bool TurnButtonsIdle() const;
     void Throw();
     void EnterThrow();  // the dice dialog chooses the face
     void MakeComputerMove();
@@ -150,6 +153,7 @@ class TGameController : private TTurnEvents {
     // answer comes back as the face to move on and as the turn played.
     std::function<void(long turn, TDieFace face)> onThrowWanted;
     std::function<void(long turn, TSquare from, TSquare to)> onDropWanted;
+    // Face 0 says the host still waits for this screen's throw.
     void TakeThrow(long turn, TDieFace face);
     // Plays a turn as the host played it; false when it does not follow
     // this game (then nothing is changed).

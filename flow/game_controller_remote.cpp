@@ -52,10 +52,13 @@ bool TGameController::RemoteDrop(std::int32_t army, long turn, TSquare from, TSq
 }
 
 void TGameController::TakeThrow(long turn, TDieFace face) {
-    if (!setupDone_ || ended_ || turn != TurnNumber() || game_.turn.throwValue != 0 || face < 1 ||
+    if (!setupDone_ || ended_ || turn != TurnNumber() || game_.turn.throwValue != 0 || face < 0 ||
         face > 6 || ArmyIsRemote(game_.board.armyToMove))
         return;
     throwAsked_ = false;
+    // Face 0: the host still waits for the throw (a request lost with the
+    // line), so THROW and ENTER work again.
+    if (face == 0) return layer_.Invalidate();
     ThrowFace(face);
 }
 

@@ -28,6 +28,10 @@ bool TGameController::AwaitsComputerMove() const {
            cycle_.SeatToMove().Kind() == TSeatKind::Computer;
 }
 
+bool TGameController::TurnButtonsIdle() const {
+    return throwAsked_ || ArmyIsRemote(game_.board.armyToMove);
+}
+
 void TGameController::Throw() {
     if (!AwaitsThrow()) return;
     if (onThrowWanted) {

@@ -200,5 +200,29 @@ TEST_F(GuestScreen, OnlyItsOwnArmyOnItsOwnTurnAsksTheHost) {
     EXPECT_EQ(asked.size(), 2u);
 }
 
+// The turn's buttons read as idle (and are drawn greyed) exactly while they
+// would do nothing here; a prompt of face 0 (the host lost the throw request
+// with the line) makes them work again.
+TEST_F(GuestScreen, ItsButtonsAreIdleOutsideItsOwnTurnAndWhileItsThrowIsOnItsWay) {
+    EXPECT_TRUE(controller->TurnButtonsIdle());  // army 1, at the host
+    ASSERT_TRUE(controller->FollowTurn(Played(1, 1, 4, Sq(2, 1), Sq(4, 1))));
+    EXPECT_FALSE(controller->TurnButtonsIdle());
+    EXPECT_TRUE(controller->AwaitsThrow());
+    ThrowButton();
+    EXPECT_TRUE(controller->TurnButtonsIdle());
+    EXPECT_FALSE(controller->AwaitsThrow());
+    controller->TakeThrow(1, 0);  // an earlier turn's prompt changes nothing
+    EXPECT_TRUE(controller->TurnButtonsIdle());
+    controller->TakeThrow(2, 0);
+    EXPECT_FALSE(controller->TurnButtonsIdle());
+    ThrowButton();
+    EXPECT_EQ(asked, (std::vector<std::string>{"throw 2 0", "throw 2 0"}));
+    controller->TakeThrow(2, 5);
+    EXPECT_EQ(Turn().throwValue, 5);
+    EXPECT_FALSE(controller->TurnButtonsIdle());
+    controller->TakeThrow(2, 0);  // a late face-0 prompt keeps the face
+    EXPECT_EQ(Turn().throwValue, 5);
+}
+
 }  // namespace
 }  // namespace vaeloric::testing
