@@ -108,6 +108,11 @@ struct TNetworkGuest::TImpl {
             }
             if (next->first != controller.TurnNumber()) break;
             const net::TTurnPlayed turn = next->second;
+            // A turn with a later one already heard is caught up on (this
+            // screen joined late, or came back): only the last one shows.
+            const bool behind = waiting.rbegin()->first > turn.turn ||
+                                (prompt && prompt->turn > turn.turn) ||
+                                (over && over->turns > turn.turn);
             waiting.erase(next);
             TGameController::TPlayedTurn played;
             played.turn = turn.turn;
@@ -116,7 +121,7 @@ struct TNetworkGuest::TImpl {
             played.missed = turn.missed;
             played.from = turn.from;
             played.to = turn.to;
-            if (!controller.FollowTurn(played))
+            if (!controller.FollowTurn(played, behind))
                 std::fprintf(stderr, "The host's turn %ld does not follow this game.\n", turn.turn);
         }
         if (prompt && controller.Playing() && prompt->turn == controller.TurnNumber()) {

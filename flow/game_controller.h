@@ -156,8 +156,10 @@ class TGameController : private TTurnEvents {
     // Face 0 says the host still waits for this screen's throw.
     void TakeThrow(long turn, TDieFace face);
     // Plays a turn as the host played it; false when it does not follow
-    // this game (then nothing is changed).
-    bool FollowTurn(const TPlayedTurn& turn);
+    // this game (then nothing is changed). A turn followed `quietly` is one
+    // this screen catches up on (it joined late, or came back): no boxes,
+    // readings, sounds or sliding, only the position it leaves.
+    bool FollowTurn(const TPlayedTurn& turn, bool quietly = false);
 
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
@@ -171,6 +173,8 @@ class TGameController : private TTurnEvents {
     const TGameRecord& Record() const { return record_; }
 
   private:
+    bool Follow(const TPlayedTurn& turn);
+
     // Set-up.
     void SetUpGame();
     void ResetPlay();
@@ -245,6 +249,7 @@ class TGameController : private TTurnEvents {
     class TRemoteSeat;
     std::array<std::unique_ptr<TSeat>, 5> remote_{};
     bool throwAsked_ = false;  // a guest's throw request waits for the host
+    bool quiet_ = false;       // a turn caught up on shows nothing
 
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;

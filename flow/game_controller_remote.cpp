@@ -62,7 +62,14 @@ void TGameController::TakeThrow(long turn, TDieFace face) {
     ThrowFace(face);
 }
 
-bool TGameController::FollowTurn(const TPlayedTurn& turn) {
+bool TGameController::FollowTurn(const TPlayedTurn& turn, bool quietly) {
+    quiet_ = quietly;
+    const bool followed = Follow(turn);
+    quiet_ = false;
+    return followed;
+}
+
+bool TGameController::Follow(const TPlayedTurn& turn) {
     if (!setupDone_ || ended_ || turn.turn != TurnNumber() || turn.army != game_.board.armyToMove ||
         turn.face < 0 || turn.face > 6)
         return false;

@@ -139,6 +139,22 @@ TEST_F(EndOfGame, ResignOfferComesBackUntilAccepted) {
     EXPECT_NE(AnalysisText().find("UNFAVOURABLE"), std::string::npos);
 }
 
+// A guest's screen follows the Questioner's turns from the host: the host
+// asks about resigning, the guest never does.
+TEST_F(EndOfGame, AScreenWhereTheQuestionerPlaysElsewhereNeverOffersToResign) {
+    Board().PutPiece(1, 1, TPiece{});
+    Place(3, 4, King, 2);
+    controller->PlayArmyRemotely(1);
+    TGameController::TPlayedTurn lost;
+    lost.turn = 1;
+    lost.army = 1;
+    lost.missed = true;
+    ASSERT_TRUE(controller->FollowTurn(lost));
+    EXPECT_EQ(Board().armyToMove, 2);
+    for (const TMessageBox& box : layer.boxes) EXPECT_NE(box.buttons, TBoxButtons::YesNo);
+    EXPECT_FALSE(layer.destroyed);
+}
+
 TEST_F(EndOfGame, AnalysisThatCannotBeWrittenIsReportedAndTheGameStillEnds) {
     // A folder cannot be made inside a plain file.
     std::ofstream(folder / "plain") << "x";

@@ -224,5 +224,43 @@ TEST_F(GuestScreen, ItsButtonsAreIdleOutsideItsOwnTurnAndWhileItsThrowIsOnItsWay
     EXPECT_EQ(Turn().throwValue, 5);
 }
 
+// Turns a guest catches up on (it joined late, or came back) leave their
+// position and nothing else: no boxes, readings, sounds or sliding. The turn
+// it then sees played shows as always.
+TEST_F(GuestScreen, TurnsCaughtUpOnAreFollowedQuietly) {
+    layer.optionScript.push_back([](TOptionSettings& options) {
+        options.musicOn = true;
+        return true;
+    });
+    controller->Command(CmMusic);
+    layer.Forget();
+    layer.sounds.clear();
+    ASSERT_TRUE(controller->FollowTurn(Played(1, 1, 4, Sq(2, 1), Sq(4, 1)), true));
+    TGameController::TPlayedTurn lost = Played(2, 2, 3, Sq(1, 1), Sq(1, 1));
+    lost.missed = true;  // army 2 has nothing that moves on a 3
+    ASSERT_TRUE(controller->FollowTurn(lost, true));
+    EXPECT_EQ(Board().GetPiece(4, 1).kind, Queen);
+    EXPECT_EQ(controller->TurnNumber(), 3);
+    for (const std::string& event : layer.events)
+        EXPECT_TRUE(event.rfind("box:", 0) != 0 && event.rfind("reading:", 0) != 0 &&
+                    event.rfind("slide", 0) != 0)
+            << event;
+    EXPECT_TRUE(layer.sounds.empty());
+
+    // Turns 3 and 4 (armies 3 and 4, gone) are lost; turn 5 is shown.
+    for (const long turn : {3L, 4L}) {
+        TGameController::TPlayedTurn gone = Played(turn, Board().armyToMove, 1, Sq(1, 1), Sq(1, 1));
+        gone.missed = true;
+        ASSERT_TRUE(controller->FollowTurn(gone, true));
+    }
+    ASSERT_EQ(Board().armyToMove, 1);
+    ASSERT_TRUE(controller->FollowTurn(Played(5, 1, 4, Sq(4, 1), Sq(6, 1))));
+    EXPECT_TRUE(Slid("41-61"));
+    EXPECT_FALSE(layer.sounds.empty());
+    EXPECT_NE(std::find_if(layer.events.begin(), layer.events.end(),
+                           [](const std::string& e) { return e.rfind("reading:", 0) == 0; }),
+              layer.events.end());
+}
+
 }  // namespace
 }  // namespace vaeloric::testing
