@@ -130,6 +130,9 @@ class TGameController : private TTurnEvents {
     // program's dice throw; 1..6 is a face entered there. False, with
     // nothing changed, for a request out of turn or against the rules.
     void PlayArmyRemotely(std::int32_t army);
+    // The army's guest is lost: its computer opponent `code` plays it here
+    // from now on, with this screen's THROW and MOVE as any computer army.
+    void PlayArmyByComputer(std::int32_t army, std::int32_t code);
     bool ArmyIsRemote(std::int32_t army) const;
     bool RemoteThrow(std::int32_t army, long turn, TDieFace face);
     bool RemoteDrop(std::int32_t army, long turn, TSquare from, TSquare to);

@@ -21,6 +21,15 @@ void TGameController::PlayArmyRemotely(std::int32_t army) {
     cycle_.PlaceSeat(army, remote_[static_cast<std::size_t>(army)].get());
 }
 
+void TGameController::PlayArmyByComputer(std::int32_t army, std::int32_t code) {
+    if (!ArmyIsRemote(army) || code == Human) return;
+    game_.board.SetPlayerCode(army, code);
+    cycle_.PlaceSeat(army, nullptr);  // the code's own seat
+    remote_[static_cast<std::size_t>(army)].reset();
+    if (army == game_.board.armyToMove) throwAsked_ = false;
+    layer_.Invalidate();
+}
+
 bool TGameController::ArmyIsRemote(std::int32_t army) const {
     return army >= 1 && army <= 4 && remote_[static_cast<std::size_t>(army)] != nullptr;
 }

@@ -118,6 +118,30 @@ TEST_F(RemoteSeat, AThrowThatLosesTheTurnIsHeardAsMissed) {
     EXPECT_EQ(controller->TurnNumber(), 3);
 }
 
+// A seat handed over once its guest was lost: this screen throws and moves
+// for it as for any computer army, and the network is heard no more.
+TEST_F(RemoteSeat, AHandedOverArmyIsPlayedHereByItsComputerOpponent) {
+    Enter(4);
+    Drag(Sq(2, 1), Sq(4, 1));
+    ASSERT_EQ(Board().armyToMove, 2);
+    controller->PlayArmyByComputer(2, Human);  // only a computer takes a seat over
+    EXPECT_TRUE(controller->ArmyIsRemote(2));
+    controller->PlayArmyByComputer(2, 3);
+    EXPECT_FALSE(controller->ArmyIsRemote(2));
+    EXPECT_EQ(Board().GetPlayerCode(2), 3);
+    EXPECT_FALSE(controller->TurnButtonsIdle());
+    EXPECT_FALSE(controller->RemoteThrow(2, 2, 5));
+    EXPECT_EQ(Turn().throwValue, 0);
+    Enter(5);
+    ASSERT_TRUE(controller->AwaitsComputerMove());
+    EXPECT_FALSE(controller->RemoteDrop(2, 2, Sq(8, 5), Sq(7, 5)));
+    controller->MakeComputerMove();
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[1].army, 2);
+    EXPECT_FALSE(heard[1].missed);
+    EXPECT_NE(Board().armyToMove, 2);
+}
+
 // A guest's screen for army 2: every other army is played at the host, and
 // this screen asks the host for army 2's throw and drop instead of making them.
 class GuestScreen : public RemoteSeat {
