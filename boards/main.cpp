@@ -81,9 +81,9 @@ int main(int argc, char** argv) {
         int status = 0;
         const int result = vaeloric::RunBoardProgram(
             argc, argv, VAELORIC_BOARD_LETTER,
-            [&](vaeloric::TKoravinWindow& window, vaeloric::TGameSession&) {
+            [&](vaeloric::TKoravinWindow& window, vaeloric::TGameSession& game) {
                 std::string problem;
-                host = vaeloric::TNetworkHost::Start(window, seats, problem);
+                host = vaeloric::TNetworkHost::Start(window, game, seats, problem);
                 if (!host) {
                     std::fprintf(stderr, "%s\n", problem.c_str());
                     status = 2;

@@ -109,6 +109,11 @@ struct TNetworkGuest::TImpl {
             }
             if (next->first != controller.TurnNumber()) break;
             const net::TTurnPlayed turn = next->second;
+            // A turn with a later one already heard is caught up on (this
+            // screen joined late, or came back): only the last one shows.
+            const bool behind = waiting.rbegin()->first > turn.turn ||
+                                (prompt && prompt->turn > turn.turn) ||
+                                (over && over->turns > turn.turn);
             waiting.erase(next);
             TGameController::TPlayedTurn played;
             played.turn = turn.turn;
@@ -117,12 +122,13 @@ struct TNetworkGuest::TImpl {
             played.missed = turn.missed;
             played.from = turn.from;
             played.to = turn.to;
-            if (!controller.FollowTurn(played))
+            if (!controller.FollowTurn(played, behind))
                 std::fprintf(stderr, "The host's turn %ld does not follow this game.\n", turn.turn);
         }
-        if (prompt && controller.Playing() && prompt->turn == controller.TurnNumber() &&
-            prompt->face != 0)
+        if (prompt && controller.Playing() && prompt->turn == controller.TurnNumber()) {
             controller.TakeThrow(prompt->turn, static_cast<TDieFace>(prompt->face));
+            prompt.reset();  // taken: the next prompt is the host's next word
+        }
         // A game the host closed before its end: nothing more will come.
         if (over && waiting.empty() && controller.Playing() &&
             controller.TurnNumber() > over->turns && over->result == "unfinished")

@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <map>
@@ -12,6 +15,7 @@
 
 #include "flow/game_controller.h"
 #include "flow/saved_game.h"
+#include "flow/saved_game_format.h"
 #include "flow/seats.h"
 #include "net/host_identity.h"
 #include "net/transport.h"
@@ -20,10 +24,11 @@
 namespace vaeloric {
 
 struct TNetworkHost::TImpl {
-    TImpl(TKoravinWindow& shown, const net::THostIdentity& identity)
-        : window(shown), controller(shown.Controller()), transport(identity) {}
+    TImpl(TKoravinWindow& shown, TGameSession& played, const net::THostIdentity& identity)
+        : window(shown), game(played), controller(shown.Controller()), transport(identity) {}
 
     TKoravinWindow& window;
+    TGameSession& game;
     TGameController& controller;
     net::THostTransport transport;
     std::map<int, std::int32_t> armyOfSeat;
@@ -33,6 +38,64 @@ struct TNetworkHost::TImpl {
     std::optional<net::TPrompt> prompt;  // what the army to move was last asked
     std::optional<net::TGameOver> over;
     QTimer ready;
+    std::set<int> away;              // seats whose guest's line dropped
+    std::map<int, long> handedOver;  // seat -> the turn its computer took it from
+    QWidget* awayBar = nullptr;
+    QLabel* awayText = nullptr;
+    int awaySeat = 0;  // the seat the bar offers
+
+    // The bar over the board while a guest is away: its turns wait, and the
+    // host may give its seat to its computer opponent.
+    void ShowAwayBar() {
+        awaySeat = 0;
+        for (const int seat : away)
+            if (handedOver.count(seat) == 0) {
+                awaySeat = seat;
+                break;
+            }
+        if (awayBar == nullptr) {
+            awayBar = new QWidget(&window);
+            awayBar->setStyleSheet(
+                "QWidget { background: #7a4a00; } QLabel { color: white; font-weight: bold; }");
+            auto* row = new QHBoxLayout(awayBar);
+            awayText = new QLabel(awayBar);
+            auto* button = new QPushButton("Let its computer opponent play", awayBar);
+            button->setStyleSheet("background: #f0e0c0; color: black; padding: 4px 10px;");
+            row->addWidget(awayText, 1);
+            row->addWidget(button);
+            QObject::connect(button, &QPushButton::clicked, awayBar, [this] {
+                if (awaySeat != 0) HandOver(awaySeat);
+            });
+        }
+        if (awaySeat == 0 || over || !controller.Playing()) {
+            awayBar->hide();
+            return;
+        }
+        const std::int32_t army = armyOfSeat.at(awaySeat);
+        awayText->setText(QString::fromStdString(
+            "Seat " + std::to_string(awaySeat) + " (the " + saved_game::kColourWords[army] +
+            " army) has lost its connection: its turns wait for its guest."));
+        awayBar->setAccessibleName(awayText->text());
+        awayBar->setGeometry(0, 0, window.width(), awayBar->sizeHint().height());
+        awayBar->show();
+        awayBar->raise();
+    }
+
+    // The seat's computer opponent plays it here for the rest of the game;
+    // the guest, if it comes back, only watches.
+    void HandOver(int seat) {
+        if (over || !controller.Playing() || handedOver.count(seat) != 0) return;
+        const std::int32_t army = armyOfSeat.at(seat);
+        handedOver[seat] = controller.TurnNumber();
+        controller.PlayArmyByComputer(army, HandOverCode(seat));
+        seatOfArmy.erase(army);
+        if (prompt && prompt->army == army) prompt.reset();
+        game.answerNote = HandOverNote(handedOver, SeatArmies(game.setup));
+        std::fprintf(stderr, "Seat %d: its computer opponent plays it from turn %ld on.\n", seat,
+                     handedOver[seat]);
+        ShowAwayBar();
+        window.update();
+    }
 
     const TGameSession& Game() const { return controller.Game(); }
 
@@ -82,6 +145,7 @@ struct TNetworkHost::TImpl {
             over = net::TGameOver{turn.turn, turn.questionerWon ? "win" : "lose"};
             transport.SendToAll(*over);
             prompt.reset();
+            ShowAwayBar();
             return;
         }
         PromptNext();
@@ -93,13 +157,13 @@ struct TNetworkHost::TImpl {
 
 TNetworkHost::~TNetworkHost() = default;
 
-std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, const THostedSeats& seats,
-                                                  std::string& problem) {
+std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, TGameSession& game,
+                                                  const THostedSeats& seats, std::string& problem) {
     net::THostIdentity identity;
     if (!net::LoadOrMakeHostIdentity(net::DefaultIdentityFolder(), identity, problem))
         return nullptr;
     auto host = std::unique_ptr<TNetworkHost>(new TNetworkHost);
-    host->impl_ = std::make_unique<TImpl>(window, identity);
+    host->impl_ = std::make_unique<TImpl>(window, game, identity);
     TImpl& impl = *host->impl_;
     if (!impl.transport.Listen("0.0.0.0", seats.port, problem)) return nullptr;
     const TSeatArmies armies = SeatArmies(impl.Game().setup);
@@ -109,7 +173,16 @@ std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, const 
         impl.seatOfArmy[armies.army[seat]] = seat;
         impl.controller.PlayArmyRemotely(armies.army[seat]);
     }
-    impl.transport.onJoined = [&impl](int seat) { impl.Welcome(seat); };
+    impl.transport.onJoined = [&impl](int seat) {
+        impl.away.erase(seat);
+        impl.ShowAwayBar();
+        impl.Welcome(seat);
+    };
+    impl.transport.onLeft = [&impl](int seat) {
+        if (impl.over) return;
+        impl.away.insert(seat);
+        impl.ShowAwayBar();
+    };
     impl.transport.onMessage = [&impl](int seat, const net::TGuestMessage& message) {
         impl.Heard(seat, message);
     };

@@ -10,18 +10,21 @@
 namespace vaeloric {
 
 class TKoravinWindow;
+struct TGameSession;
 
 // The board program of a hosted game: it listens for the guests of the
 // seats its launcher invited, tells them the game as it stands and every
 // turn as it is played, and hands their throw requests and drops to the
-// game, which checks them as it checks this screen's.
+// game, which checks them as it checks this screen's. While a guest is
+// away, a bar over the board offers its seat to its computer opponent for
+// the rest of the game; the answer then says so.
 class TNetworkHost {
   public:
     ~TNetworkHost();
     // Starts hosting on the window's game; false with a sentence when the
     // host's identity or the port fail.
-    static std::unique_ptr<TNetworkHost> Start(TKoravinWindow& window, const THostedSeats& seats,
-                                               std::string& problem);
+    static std::unique_ptr<TNetworkHost> Start(TKoravinWindow& window, TGameSession& game,
+                                               const THostedSeats& seats, std::string& problem);
 
     struct TImpl;
 

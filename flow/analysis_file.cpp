@@ -100,11 +100,13 @@ std::string UnfinishedGameText(const std::string& gameText) {
 }
 
 TAnalysisWrite WriteGameAnswer(const TSetUpRecord& setUp, const TReadingRecord& record, bool won,
-                               bool demonstration, const std::string& path, bool createFolders) {
+                               bool demonstration, const std::string& path, bool createFolders,
+                               const std::string& closingNote) {
     if (demonstration) return TAnalysisWrite::Skipped;
     return Write(
         path,
-        ForPlatform(GameAnswerText(setUp.questionerName, setUp.Question(), won, record.gameText)),
+        ForPlatform(GameAnswerText(setUp.questionerName, setUp.Question(), won, record.gameText) +
+                    closingNote),
         createFolders);
 }
 

@@ -44,7 +44,7 @@ std::string UnfinishedGameText(const std::string& gameText);
 // (createFolders false). Nothing in demonstration mode.
 TAnalysisWrite WriteGameAnswer(const TSetUpRecord& setUp, const TReadingRecord& record, bool won,
                                bool demonstration, const std::string& path = AnalysisFilePath(),
-                               bool createFolders = true);
+                               bool createFolders = true, const std::string& closingNote = {});
 
 // An early close: the note that the game was not finished and the judgement.
 TAnalysisWrite WriteUnfinishedGame(const TReadingRecord& record, bool demonstration,

@@ -47,8 +47,8 @@ bool Demonstration(const TGameSession& game) {
 }  // namespace
 
 bool WriteAnswerFile(const TGameSession& game, bool won) {
-    return WriteGameAnswer(game.setup, game.reading, won, Demonstration(game)) !=
-           TAnalysisWrite::Failed;
+    return WriteGameAnswer(game.setup, game.reading, won, Demonstration(game), AnalysisFilePath(),
+                           true, game.answerNote) != TAnalysisWrite::Failed;
 }
 
 bool WriteUnfinishedFile(const TGameSession& game) {

@@ -73,6 +73,9 @@ class TGameController : private TTurnEvents {
     // ENTER while no throw is pending, MOVE while a computer army has one.
     bool AwaitsThrow() const;
     bool AwaitsComputerMove() const;
+    // The buttons are shown but do nothing here: the army to move is played
+    // at another screen, or this screen's throw waits for the host's face.
+    bool TurnButtonsIdle() const;
     void Throw();
     void EnterThrow();  // the dice dialog chooses the face
     void MakeComputerMove();
@@ -127,6 +130,9 @@ class TGameController : private TTurnEvents {
     // program's dice throw; 1..6 is a face entered there. False, with
     // nothing changed, for a request out of turn or against the rules.
     void PlayArmyRemotely(std::int32_t army);
+    // The army's guest is lost: its computer opponent `code` plays it here
+    // from now on, with this screen's THROW and MOVE as any computer army.
+    void PlayArmyByComputer(std::int32_t army, std::int32_t code);
     bool ArmyIsRemote(std::int32_t army) const;
     bool RemoteThrow(std::int32_t army, long turn, TDieFace face);
     bool RemoteDrop(std::int32_t army, long turn, TSquare from, TSquare to);
@@ -150,10 +156,13 @@ class TGameController : private TTurnEvents {
     // answer comes back as the face to move on and as the turn played.
     std::function<void(long turn, TDieFace face)> onThrowWanted;
     std::function<void(long turn, TSquare from, TSquare to)> onDropWanted;
+    // Face 0 says the host still waits for this screen's throw.
     void TakeThrow(long turn, TDieFace face);
     // Plays a turn as the host played it; false when it does not follow
-    // this game (then nothing is changed).
-    bool FollowTurn(const TPlayedTurn& turn);
+    // this game (then nothing is changed). A turn followed `quietly` is one
+    // this screen catches up on (it joined late, or came back): no boxes,
+    // readings, sounds or sliding, only the position it leaves.
+    bool FollowTurn(const TPlayedTurn& turn, bool quietly = false);
 
     // What the painter needs.
     const TGameSession& Game() const { return game_; }
@@ -167,6 +176,8 @@ class TGameController : private TTurnEvents {
     const TGameRecord& Record() const { return record_; }
 
   private:
+    bool Follow(const TPlayedTurn& turn);
+
     // Set-up.
     void SetUpGame();
     void ResetPlay();
@@ -241,6 +252,7 @@ class TGameController : private TTurnEvents {
     class TRemoteSeat;
     std::array<std::unique_ptr<TSeat>, 5> remote_{};
     bool throwAsked_ = false;  // a guest's throw request waits for the host
+    bool quiet_ = false;       // a turn caught up on shows nothing
 
     // Move entry: the piece picked up by the press in progress, if any.
     bool held_ = false;

@@ -21,6 +21,15 @@ void TGameController::PlayArmyRemotely(std::int32_t army) {
     cycle_.PlaceSeat(army, remote_[static_cast<std::size_t>(army)].get());
 }
 
+void TGameController::PlayArmyByComputer(std::int32_t army, std::int32_t code) {
+    if (!ArmyIsRemote(army) || code == Human) return;
+    game_.board.SetPlayerCode(army, code);
+    cycle_.PlaceSeat(army, nullptr);  // the code's own seat
+    remote_[static_cast<std::size_t>(army)].reset();
+    if (army == game_.board.armyToMove) throwAsked_ = false;
+    layer_.Invalidate();
+}
+
 bool TGameController::ArmyIsRemote(std::int32_t army) const {
     return army >= 1 && army <= 4 && remote_[static_cast<std::size_t>(army)] != nullptr;
 }
@@ -52,14 +61,24 @@ bool TGameController::RemoteDrop(std::int32_t army, long turn, TSquare from, TSq
 }
 
 void TGameController::TakeThrow(long turn, TDieFace face) {
-    if (!setupDone_ || ended_ || turn != TurnNumber() || game_.turn.throwValue != 0 || face < 1 ||
+    if (!setupDone_ || ended_ || turn != TurnNumber() || game_.turn.throwValue != 0 || face < 0 ||
         face > 6 || ArmyIsRemote(game_.board.armyToMove))
         return;
     throwAsked_ = false;
+    // Face 0: the host still waits for the throw (a request lost with the
+    // line), so THROW and ENTER work again.
+    if (face == 0) return layer_.Invalidate();
     ThrowFace(face);
 }
 
-bool TGameController::FollowTurn(const TPlayedTurn& turn) {
+bool TGameController::FollowTurn(const TPlayedTurn& turn, bool quietly) {
+    quiet_ = quietly;
+    const bool followed = Follow(turn);
+    quiet_ = false;
+    return followed;
+}
+
+bool TGameController::Follow(const TPlayedTurn& turn) {
     if (!setupDone_ || ended_ || turn.turn != TurnNumber() || turn.army != game_.board.armyToMove ||
         turn.face < 0 || turn.face > 6)
         return false;

@@ -10,6 +10,7 @@
 #include "flow/flow_texts.h"
 #include "flow/game_controller.h"
 #include "flow/running_game.h"
+#include "flow/seats.h"
 #include "game/check.h"
 
 namespace vaeloric {
@@ -28,6 +29,10 @@ bool TGameController::AwaitsComputerMove() const {
            cycle_.SeatToMove().Kind() == TSeatKind::Computer;
 }
 
+bool TGameController::TurnButtonsIdle() const {
+    return throwAsked_ || ArmyIsRemote(game_.board.armyToMove);
+}
+
 void TGameController::Throw() {
     if (!AwaitsThrow()) return;
     if (onThrowWanted) {
@@ -40,7 +45,7 @@ void TGameController::Throw() {
 
 void TGameController::Sound(TSound sound) {
     // Under the sound switch, with the music.
-    if (musicOn_) layer_.PlaySound(sound);
+    if (musicOn_ && !quiet_) layer_.PlaySound(sound);
 }
 
 void TGameController::EnterThrow() {
@@ -83,6 +88,7 @@ void TGameController::MissedGo(TMissGo why) {
     recorder_.Missed(why);
     Sound(TSound::MissGo);
     thisTurn_.missed = true;
+    if (quiet_) return;
     if (why == TMissGo::Checkmated)
         Box(texts::kCheckmateNotice[game_.board.armyToMove], texts::kMissGoTitle);
     else
@@ -95,14 +101,14 @@ void TGameController::Moved(TSquare from, TSquare to, bool byComputer) {
     thisTurn_.from = from;
     thisTurn_.to = to;
     // A move from another screen travels as a computer's does.
-    if (byComputer || ArmyIsRemote(thisTurn_.army)) layer_.ShowMove(from, to);
+    if ((byComputer || ArmyIsRemote(thisTurn_.army)) && !quiet_) layer_.ShowMove(from, to);
     Sound(game_.turn.lastMove.capture != 0 ? TSound::Capture : TSound::Move);
     modified_ = true;
     layer_.DrawInformationPanel();
 }
 
 void TGameController::ShowReading(const std::string& caption, const std::string& text) {
-    layer_.RunReadingDialog(text, caption);
+    if (!quiet_) layer_.RunReadingDialog(text, caption);
 }
 
 void TGameController::BeginWait() {
@@ -146,7 +152,10 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
     if (decision.GameOver()) {
         Box(decision.Message(), decision.Title());
         EndGame(decision.QuestionerWon());
-    } else if (decision.outcome == TEndOfGame::OfferResign) {
+    } else if (decision.outcome == TEndOfGame::OfferResign && !quiet_ &&
+               !ArmyIsRemote(SeatArmies(game_.setup).army[1])) {
+        // Only the Questioner's own screen asks: a guest that resigned alone
+        // would leave the host's game.
         if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes) {
             RecordTurnEnd(decision, true);
             EndGame(false);

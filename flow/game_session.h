@@ -28,6 +28,9 @@ struct TGameSession {
     // the file of an interrupted game that a reload offers to continue.
     std::string runningPath;
     std::string interruptedPath;
+    // What the answer ends with besides the readings (a host's note of the
+    // seats its computer opponents took over); empty for nothing.
+    std::string answerNote;
 };
 
 }  // namespace vaeloric

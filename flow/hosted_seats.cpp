@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include "flow/saved_game_format.h"
+
 namespace vaeloric {
 
 namespace {
@@ -42,6 +44,22 @@ bool ParseHostedSeats(const std::string& text, THostedSeats& seats) {
     if (read.codes.empty()) return false;
     seats = read;
     return true;
+}
+
+std::int32_t HandOverCode(int seat) {
+    return seat == kGrandmasterSeat ? kGrandmasterCode : seat == 4 ? 3 : 2;
+}
+
+std::string HandOverNote(const std::map<int, long>& handedOver, const TSeatArmies& armies) {
+    std::string note;
+    for (const auto& [seat, turn] : handedOver) {
+        const std::int32_t army = seat >= 2 && seat <= 4 ? armies.army[seat] : 0;
+        note += "\nSeat " + std::to_string(seat) + " (the " +
+                (army >= 1 && army <= 4 ? saved_game::kColourWords[army] : "?") +
+                " army) was played by its computer opponent from turn " + std::to_string(turn) +
+                " on, after its guest over the network was lost.\n";
+    }
+    return note;
 }
 
 }  // namespace vaeloric

@@ -85,11 +85,16 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
     DrawCentredText(painter, kPanelCentre, 48, ArmyCaption(input.army));
 
     painter.setFont(SerifFont(16));
+    // Greyed buttons: faint over the panel, so that they read as not there
+    // to press.
+    const double buttonOpacity = input.buttonsIdle ? 0.3 : 1.0;
     if (input.throwValue < 1 || input.throwValue > 6) {
+        painter.setOpacity(buttonOpacity);
         painter.drawPixmap(kThrowButtonRect.left, kThrowButtonRect.top,
                            pictures.Picture(kThrowButtonUpId));
         painter.drawPixmap(kEnterButtonRect.left, kEnterButtonRect.top,
                            pictures.Picture(kEnterButtonUpId));
+        painter.setOpacity(1.0);
     } else {
         painter.drawPixmap(17, 67, pictures.Picture(DieFaceId(input.throwValue)));
         if (input.playerCode == Human && !input.noteFirst.empty()) {
@@ -105,8 +110,10 @@ void DrawTurnPanel(QPainter& painter, const TPictureCatalogue& pictures,
             DrawCentredText(painter, kPanelCentre, 123, hint1);
             DrawCentredText(painter, kPanelCentre, 138, hint2);
         } else {
+            painter.setOpacity(buttonOpacity);
             painter.drawPixmap(kMoveButtonRect.left, kMoveButtonRect.top,
                                pictures.Picture(kMoveButtonUpId));
+            painter.setOpacity(1.0);
         }
     }
     if (input.inCheck) {

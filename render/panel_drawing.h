@@ -23,6 +23,9 @@ struct TTurnPanelInput {
     // A short note in two lines (why a piece was not picked up), shown in
     // the place of the hint; empty for none.
     std::string noteFirst, noteSecond;
+    // The turn's buttons do nothing at this screen (the army is played at
+    // another, or its throw is on its way): they are drawn greyed.
+    bool buttonsIdle = false;
 };
 
 // The turn panel in the top-left corner, (2, 2)-(74, 165), with the throw

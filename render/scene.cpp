@@ -17,6 +17,7 @@ TTurnPanelInput TurnPanelInputOf(const TScene& scene) {
     input.inCheck = scene.markCheck && ArmyInCheck(*scene.board, input.army);
     input.noteFirst = scene.noteFirst;
     input.noteSecond = scene.noteSecond;
+    input.buttonsIdle = scene.turnButtonsIdle;
     return input;
 }
 

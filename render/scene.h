@@ -27,6 +27,8 @@ struct TScene {
     bool markCheck = false;
     // Why the last press picked nothing up, for the turn panel.
     std::string noteFirst, noteSecond;
+    // The turn's buttons are shown greyed.
+    bool turnButtonsIdle = false;
 };
 
 // The turn panel input for the board's army to move.

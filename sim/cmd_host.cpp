@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 
+#include "flow/hosted_seats.h"
 #include "flow/record_play.h"
 #include "flow/safe_file.h"
 #include "flow/saved_game.h"
@@ -325,16 +326,6 @@ THostState ReadHostState(const std::string& path) {
     if (bytes.size() > kMaxHostStateBytes || !ParseHostState(bytes, state, problem))
         throw TUsageError("'" + path + "' is not a host's game file.");
     return state;
-}
-
-// The sentence the analysis file ends with when a seat changed hands.
-std::string HandOverNote(const std::map<int, long>& handedOver, const TSeatArmies& armies) {
-    std::string note;
-    for (const auto& [seat, turn] : handedOver)
-        note += "\nSeat " + std::to_string(seat) + " (the " + ColourName(armies.army[seat]) +
-                " army) was played by its computer opponent from turn " + std::to_string(turn) +
-                " on, after its guest over the network was lost.\n";
-    return note;
 }
 
 }  // namespace

@@ -101,7 +101,9 @@ void TKoravinWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            KeyboardPickOrDrop();
+            // A key held down picks up or drops once: its repeats would
+            // take every press of the pointer back to the cursor's square.
+            if (!event->isAutoRepeat()) KeyboardPickOrDrop();
             break;
         case Qt::Key_Escape:
             if (moveList_->List().Viewing()) {

@@ -63,6 +63,8 @@ void PaintGameWindow(QPainter& painter, const QRect& client, const TGameControll
     const TPickUpNote note = controller.PickUpNote();
     scene.noteFirst = note.first;
     scene.noteSecond = note.second;
+    // A past position shown has no buttons to press either way.
+    scene.turnButtonsIdle = extras.viewed == nullptr && controller.TurnButtonsIdle();
     // While a move slides, its destination shows what stood there before.
     const TTurnState& moved = game.turn;
     std::optional<TBoard> shown;

@@ -2,6 +2,7 @@
 
 // The end of a game: the Ptah square, double checkmate, the resign offer and
 // the analysis file.
+#include "flow/hosted_seats.h"
 #include "tests/flow/game_flow_fixture.h"
 
 namespace vaeloric::testing {
@@ -50,6 +51,28 @@ TEST_F(EndOfGame, KingHoldingThePtahSquareForARoundWins) {
     EXPECT_TRUE(layer.events.empty());
     EXPECT_TRUE(controller->CanClose());
     EXPECT_TRUE(layer.boxes.empty());
+}
+
+// A host whose seats its computer opponents took over says so at the end
+// of the answer, in the sentence the headless host writes.
+TEST_F(EndOfGame, TheAnswerEndsWithTheNoteOfSeatsHandedOver) {
+    TSeatArmies armies{};
+    armies.army[2] = 2;
+    armies.army[3] = 3;
+    armies.army[4] = 4;
+    game->answerNote = HandOverNote({{4, 12}, {2, 7}}, armies);
+    KingOntoPtah();
+    for (int i = 0; i < 3; ++i) Enter(std::nullopt);
+    ASSERT_TRUE(layer.destroyed);
+    const std::string analysis = AnalysisText();
+    const std::string note =
+        "\nSeat 2 (the black army) was played by its computer opponent from turn 7 on, after "
+        "its guest over the network was lost.\n"
+        "\nSeat 4 (the blue army) was played by its computer opponent from turn 12 on, after "
+        "its guest over the network was lost.\n";
+    ASSERT_GE(analysis.size(), note.size());
+    EXPECT_EQ(analysis.substr(analysis.size() - note.size()), note) << analysis;
+    EXPECT_NE(analysis.find("FAVOURABLE ANSWER"), std::string::npos);
 }
 
 TEST_F(EndOfGame, KingAttackedOnThePtahSquareLoses) {
@@ -137,6 +160,22 @@ TEST_F(EndOfGame, ResignOfferComesBackUntilAccepted) {
     EXPECT_EQ(layer.boxes.back().text.substr(0, 9), "It is unl");
     EXPECT_TRUE(layer.destroyed);
     EXPECT_NE(AnalysisText().find("UNFAVOURABLE"), std::string::npos);
+}
+
+// A guest's screen follows the Questioner's turns from the host: the host
+// asks about resigning, the guest never does.
+TEST_F(EndOfGame, AScreenWhereTheQuestionerPlaysElsewhereNeverOffersToResign) {
+    Board().PutPiece(1, 1, TPiece{});
+    Place(3, 4, King, 2);
+    controller->PlayArmyRemotely(1);
+    TGameController::TPlayedTurn lost;
+    lost.turn = 1;
+    lost.army = 1;
+    lost.missed = true;
+    ASSERT_TRUE(controller->FollowTurn(lost));
+    EXPECT_EQ(Board().armyToMove, 2);
+    for (const TMessageBox& box : layer.boxes) EXPECT_NE(box.buttons, TBoxButtons::YesNo);
+    EXPECT_FALSE(layer.destroyed);
 }
 
 TEST_F(EndOfGame, AnalysisThatCannotBeWrittenIsReportedAndTheGameStillEnds) {

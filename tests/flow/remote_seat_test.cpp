@@ -118,6 +118,30 @@ TEST_F(RemoteSeat, AThrowThatLosesTheTurnIsHeardAsMissed) {
     EXPECT_EQ(controller->TurnNumber(), 3);
 }
 
+// A seat handed over once its guest was lost: this screen throws and moves
+// for it as for any computer army, and the network is heard no more.
+TEST_F(RemoteSeat, AHandedOverArmyIsPlayedHereByItsComputerOpponent) {
+    Enter(4);
+    Drag(Sq(2, 1), Sq(4, 1));
+    ASSERT_EQ(Board().armyToMove, 2);
+    controller->PlayArmyByComputer(2, Human);  // only a computer takes a seat over
+    EXPECT_TRUE(controller->ArmyIsRemote(2));
+    controller->PlayArmyByComputer(2, 3);
+    EXPECT_FALSE(controller->ArmyIsRemote(2));
+    EXPECT_EQ(Board().GetPlayerCode(2), 3);
+    EXPECT_FALSE(controller->TurnButtonsIdle());
+    EXPECT_FALSE(controller->RemoteThrow(2, 2, 5));
+    EXPECT_EQ(Turn().throwValue, 0);
+    Enter(5);
+    ASSERT_TRUE(controller->AwaitsComputerMove());
+    EXPECT_FALSE(controller->RemoteDrop(2, 2, Sq(8, 5), Sq(7, 5)));
+    controller->MakeComputerMove();
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[1].army, 2);
+    EXPECT_FALSE(heard[1].missed);
+    EXPECT_NE(Board().armyToMove, 2);
+}
+
 // A guest's screen for army 2: every other army is played at the host, and
 // this screen asks the host for army 2's throw and drop instead of making them.
 class GuestScreen : public RemoteSeat {
@@ -198,6 +222,68 @@ TEST_F(GuestScreen, OnlyItsOwnArmyOnItsOwnTurnAsksTheHost) {
     EXPECT_EQ(Board().GetPiece(6, 5).kind, Rook);
     EXPECT_NE(Board().armyToMove, 2);
     EXPECT_EQ(asked.size(), 2u);
+}
+
+// The turn's buttons read as idle (and are drawn greyed) exactly while they
+// would do nothing here; a prompt of face 0 (the host lost the throw request
+// with the line) makes them work again.
+TEST_F(GuestScreen, ItsButtonsAreIdleOutsideItsOwnTurnAndWhileItsThrowIsOnItsWay) {
+    EXPECT_TRUE(controller->TurnButtonsIdle());  // army 1, at the host
+    ASSERT_TRUE(controller->FollowTurn(Played(1, 1, 4, Sq(2, 1), Sq(4, 1))));
+    EXPECT_FALSE(controller->TurnButtonsIdle());
+    EXPECT_TRUE(controller->AwaitsThrow());
+    ThrowButton();
+    EXPECT_TRUE(controller->TurnButtonsIdle());
+    EXPECT_FALSE(controller->AwaitsThrow());
+    controller->TakeThrow(1, 0);  // an earlier turn's prompt changes nothing
+    EXPECT_TRUE(controller->TurnButtonsIdle());
+    controller->TakeThrow(2, 0);
+    EXPECT_FALSE(controller->TurnButtonsIdle());
+    ThrowButton();
+    EXPECT_EQ(asked, (std::vector<std::string>{"throw 2 0", "throw 2 0"}));
+    controller->TakeThrow(2, 5);
+    EXPECT_EQ(Turn().throwValue, 5);
+    EXPECT_FALSE(controller->TurnButtonsIdle());
+    controller->TakeThrow(2, 0);  // a late face-0 prompt keeps the face
+    EXPECT_EQ(Turn().throwValue, 5);
+}
+
+// Turns a guest catches up on (it joined late, or came back) leave their
+// position and nothing else: no boxes, readings, sounds or sliding. The turn
+// it then sees played shows as always.
+TEST_F(GuestScreen, TurnsCaughtUpOnAreFollowedQuietly) {
+    layer.optionScript.push_back([](TOptionSettings& options) {
+        options.musicOn = true;
+        return true;
+    });
+    controller->Command(CmMusic);
+    layer.Forget();
+    layer.sounds.clear();
+    ASSERT_TRUE(controller->FollowTurn(Played(1, 1, 4, Sq(2, 1), Sq(4, 1)), true));
+    TGameController::TPlayedTurn lost = Played(2, 2, 3, Sq(1, 1), Sq(1, 1));
+    lost.missed = true;  // army 2 has nothing that moves on a 3
+    ASSERT_TRUE(controller->FollowTurn(lost, true));
+    EXPECT_EQ(Board().GetPiece(4, 1).kind, Queen);
+    EXPECT_EQ(controller->TurnNumber(), 3);
+    for (const std::string& event : layer.events)
+        EXPECT_TRUE(event.rfind("box:", 0) != 0 && event.rfind("reading:", 0) != 0 &&
+                    event.rfind("slide", 0) != 0)
+            << event;
+    EXPECT_TRUE(layer.sounds.empty());
+
+    // Turns 3 and 4 (armies 3 and 4, gone) are lost; turn 5 is shown.
+    for (const long turn : {3L, 4L}) {
+        TGameController::TPlayedTurn gone = Played(turn, Board().armyToMove, 1, Sq(1, 1), Sq(1, 1));
+        gone.missed = true;
+        ASSERT_TRUE(controller->FollowTurn(gone, true));
+    }
+    ASSERT_EQ(Board().armyToMove, 1);
+    ASSERT_TRUE(controller->FollowTurn(Played(5, 1, 4, Sq(4, 1), Sq(6, 1))));
+    EXPECT_TRUE(Slid("41-61"));
+    EXPECT_FALSE(layer.sounds.empty());
+    EXPECT_NE(std::find_if(layer.events.begin(), layer.events.end(),
+                           [](const std::string& e) { return e.rfind("reading:", 0) == 0; }),
+              layer.events.end());
 }
 
 }  // namespace

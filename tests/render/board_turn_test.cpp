@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <cmath>
 #include <set>
+#include <tuple>
 
 #include "game/piece_moves.h"
 #include "render/board_drawing.h"
@@ -182,6 +183,28 @@ TEST_F(BoardTurn, APickUpNoteTakesTheHintsPlace) {
         DrawTurnPanel(painter, pictures, input);
     }
     EXPECT_GT(Ink(tab, QRect(2, 166, 72, 16)), 50);
+}
+
+// Buttons that do nothing at this screen are greyed, THROW and ENTER before
+// the throw and MOVE after it; nothing else in the panel changes.
+TEST_F(BoardTurn, IdleButtonsAreGreyed) {
+    for (const auto& [face, code, top] : {std::tuple{0, 1, 101}, std::tuple{4, 3, 111}}) {
+        TTurnPanelInput input;
+        input.throwValue = face;
+        input.playerCode = code;
+        QImage usable = test::Canvas(80, 190), idle = test::Canvas(80, 190);
+        {
+            QPainter painter(&usable);
+            DrawTurnPanel(painter, pictures, input);
+        }
+        input.buttonsIdle = true;
+        {
+            QPainter painter(&idle);
+            DrawTurnPanel(painter, pictures, input);
+        }
+        EXPECT_NE(usable.copy(7, top, 60, 50), idle.copy(7, top, 60, 50)) << "face " << face;
+        EXPECT_EQ(usable.copy(0, 0, 80, top - 1), idle.copy(0, 0, 80, top - 1)) << "face " << face;
+    }
 }
 
 // Turned by default, the army's pieces stand in the bottom rows behind

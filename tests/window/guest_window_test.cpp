@@ -41,14 +41,28 @@ class GuestWindow : public MainWindow {
 TEST_F(GuestWindow, ItsOwnPiecesAreTakenUpOnceTheHostsFaceHasComeBack) {
     TGameController& controller = window->Controller();
     ASSERT_EQ(game.board.armyToMove, 1);
+    const QRect buttons(7, 101, 60, 61);
+    const QImage usable = window->grab(buttons).toImage();
     Click(QPoint(37, 116), QPoint(37, 116));  // THROW
     ASSERT_EQ(asked, (std::vector<std::string>{"throw 1 0"}));
+    // Pressed again while the host throws, the greyed buttons do nothing.
+    EXPECT_NE(window->grab(buttons).toImage(), usable);
+    Click(QPoint(37, 116), QPoint(37, 116));
+    ASSERT_EQ(asked.size(), 1u);
     controller.TakeThrow(1, 6);
     ASSERT_EQ(game.turn.throwValue, 6);
     TLegalMoveList legal;
     ListLegalMoves(game.board, 1, 6, legal);
     ASSERT_FALSE(legal.Empty());
     const TSquare from = legal[0].from.Square(), to = legal[0].to.Square();
+    // A Return key held down elsewhere (its repeats reach the board) takes
+    // nothing up at the keyboard's cursor, and leaves the pointer its press.
+    WalkTo(from);
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(window.get(), &again);
+    }
+    EXPECT_FALSE(controller.PieceHeld());
     const QPoint at = Centre(from);
     Mouse(QEvent::MouseMove, at.x(), at.y(), Qt::NoButton);
     Mouse(QEvent::MouseButtonPress, at.x(), at.y());
