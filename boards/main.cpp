@@ -11,6 +11,7 @@
 #if VAELORIC_BOARD_NET
 #include "boards/network_guest.h"
 #include "boards/network_host.h"
+#include "flow/game_session.h"
 #endif
 
 namespace {
@@ -92,6 +93,25 @@ int main(int argc, char** argv) {
         host.reset();
         return status != 0 ? status : result;
     }
-#endif
+    // A hosted game whose board program died goes on hosting when it is
+    // continued: what it kept beside its running game says so.
+    static std::unique_ptr<vaeloric::TNetworkHost> continued;
+    const int result = vaeloric::RunBoardProgram(
+        argc, argv, VAELORIC_BOARD_LETTER,
+        [&](vaeloric::TKoravinWindow& window, vaeloric::TGameSession& game) {
+            if (game.reloadPath.empty() || game.reloadPath != game.interruptedPath) return;
+            vaeloric::net::THostState kept;
+            std::string problem;
+            if (!vaeloric::net::ReadBoardHostState(game.reloadPath, kept, problem)) return;
+            continued = vaeloric::TNetworkHost::Continue(window, game, kept, problem);
+            if (!continued) {
+                std::fprintf(stderr, "%s\n", problem.c_str());
+                std::exit(2);
+            }
+        });
+    continued.reset();
+    return result;
+#else
     return vaeloric::RunBoardProgram(argc, argv, VAELORIC_BOARD_LETTER);
+#endif
 }

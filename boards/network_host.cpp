@@ -9,15 +9,18 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <optional>
 #include <set>
 
 #include "flow/game_controller.h"
+#include "flow/running_game.h"
 #include "flow/saved_game.h"
 #include "flow/saved_game_format.h"
 #include "flow/seats.h"
 #include "net/host_identity.h"
+#include "net/host_state.h"
 #include "net/transport.h"
 #include "window/koravin_window.h"
 
@@ -40,6 +43,10 @@ struct TNetworkHost::TImpl {
     QTimer ready;
     std::set<int> away;              // seats whose guest's line dropped
     std::map<int, long> handedOver;  // seat -> the turn its computer took it from
+    // What is kept beside the running game after every turn; a host that
+    // continues a game starts from it.
+    net::THostState kept;
+    std::optional<net::THostState> resumed;
     QWidget* awayBar = nullptr;
     QLabel* awayText = nullptr;
     int awaySeat = 0;  // the seat the bar offers
@@ -91,6 +98,7 @@ struct TNetworkHost::TImpl {
         seatOfArmy.erase(army);
         if (prompt && prompt->army == army) prompt.reset();
         game.answerNote = HandOverNote(handedOver, SeatArmies(game.setup));
+        Keep();
         std::fprintf(stderr, "Seat %d: its computer opponent plays it from turn %ld on.\n", seat,
                      handedOver[seat]);
         ShowAwayBar();
@@ -137,9 +145,24 @@ struct TNetworkHost::TImpl {
         }
     }
 
-    void TurnPlayed(const TGameController::TPlayedTurn& turn) {
+    void Keep() {
+        if (over) return;
+        kept.played = played;
+        kept.handedOver = handedOver;
+        kept.game = setUpText;
+        if (!net::KeepBoardHostState(game.runningPath, kept))
+            std::fprintf(stderr, "The hosted game's network side could not be kept.\n");
+    }
+
+    // Kept before the running game is, and told to the guests after.
+    void TurnEnding(const TGameController::TPlayedTurn& turn) {
         played.push_back(
             net::TTurnPlayed{turn.turn, turn.army, turn.face, turn.missed, turn.from, turn.to});
+        if (!turn.gameOver) Keep();
+    }
+
+    void TurnPlayed(const TGameController::TPlayedTurn& turn) {
+        if (played.empty() || played.back().turn != turn.turn) return;
         transport.SendToAll(played.back());
         if (turn.gameOver) {
             over = net::TGameOver{turn.turn, turn.questionerWon ? "win" : "lose"};
@@ -159,6 +182,30 @@ TNetworkHost::~TNetworkHost() = default;
 
 std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, TGameSession& game,
                                                   const THostedSeats& seats, std::string& problem) {
+    return Host(window, game, seats, nullptr, problem);
+}
+
+std::unique_ptr<TNetworkHost> TNetworkHost::Continue(TKoravinWindow& window, TGameSession& game,
+                                                     const net::THostState& kept,
+                                                     std::string& problem) {
+    return Host(window, game, THostedSeats{kept.port, kept.codes}, &kept, problem);
+}
+
+std::unique_ptr<TNetworkHost> TNetworkHost::Host(TKoravinWindow& window, TGameSession& game,
+                                                 const THostedSeats& seats,
+                                                 const net::THostState* resumed,
+                                                 std::string& problem) {
+    // A continued game is loaded only at the window's first paint: its
+    // armies come from the set-up it kept.
+    TSetUpRecord setUp = game.setup;
+    if (resumed != nullptr) {
+        TSavedGame saved;
+        if (!ParseSavedGame(resumed->game, game.boardLetter, saved).Loaded()) {
+            problem = "The hosted game's set-up cannot be read.";
+            return nullptr;
+        }
+        setUp = saved.setUp;
+    }
     net::THostIdentity identity;
     if (!net::LoadOrMakeHostIdentity(net::DefaultIdentityFolder(), identity, problem))
         return nullptr;
@@ -166,7 +213,10 @@ std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, TGameS
     host->impl_ = std::make_unique<TImpl>(window, game, identity);
     TImpl& impl = *host->impl_;
     if (!impl.transport.Listen("0.0.0.0", seats.port, problem)) return nullptr;
-    const TSeatArmies armies = SeatArmies(impl.Game().setup);
+    impl.kept.port = seats.port;
+    impl.kept.codes = seats.codes;
+    if (resumed != nullptr) impl.resumed = *resumed;
+    const TSeatArmies armies = SeatArmies(setUp);
     for (const auto& [seat, code] : seats.codes) {
         impl.transport.OfferSeat(seat, code);
         impl.armyOfSeat[seat] = armies.army[seat];
@@ -189,6 +239,9 @@ std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, TGameS
     impl.transport.onLog = [](const std::string& sentence) {
         std::fprintf(stderr, "%s\n", sentence.c_str());
     };
+    impl.controller.onTurnEnding = [&impl](const TGameController::TPlayedTurn& turn) {
+        impl.TurnEnding(turn);
+    };
     impl.controller.onTurnPlayed = [&impl](const TGameController::TPlayedTurn& turn) {
         impl.TurnPlayed(turn);
     };
@@ -200,8 +253,28 @@ std::unique_ptr<TNetworkHost> TNetworkHost::Start(TKoravinWindow& window, TGameS
         impl.started = true;
         impl.ready.stop();
         const TGameSession& game = impl.Game();
-        impl.setUpText =
-            FormatSavedGame(game.boardLetter, game.board, game.setup, game.turn, game.reading);
+        if (impl.resumed) {
+            // The guests hear on from the last turn the running game kept.
+            if (!net::ContinueBoardHostState(*impl.resumed, impl.controller.TurnNumber())) {
+                std::fprintf(stderr, "The hosted game's network side is behind its game.\n");
+                std::exit(2);
+            }
+            impl.setUpText = impl.resumed->game;
+            impl.played = impl.resumed->played;
+            for (const auto& [seat, turn] : impl.resumed->handedOver) {
+                impl.handedOver[seat] = turn;
+                impl.controller.PlayArmyByComputer(impl.armyOfSeat.at(seat), HandOverCode(seat));
+                impl.seatOfArmy.erase(impl.armyOfSeat.at(seat));
+            }
+            if (!impl.handedOver.empty())
+                impl.game.answerNote = HandOverNote(impl.handedOver, SeatArmies(game.setup));
+        } else {
+            impl.setUpText =
+                FormatSavedGame(game.boardLetter, game.board, game.setup, game.turn, game.reading);
+        }
+        // Kept before any turn, so that even a host killed on the first
+        // goes on hosting.
+        impl.Keep();
         for (const int seat : impl.waitingForGame) impl.Welcome(seat);
         impl.waitingForGame.clear();
         impl.PromptNext();

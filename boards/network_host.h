@@ -6,6 +6,7 @@
 #include <string>
 
 #include "flow/hosted_seats.h"
+#include "net/host_state.h"
 
 namespace vaeloric {
 
@@ -25,10 +26,19 @@ class TNetworkHost {
     // host's identity or the port fail.
     static std::unique_ptr<TNetworkHost> Start(TKoravinWindow& window, TGameSession& game,
                                                const THostedSeats& seats, std::string& problem);
+    // Goes on hosting a game whose host program died, from what it kept
+    // beside its running game: the same port, seat codes and turns told,
+    // so that its guests come back to it.
+    static std::unique_ptr<TNetworkHost> Continue(TKoravinWindow& window, TGameSession& game,
+                                                  const net::THostState& kept,
+                                                  std::string& problem);
 
     struct TImpl;
 
   private:
+    static std::unique_ptr<TNetworkHost> Host(TKoravinWindow& window, TGameSession& game,
+                                              const THostedSeats& seats,
+                                              const net::THostState* resumed, std::string& problem);
     std::unique_ptr<TImpl> impl_;
 };
 

@@ -150,6 +150,9 @@ class TGameController : private TTurnEvents {
         bool questionerWon = false;
     };
     std::function<void(const TPlayedTurn&)> onTurnPlayed;
+    // The same turn, heard first, before the running file keeps it: what a
+    // host keeps here is never behind the game it continues.
+    std::function<void(const TPlayedTurn&)> onTurnEnding;
 
     // A guest's screen: the host throws and moves. THROW, ENTER and a drop
     // of this screen's army are asked of the host through these; the host's

@@ -146,9 +146,12 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
                 break;
             }
     }
-    if (onTurnPlayed) onTurnPlayed(played);
-    // The turn is over: from here on a killed program loses nothing.
+    if (onTurnEnding) onTurnEnding(played);
+    // The turn is over: from here on a killed program loses nothing. It is
+    // kept before the other screens hear of it, so that none of them hears
+    // a turn that a continued game would play again.
     if (!decision.GameOver()) KeepRunning();
+    if (onTurnPlayed) onTurnPlayed(played);
     if (decision.GameOver()) {
         Box(decision.Message(), decision.Title());
         EndGame(decision.QuestionerWon());

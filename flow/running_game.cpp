@@ -84,11 +84,17 @@ std::string RunningRecordFile(const std::string& runningPath) {
     return runningPath.empty() ? std::string() : RecordBesideSavedGame(runningPath);
 }
 
+std::string RunningHostFile(const std::string& runningPath) {
+    if (runningPath.empty()) return {};
+    return std::filesystem::path(runningPath).replace_extension(".host").string();
+}
+
 bool TakeOverRunningGame(const std::string& from, const std::string& to) {
     // Both in the running games' folder: renamed, never copied. The record
     // goes first; a game whose record was not moved goes on with a new one.
     std::error_code error;
     std::filesystem::rename(RunningRecordFile(from), RunningRecordFile(to), error);
+    std::filesystem::rename(RunningHostFile(from), RunningHostFile(to), error);
     std::filesystem::rename(from, to, error);
     return !error;
 }
@@ -98,6 +104,7 @@ void ForgetRunningGame(const std::string& path) {
     std::error_code ignored;  // a file that is already gone is forgotten too
     std::filesystem::remove(path, ignored);
     std::filesystem::remove(RunningRecordFile(path), ignored);
+    std::filesystem::remove(RunningHostFile(path), ignored);
 }
 
 long KeptTurn(std::string_view savedGame) {

@@ -34,6 +34,10 @@ long KeptTurn(std::string_view savedGame);
 // on with its whole record, and its offer can name the turn.
 std::string RunningRecordFile(const std::string& runningPath);
 
+// The network side of a hosted game, kept beside its running file: the
+// port, the seat codes and every turn the guests were told.
+std::string RunningHostFile(const std::string& runningPath);
+
 // Moves an interrupted game's file and record to this program's running
 // file, so that at no moment two files hold the game to be offered twice.
 // False when the game's file could not be moved.

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "net/host_identity.h"
+#include "net/host_state.h"
 #include "net/protocol.h"
 
 namespace vaeloric {
@@ -82,6 +83,24 @@ bool PrepareHostedGame(const std::vector<int>& remoteSeats, const std::string& i
     }
     game = ready;
     problem.clear();
+    return true;
+}
+
+bool ContinuedHostedGame(const std::string& runningPath, const std::string& identityFolder,
+                         THostedGame& game) {
+    net::THostState kept;
+    net::THostIdentity identity;
+    std::string problem;
+    if (!net::ReadBoardHostState(runningPath, kept, problem) ||
+        !net::LoadOrMakeHostIdentity(identityFolder, identity, problem))
+        return false;
+    THostedGame ready;
+    ready.seats = THostedSeats{kept.port, kept.codes};
+    const std::string address = GuestsReachUsAt();
+    for (const auto& [seat, code] : kept.codes)
+        ready.invitations.push_back(
+            net::TInvitation{address, kept.port, seat, code, identity.fingerprint});
+    game = ready;
     return true;
 }
 

@@ -26,6 +26,13 @@ struct THostedGame {
 bool PrepareHostedGame(const std::vector<int>& remoteSeats, const std::string& identityFolder,
                        THostedGame& game, std::string& problem);
 
+// The hosted game kept beside a running game whose board program died
+// (`runningPath`), as its invitations: the same port and seat codes, with the
+// fingerprint of the identity in `identityFolder`. False when it was no
+// hosted game or its network side cannot be read.
+bool ContinuedHostedGame(const std::string& runningPath, const std::string& identityFolder,
+                         THostedGame& game);
+
 // The invitation as a short text to copy and send; it ends with the same
 // invitation as a link.
 std::string InvitationMessage(const net::TInvitation& invitation);

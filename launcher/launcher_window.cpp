@@ -268,7 +268,16 @@ void TLauncherWindow::ContinueSavedGame(const QString& path) {
         request.entry.note.clear();
         request.entry.savedGame.clear();  // taken over: the file goes
     }
+#if VAELORIC_LAUNCHER_NET
+    // A hosted game goes on hosting: its guests' invitations are shown again.
+    THostedGame hosted;
+    const bool wasHosted =
+        ContinuedHostedGame(path.toStdString(), net::DefaultIdentityFolder(), hosted);
+#endif
     Start(request);
+#if VAELORIC_LAUNCHER_NET
+    if (wasHosted && runner_->Running()) invitations_->Show(hosted.invitations);
+#endif
 }
 
 void TLauncherWindow::PlayDemonstration() {

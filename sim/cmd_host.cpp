@@ -15,8 +15,8 @@
 #include "flow/saved_game.h"
 #include "flow/seats.h"
 #include "net/event_loop.h"
+#include "net/host_state.h"
 #include "net/transport.h"
-#include "sim/cmd_host_state.h"
 #include "sim/commands.h"
 #include "sim/game_runner.h"
 #include "sim/play_options.h"
@@ -25,6 +25,13 @@
 
 namespace vaeloric::sim {
 
+using net::FormatActivation;
+using net::FormatHostState;
+using net::kMaxHostStateBytes;
+using net::ParseActivation;
+using net::ParseHostState;
+using net::THostState;
+
 namespace {
 
 constexpr long kMaxWaitSeconds = 3600;
@@ -32,7 +39,6 @@ constexpr long kMaxWaitSeconds = 3600;
 // heard the end, also for guests that are away to come back for it.
 constexpr long kMaxLingerSeconds = 10;
 // A host's game file is a few hundred kilobytes at the longest games.
-constexpr std::size_t kMaxHostStateBytes = 64 * 1024 * 1024;
 
 void Say(const std::string& sentence) {
     std::fprintf(stderr, "%s\n", sentence.c_str());

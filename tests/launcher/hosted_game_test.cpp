@@ -16,6 +16,8 @@
 #include "launcher/hosting.h"
 #include "launcher/launcher_app.h"
 #include "launcher/network_pages.h"
+#include "net/host_identity.h"
+#include "net/host_state.h"
 #include "net/protocol.h"
 #include "tests/launcher/launcher_fixture.h"
 
@@ -140,6 +142,36 @@ TEST(HostedSeats, TheBoardProgramsLineReadsBackAndRefusesTheRest) {
 }
 
 class HostedGame : public LauncherTest {};
+
+// A hosted game whose board program died is continued with its guests'
+// invitations as they were: the same port, seats and codes, and the
+// certificate this machine hosts with; a game at one screen has none.
+TEST_F(HostedGame, AContinuedOneInvitesItsGuestsAsBefore) {
+    setenv("VAELORIC_HOST_ADDRESS", "198.51.100.7", 1);
+    const std::string identityFolder = (folder / "identity").string();
+    const std::string running = (folder / "W-41.vae").string();
+    THostedGame game;
+    EXPECT_FALSE(ContinuedHostedGame(running, identityFolder, game));
+
+    net::THostState kept;
+    kept.port = 47111;
+    kept.codes = {{2, "ABCDEFGHJKLMNPQRST23"}, {4, "23456789ABCDEFGHJKLM"}};
+    kept.game = "the set-up";
+    ASSERT_TRUE(net::KeepBoardHostState(running, kept));
+    ASSERT_TRUE(ContinuedHostedGame(running, identityFolder, game));
+    net::THostIdentity identity;
+    std::string problem;
+    ASSERT_TRUE(net::LoadOrMakeHostIdentity(identityFolder, identity, problem)) << problem;
+    EXPECT_EQ(game.seats.port, kept.port);
+    EXPECT_EQ(game.seats.codes, kept.codes);
+    ASSERT_EQ(game.invitations.size(), 2u);
+    for (const net::TInvitation& invitation : game.invitations) {
+        EXPECT_EQ(invitation.host, "198.51.100.7");
+        EXPECT_EQ(invitation.port, kept.port);
+        EXPECT_EQ(invitation.code, kept.codes.at(invitation.seat));
+        EXPECT_EQ(invitation.fingerprint, identity.fingerprint);
+    }
+}
 
 // Each remote seat gets a code of its own and an invitation; the board
 // program is told the same codes and port, and nothing of it reaches the

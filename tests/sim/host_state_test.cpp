@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The host's game file: what a killed host goes on from.
+#include "net/host_state.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,11 +12,16 @@
 
 #include "flow/saved_game.h"
 #include "reading/network.h"
-#include "sim/cmd_host_state.h"
 #include "sim_test_support.h"
 
 namespace vaeloric::sim {
 namespace {
+
+using net::FormatActivation;
+using net::FormatHostState;
+using net::ParseActivation;
+using net::ParseHostState;
+using net::THostState;
 
 THostState Sample() {
     THostState state;

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sim/cmd_host_state.h"
+#include "net/host_state.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
+#include "flow/running_game.h"
+#include "flow/safe_file.h"
 #include "reading/network.h"
 
-namespace vaeloric::sim {
+namespace vaeloric::net {
 
 namespace {
 
@@ -91,7 +93,7 @@ std::string FormatHostState(const THostState& state) {
     out += "next-turn " + std::to_string(state.nextTurn) + "\n";
     out += "computer-moves " + std::to_string(state.computerMoves) + "\n";
     out += "result " + state.result + "\n";
-    for (const net::TTurnPlayed& p : state.played)
+    for (const TTurnPlayed& p : state.played)
         out += "played " + std::to_string(p.turn) + " " + std::to_string(p.army) + " " +
                std::to_string(p.face) + " " + (p.missed ? "1" : "0") + " " +
                std::to_string(p.from.rank) + " " + std::to_string(p.from.file) + " " +
@@ -135,18 +137,18 @@ bool ParseHostState(const std::string& text, THostState& state, std::string& pro
         } else if (key == "port" && rest.size() == 1 && Number(rest[0], 1, 65535, n)) {
             state.port = static_cast<std::uint16_t>(n);
         } else if (key == "seat" && rest.size() == 2 && Number(rest[0], 2, 4, n) &&
-                   net::IsSeatCode(rest[1])) {
+                   IsSeatCode(rest[1])) {
             state.codes[static_cast<int>(n)] = rest[1];
         } else if (key == "handed-over" && rest.size() == 2 && Number(rest[0], 2, 4, n) &&
-                   Number(rest[1], 1, net::kMaxTurnNumber, m)) {
+                   Number(rest[1], 1, kMaxTurnNumber, m)) {
             state.handedOver[static_cast<int>(n)] = m;
         } else if (key == "dice" && rest.size() == 1) {
             state.dice = rest[0];
         } else if (key == "next-turn" && rest.size() == 1 &&
-                   Number(rest[0], 1, net::kMaxTurnNumber, n)) {
+                   Number(rest[0], 1, kMaxTurnNumber, n)) {
             state.nextTurn = n;
         } else if (key == "computer-moves" && rest.size() == 1 &&
-                   Number(rest[0], 0, net::kMaxTurnNumber, n)) {
+                   Number(rest[0], 0, kMaxTurnNumber, n)) {
             state.computerMoves = n;
         } else if (key == "result" && rest.size() == 1 &&
                    (rest[0] == "win" || rest[0] == "lose" || rest[0] == "unfinished")) {
@@ -154,9 +156,9 @@ bool ParseHostState(const std::string& text, THostState& state, std::string& pro
         } else if (key == "played" && rest.size() == 8) {
             long v[8];
             for (int i = 0; i < 8; ++i)
-                if (!Number(rest[static_cast<std::size_t>(i)], 0, net::kMaxTurnNumber, v[i]))
+                if (!Number(rest[static_cast<std::size_t>(i)], 0, kMaxTurnNumber, v[i]))
                     return false;
-            net::TTurnPlayed p;
+            TTurnPlayed p;
             p.turn = v[0];
             p.army = static_cast<int>(v[1]);
             p.face = static_cast<int>(v[2]);
@@ -180,4 +182,38 @@ bool ParseHostState(const std::string& text, THostState& state, std::string& pro
     return true;
 }
 
-}  // namespace vaeloric::sim
+bool KeepBoardHostState(const std::string& runningPath, THostState state) {
+    if (runningPath.empty()) return true;
+    state.dice = "board";
+    state.nextTurn = static_cast<long>(state.played.size()) + 1;
+    state.lines.clear();
+    for (const TTurnPlayed& p : state.played)
+        state.lines.push_back("turn " + std::to_string(p.turn) + ": army " +
+                              std::to_string(p.army) + " threw " + std::to_string(p.face) +
+                              (p.missed ? ", missed" : ""));
+    // It holds the seat codes: its owner's only.
+    TWriteOptions secret;
+    secret.ownerOnly = true;
+    return WriteFileSafely(RunningHostFile(runningPath), FormatHostState(state), secret) ==
+           TFileOutcome::Done;
+}
+
+bool ReadBoardHostState(const std::string& runningPath, THostState& state, std::string& problem) {
+    std::string bytes;
+    if (ReadFileSafely(RunningHostFile(runningPath), kMaxHostStateBytes, bytes) !=
+        TFileOutcome::Done) {
+        problem = "The hosted game's network side cannot be read.";
+        return false;
+    }
+    return ParseHostState(bytes, state, problem);
+}
+
+bool ContinueBoardHostState(THostState& state, long nextTurn) {
+    if (nextTurn < 1 || static_cast<long>(state.played.size()) < nextTurn - 1) return false;
+    state.played.resize(static_cast<std::size_t>(nextTurn - 1));
+    state.lines.resize(state.played.size());
+    state.nextTurn = nextTurn;
+    return true;
+}
+
+}  // namespace vaeloric::net

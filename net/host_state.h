@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "net/protocol.h"
-#include "sim/game_runner.h"
+#include "reading/reading_record.h"
 
-namespace vaeloric::sim {
+namespace vaeloric::net {
 
 // What a host keeps after every turn, so that a host that was killed goes
 // on from its last whole turn with the same invitations: its own options,
@@ -26,11 +26,14 @@ struct THostState {
     long computerMoves = 0;
     std::string result = "unfinished";
     std::vector<std::string> lines;  // printed so far
-    std::vector<net::TTurnPlayed> played;
+    std::vector<TTurnPlayed> played;
     std::string game;        // the saved game of the position
     std::string activation;  // the readings' network state, exactly
     std::string record;      // the game record so far, when one is kept
 };
+
+// Far beyond any game's file.
+inline constexpr std::size_t kMaxHostStateBytes = 64 * 1024 * 1024;
 
 std::string FormatHostState(const THostState& state);
 // False, with a sentence, for anything that is not a host's game file.
@@ -41,4 +44,17 @@ bool ParseHostState(const std::string& text, THostState& state, std::string& pro
 std::string FormatActivation(const TReadingRecord& reading);
 bool ParseActivation(const std::string& text, TReadingRecord& reading);
 
-}  // namespace vaeloric::sim
+// A board program that hosts keeps the same file beside its running game
+// (the running game holds the position): the port and seat codes, the
+// seats handed over, every turn its guests were told, and as the game the
+// set-up they are sent on joining. The board's dice are not kept; a
+// continued game throws anew, as one continued at a single screen does.
+bool KeepBoardHostState(const std::string& runningPath, THostState state);
+// False, with a sentence, when there is none or it cannot be read.
+bool ReadBoardHostState(const std::string& runningPath, THostState& state, std::string& problem);
+// Once the running game is loaded: the turns told come back only up to the
+// one it goes on with, since a turn kept here but not there was never told.
+// False when fewer were kept than the game played.
+bool ContinueBoardHostState(THostState& state, long nextTurn);
+
+}  // namespace vaeloric::net
