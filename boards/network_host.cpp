@@ -27,8 +27,8 @@
 namespace vaeloric {
 
 struct TNetworkHost::TImpl {
-    TImpl(TKoravinWindow& shown, TGameSession& played, const net::THostIdentity& identity)
-        : window(shown), game(played), controller(shown.Controller()), transport(identity) {}
+    TImpl(TKoravinWindow& shown, TGameSession& session, const net::THostIdentity& identity)
+        : window(shown), game(session), controller(shown.Controller()), transport(identity) {}
 
     TKoravinWindow& window;
     TGameSession& game;
@@ -252,7 +252,7 @@ std::unique_ptr<TNetworkHost> TNetworkHost::Host(TKoravinWindow& window, TGameSe
         if (impl.started || !impl.controller.Playing()) return;
         impl.started = true;
         impl.ready.stop();
-        const TGameSession& game = impl.Game();
+        const TGameSession& session = impl.Game();
         if (impl.resumed) {
             // The guests hear on from the last turn the running game kept.
             if (!net::ContinueBoardHostState(*impl.resumed, impl.controller.TurnNumber())) {
@@ -267,10 +267,10 @@ std::unique_ptr<TNetworkHost> TNetworkHost::Host(TKoravinWindow& window, TGameSe
                 impl.seatOfArmy.erase(impl.armyOfSeat.at(seat));
             }
             if (!impl.handedOver.empty())
-                impl.game.answerNote = HandOverNote(impl.handedOver, SeatArmies(game.setup));
+                impl.game.answerNote = HandOverNote(impl.handedOver, SeatArmies(session.setup));
         } else {
-            impl.setUpText =
-                FormatSavedGame(game.boardLetter, game.board, game.setup, game.turn, game.reading);
+            impl.setUpText = FormatSavedGame(session.boardLetter, session.board, session.setup,
+                                             session.turn, session.reading);
         }
         // Kept before any turn, so that even a host killed on the first
         // goes on hosting.
