@@ -71,7 +71,7 @@ struct TNetworkGuest::TImpl {
         }
         banner->setText(QString::fromUtf8(text));
         banner->setAccessibleName(banner->text());
-        banner->setGeometry(0, 0, window.width(), banner->sizeHint().height());
+        banner->setGeometry(window.NoticeArea(banner->sizeHint().height()));
         banner->setVisible(on);
         if (on) banner->raise();
     }

@@ -51,7 +51,7 @@ struct TNetworkHost::TImpl {
     QLabel* awayText = nullptr;
     int awaySeat = 0;  // the seat the bar offers
 
-    // The bar over the board while a guest is away: its turns wait, and the
+    // The bar under the board while a guest is away: its turns wait, and the
     // host may give its seat to its computer opponent.
     void ShowAwayBar() {
         awaySeat = 0;
@@ -83,7 +83,7 @@ struct TNetworkHost::TImpl {
             "Seat " + std::to_string(awaySeat) + " (the " + saved_game::kColourWords[army] +
             " army) has lost its connection: its turns wait for its guest."));
         awayBar->setAccessibleName(awayText->text());
-        awayBar->setGeometry(0, 0, window.width(), awayBar->sizeHint().height());
+        awayBar->setGeometry(window.NoticeArea(awayBar->sizeHint().height()));
         awayBar->show();
         awayBar->raise();
     }

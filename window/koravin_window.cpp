@@ -203,6 +203,11 @@ void TKoravinWindow::SetMarks(bool lastMove, bool check) {
     update();
 }
 
+QRect TKoravinWindow::NoticeArea(int barHeight) const {
+    const int listWidth = moveListShown_ ? TMoveListView::WidthFor(width()) : 0;
+    return QRect(0, height() - barHeight, width() - listWidth, barHeight);
+}
+
 void TKoravinWindow::Relayout() {
     const TSceneScale scale = Scale();
     const int listWidth = TMoveListView::WidthFor(width());

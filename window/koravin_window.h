@@ -60,6 +60,9 @@ class TKoravinWindow : public QWidget, public TLayerHost {
     bool MoveListShown() const { return moveListShown_; }
     TMoveListView* MoveListView() const { return moveList_; }
     TCapturedView* CapturedView() const { return captured_; }
+    // Where a notice bar of the given height goes: along the bottom, clear
+    // of the move list, under the board rather than over who is to move.
+    QRect NoticeArea(int barHeight) const;
 
     // The keyboard's square cursor (rank, file).
     TSquare KeyboardCursor() const { return extras_.cursor; }
