@@ -146,12 +146,30 @@ for i in $(seq "$first" $((first + games - 1))); do
     "$sim" host --resume "$dir/host.game" >"$dir/host.out" 2>>"$dir/host.err" &
     host=$!
   fi
+  held=0
   if [ "$vanished" -ge 0 ]; then
     # The host waits 10 s at most for a guest to say it heard the end.
     for _ in $(seq 400); do kill -0 "$host" 2>/dev/null || break; sleep 0.05; done
-    if kill -9 "$host" 2>/dev/null; then fail "$i" "the vanished guest held the host"; fi
+    if kill -9 "$host" 2>/dev/null; then
+      fail "$i" "the vanished guest held the host"
+      held=1
+    fi
   fi
-  wait "$host" || fail "$i" "the host failed: $(cat "$dir/host.err")"
+  wait "$host"
+  status=$?
+  # A SIGKILL this script did not send (seen once on a busy machine, where
+  # process numbers come round again quickly) is one more host killed: it
+  # must resume like any other, and the game still end the same.
+  for _ in 1 2; do
+    [ "$status" -eq 137 ] && [ "$held" -eq 0 ] && [ -f "$dir/host.game" ] || break
+    echo "game $i: the host was killed from outside; it resumes." >&2
+    faults=$((faults + 1))
+    "$sim" host --resume "$dir/host.game" >"$dir/host.out" 2>>"$dir/host.err" &
+    host=$!
+    wait "$host"
+    status=$?
+  done
+  [ "$status" -eq 0 ] || fail "$i" "the host failed: $(cat "$dir/host.err")"
   host_seconds=$(echo "$host_seconds + $(now) - $start" | bc)
   host_turns=$((host_turns + $(grep -c '^[0-9]' "$dir/host.out")))
   for n in "${!guests[@]}"; do
