@@ -51,10 +51,7 @@ const std::vector<TPosition>& Corpus() {
                 const TDieFace face = static_cast<TDieFace>(dice() % 6 + 1);
                 if (turn.checkmated[army] == 0 && !HasNoLegalMove(board, face, army)) {
                     if (++seen % 7 == 0) {
-                        TSeerGame state;
-                        for (int a = 1; a <= 4; ++a) state.checkmated[a] = turn.checkmated[a];
-                        state.ptahReached = turn.ptahReached;
-                        positions.push_back({board, army, face, state});
+                        positions.push_back({board, army, face, SeerGameOf(turn)});
                     }
                     SquareRecord destination, origin;
                     ChooseComputerMove(board, face, army, destination, origin);

@@ -28,10 +28,7 @@ void TGameController::AskHint() {
     hintArmy_ = game_.board.armyToMove;
     hintFace_ = game_.turn.throwValue;
     hintTurn_ = record_.turns.size();
-    TSeerGame seer;
-    for (std::int32_t army = 1; army <= 4; ++army)
-        seer.checkmated[army] = game_.turn.checkmated[army];
-    seer.ptahReached = game_.turn.ptahReached;
+    const TSeerGame seer = SeerGameOf(game_.turn);
     std::weak_ptr<int> alive = alive_;
     TWindowLayer* layer = &layer_;
     hintWorker_->Start(game_.board, hintArmy_, hintFace_, seer, hintLimits_,

@@ -36,11 +36,8 @@ bool TTurnCycle::ComputerMove() {
     {
         TWaitCursor wait(events_);
         if (board_.GetPlayerCode(army) == kSeerCode) {
-            TSeerGame game;
-            for (std::int32_t a = 1; a <= 4; ++a) game.checkmated[a] = turn_.checkmated[a];
-            game.ptahReached = turn_.ptahReached;
-            chosen = ChooseSeerMove(board_, turn_.throwValue, army, game, seerLimits_, destination,
-                                    origin);
+            chosen = ChooseSeerMove(board_, turn_.throwValue, army, SeerGameOf(turn_), seerLimits_,
+                                    destination, origin);
         } else {
             chosen = ChooseComputerMove(board_, turn_.throwValue, army, destination, origin);
         }

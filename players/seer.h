@@ -11,6 +11,7 @@
 // bite, and iterative deepening stops at a node or time limit.
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -62,6 +63,16 @@ struct TSeerGame {
     std::int32_t checkmated[5] = {0, 0, 0, 0, 0};  // armies 1..4
     bool ptahReached = false;
 };
+
+// The same taken from the game's own record of it (the turn state or a
+// saved game: anything with checkmated[1..4] and ptahReached).
+template <typename TState>
+TSeerGame SeerGameOf(const TState& state) {
+    TSeerGame game;
+    for (std::size_t a = 1; a <= 4; ++a) game.checkmated[a] = state.checkmated[a];
+    game.ptahReached = state.ptahReached;
+    return game;
+}
 
 struct TSeerAnswer {
     bool found = false;  // false: the army has no legal move for the face

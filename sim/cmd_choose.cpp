@@ -18,10 +18,7 @@ namespace {
 // The Seer's move; with --scores first its expected score for the side, the
 // depth it reached and the positions it visited.
 int ChooseSeer(TSavedGame& game, TDieFace face, long nodes, bool withScores, std::string& out) {
-    TSeerGame state;
-    for (std::int32_t a = 1; a <= 4; ++a)
-        state.checkmated[a] = game.checkmated[static_cast<std::size_t>(a)];
-    state.ptahReached = game.ptahReached;
+    const TSeerGame state = SeerGameOf(game);
     TSeerLimits limits;
     limits.nodes = nodes;
     TSeerSearch search;

@@ -131,10 +131,7 @@ class TEngine {
         }
         board.SetPlayerCode(army, code_);
         if (code_ == kSeerCode) {
-            TSeerGame state;
-            for (std::int32_t a = 1; a <= 4; ++a)
-                state.checkmated[a] = game.checkmated[static_cast<std::size_t>(a)];
-            state.ptahReached = game.ptahReached;
+            const TSeerGame state = SeerGameOf(game);
             TSeerLimits limits;
             limits.nodes = nodes;
             limits.milliseconds = milliseconds;

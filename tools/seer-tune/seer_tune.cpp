@@ -82,10 +82,7 @@ std::vector<TTunePosition> PlayOneGame(const TTuneGamesOptions& options, long in
             SquareRecord destination, origin;
             const bool seer = OnQuestionerSide(board, army) ? seerForQuestioner : seerForOthers;
             if (seer) {
-                TSeerGame state;
-                for (std::int32_t a = 1; a <= 4; ++a) state.checkmated[a] = turn.checkmated[a];
-                state.ptahReached = turn.ptahReached;
-                ChooseSeerMove(board, face, army, state, limits, destination, origin);
+                ChooseSeerMove(board, face, army, SeerGameOf(turn), limits, destination, origin);
             } else {
                 ChooseComputerMove(board, face, army, destination, origin);
             }
