@@ -37,13 +37,6 @@ TTurnState StateOf(TBoard& board) {
     return state;
 }
 
-TSeerGame SeerGameOf(const TTurnState& state) {
-    TSeerGame game;
-    for (int a = 1; a <= 4; ++a) game.checkmated[a] = state.checkmated[a];
-    game.ptahReached = state.ptahReached;
-    return game;
-}
-
 // Plain expectimax, every move and every face, no pruning and no table; the
 // game's end is decided by the game's own end-of-game test.
 double ReferenceChance(TBoard& board, TTurnState state, std::int32_t army, int depth);
