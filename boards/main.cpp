@@ -9,9 +9,12 @@
 #include "vaeloric_version.h"
 #include "window/program_entry.h"
 #if VAELORIC_BOARD_NET
+#include <QMessageBox>
+
 #include "boards/network_guest.h"
 #include "boards/network_host.h"
 #include "flow/game_session.h"
+#include "window/koravin_window.h"
 #endif
 
 namespace {
@@ -102,7 +105,16 @@ int main(int argc, char** argv) {
             if (game.reloadPath.empty() || game.reloadPath != game.interruptedPath) return;
             vaeloric::net::THostState kept;
             std::string problem;
-            if (!vaeloric::net::ReadBoardHostState(game.reloadPath, kept, problem)) return;
+            if (!vaeloric::net::ReadBoardHostState(game.reloadPath, kept, problem)) {
+                // A damaged file: the game itself is whole, but it can no
+                // longer be hosted, and the player should know why.
+                if (!problem.empty())
+                    QMessageBox::warning(&window, "Vaeloric Chess",
+                                         "This game was hosted over the network, but what its "
+                                         "host kept of it cannot be read.\n\nThe game goes on "
+                                         "at this screen only: its guests cannot join it again.");
+                return;
+            }
             continued = vaeloric::TNetworkHost::Continue(window, game, kept, problem);
             if (!continued) {
                 std::fprintf(stderr, "%s\n", problem.c_str());

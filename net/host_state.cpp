@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "flow/running_game.h"
@@ -200,6 +201,12 @@ bool KeepBoardHostState(const std::string& runningPath, THostState state) {
 
 bool ReadBoardHostState(const std::string& runningPath, THostState& state, std::string& problem) {
     std::string bytes;
+    // A game played at one screen keeps none: nothing to say.
+    std::error_code error;
+    if (!std::filesystem::exists(RunningHostFile(runningPath), error)) {
+        problem.clear();
+        return false;
+    }
     if (ReadFileSafely(RunningHostFile(runningPath), kMaxHostStateBytes, bytes) !=
         TFileOutcome::Done) {
         problem = "The hosted game's network side cannot be read.";

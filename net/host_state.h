@@ -50,7 +50,8 @@ bool ParseActivation(const std::string& text, TReadingRecord& reading);
 // set-up they are sent on joining. The board's dice are not kept; a
 // continued game throws anew, as one continued at a single screen does.
 bool KeepBoardHostState(const std::string& runningPath, THostState state);
-// False, with a sentence, when there is none or it cannot be read.
+// False when there is none (the sentence left empty: the game was played at
+// one screen) or, with a sentence, when it cannot be read.
 bool ReadBoardHostState(const std::string& runningPath, THostState& state, std::string& problem);
 // Once the running game is loaded: the turns told come back only up to the
 // one it goes on with, since a turn kept here but not there was never told.

@@ -181,5 +181,16 @@ TEST_F(BoardHostContinue, ANetworkSideBehindItsGameIsRefused) {
     EXPECT_EQ(state.nextTurn, 2);
 }
 
+TEST_F(BoardHostContinue, OnlyADamagedNetworkSideHasSomethingToSay) {
+    const std::string running = (folder / "W-3.vae").string();
+    net::THostState state;
+    std::string problem = "stale";
+    EXPECT_FALSE(net::ReadBoardHostState(running, state, problem));  // a one-screen game
+    EXPECT_EQ(problem, "");
+    ASSERT_EQ(WriteFileSafely(RunningHostFile(running), "port 7\n"), TFileOutcome::Done);
+    EXPECT_FALSE(net::ReadBoardHostState(running, state, problem));
+    EXPECT_NE(problem, "");
+}
+
 }  // namespace
 }  // namespace vaeloric::testing
