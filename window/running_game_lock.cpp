@@ -48,6 +48,12 @@ TRunningGameLocks::TRunningGameLocks(TGameSession& game) {
         {QString(QChar(game.boardLetter)) + QStringLiteral("-*.vae")}, QDir::Files, QDir::Time);
     for (const QFileInfo& file : files) {
         if (file.absoluteFilePath() == QFileInfo(own).absoluteFilePath()) continue;
+        // A hosted game is left to the launcher's offer, which hosts it
+        // again: continued here, its guests would wait for a host that never
+        // comes back.
+        if (QFileInfo::exists(
+                QString::fromStdString(RunningHostFile(file.absoluteFilePath().toStdString()))))
+            continue;
         auto other = std::make_unique<QLockFile>(LockOf(file.absoluteFilePath()));
         other->setStaleLockTime(0);
         if (!other->tryLock(0)) continue;  // its program still runs

@@ -19,7 +19,8 @@ class TRunningGameLocks {
   public:
     // Sets game.runningPath (when the folder and the lock can be made) and,
     // for a reload that names no file, game.interruptedPath to the latest
-    // interrupted game of this board.
+    // interrupted game of this board that was not hosted over the network
+    // (the launcher continues those, hosting them again).
     explicit TRunningGameLocks(TGameSession& game);
     ~TRunningGameLocks();
 
