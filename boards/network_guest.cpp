@@ -129,10 +129,15 @@ struct TNetworkGuest::TImpl {
             controller.TakeThrow(prompt->turn, static_cast<TDieFace>(prompt->face));
             prompt.reset();  // taken: the next prompt is the host's next word
         }
-        // A game the host closed before its end: nothing more will come.
+        // A game the host closed before its end, or the Questioner resigned
+        // at the host: nothing more will come.
         if (over && waiting.empty() && controller.Playing() &&
-            controller.TurnNumber() > over->turns && over->result == "unfinished")
-            ShowBanner(true, "The host ended the game before it was decided.");
+            controller.TurnNumber() > over->turns) {
+            if (over->result == "unfinished")
+                ShowBanner(true, "The host ended the game before it was decided.");
+            else if (over->result == "lose")
+                ShowBanner(true, "The Questioner resigned, and the answer is unfavourable.");
+        }
         advancing = false;
         window.update();
     }

@@ -280,11 +280,13 @@ std::unique_ptr<TNetworkHost> TNetworkHost::Host(TKoravinWindow& window, TGameSe
         impl.PromptNext();
     });
     impl.ready.start();
-    // A game closed here before its end is over for the guests too; the
-    // last frame goes out before the program ends.
+    // A game closed or resigned here before its end is over for the guests
+    // too; the last frame goes out before the program ends.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&impl] {
         if (impl.over) return;
-        impl.over = net::TGameOver{impl.controller.TurnNumber() - 1, "unfinished"};
+        // A resignation ends the game lost with no turn to decide it.
+        impl.over = net::TGameOver{impl.controller.TurnNumber() - 1,
+                                   impl.controller.Resigned() ? "lose" : "unfinished"};
         impl.transport.SendToAll(*impl.over);
         QEventLoop flush;
         QTimer::singleShot(300, &flush, &QEventLoop::quit);

@@ -58,6 +58,8 @@ class TGameController : private TTurnEvents {
     bool SetupDone() const { return setupDone_; }
     // The set-up (or the load) has finished: there is a game to draw.
     bool Playing() const { return playing_ && !ended_; }
+    // The Questioner resigned: the game ended lost without a deciding turn.
+    bool Resigned() const { return resigned_; }
     // The game takes input: set up, not ended and not showing a past turn.
     bool AcceptsInput() const { return setupDone_ && !ended_ && !viewingPast_; }
     // A past position is shown read-only: play waits until it is left.
@@ -227,6 +229,7 @@ class TGameController : private TTurnEvents {
     bool coordinatesShown_ = false;
     bool modified_ = false;
     bool ended_ = false;
+    bool resigned_ = false;
     bool playing_ = false;
     bool moveReading_ = true;
     bool wholeReading_ = false;

@@ -161,6 +161,7 @@ void TGameController::TurnEnded(const TEndOfGameDecision& decision) {
         // would leave the host's game.
         if (Box(decision.Message(), decision.Title(), TBoxButtons::YesNo) == TBoxAnswer::Yes) {
             RecordTurnEnd(decision, true);
+            resigned_ = true;
             EndGame(false);
         }
     }

@@ -153,12 +153,14 @@ TEST_F(EndOfGame, ResignOfferComesBackUntilAccepted) {
                   "It is unlikely that you will win from this position.\n\nDo you want to resign?",
                   "", TBoxButtons::YesNo, TBoxIcon::None}));
     EXPECT_FALSE(layer.destroyed);
+    EXPECT_FALSE(controller->Resigned());
     for (int i = 0; i < 3; ++i) Enter(std::nullopt);  // armies 2, 3, 4: no offer
     EXPECT_EQ(layer.boxes.size(), 5u);
     EXPECT_EQ(Board().armyToMove, 1);
     Enter(std::nullopt);  // offered again, accepted
     EXPECT_EQ(layer.boxes.back().text.substr(0, 9), "It is unl");
     EXPECT_TRUE(layer.destroyed);
+    EXPECT_TRUE(controller->Resigned());  // what a host tells its guests
     EXPECT_NE(AnalysisText().find("UNFAVOURABLE"), std::string::npos);
 }
 
