@@ -10,6 +10,7 @@
 #include "window/program_entry.h"
 #if VAELORIC_BOARD_NET
 #include <QMessageBox>
+#include <QTimer>
 
 #include "boards/network_guest.h"
 #include "boards/network_host.h"
@@ -108,11 +109,15 @@ int main(int argc, char** argv) {
             if (!vaeloric::net::ReadBoardHostState(game.reloadPath, kept, problem)) {
                 // A damaged file: the game itself is whole, but it can no
                 // longer be hosted, and the player should know why.
+                // Said once the window shows, so that the box sits over it.
                 if (!problem.empty())
-                    QMessageBox::warning(&window, "Vaeloric Chess",
-                                         "This game was hosted over the network, but what its "
-                                         "host kept of it cannot be read.\n\nThe game goes on "
-                                         "at this screen only: its guests cannot join it again.");
+                    QTimer::singleShot(0, &window, [&window] {
+                        QMessageBox::warning(
+                            &window, "Vaeloric Chess",
+                            "This game was hosted over the network, but what its host kept of "
+                            "it cannot be read.\n\nThe game goes on at this screen only: its "
+                            "guests cannot join it again.");
+                    });
                 return;
             }
             continued = vaeloric::TNetworkHost::Continue(window, game, kept, problem);
