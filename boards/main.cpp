@@ -108,8 +108,8 @@ int main(int argc, char** argv) {
             std::string problem;
             if (!vaeloric::net::ReadBoardHostState(game.reloadPath, kept, problem)) {
                 // A damaged file: the game itself is whole, but it can no
-                // longer be hosted, and the player should know why.
-                // Said once the window shows, so that the box sits over it.
+                // longer be hosted, and the player should know why, in a
+                // box over the window once it shows.
                 if (!problem.empty())
                     QTimer::singleShot(0, &window, [&window] {
                         QMessageBox::warning(
